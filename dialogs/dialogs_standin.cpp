@@ -1,0 +1,1 @@
+// Stand-ins until the dialogs land.
