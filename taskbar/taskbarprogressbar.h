@@ -2,17 +2,25 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace taskbar {
 
-// Progress shown on a taskbar button.
+class TaskbarButton;
+class TaskbarProgressBarPrivate;
+
+// Progress shown on a taskbar button. Requests made while the shell is not
+// ready (or when the bar belongs to no button) are dropped, not queued; the
+// bounds are only stored and reach the shell with the next value.
 class TaskbarProgressBar : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(ProgressState state READ state WRITE setState)
-    Q_PROPERTY(int value READ value WRITE setValue)
-    Q_PROPERTY(int minimum READ minimum WRITE setMinimum)
-    Q_PROPERTY(int maximum READ maximum WRITE setMaximum)
+    Q_PROPERTY(ProgressState state READ state WRITE setState NOTIFY stateChanged)
+    Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(int minimum READ minimum WRITE setMinimum NOTIFY minimumChanged)
+    Q_PROPERTY(int maximum READ maximum WRITE setMaximum NOTIFY maximumChanged)
 public:
+    // The values are those of the Windows shell's progress flags.
     enum ProgressState {
         NoProgress = 0,
         IndeterminateProgress = 1,
@@ -24,11 +32,12 @@ public:
     Q_ENUM(ProgressState)
 
     explicit TaskbarProgressBar(QObject *parent = nullptr);
+    ~TaskbarProgressBar() override;
 
-    ProgressState state() const { return m_state; }
-    int value() const { return m_value; }
-    int minimum() const { return m_minimum; }
-    int maximum() const { return m_maximum; }
+    ProgressState state() const;
+    int value() const;
+    int minimum() const;
+    int maximum() const;
 
 public slots:
     void setMinimum(int value);
@@ -37,11 +46,15 @@ public slots:
     void setValue(int value);
     void setState(taskbar::TaskbarProgressBar::ProgressState state);
 
+signals:
+    void stateChanged(taskbar::TaskbarProgressBar::ProgressState state);
+    void valueChanged(int value);
+    void minimumChanged(int minimum);
+    void maximumChanged(int maximum);
+
 private:
-    ProgressState m_state = NoProgress;
-    int m_value = -1;
-    int m_minimum = 0;
-    int m_maximum = 100;
+    friend class TaskbarButton;
+    std::unique_ptr<TaskbarProgressBarPrivate> d;
 };
 
 } // namespace taskbar

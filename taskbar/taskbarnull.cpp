@@ -1,0 +1,11 @@
+// Platforms without a taskbar or launcher progress facility.
+#include "taskbarbackend.h"
+#include "taskbarbutton.h"
+
+namespace taskbar {
+
+bool isTaskbarSupported() { return false; }
+
+std::unique_ptr<Backend> createPlatformBackend() { return std::make_unique<NullBackend>(); }
+
+} // namespace taskbar
