@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QTimer;
+
+// When a user selects forty files and picks "Convert to MP3", the file
+// manager starts forty processes at once. Each takes one of a fixed number of
+// encoder slots before it starts its encoder, so that at most one encoder
+// runs per processor core. A slot is an advisory lock on a file in the
+// user's runtime directory: the system drops it when its process ends, so a
+// crashed or killed process never keeps one.
+class EncoderSlot
+{
+public:
+    EncoderSlot(const QString &directory, int slotCount);
+    ~EncoderSlot();
+    EncoderSlot(const EncoderSlot &) = delete;
+    EncoderSlot &operator=(const EncoderSlot &) = delete;
+
+    // The user's runtime directory (or the temporary directory where there is none)
+    // with a folder of Tonewright's own.
+    static QString defaultDirectory();
+    // One encoder per processor core.
+    static int defaultSlotCount();
+
+    // Takes a free slot, if any; true when a slot is held afterwards.
+    bool tryAcquire();
+    bool isHeld() const;
+    int heldIndex() const;   // -1 when none is held
+    void release();
+
+private:
+    struct Lock;
+    bool acquireWithoutDirectory();
+
+    QString m_directory;
+    int m_slotCount;
+    int m_heldIndex = -1;
+    std::unique_ptr<Lock> m_lock;
+};
+
+// Retries a slot on a short timer until one frees, then emits acquired() once.
+class EncoderSlotWaiter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EncoderSlotWaiter(EncoderSlot &slot, QObject *parent = nullptr);
+
+    // Tries at once and then every intervalMs.
+    void start(int intervalMs = 100);
+
+signals:
+    void acquired();
+
+private:
+    void poll();
+
+    EncoderSlot &m_slot;
+    QTimer *m_timer;
+};
