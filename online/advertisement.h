@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QUrl>
 #include <optional>
@@ -33,10 +34,27 @@ QUrl adDocumentAddress(const QUrl &serverBase);
 // when it is an object with all five members of the right kinds.
 std::optional<AdDocument> evaluateAdDocument(const QByteArray &body);
 
-// A plain GET bounded in size and time: past maxBytes or timeoutMs the reply
-// is aborted and finishes with an error. Returns nullptr, fetching nothing,
-// when the address is not http or https.
+// True for an absolute http or https address with a host: the only kind ever fetched.
+bool isFetchable(const QUrl &url);
+
+// A plain GET bounded in size and time: past maxBytes (declared by
+// Content-Length or delivered) or timeoutMs for the whole request the reply
+// is aborted and finishes with QNetworkReply::OperationCanceledError and no
+// body. Returns nullptr, fetching nothing, when the address is not fetchable.
+//
+// The reply is a child of manager. Connect its finished() to your slot, read
+// it there, then release it with reply->deleteLater() (and a manager created
+// for this one request with manager->deleteLater(), which would also take
+// the reply with it). Nothing here reads the reply after finished().
 QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint64 maxBytes,
                           int timeoutMs = RequestTimeoutMs);
+
+// Why boundedGet cut a reply off, if it did.
+enum class AbortReason { None = 0, TooLarge = 1, TimedOut = 2 };
+AbortReason abortReason(const QNetworkReply *reply);
+
+// The advertisement picture in whatever format the image readers recognise
+// from the data; a null QImage when the data is no image.
+QImage decodePicture(const QByteArray &data);
 
 } // namespace online
