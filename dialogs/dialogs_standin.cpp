@@ -1,1 +1,0 @@
-// Stand-ins until the dialogs land.
