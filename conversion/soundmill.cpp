@@ -1,11 +1,415 @@
 #include "soundmill.h"
 
+#include "aboutdialog.h"
+#include "addressopener.h"
+#include "advertisement.h"
+#include "conversionjob.h"
+#include "processexit.h"
+#include "product.h"
+#include "settings.h"
+#include "soundmill_p.h"
+#include "targetreservation.h"
+#include "taskbarbutton.h"
+#include "toollocator.h"
+#include "ui_soundmill.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QProcess>
+#include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
-Soundmill::Soundmill(QWidget *parent) : QWidget(parent) {}
-Soundmill::~Soundmill() = default;
-void Soundmill::setTaskbarButton(taskbar::TaskbarButton *) {}
-void Soundmill::startConversion(QString, QString, QStringList)
+namespace {
+
+// How long a killed encoder gets to go away before its partial output is
+// removed (on Windows an open file cannot be deleted).
+constexpr int KilledEncoderWaitMs = 5000;
+
+// Takes a finished reply and its manager out of the way; both were created
+// for this one request.
+void releaseReply(QNetworkReply *reply)
 {
-    QTimer::singleShot(0, this, &QWidget::close);
+    if (QNetworkAccessManager *manager = reply->manager())
+        manager->deleteLater();
+    reply->deleteLater();
+}
+
+// A reply cut short (size or time limit, or an abort) carries an incomplete
+// body, which is never evaluated.
+QByteArray completeBody(QNetworkReply *reply)
+{
+    if (reply->error() == QNetworkReply::OperationCanceledError
+        || reply->error() == QNetworkReply::TimeoutError)
+        return QByteArray();
+    return reply->readAll();
+}
+
+} // namespace
+
+Soundmill::Soundmill(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::Soundmill>())
+    , d(std::make_unique<SoundmillPrivate>(product::statsServerUrl()))
+{
+    ui->setupUi(this);
+    ui->lbl_Logo->installEventFilter(this);
+    d->currentVersion = product::currentVersion();
+}
+
+Soundmill::~Soundmill() = default;
+
+void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
+{
+    d->taskbarButton = button;
+    d->hasTaskbarButton = button != nullptr;
+}
+
+void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
+{
+    // Labels, a busy bar, and the window on screen while the target is chosen.
+    const QString title =
+        tr("Converting ") + conversionjob::extensionLabel(sourcePath) + tr(" to ") + format.toUpper();
+    setWindowTitle(title);
+    ui->lbl_Title->setText(title);
+    ui->lbl_Source->setText(conversionjob::fileNamePart(sourcePath).toHtmlEscaped());
+    ui->lbl_TimeRemaining->setText(tr("Calculating..."));
+    ui->prb_Progress->setRange(0, 0);
+    if (d->hasTaskbarButton)
+        d->taskbarButton->progressBar()->setState(taskbar::TaskbarProgressBar::IndeterminateProgress);
+    show();
+
+    // The encoder gets absolute paths only, so that a file whose name starts
+    // with "-" can never be taken for an option.
+    const QString encoderInput = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
+
+    const int bitrate = settings::bitrateFromText(readSetting(QLatin1String(settings::BitrateKey)));
+    d->sendReports = true;
+    if (!settings::sendReportsFromText(readSetting(QLatin1String(settings::SendStatKey))))
+        d->sendReports = false;
+
+    d->target = reserveTarget(sourcePath, format);
+    const QStringList arguments =
+        conversionjob::encoderArguments(encoderInput, bitrate, extraArgs, format, d->target);
+
+    ui->lbl_Source->setText(conversionjob::fileNamePart(encoderInput).toHtmlEscaped());
+    ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());
+
+    d->process = new QProcess(this);
+    const QString program = toollocator::locate(QStringLiteral("ffmpeg"));
+    connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
+    connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
+    // An encoder that cannot be started would never report an end; the
+    // window would wait forever for nothing.
+    connect(d->process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            encoderFailedToStart();
+    });
+
+    if (!toollocator::exists(QStringLiteral("ffmpeg"))) {
+        d->missingEncoderShown = true;
+        QMessageBox::critical(this, tr("Error"),
+                              tr("Conversion core module not found!\nPlease reinstall application."));
+    }
+
+    // The encoder reads nothing from us: an empty input means it can never
+    // wait for keyboard commands, and its standard output, which we never
+    // read, goes nowhere instead of filling a pipe.
+    d->process->setStandardInputFile(QProcess::nullDevice());
+    d->process->setStandardOutputFile(QProcess::nullDevice());
+    d->process->start(program, arguments);
+
+    if (d->sendReports)
+        d->encoderArgs = arguments;
+    d->clock = std::make_unique<QElapsedTimer>();
+    d->clock->start();
+    d->reporter.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
+    ui->prb_Progress->setRange(0, 100);
+}
+
+QString Soundmill::chooseDirectory()
+{
+    return QFileDialog::getExistingDirectory(this, QString(), QString(),
+                                             QFileDialog::ShowDirsOnly);
+}
+
+QString Soundmill::reserveTarget(const QString &source, const QString &format)
+{
+    const QString stored = readSetting(QLatin1String(settings::TargetDirKey));
+    QString directory;
+    switch (settings::targetRuleFromText(stored)) {
+    case settings::TargetRule::Directory:
+        directory = stored;
+        break;
+    case settings::TargetRule::Ask:
+        do {
+            directory = chooseDirectory();
+        } while (directory.isEmpty() || !QFileInfo(directory).isDir());
+        break;
+    case settings::TargetRule::SameAsSource:
+        directory = QFileInfo(source).absolutePath();
+        break;
+    }
+
+    const QString base = conversionjob::baseName(source);
+    for (;;) {
+        const QString target = targetreservation::reserve(
+            conversionjob::withTrailingSeparator(directory), base, format);
+        if (!target.isEmpty())
+            return target;
+        QMessageBox::critical(
+            this, tr("Error"),
+            tr("The target directory is not writable.\nPlease choose another directory."));
+        // A cancelled chooser names no directory; the box and the chooser
+        // come again rather than writing into the root of the file system.
+        directory = chooseDirectory();
+    }
+}
+
+void Soundmill::encoderFailedToStart()
+{
+    if (d->finished)
+        return;
+    if (!d->missingEncoderShown) {
+        d->missingEncoderShown = true;
+        QMessageBox::critical(this, tr("Error"),
+                              tr("Conversion core module not found!\nPlease reinstall application."));
+    }
+    targetreservation::release(d->target);
+    d->finished = true;
+    processexit::endProcess(0);
+}
+
+void Soundmill::stopEncoder()
+{
+    if (!d->process)
+        return;
+    // The user stopped the conversion: its end is no failure to report.
+    d->process->disconnect(this);
+    if (d->process->state() != QProcess::NotRunning) {
+        d->process->kill();
+        d->process->waitForFinished(KilledEncoderWaitMs);
+    }
+    targetreservation::release(d->target);
+}
+
+void Soundmill::ffmpeg_readyRead()
+{
+    const QByteArray chunk = d->process->readAllStandardError();
+    const qint64 elapsed = d->clock ? d->clock->elapsed() : 0;
+    const ProgressUpdate update = d->parser.feed(chunk, elapsed, d->duration, d->stderrText);
+    if (update.percentValid) {
+        ui->prb_Progress->setValue(update.percent);
+        if (d->hasTaskbarButton) {
+            taskbar::TaskbarProgressBar *bar = d->taskbarButton->progressBar();
+            bar->setValue(update.percent);
+            bar->setState(taskbar::TaskbarProgressBar::NormalProgress);
+        }
+    }
+    if (!update.timeRemaining.isEmpty())
+        ui->lbl_TimeRemaining->setText(update.timeRemaining);
+    if (!update.speed.isEmpty())
+        ui->lbl_Speed->setText(update.speed);
+}
+
+void Soundmill::ffmpeg_finished(int ExitCode)
+{
+    // A crash is a failure whatever code it leaves, and so is an encoder that
+    // claims success without having written anything.
+    const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
+    const bool written = QFileInfo(d->target).size() > 0;
+    if (ExitCode == 0 && !crashed && written) {
+        ui->prb_Progress->setValue(100);
+        d->finished = true;
+        close();
+        return;
+    }
+
+    qDebug() << d->stderrText;
+    if (d->sendReports) {
+        d->reporter.sendBugReport(QStringLiteral("tonewright"),
+                                  d->encoderArgs.join(QLatin1String("&&"))
+                                      + QLatin1String("##") + d->stderrText);
+    }
+    QMessageBox::critical(this, tr("Error"),
+                          tr("Conversion error!\nMake sure that the file you are trying to "
+                             "convert is a valid video or audio file.\n"));
+    if (d->hasTaskbarButton) {
+        taskbar::TaskbarProgressBar *bar = d->taskbarButton->progressBar();
+        bar->setValue(100);
+        bar->setState(taskbar::TaskbarProgressBar::ErrorProgress);
+    }
+    // No half file stays under the name the user will look for.
+    targetreservation::release(d->target);
+    d->finished = true;
+    close();
+}
+
+void Soundmill::closeEvent(QCloseEvent *event)
+{
+    if (d->finished) {
+        event->accept();
+        processexit::endProcess(0);
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, tr("Question"), tr("Are your sure want to stop conversion and exit"),
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    // The encoder may have ended while the question was open; its end has
+    // then been handled and its result must stay.
+    if (!d->finished) {
+        stopEncoder();
+        if (d->extractor && d->extractor->state() != QProcess::NotRunning)
+            d->extractor->kill();
+    }
+    d->finished = true;
+    event->accept();
+    processexit::endProcess(0);
+}
+
+void Soundmill::showEvent(QShowEvent *event)
+{
+    event->accept();
+    prepareAdvertisement();
+}
+
+bool Soundmill::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (d->hasTaskbarButton)
+        return d->taskbarButton->nativeEvent(eventType, message, result);
+    return false;
+}
+
+bool Soundmill::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->lbl_Logo && event->type() == QEvent::MouseButtonPress) {
+        addressopener::openAddress(product::websiteUrl());
+        return true;
+    }
+    if (watched == ui->lbl_Ad) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            addressopener::openAddress(QUrl(d->adTargetUrl));
+            d->adOpened = true;
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove && !d->adOpened) {
+            d->adOpened = true;
+            addressopener::openAddress(QUrl(d->adTargetUrl));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Soundmill::prepareAdvertisement()
+{
+    d->adTargetUrl = product::socialUrl().toString();
+    d->adOpened = true;
+    ui->lbl_Ad->removeEventFilter(this);
+    ui->lbl_Ad->installEventFilter(this);
+    ui->lbl_Ad->setAttribute(Qt::WA_MouseTracking);
+
+    // Replies of an earlier show are no longer awaited; their slots release them.
+    d->adInfoReply = nullptr;
+    d->adImageReply = nullptr;
+    const QUrl server = product::adServerUrl();
+    if (server.isEmpty())
+        return;
+    auto *manager = new QNetworkAccessManager(this);
+    QNetworkReply *reply =
+        online::boundedGet(*manager, online::adDocumentAddress(server), online::MaxDocumentBytes);
+    if (!reply) {
+        manager->deleteLater();
+        return;
+    }
+    d->adInfoReply = reply;
+    connect(reply, &QNetworkReply::finished, this, &Soundmill::adInfoOk);
+}
+
+void Soundmill::adInfoOk()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply)
+        return;
+    releaseReply(reply);
+    if (reply != d->adInfoReply)
+        return;
+    d->adInfoReply = nullptr;
+
+    const std::optional<online::AdDocument> document = online::evaluateAdDocument(completeBody(reply));
+    if (!document)
+        return;
+    d->adTargetUrl = document->targetUrl;
+    d->adOpened = !document->autoOpen;
+
+    auto *manager = new QNetworkAccessManager(this);
+    QNetworkReply *imageReply =
+        online::boundedGet(*manager, QUrl(document->imgUrl), online::MaxPictureBytes);
+    if (imageReply) {
+        d->adImageReply = imageReply;
+        connect(imageReply, &QNetworkReply::finished, this, &Soundmill::adImageOk);
+    } else {
+        manager->deleteLater();
+    }
+
+    if (document->currentVersion > d->currentVersion)
+        QTimer::singleShot(100, this, &Soundmill::show_updateMessage);
+    d->updateUrl = document->freshUrl;
+}
+
+void Soundmill::adImageOk()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply)
+        return;
+    releaseReply(reply);
+    if (reply != d->adImageReply)
+        return;
+    d->adImageReply = nullptr;
+
+    QPixmap picture;
+    picture.loadFromData(completeBody(reply));
+    ui->lbl_Ad->setPixmap(picture);
+}
+
+void Soundmill::on_link_Settings_linkActivated(QString link)
+{
+    Q_UNUSED(link)
+    QMessageBox::information(this, tr("Information"),
+                             tr("To set common settings open Tonewright in the start menu.\nTo "
+                                "change the volume of the file or add metadata select advanced "
+                                "conversion from Explorer."));
+}
+
+void Soundmill::on_link_About_linkActivated(QString link)
+{
+    Q_UNUSED(link)
+    AboutDialog dialog;
+    dialog.exec();
+}
+
+void Soundmill::show_updateMessage()
+{
+    QMessageBox box(QMessageBox::Question, tr("Update available"),
+                    tr("Tonewright had been updated!\nPlease download the fresh version to avoid "
+                       "bugs and other problems.\nWould you like to download it now?"),
+                    QMessageBox::NoButton, this);
+    // Neither button takes the Escape key or the title bar's close: the
+    // question is answered with one of them.
+    QPushButton *yes = box.addButton(tr("Yes"), QMessageBox::ActionRole);
+    box.addButton(tr("No"), QMessageBox::ActionRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        addressopener::openAddress(QUrl(d->updateUrl));
 }

@@ -2,12 +2,22 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
+class QCloseEvent;
+class QShowEvent;
+struct SoundmillPrivate;
+
+namespace Ui {
+class Soundmill;
+}
 namespace taskbar {
 class TaskbarButton;
 }
 
-// The conversion window (stand-in until the window's form lands).
+// The window that stays on screen while one file is converted. It owns the
+// encoder process and all state of the conversion, and ends the program when
+// the encoder has ended.
 class Soundmill : public QWidget
 {
     Q_OBJECT
@@ -17,4 +27,29 @@ public:
 
     void setTaskbarButton(taskbar::TaskbarButton *button);
     void startConversion(QString sourcePath, QString format, QStringList extraArgs);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+
+private slots:
+    void ffmpeg_readyRead();
+    void ffmpeg_finished(int ExitCode);
+    void adInfoOk();
+    void adImageOk();
+    void on_link_Settings_linkActivated(QString link);
+    void on_link_About_linkActivated(QString link);
+    void show_updateMessage();
+
+private:
+    void prepareAdvertisement();
+    QString chooseDirectory();
+    QString reserveTarget(const QString &source, const QString &format);
+    void encoderFailedToStart();
+    void stopEncoder();
+
+    std::unique_ptr<Ui::Soundmill> ui;
+    std::unique_ptr<SoundmillPrivate> d;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The pieces of a conversion job that depend on nothing but their inputs.
+namespace conversionjob {
+
+// The part after the last "." of the path (the whole path when it has none),
+// in upper case: the "AVI" of "Converting AVI to MP3".
+QString extensionLabel(const QString &path);
+
+// The last component of a path with native separators (the whole text when
+// it has no separator).
+QString fileNamePart(const QString &path);
+
+// The file name of the source without its last extension; a name without a
+// "." (or only a leading one) is kept whole, so that the target never ends
+// up with an empty name.
+QString baseName(const QString &source);
+
+// The directory with native separators and exactly one trailing separator.
+QString withTrailingSeparator(const QString &directory);
+
+// The encoder's argument list: input, bitrate, extra arguments, the codec
+// for wma, no video, target.
+QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
+                             const QString &format, const QString &target);
+
+} // namespace conversionjob

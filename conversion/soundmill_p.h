@@ -1,0 +1,50 @@
+#pragma once
+
+#include "progressparser.h"
+#include "reportsender.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QNetworkReply;
+class QProcess;
+
+namespace taskbar {
+class TaskbarButton;
+}
+
+// All state of one conversion, shared by the job, the progress handling, the
+// advertisement and the window's own slots.
+struct SoundmillPrivate
+{
+    explicit SoundmillPrivate(const QUrl &statsServer) : reporter(statsServer) {}
+
+    QProcess *process = nullptr;          // the encoder, a child of the window
+    qint32 duration = 0;                  // media length in hundredths, 0 = unknown
+    bool finished = false;                // the encoder has ended; a close ends the program
+    QString stderrText;                   // encoder text since the last progress stamp
+    std::unique_ptr<QElapsedTimer> clock; // started right after the encoder start
+    bool sendReports = false;
+    QStringList encoderArgs;              // copied only when reports may be sent
+    taskbar::TaskbarButton *taskbarButton = nullptr;
+    bool hasTaskbarButton = false;
+    QString adTargetUrl;
+    bool adOpened = false;                // true: hovering the picture opens nothing
+    ReportSender reporter;
+    QNetworkReply *adInfoReply = nullptr;  // owned by its own manager, released in its slot
+    QNetworkReply *adImageReply = nullptr; // likewise
+    double currentVersion = 1.0;
+    QString updateUrl;
+
+    ProgressParser parser;
+    // The reserved target: our empty file until the encoder writes it. It is
+    // removed again whenever the conversion does not end in success.
+    QString target;
+    // The extractor of a CD track while the window waits for it, so that a
+    // close during the wait can stop it.
+    QProcess *extractor = nullptr;
+    // Whether the "core module not found" box has been shown already.
+    bool missingEncoderShown = false;
+};
