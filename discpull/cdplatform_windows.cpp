@@ -2,15 +2,26 @@
 // controls on "\\.\X:", and files written with WriteFile.
 #include "cdplatform.h"
 
-#include <ntddcdrm.h>
+// The device headers need the base types of windows.h first.
 #include <windows.h>
+
 #include <winioctl.h>
+
+#include <ntddcdrm.h>
 
 #include <cstring>
 
 namespace discpull {
 
 namespace {
+
+static_assert(IOCTL_STORAGE_MEDIA_REMOVAL == 0x2D4804, "media removal control");
+static_assert(IOCTL_CDROM_READ_TOC == 0x24000, "table of contents control");
+static_assert(IOCTL_CDROM_RAW_READ == 0x2403E, "raw read control");
+static_assert(IOCTL_STORAGE_EJECT_MEDIA == 0x2D4808, "eject control");
+static_assert(IOCTL_STORAGE_LOAD_MEDIA == 0x2D480C, "load control");
+static_assert(IOCTL_STORAGE_CHECK_VERIFY2 == 0x2D0800, "media check control");
+static_assert(sizeof(RAW_READ_INFO) == 16, "raw read request layout");
 
 class WindowsCdDevice : public CdDevice
 {
