@@ -26,6 +26,24 @@ QString timeRemainingText(qint64 remainingMs);
 class ProgressParser
 {
 public:
+    // The newest text kept while no progress stamp turns up: enough for a
+    // bug report, small enough that a chatty encoder cannot exhaust memory.
+    static constexpr qsizetype KeptTextLimit = 1024 * 1024;
+
     ProgressUpdate feed(const QByteArray &chunk, qint64 elapsedMs, qint32 &duration,
                         QString &stderrText);
+
+private:
+    void forgetSearch();
+
+    // Length of stderrText when the last call returned; any other length
+    // means the window replaced the text and the search starts over.
+    qsizetype m_knownLength = 0;
+    // Index of the next ':' that may open a stamp; everything before it has
+    // been searched with the text complete around it.
+    qsizetype m_scanFrom = 0;
+    // The first duration stamp of the current text, which wins while the
+    // text holds it (also after older text was trimmed away).
+    bool m_durationSeen = false;
+    qint32 m_durationValue = 0;
 };

@@ -1,0 +1,169 @@
+#include "progressparser.h"
+
+#include <QCoreApplication>
+#include <QStringView>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// A stamp is "dd:dd:dd?dd"; the scanner anchors on its first ':' at index c,
+// so the stamp spans [c - 2, c + 9) and its prefix ends at c - 2.
+constexpr qsizetype StampTail = 9;
+constexpr qsizetype StampHead = 2;
+constexpr char16_t ProgressPrefix[] = u"time=";
+constexpr qsizetype ProgressPrefixLength = 5;
+constexpr char16_t DurationPrefix[] = u"Duration: ";
+constexpr qsizetype DurationPrefixLength = 10;
+
+inline bool isDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
+
+inline int twoDigits(const char16_t *p) { return (p[0] - u'0') * 10 + (p[1] - u'0'); }
+
+// Whether a complete stamp opens with the ':' at index c of text[0, size).
+inline bool stampAt(const char16_t *text, qsizetype size, qsizetype c)
+{
+    if (c < StampHead || c + StampTail > size)
+        return false;
+    const char16_t *s = text + c - StampHead;
+    // The sixth character after the first digit pair is the wildcard and is not looked at.
+    return isDigit(s[0]) && isDigit(s[1]) && isDigit(s[3]) && isDigit(s[4]) && s[5] == u':'
+        && isDigit(s[6]) && isDigit(s[7]) && isDigit(s[9]) && isDigit(s[10]);
+}
+
+// Hundredths of the stamp opening with the ':' at index c.
+inline qint32 stampValue(const char16_t *text, qsizetype c)
+{
+    const char16_t *s = text + c - StampHead;
+    return twoDigits(s) * 360000 + twoDigits(s + 3) * 6000 + twoDigits(s + 6) * 100
+        + twoDigits(s + 9);
+}
+
+inline bool prefixAt(const char16_t *text, qsizetype c, const char16_t *prefix,
+                     qsizetype prefixLength)
+{
+    const qsizetype start = c - StampHead - prefixLength;
+    return start >= 0
+        && std::memcmp(text + start, prefix, size_t(prefixLength) * sizeof(char16_t)) == 0;
+}
+
+QString tr(const char *text) { return QCoreApplication::translate("Soundmill", text); }
+
+} // namespace
+
+qint32 timeToHundredths(const QString &text)
+{
+    const auto *data = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype size = text.size();
+    const QStringView view(text);
+    for (qsizetype c = view.indexOf(u':', StampHead); c >= 0 && c + StampTail <= size;
+         c = view.indexOf(u':', c + 1)) {
+        if (stampAt(data, size, c))
+            return stampValue(data, c);
+    }
+    return 0;
+}
+
+QString timeRemainingText(qint64 remainingMs)
+{
+    if (remainingMs < 15000)
+        return tr("Less than <b>15</b> seconds");
+    if (remainingMs < 20000)
+        return tr("About <b>15</b> seconds");
+    if (remainingMs < 35000)
+        return tr("About <b>30</b> seconds");
+    if (remainingMs < 50000)
+        return tr("About <b>45</b> seconds");
+    if (remainingMs < 65000)
+        return tr("About <b>1</b> minute");
+    if (remainingMs < 3600000)
+        return tr("Less than <b>") + QString::number(remainingMs / 60000 + 1) + tr("</b> minutes");
+    return QString();
+}
+
+void ProgressParser::forgetSearch()
+{
+    m_scanFrom = 0;
+    m_durationSeen = false;
+    m_durationValue = 0;
+}
+
+ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, qint32 &duration,
+                                    QString &stderrText)
+{
+    if (stderrText.size() != m_knownLength)
+        forgetSearch();
+
+    // One byte is one character; a zero byte ends what this chunk contributes.
+    const char *bytes = chunk.constData();
+    const void *zero = std::memchr(bytes, 0, size_t(chunk.size()));
+    const qsizetype used = zero ? static_cast<const char *>(zero) - bytes : chunk.size();
+    if (used > 0)
+        stderrText.append(QLatin1StringView(bytes, used));
+
+    const auto *text = reinterpret_cast<const char16_t *>(stderrText.constData());
+    const qsizetype size = stderrText.size();
+    const QStringView view(stderrText);
+
+    // One pass finds both the first duration stamp (anywhere in the text, also
+    // after the first progress stamp) and the first progress stamp.
+    qsizetype progressColon = -1;
+    qsizetype c = m_scanFrom < StampHead ? view.indexOf(u':', StampHead)
+                                         : view.indexOf(u':', m_scanFrom);
+    for (; c >= 0 && c + StampTail <= size; c = view.indexOf(u':', c + 1)) {
+        if (!stampAt(text, size, c))
+            continue;
+        if (progressColon < 0 && prefixAt(text, c, ProgressPrefix, ProgressPrefixLength)) {
+            progressColon = c;
+            if (m_durationSeen)
+                break;
+        } else if (!m_durationSeen && prefixAt(text, c, DurationPrefix, DurationPrefixLength)) {
+            m_durationSeen = true;
+            m_durationValue = stampValue(text, c);
+            if (progressColon >= 0)
+                break;
+        }
+    }
+    if (m_durationSeen && m_durationValue > 0)
+        duration = m_durationValue;
+
+    ProgressUpdate update;
+    if (progressColon < 0) {
+        // A stamp may still be completed by the next chunk: resume where the
+        // last incomplete one could open.
+        m_scanFrom = qMax<qsizetype>(m_scanFrom, size - StampTail + 1);
+        if (size > KeptTextLimit) {
+            const qsizetype cut = size - KeptTextLimit;
+            // Removing from the front only moves the string's start, so trimming
+            // on every chunk stays linear overall.
+            stderrText.remove(0, cut);
+            m_scanFrom = qMax<qsizetype>(0, m_scanFrom - cut);
+        }
+        m_knownLength = stderrText.size();
+        return update;
+    }
+
+    const qint32 position = stampValue(text, progressColon);
+    update.stampFound = true;
+    if (position >= 1 && duration >= 1) {
+        // Positions past about six hours overflow 32 bits once multiplied by 100.
+        const qint64 percent = qint64(position) * 100 / duration;
+        update.percentValid = true;
+        update.percent = int(qMin<qint64>(percent, std::numeric_limits<int>::max()));
+        if (percent >= 1) {
+            const qint64 elapsed = qMax<qint64>(elapsedMs, 0);
+            const qint64 remaining = elapsed / percent * 100 - elapsed;
+            update.timeRemaining = timeRemainingText(remaining);
+        }
+    }
+    // With the clock still at 0 ms there is no rate yet; the label keeps its text.
+    if (elapsedMs > 0)
+        update.speed = QStringLiteral("<b>") + QString::number(qint64(position) * 10 / elapsedMs)
+            + tr("</b> s/s");
+
+    stderrText.clear();
+    forgetSearch();
+    m_knownLength = 0;
+    return update;
+}

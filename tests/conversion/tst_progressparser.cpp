@@ -1,0 +1,431 @@
+#include "progressparser.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+// The rules in their plainest form: the whole text is searched from its start
+// with regular expressions on every chunk and is never trimmed. The parser
+// must give the same answers while searching each character only once.
+class ReferenceParser
+{
+public:
+    ProgressUpdate feed(const QByteArray &chunk, qint64 elapsedMs)
+    {
+        static const QRegularExpression durationStamp(
+            QStringLiteral("Duration: [0-9]{2}:[0-9]{2}:[0-9]{2}.[0-9]{2}"),
+            QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression progressStamp(
+            QStringLiteral("time=[0-9]{2}:[0-9]{2}:[0-9]{2}.[0-9]{2}"),
+            QRegularExpression::DotMatchesEverythingOption);
+
+        const qsizetype zero = chunk.indexOf('\0');
+        text += QString::fromLatin1(zero < 0 ? chunk : chunk.left(zero));
+
+        const QRegularExpressionMatch d = durationStamp.match(text);
+        if (d.hasMatch() && hundredths(d.captured(0)) > 0)
+            duration = hundredths(d.captured(0));
+
+        ProgressUpdate update;
+        const QRegularExpressionMatch p = progressStamp.match(text);
+        if (!p.hasMatch())
+            return update;
+        const qint32 position = hundredths(p.captured(0));
+        update.stampFound = true;
+        if (position >= 1 && duration >= 1) {
+            const qint64 percent = qint64(position) * 100 / duration;
+            update.percentValid = true;
+            update.percent = int(qMin<qint64>(percent, std::numeric_limits<int>::max()));
+            if (percent >= 1)
+                update.timeRemaining = timeRemainingText(elapsedMs / percent * 100 - elapsedMs);
+        }
+        if (elapsedMs > 0)
+            update.speed = QStringLiteral("<b>%1</b> s/s").arg(qint64(position) * 10 / elapsedMs);
+        text.clear();
+        return update;
+    }
+
+    static qint32 hundredths(const QString &s)
+    {
+        static const QRegularExpression stamp(
+            QStringLiteral("([0-9]{2}):([0-9]{2}):([0-9]{2}).([0-9]{2})"),
+            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch m = stamp.match(s);
+        if (!m.hasMatch())
+            return 0;
+        return m.captured(1).toInt() * 360000 + m.captured(2).toInt() * 6000
+            + m.captured(3).toInt() * 100 + m.captured(4).toInt();
+    }
+
+    QString text;
+    qint32 duration = 0;
+};
+
+QByteArray transcript()
+{
+    QFile file(QStringLiteral(TW_TEST_SOURCE_DIR "/tests/parser/encoder-transcript.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+const QByteArray header = "Input #0, wav, from 'in.wav':\n"
+                          "  Duration: 00:03:20.00, bitrate: 1411 kb/s\n"
+                          "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n";
+const QByteArray statusAtOneMinute =
+    "size=    1024kB time=00:01:00.00 bitrate= 139.8kbits/s speed=5.01x    \r";
+
+} // namespace
+
+class TestProgressParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timeToHundredths_data();
+    void timeToHundredths();
+    void remainingText_data();
+    void remainingText();
+    void feed_data();
+    void feed();
+    void stampSplitAnywhere();
+    void matchesReference_data();
+    void matchesReference();
+    void keptTextIsBounded();
+    void replacedTextIsSearchedAfresh();
+};
+
+void TestProgressParser::timeToHundredths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("expected");
+
+    QTest::newRow("plain") << "00:01:02.50" << 6250;
+    QTest::newRow("comma wildcard") << "00:01:02,50" << 6250;
+    QTest::newRow("newline wildcard") << "00:01:02\n50" << 6250;
+    QTest::newRow("fields not range-checked") << "00:99:00.00" << 594000;
+    QTest::newRow("largest") << "99:99:99.99" << 36243999;
+    QTest::newRow("inside duration stamp") << "Duration: 00:03:20.00, start" << 20000;
+    QTest::newRow("first stamp wins") << "x 00:00:01.00 00:00:02.00" << 100;
+    QTest::newRow("broken stamp skipped") << "0a:00:00.00 01:00:00.00" << 360000;
+    QTest::newRow("one-digit field") << "0:01:02.50" << 0;
+    QTest::newRow("wildcard must exist") << "00:01:0250" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("too short") << "00:01:02." << 0;
+}
+
+void TestProgressParser::timeToHundredths()
+{
+    QFETCH(QString, text);
+    QFETCH(qint32, expected);
+    QCOMPARE(::timeToHundredths(text), expected);
+}
+
+void TestProgressParser::remainingText_data()
+{
+    QTest::addColumn<qint64>("remaining");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("negative") << qint64(-6000) << "Less than <b>15</b> seconds";
+    QTest::newRow("14999") << qint64(14999) << "Less than <b>15</b> seconds";
+    QTest::newRow("15000") << qint64(15000) << "About <b>15</b> seconds";
+    QTest::newRow("19999") << qint64(19999) << "About <b>15</b> seconds";
+    QTest::newRow("20000") << qint64(20000) << "About <b>30</b> seconds";
+    QTest::newRow("34999") << qint64(34999) << "About <b>30</b> seconds";
+    QTest::newRow("35000") << qint64(35000) << "About <b>45</b> seconds";
+    QTest::newRow("49999") << qint64(49999) << "About <b>45</b> seconds";
+    QTest::newRow("50000") << qint64(50000) << "About <b>1</b> minute";
+    QTest::newRow("64999") << qint64(64999) << "About <b>1</b> minute";
+    QTest::newRow("65000") << qint64(65000) << "Less than <b>2</b> minutes";
+    QTest::newRow("119999") << qint64(119999) << "Less than <b>2</b> minutes";
+    QTest::newRow("120000") << qint64(120000) << "Less than <b>3</b> minutes";
+    QTest::newRow("3599999") << qint64(3599999) << "Less than <b>60</b> minutes";
+    QTest::newRow("3600000") << qint64(3600000) << "";
+}
+
+void TestProgressParser::remainingText()
+{
+    QFETCH(qint64, remaining);
+    QFETCH(QString, text);
+    QCOMPARE(timeRemainingText(remaining), text);
+}
+
+void TestProgressParser::feed_data()
+{
+    QTest::addColumn<QByteArrayList>("chunks");
+    QTest::addColumn<qint64>("elapsed");
+    QTest::addColumn<qint32>("initialDuration");
+    QTest::addColumn<qint32>("duration");
+    QTest::addColumn<int>("stamps");   // chunks that completed a progress stamp
+    QTest::addColumn<bool>("percentValid");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("remaining");
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("kept");
+
+    const QString about30 = "About <b>30</b> seconds";
+    const QString under15 = "Less than <b>15</b> seconds";
+    const QString speed5 = "<b>5</b> s/s";
+
+    QTest::newRow("worked example") << QByteArrayList{header, statusAtOneMinute} << qint64(12000)
+                                    << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("duration and progress in one chunk")
+        << QByteArrayList{header + statusAtOneMinute} << qint64(12000) << 0 << 20000 << 1 << true
+        << 30 << about30 << speed5 << "";
+    QTest::newRow("duration after progress in one chunk")
+        << QByteArrayList{statusAtOneMinute + header} << qint64(12000) << 0 << 20000 << 1 << true
+        << 30 << about30 << speed5 << "";
+    QTest::newRow("oldest of two stamps wins")
+        << QByteArrayList{"Duration: 00:01:40.00\n",
+                          "size= time=00:00:05.00 x\rsize= time=00:00:06.00 x\r"}
+        << qint64(1000) << 0 << 10000 << 1 << true << 5 << "About <b>15</b> seconds" << speed5
+        << "";
+    QTest::newRow("newer stamp of the chunk is discarded")
+        << QByteArrayList{"Duration: 00:01:40.00\n",
+                          "size= time=00:00:05.00 x\rsize= time=00:00:06.00 x\r", "size= x\r"}
+        << qint64(1000) << 0 << 10000 << 1 << false << 0 << "" << "" << "size= x\r";
+    QTest::newRow("zero byte ends the chunk")
+        << QByteArrayList{"Duration: 00:03:20.00\n", QByteArray("size= ti\0me=00:01:00.00\r", 24)}
+        << qint64(12000) << 0 << 20000 << 0 << false << 0 << "" << ""
+        << "Duration: 00:03:20.00\nsize= ti";
+    QTest::newRow("stamp after a zero byte is lost")
+        << QByteArrayList{QByteArray("size= \0 time=00:01:00.00\r", 25), "x"} << qint64(12000)
+        << 20000 << 20000 << 0 << false << 0 << "" << "" << "size= x";
+    QTest::newRow("chunk after a zero byte is appended")
+        << QByteArrayList{QByteArray("abc\0time=00:00:01.00", 20), "time=00:01:00.00"}
+        << qint64(12000) << 20000 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("zero duration ignored")
+        << QByteArrayList{"Duration: 00:00:00.00\n", statusAtOneMinute} << qint64(12000) << 0
+        << 0 << 1 << false << 0 << "" << speed5 << "";
+    QTest::newRow("zero duration keeps the known one")
+        << QByteArrayList{"Duration: 00:00:00.00\n", statusAtOneMinute} << qint64(12000) << 5000
+        << 5000 << 1 << true << 120 << under15 << speed5 << "";
+    QTest::newRow("zero duration first hides a later one")
+        << QByteArrayList{"Duration: 00:00:00.00\nDuration: 00:03:20.00\n", statusAtOneMinute}
+        << qint64(12000) << 0 << 0 << 1 << false << 0 << "" << speed5 << "";
+    QTest::newRow("first of two durations wins")
+        << QByteArrayList{header, "  Duration: 00:01:40.00\n", statusAtOneMinute}
+        << qint64(12000) << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("duration after an emptied text replaces")
+        << QByteArrayList{header + "time=00:00:01.00\r", "Duration: 00:01:40.00\n",
+                          statusAtOneMinute}
+        << qint64(12000) << 0 << 10000 << 2 << true << 60 << under15 << speed5 << "";
+    QTest::newRow("duration not stated")
+        << QByteArrayList{"  Duration: N/A, bitrate: N/A\n", statusAtOneMinute} << qint64(12000)
+        << 0 << 0 << 1 << false << 0 << "" << speed5 << "";
+    QTest::newRow("position zero")
+        << QByteArrayList{header, "size=       0kB time=00:00:00.00 bitrate=N/A speed=   0x    \r"}
+        << qint64(12000) << 0 << 20000 << 1 << false << 0 << "" << "<b>0</b> s/s" << "";
+    QTest::newRow("percent zero") << QByteArrayList{header, "time=00:00:01.00\r"}
+                                  << qint64(12000) << 0 << 20000 << 1 << true << 0 << ""
+                                  << "<b>0</b> s/s" << "";
+    QTest::newRow("percent above 100") << QByteArrayList{"time=00:00:20.00\r"} << qint64(12000)
+                                       << 1000 << 1000 << 1 << true << 200 << under15
+                                       << "<b>1</b> s/s" << "";
+    QTest::newRow("six hours") << QByteArrayList{"Duration: 06:00:00.00\n", "time=03:00:00.00"}
+                               << qint64(600000) << 0 << 2160000 << 1 << true << 50
+                               << "Less than <b>11</b> minutes" << "<b>18</b> s/s" << "";
+    QTest::newRow("position times 100 beyond 32 bits")
+        << QByteArrayList{"Duration: 80:00:00.00\n", "time=70:00:00.00"} << qint64(3600000) << 0
+        << 28800000 << 1 << true << 87 << "Less than <b>9</b> minutes" << "<b>70</b> s/s" << "";
+    QTest::newRow("percent beyond int clamped")
+        << QByteArrayList{"time=99:99:99.99"} << qint64(1000) << 1 << 1 << 1 << true
+        << std::numeric_limits<int>::max() << under15 << "<b>362439</b> s/s" << "";
+    QTest::newRow("comma wildcard")
+        << QByteArrayList{"Duration: 00:03:20,00\n", "time=00:01:00,00"} << qint64(12000) << 0
+        << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("line break as wildcard")
+        << QByteArrayList{"Duration: 00:03:20\n00\n", "time=00:01:00\r00"} << qint64(12000) << 0
+        << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("one-digit field not recognised")
+        << QByteArrayList{header, "time=0:01:00.00\r"} << qint64(12000) << 0 << 20000 << 0
+        << false << 0 << "" << "" << QString::fromLatin1(header + "time=0:01:00.00\r");
+    QTest::newRow("hundred hours not recognised")
+        << QByteArrayList{"time=100:00:00.00\r"} << qint64(12000) << 0 << 0 << 0 << false << 0
+        << "" << "" << "time=100:00:00.00\r";
+    QTest::newRow("clock at zero") << QByteArrayList{header, statusAtOneMinute} << qint64(0) << 0
+                                   << 20000 << 1 << true << 30 << under15 << "" << "";
+    QTest::newRow("status lines separated by CR")
+        << QByteArrayList{header,
+                          "size=       0kB time=00:00:00.00 bitrate=N/A speed=   0x    \r",
+                          "size=    1024kB time=00:01:18.94 bitrate= 106.3kbits/s speed= 158x    \r",
+                          "size=    2048kB time=00:02:16.56 bitrate= 122.8kbits/s speed= 137x    \r"}
+        << qint64(1000) << 0 << 20000 << 3 << true << 68 << under15 << "<b>136</b> s/s" << "";
+    QTest::newRow("stamp split across chunks")
+        << QByteArrayList{header + "size=  1024kB time=00:0", "1:00.00 bitrate=1.0\r"}
+        << qint64(12000) << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    QTest::newRow("duration split across chunks")
+        << QByteArrayList{"  Dura", "tion: 00:03:", "20.00\n", statusAtOneMinute}
+        << qint64(12000) << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+}
+
+void TestProgressParser::feed()
+{
+    QFETCH(QByteArrayList, chunks);
+    QFETCH(qint64, elapsed);
+    QFETCH(qint32, initialDuration);
+
+    ProgressParser parser;
+    qint32 duration = initialDuration;
+    QString text;
+    ProgressUpdate last;
+    int stamps = 0;
+    for (const QByteArray &chunk : chunks) {
+        last = parser.feed(chunk, elapsed, duration, text);
+        stamps += last.stampFound ? 1 : 0;
+    }
+
+    QTEST(duration, "duration");
+    QTEST(stamps, "stamps");
+    QTEST(last.percentValid, "percentValid");
+    QTEST(last.percent, "percent");
+    QTEST(last.timeRemaining, "remaining");
+    QTEST(last.speed, "speed");
+    QTEST(text, "kept");
+}
+
+// Wherever the encoder's writes happen to split the text, the same stamp is
+// recognised once, in the chunk that completes it.
+void TestProgressParser::stampSplitAnywhere()
+{
+    const QByteArray whole = "  Duration: 00:03:20.00, x\nsize= time=00:01:00.00 bitrate=\r";
+    const qsizetype stampEnd = whole.indexOf("time=") + 16;
+    for (qsizetype i = 0; i <= whole.size(); ++i) {
+        for (qsizetype j = i; j <= whole.size(); ++j) {
+            const QByteArrayList chunks{whole.left(i), whole.mid(i, j - i), whole.mid(j)};
+            ProgressParser parser;
+            qint32 duration = 0;
+            QString text;
+            qsizetype fed = 0;
+            for (const QByteArray &chunk : chunks) {
+                fed += chunk.size();
+                const ProgressUpdate u = parser.feed(chunk, 12000, duration, text);
+                const bool completes = fed >= stampEnd && fed - chunk.size() < stampEnd;
+                QVERIFY2(u.stampFound == completes,
+                         qPrintable(QStringLiteral("split at %1 and %2").arg(i).arg(j)));
+                if (completes) {
+                    QCOMPARE(u.percent, 30);
+                    QCOMPARE(u.timeRemaining, QStringLiteral("About <b>30</b> seconds"));
+                }
+            }
+            QCOMPARE(duration, 20000);
+        }
+    }
+}
+
+void TestProgressParser::matchesReference_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("maxChunk");
+
+    const QByteArray real = transcript();
+    QVERIFY(!real.isEmpty());
+    // A second input's header after the first status lines, stamps with a
+    // zero byte inside, and unrecognised forms around recognised ones.
+    QByteArray mixed = real;
+    mixed.insert(mixed.indexOf("size="), "Input #1\n  Duration: 00:01:00.00, bitrate\n");
+    mixed += QByteArray("size= time=00:02:") + '\0' + "30.00 x\rsize= time=00:0";
+    mixed += "2:40.00 x\rtime=0:00:01.00 time=00:03:10,00\rDuration: 00:00:00.00\n";
+    mixed += "time=00:00:00.00\rDuration: 00:00:00.00\nDuration: 00:05:00.00\ntime=00:04:00.00\r";
+
+    for (quint32 seed = 1; seed <= 20; ++seed) {
+        QTest::addRow("transcript/%u", seed) << real << seed << 64;
+        QTest::addRow("mixed/%u", seed) << mixed << seed << 24;
+    }
+    // Long stretches without a progress stamp exercise the trimming; the
+    // duration stamp printed first must stay in force.
+    QByteArray chatty = header;
+    for (int i = 0; i < 3 * 16 * 1024; ++i)
+        chatty += "[mp3 @ 0x55d0] Header missing 00:0 time=N/A\n";
+    chatty += "  Duration: 00:01:00.00\nsize= time=00:0";
+    for (int i = 0; i < 30 * 1024; ++i)
+        chatty += "[mp3 @ 0x55d0] Header missing\n";
+    chatty += statusAtOneMinute + "tail";
+    QTest::addRow("trimmed") << chatty << 7u << 256 * 1024;
+}
+
+void TestProgressParser::matchesReference()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(quint32, seed);
+    QFETCH(int, maxChunk);
+
+    QRandomGenerator random(seed);
+    ReferenceParser reference;
+    ProgressParser parser;
+    qint32 duration = 0;
+    QString text;
+    qint64 elapsed = 0;
+    for (qsizetype at = 0; at < input.size();) {
+        const QByteArray chunk = input.mid(at, random.bounded(1, maxChunk + 1));
+        at += chunk.size();
+        elapsed += random.bounded(0, 400);
+
+        const ProgressUpdate expected = reference.feed(chunk, elapsed);
+        const ProgressUpdate actual = parser.feed(chunk, elapsed, duration, text);
+        QCOMPARE(actual.stampFound, expected.stampFound);
+        QCOMPARE(actual.percentValid, expected.percentValid);
+        QCOMPARE(actual.percent, expected.percent);
+        QCOMPARE(actual.timeRemaining, expected.timeRemaining);
+        QCOMPARE(actual.speed, expected.speed);
+        QCOMPARE(duration, reference.duration);
+        // Only the oldest text may be missing, and only beyond the limit.
+        QCOMPARE(text.size(), qMin(reference.text.size(), ProgressParser::KeptTextLimit));
+        QVERIFY(reference.text.endsWith(text));
+    }
+}
+
+void TestProgressParser::keptTextIsBounded()
+{
+    ProgressParser parser;
+    qint32 duration = 0;
+    QString text;
+    parser.feed(header, 1000, duration, text);
+
+    QByteArray chunk;
+    while (chunk.size() < 64 * 1024)
+        chunk += "[aac @ 0x5581] Too many bits 8832 > 6144 per frame requested\r\n";
+    QByteArray numbered = chunk;
+    for (int i = 0; i < 80; ++i) {
+        numbered.replace(0, 8, QByteArray::number(10000000 + i));
+        parser.feed(numbered, 1000, duration, text);
+        QVERIFY(text.size() <= ProgressParser::KeptTextLimit);
+    }
+    QCOMPARE(text.size(), ProgressParser::KeptTextLimit);
+    QVERIFY(text.endsWith(QString::fromLatin1(numbered)));
+    QVERIFY(text.capacity() <= 4 * ProgressParser::KeptTextLimit);
+
+    // The duration seen before the trimming still gives the percentage, and a
+    // stamp split at the end of a trimmed chunk is still recognised.
+    parser.feed(chunk + "time=00:01:", 12000, duration, text);
+    const ProgressUpdate u = parser.feed("00.00 x\r", 12000, duration, text);
+    QVERIFY(u.stampFound);
+    QCOMPARE(u.percent, 30);
+    QCOMPARE(duration, 20000);
+    QVERIFY(text.isEmpty());
+}
+
+// The window may empty or replace the text itself; what was searched before
+// must not be taken for part of the new text.
+void TestProgressParser::replacedTextIsSearchedAfresh()
+{
+    ProgressParser parser;
+    qint32 duration = 20000;
+    QString text;
+    parser.feed("size= time=00:01:0", 12000, duration, text);
+    text.clear();
+    QVERIFY(!parser.feed("0.00 x\r", 12000, duration, text).stampFound);
+    text = QStringLiteral("time=00:01:0");
+    const ProgressUpdate u = parser.feed("0.00 x\r", 12000, duration, text);
+    QVERIFY(u.stampFound);
+    QCOMPARE(u.percent, 30);
+}
+
+QTEST_GUILESS_MAIN(TestProgressParser)
+#include "tst_progressparser.moc"
