@@ -136,6 +136,13 @@ QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint6
     return reply;
 }
 
+QByteArray takeBody(QNetworkReply *reply)
+{
+    if (!reply || !reply->isOpen())
+        return QByteArray();
+    return reply->readAll();
+}
+
 AbortReason abortReason(const QNetworkReply *reply)
 {
     if (!reply)

@@ -45,9 +45,14 @@ bool isFetchable(const QUrl &url);
 // The reply is a child of manager. Connect its finished() to your slot, read
 // it there, then release it with reply->deleteLater() (and a manager created
 // for this one request with manager->deleteLater(), which would also take
-// the reply with it). Nothing here reads the reply after finished().
+// the reply with it). Nothing here reads the reply after finished(). Read
+// the body with takeBody().
 QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint64 maxBytes,
                           int timeoutMs = RequestTimeoutMs);
+
+// The whole body of a finished reply; empty, without a warning, for a reply
+// that boundedGet cut off (its data is discarded, never half a document).
+QByteArray takeBody(QNetworkReply *reply);
 
 // Why boundedGet cut a reply off, if it did.
 enum class AbortReason { None = 0, TooLarge = 1, TimedOut = 2 };
