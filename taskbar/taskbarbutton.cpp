@@ -7,7 +7,10 @@
 
 namespace taskbar {
 
-TaskbarButton::TaskbarButton(QWidget *parent) : TaskbarButton(parent, createPlatformBackend()) {}
+TaskbarButton::TaskbarButton(QWidget *parent)
+    : TaskbarButton(parent, createPlatformBackend())
+{
+}
 
 TaskbarButton::TaskbarButton(QWidget *parent, std::unique_ptr<Backend> backend)
     : QObject(parent)
@@ -39,7 +42,10 @@ TaskbarProgressBar *TaskbarButton::progressBar()
     return d->progressBar;
 }
 
-bool TaskbarButton::isReady() const { return d->ready; }
+bool TaskbarButton::isReady() const
+{
+    return d->ready;
+}
 
 bool TaskbarButton::nativeEvent(const QByteArray &eventType, void *message, qintptr *)
 {

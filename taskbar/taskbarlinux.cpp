@@ -19,9 +19,18 @@ namespace taskbar {
 namespace {
 
 // Receivers match on interface and member only; the path just names the sender.
-QString launcherPath() { return QStringLiteral("/com/tonewright/LauncherEntry"); }
-QString launcherInterface() { return QStringLiteral("com.canonical.Unity.LauncherEntry"); }
-QString applicationUri() { return QStringLiteral("application://tonewright.desktop"); }
+QString launcherPath()
+{
+    return QStringLiteral("/com/tonewright/LauncherEntry");
+}
+QString launcherInterface()
+{
+    return QStringLiteral("com.canonical.Unity.LauncherEntry");
+}
+QString applicationUri()
+{
+    return QStringLiteral("application://tonewright.desktop");
+}
 
 // completed / total within 0..1; an empty or inverted range shows nothing done.
 double fraction(std::int32_t completed, std::int32_t total)
@@ -39,8 +48,7 @@ double fraction(std::int32_t completed, std::int32_t total)
 //   NormalProgress, Automatic      visible at the last fraction
 //   ErrorProgress                  visible at the last fraction, urgent raised
 // Urgent is cleared again when the state leaves ErrorProgress.
-QVariantMap stateProperties(TaskbarProgressBar::ProgressState state, double progress,
-                            bool wasError)
+QVariantMap stateProperties(TaskbarProgressBar::ProgressState state, double progress, bool wasError)
 {
     QVariantMap properties;
     const bool isError = state == TaskbarProgressBar::ErrorProgress;
@@ -107,8 +115,8 @@ private:
 
     static void send(const QVariantMap &properties)
     {
-        QDBusMessage message =
-            QDBusMessage::createSignal(launcherPath(), launcherInterface(), QStringLiteral("Update"));
+        QDBusMessage message = QDBusMessage::createSignal(launcherPath(), launcherInterface(),
+                                                          QStringLiteral("Update"));
         message << applicationUri() << properties;
         QDBusConnection::sessionBus().send(message);
     }
@@ -121,8 +129,14 @@ private:
 
 } // namespace
 
-bool isTaskbarSupported() { return QDBusConnection::sessionBus().isConnected(); }
+bool isTaskbarSupported()
+{
+    return QDBusConnection::sessionBus().isConnected();
+}
 
-std::unique_ptr<Backend> createPlatformBackend() { return std::make_unique<LauncherEntryBackend>(); }
+std::unique_ptr<Backend> createPlatformBackend()
+{
+    return std::make_unique<LauncherEntryBackend>();
+}
 
 } // namespace taskbar

@@ -4,8 +4,14 @@
 
 namespace taskbar {
 
-bool isTaskbarSupported() { return false; }
+bool isTaskbarSupported()
+{
+    return false;
+}
 
-std::unique_ptr<Backend> createPlatformBackend() { return std::make_unique<NullBackend>(); }
+std::unique_ptr<Backend> createPlatformBackend()
+{
+    return std::make_unique<NullBackend>();
+}
 
 } // namespace taskbar

@@ -13,10 +13,22 @@ TaskbarProgressBar::TaskbarProgressBar(QObject *parent)
 
 TaskbarProgressBar::~TaskbarProgressBar() = default;
 
-TaskbarProgressBar::ProgressState TaskbarProgressBar::state() const { return d->state; }
-int TaskbarProgressBar::value() const { return d->value; }
-int TaskbarProgressBar::minimum() const { return d->minimum; }
-int TaskbarProgressBar::maximum() const { return d->maximum; }
+TaskbarProgressBar::ProgressState TaskbarProgressBar::state() const
+{
+    return d->state;
+}
+int TaskbarProgressBar::value() const
+{
+    return d->value;
+}
+int TaskbarProgressBar::minimum() const
+{
+    return d->minimum;
+}
+int TaskbarProgressBar::maximum() const
+{
+    return d->maximum;
+}
 
 // The bounds are only stored: the shell learns them with the next value.
 void TaskbarProgressBar::setMinimum(int value)

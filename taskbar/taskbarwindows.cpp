@@ -16,7 +16,10 @@ namespace {
 
 // The state values were chosen to equal the shell's TBPF_ flags;
 // AutomaticProgress has no flag of its own and is passed on unchanged.
-int nativeProgressState(TaskbarProgressBar::ProgressState state) { return static_cast<int>(state); }
+int nativeProgressState(TaskbarProgressBar::ProgressState state)
+{
+    return static_cast<int>(state);
+}
 
 class WindowsTaskbarBackend final : public Backend
 {
@@ -60,6 +63,9 @@ bool isTaskbarSupported()
     return QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows7;
 }
 
-std::unique_ptr<Backend> createPlatformBackend() { return std::make_unique<WindowsTaskbarBackend>(); }
+std::unique_ptr<Backend> createPlatformBackend()
+{
+    return std::make_unique<WindowsTaskbarBackend>();
+}
 
 } // namespace taskbar

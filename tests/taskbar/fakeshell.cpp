@@ -4,7 +4,10 @@
 
 namespace taskbar {
 
-FakeShell::FakeShell(Readiness readiness) : m_readiness(readiness) {}
+FakeShell::FakeShell(Readiness readiness)
+    : m_readiness(readiness)
+{
+}
 
 void FakeShell::makeReady()
 {
@@ -21,7 +24,10 @@ void FakeShell::attach(QWidget *window, ReadyCallback onReady)
         makeReady();
 }
 
-void FakeShell::handleNativeEvent(const QByteArray &, void *) { ++m_nativeEvents; }
+void FakeShell::handleNativeEvent(const QByteArray &, void *)
+{
+    ++m_nativeEvents;
+}
 
 void FakeShell::setProgress(std::int32_t completed, std::int32_t total)
 {

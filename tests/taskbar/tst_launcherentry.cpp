@@ -68,7 +68,10 @@ void TestLauncherEntry::init()
     m_received.clear();
 }
 
-void TestLauncherEntry::cleanup() { m_received.clear(); }
+void TestLauncherEntry::cleanup()
+{
+    m_received.clear();
+}
 
 QList<QVariantMap> TestLauncherEntry::updates()
 {
