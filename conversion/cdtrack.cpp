@@ -1,0 +1,162 @@
+#include "cdtrack.h"
+
+#include "reportsender.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <climits>
+
+namespace cdtrack {
+
+namespace {
+
+// Mount points in mountinfo escape blanks, tabs, new lines and backslashes
+// as three octal digits.
+QString unescapeMountField(const QByteArray &field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (int i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' &&
+            field[i + 1] <= '3') {
+            bool ok = false;
+            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                out += char(value);
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return QFile::decodeName(out);
+}
+
+bool isOpticalDevice(const QString &source)
+{
+    static const char *const prefixes[] = {"/dev/sr", "/dev/scd", "/dev/cdrom", "/dev/cdrw",
+                                           "/dev/dvd"};
+    for (const char *prefix : prefixes) {
+        if (source.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
+}
+
+bool mountPointContains(const QString &mountPoint, const QString &path)
+{
+    if (mountPoint == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == mountPoint ||
+           (path.startsWith(mountPoint) && path.at(mountPoint.size()) == QLatin1Char('/'));
+}
+
+QString defaultDrive()
+{
+    return QStringLiteral("/dev/cdrom");
+}
+
+} // namespace
+
+bool isCdTrack(const QString &path)
+{
+    return path.endsWith(QLatin1String(".cda"), Qt::CaseSensitive);
+}
+
+int trackIndexFromFileName(const QString &fileName)
+{
+    const QString name = QDir::fromNativeSeparators(fileName).section(QLatin1Char('/'), -1);
+    qint64 number = 0;
+    for (const QChar c : name) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            continue;
+        // Zeros before the first other digit add nothing, so the leading-zero
+        // rule needs no state of its own; saturation keeps long runs defined.
+        number = qMin<qint64>(number * 10 + (c.unicode() - '0'), qint64(INT_MAX));
+    }
+    return int(number - 1);
+}
+
+QString driveForPath(const QString &cdaPath)
+{
+#ifdef Q_OS_WIN
+    return cdaPath.left(1);
+#else
+    QFile mountInfo(QStringLiteral("/proc/self/mountinfo"));
+    if (!mountInfo.open(QIODevice::ReadOnly))
+        return defaultDrive();
+    return driveForPath(cdaPath, mountInfo.readAll());
+#endif
+}
+
+QString driveForPath(const QString &cdaPath, const QByteArray &mountInfo)
+{
+    if (cdaPath.isEmpty())
+        return defaultDrive();
+    const QString path = QDir::cleanPath(QFileInfo(cdaPath).absoluteFilePath());
+    QString bestMountPoint;
+    QString bestSource;
+    bool found = false;
+    for (const QByteArray &line : mountInfo.split('\n')) {
+        // id parent major:minor root mount-point options [optional...] - type source super
+        const QList<QByteArray> fields = line.split(' ');
+        const int separator = int(fields.indexOf(QByteArrayLiteral("-")));
+        if (fields.size() < 5 || separator < 6 || separator + 2 >= fields.size())
+            continue;
+        const QString mountPoint = unescapeMountField(fields[4]);
+        if (!mountPointContains(mountPoint, path))
+            continue;
+        // Later lines are later mounts: on the same mount point they hide earlier ones.
+        if (!found || mountPoint.size() >= bestMountPoint.size()) {
+            found = true;
+            bestMountPoint = mountPoint;
+            bestSource = unescapeMountField(fields[separator + 2]);
+        }
+    }
+    return found && isOpticalDevice(bestSource) ? bestSource : defaultDrive();
+}
+
+QString createTemporaryWav(QString *error)
+{
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    // A temporary directory that does not exist comes back empty; the file
+    // must not land in the root directory instead.
+    if (directory.isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate("cdtrack",
+                                                 "The temporary-files folder does not exist.");
+        return QString();
+    }
+    directory.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!directory.endsWith(QLatin1Char('/')))
+        directory += QLatin1Char('/');
+
+    // 62^8 names make a clash rare; a few more draws settle the odd one.
+    constexpr int attempts = 16;
+    QString reason;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const QString path = directory + randomString(8, QString()) + QLatin1String(".wav");
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        reason = file.errorString();
+        if (!QFileInfo::exists(path))
+            break; // not a clash: the directory cannot take the file
+    }
+    if (error) {
+        *error = QCoreApplication::translate("cdtrack", "Cannot create a temporary file in %1: %2")
+                     .arg(QDir::toNativeSeparators(directory), reason);
+    }
+    return QString();
+}
+
+QStringList extractorArguments(const QString &cdaPath, const QString &tempWav)
+{
+    return {driveForPath(cdaPath), QString::number(trackIndexFromFileName(cdaPath)), tempWav};
+}
+
+} // namespace cdtrack
