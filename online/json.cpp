@@ -456,8 +456,15 @@ QByteArray doubleText(double value)
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
     QByteArray text(buffer, result.ptr - buffer);
-    if (!text.contains('.') && !text.contains('e'))
-        text.append(".0");
+    if (!text.contains('.')) {
+        // "1e+06" would read back as an integer that fails to convert (0), so
+        // an exponent without a point gets one too: "1.0e+06".
+        const qsizetype exponent = text.indexOf('e');
+        if (exponent < 0)
+            text.append(".0");
+        else
+            text.insert(exponent, ".0");
+    }
     return text;
 }
 

@@ -250,6 +250,8 @@ void TestJson::write_data()
     QTest::newRow("double 0.1") << QVariant(0.1) << QByteArray("0.1");
     QTest::newRow("double small") << QVariant(0.0001234) << QByteArray("0.0001234");
     QTest::newRow("double tiny") << QVariant(1.5e-7) << QByteArray("1.5e-07");
+    QTest::newRow("double exponent gets a point") << QVariant(1e6) << QByteArray("1.0e+06");
+    QTest::newRow("double negative exponent") << QVariant(-2e-5) << QByteArray("-2.0e-05");
     QTest::newRow("double negative zero") << QVariant(-0.0) << QByteArray("-0.0");
     QTest::newRow("float") << QVariant(1.5f) << QByteArray("1.5");
     QTest::newRow("bool") << QVariant(false) << QByteArray("false");
@@ -308,6 +310,7 @@ void TestJson::roundTrip()
         {"count", qulonglong(12)},
         {"offset", qlonglong(-3)},
         {"ratio", 0.25},
+        {"large", 3e20},
         {"flags", QVariantList{true, false, QVariant()}},
         {"nested", QVariantMap{{"deeper", QVariantList{QVariantMap{{"x", QVariantList{}}}}}}},
         {"empty", QVariantMap()},
