@@ -15,12 +15,13 @@ if ! command -v "$compiler" >/dev/null; then
 fi
 
 src="$top/discpull"
+x86_64-w64-mingw32-windres -I"$src" "$src/discpull.rc" -O coff -o "$out/discpull-res.o"
 version=$(sed -n 's/^project(Tonewright VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
 "$compiler" -std=c++17 -O2 -static -Wall -Wextra -Wpedantic -Werror \
     -DWIN32_LEAN_AND_MEAN -DNOMINMAX -DDISCPULL_VERSION="\"${version:-unknown}\"" \
     -I"$src" \
     "$src/bytebuffer.cpp" "$src/waveheader.cpp" "$src/cdplatform.cpp" "$src/cddrive.cpp" \
-    "$src/entrypoint.cpp" "$src/cdplatform_windows.cpp" "$src/main.cpp" \
+    "$src/entrypoint.cpp" "$src/cdplatform_windows.cpp" "$src/main.cpp" "$out/discpull-res.o" \
     -o "$out/discpull.exe"
 echo "discpull-mingw: built $out/discpull.exe"
 
