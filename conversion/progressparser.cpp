@@ -99,19 +99,33 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
     const char *bytes = chunk.constData();
     const void *zero = std::memchr(bytes, 0, size_t(chunk.size()));
     const qsizetype used = zero ? static_cast<const char *>(zero) - bytes : chunk.size();
+    const qsizetype appendedAt = stderrText.size();
     if (used > 0)
         stderrText.append(QLatin1StringView(bytes, used));
 
     const auto *text = reinterpret_cast<const char16_t *>(stderrText.constData());
     const qsizetype size = stderrText.size();
-    const QStringView view(stderrText);
+    // The next ':' at or after c. The new part is searched in the chunk's own
+    // bytes, half the memory of the text's UTF-16 copy of them.
+    const auto nextColon = [&](qsizetype c) -> qsizetype {
+        if (c < appendedAt) {
+            const qsizetype found = QStringView(text, appendedAt).indexOf(u':', c);
+            if (found >= 0)
+                return found;
+            c = appendedAt;
+        }
+        const qsizetype at = c - appendedAt;
+        if (at >= used)
+            return -1;
+        const void *colon = std::memchr(bytes + at, ':', size_t(used - at));
+        return colon ? appendedAt + (static_cast<const char *>(colon) - bytes) : -1;
+    };
 
     // One pass finds both the first duration stamp (anywhere in the text, also
     // after the first progress stamp) and the first progress stamp.
     qsizetype progressColon = -1;
-    qsizetype c = m_scanFrom < StampHead ? view.indexOf(u':', StampHead)
-                                         : view.indexOf(u':', m_scanFrom);
-    for (; c >= 0 && c + StampTail <= size; c = view.indexOf(u':', c + 1)) {
+    for (qsizetype c = nextColon(qMax(m_scanFrom, StampHead)); c >= 0 && c + StampTail <= size;
+         c = nextColon(c + 1)) {
         if (!stampAt(text, size, c))
             continue;
         if (progressColon < 0 && prefixAt(text, c, ProgressPrefix, ProgressPrefixLength)) {
@@ -135,9 +149,12 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
         m_scanFrom = qMax<qsizetype>(m_scanFrom, size - StampTail + 1);
         if (size > KeptTextLimit) {
             const qsizetype cut = size - KeptTextLimit;
-            // Removing from the front only moves the string's start, so trimming
-            // on every chunk stays linear overall.
+            // Removing from the front only moves the string's start; the kept
+            // text is moved back to the front of its block only when the free
+            // end runs out, which a roomy block makes rare.
             stderrText.remove(0, cut);
+            if (stderrText.capacity() < 3 * KeptTextLimit)
+                stderrText.reserve(4 * KeptTextLimit);
             m_scanFrom = qMax<qsizetype>(0, m_scanFrom - cut);
         }
         m_knownLength = stderrText.size();
