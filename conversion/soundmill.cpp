@@ -63,7 +63,15 @@ Soundmill::Soundmill(QWidget *parent)
     d->currentVersion = product::currentVersion();
 }
 
-Soundmill::~Soundmill() = default;
+Soundmill::~Soundmill()
+{
+    // The encoder and the network replies are Qt children and die after this
+    // class's members; a finished() they emit on the way must not reach slots
+    // of a window that is half gone.
+    const QList<QObject *> descendants = findChildren<QObject *>();
+    for (QObject *object : descendants)
+        object->disconnect(this);
+}
 
 void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
 {

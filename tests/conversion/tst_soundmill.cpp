@@ -1,0 +1,569 @@
+#include "addressopener.h"
+#include "fakeshell.h"
+#include "httpserver.h"
+#include "modalanswerer.h"
+#include "processexit.h"
+#include "product.h"
+#include "scriptencoder.h"
+#include "settings.h"
+#include "soundmill.h"
+#include "taskbarbutton.h"
+#include "toollocator.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The conversion window: its form, its close handling, the encoder's end,
+// the links, the labels' mouse rules, the taskbar calls and the online
+// requests (against a loopback server at the address this test build of the
+// product points to).
+namespace {
+
+// Where the loopback build of the product sends its requests.
+constexpr quint16 ServerPort = 38517;
+
+// Exposes the native-event hook for the forwarding test.
+class ExposedSoundmill : public Soundmill
+{
+public:
+    using Soundmill::nativeEvent;
+};
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+const QString ConversionErrorText = "Conversion error!\nMake sure that the file you are trying "
+                                    "to convert is a valid video or audio file.\n";
+const QString MissingEncoderText = "Conversion core module not found!\nPlease reinstall "
+                                   "application.";
+
+} // namespace
+
+class TestSoundmill : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void form();
+    void slotsAndNames();
+    void closeQuestion_data();
+    void closeQuestion();
+    void closeAfterEndAsksNothing();
+    void encoderEnd_data();
+    void encoderEnd();
+    void encoderCannotStart_data();
+    void encoderCannotStart();
+    void reports_data();
+    void reports();
+    void links();
+    void logoOpensWebsite();
+    void adLabelDefaults();
+    void advertisement_data();
+    void advertisement();
+    void nativeEventsGoToTheButton();
+
+private:
+    // Starts a conversion of a dummy source with the given encoder body.
+    Soundmill *start(const QByteArray &encoderBody, bool executable = true);
+    bool waitForEnd(int timeoutMs = 10000);
+
+    QTemporaryDir *m_dir = nullptr;
+    ScriptEncoder *m_encoder = nullptr;
+    ModalAnswerer *m_answerer = nullptr;
+    Soundmill *m_window = nullptr;
+    taskbar::FakeShell *m_shell = nullptr;
+    QList<int> m_exits;
+    QList<QUrl> m_opened;
+    QString m_source;
+    QString m_target;
+};
+
+void TestSoundmill::initTestCase()
+{
+    processexit::setHandler([this](int status) { m_exits << status; });
+    addressopener::setOpener([this](const QUrl &url) { m_opened << url; });
+}
+
+void TestSoundmill::init()
+{
+    m_dir = new QTemporaryDir;
+    m_encoder = new ScriptEncoder;
+    m_answerer = new ModalAnswerer;
+    m_exits.clear();
+    m_opened.clear();
+    toollocator::setSearchDirectory(m_encoder->folder());
+    writeSetting(settings::SendStatKey, "false");
+    writeSetting(settings::TargetDirKey, "same");
+    writeSetting(settings::BitrateKey, "192");
+    m_source = m_dir->filePath("song.wav");
+    m_target = m_dir->filePath("song.mp3");
+    QFile source(m_source);
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write("RIFF");
+}
+
+void TestSoundmill::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    m_shell = nullptr;
+    QCOMPARE(m_answerer->pending(), 0);
+    delete m_answerer;
+    delete m_encoder;
+    delete m_dir;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+}
+
+Soundmill *TestSoundmill::start(const QByteArray &encoderBody, bool executable)
+{
+    if (!encoderBody.isNull() && !m_encoder->write(encoderBody, executable))
+        return nullptr;
+    m_window = new Soundmill(nullptr);
+    const taskbar::FakeButton fake =
+        taskbar::makeFakeButton(m_window, taskbar::FakeShell::Readiness::WhenAttached);
+    m_shell = fake.shell;
+    m_window->setTaskbarButton(fake.button);
+    m_window->startConversion(m_source, "mp3", {});
+    return m_window;
+}
+
+bool TestSoundmill::waitForEnd(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (m_exits.isEmpty() && timer.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return !m_exits.isEmpty();
+}
+
+void TestSoundmill::form()
+{
+    Soundmill window;
+    QCOMPARE(window.objectName(), "Soundmill");
+    QCOMPARE(window.size(), QSize(390, 340));
+    QCOMPARE(window.minimumSize(), QSize(390, 340));
+    QCOMPARE(window.maximumSize(), QSize(390, 340));
+    QCOMPARE(window.windowTitle(), "Tonewright - easy music conversion");
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(!window.isVisible());
+
+    for (const char *selector :
+         {"QWidget#wi_Top", "stop:0.392045 rgba(12, 75, 118, 255)", "stop:1 rgba(19, 115, 114, 255)",
+          "QWidget#wi_Center", "#ffffff", "QWidget#wi_Center QLabel", "font-size: 12px",
+          "QLabel#lbl_Title", "font-size: 18px", "QWidget#wi_ScrollContent, QScrollArea#scroll_Properties",
+          "background: transparent", "border: none", "QWidget#wi_Bottom", "#f0f0f0"})
+        QVERIFY2(window.styleSheet().contains(QLatin1String(selector)), selector);
+
+    const QList<QPair<const char *, QString>> texts = {
+        {"lbl_Title", ""},          {"lbl_Source_Pre", "Source:"},
+        {"lbl_Target_Pre", "Target:"}, {"lbl_TimeRemaining_Pre", "Time remaining:"},
+        {"lbl_Seed_Pre", "Speed:"}, {"lbl_Source", ""},
+        {"lbl_Target", ""},         {"lbl_TimeRemaining", ""},
+        {"lbl_Speed", ""},          {"link_Settings", "<a href=\"chrome://settings\">Settings</a>"},
+        {"link_About", "<a href=\"chrome://about\">About</a>"}};
+    for (const auto &[name, text] : texts) {
+        QLabel *label = child<QLabel>(&window, name);
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), text);
+    }
+    for (const char *name : {"lbl_Source", "lbl_Target", "lbl_TimeRemaining", "lbl_Speed"})
+        QCOMPARE(child<QLabel>(&window, name)->textFormat(), Qt::RichText);
+
+    QCOMPARE(child<QWidget>(&window, "wi_Top")->maximumHeight(), 48);
+    QCOMPARE(child<QWidget>(&window, "wi_Top")->minimumHeight(), 48);
+    QCOMPARE(child<QWidget>(&window, "wi_Bottom")->maximumHeight(), 35);
+    QCOMPARE(child<QWidget>(&window, "wi_Bottom")->minimumHeight(), 35);
+    QLabel *logo = child<QLabel>(&window, "lbl_Logo");
+    QCOMPARE(logo->minimumSize(), QSize(30, 30));
+    QCOMPARE(logo->maximumSize(), QSize(30, 30));
+    QCOMPARE(logo->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(logo->hasScaledContents());
+    QVERIFY(!logo->pixmap().isNull());
+    QLabel *ad = child<QLabel>(&window, "lbl_Ad");
+    QCOMPARE(ad->minimumSize(), QSize(300, 100));
+    QCOMPARE(ad->maximumSize(), QSize(300, 100));
+    QCOMPARE(ad->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(ad->hasScaledContents());
+    QVERIFY(!ad->pixmap().isNull());
+
+    QScrollArea *scroll = child<QScrollArea>(&window, "scroll_Properties");
+    QCOMPARE(scroll->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(scroll->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QVERIFY(scroll->widgetResizable());
+    QCOMPARE(scroll->widget()->objectName(), "wi_ScrollContent");
+    QVERIFY(!child<QProgressBar>(&window, "prb_Progress")->isTextVisible());
+    QPushButton *cancel = child<QPushButton>(&window, "btn_Cancel");
+    QCOMPARE(cancel->text(), "&Cancel");
+    QWidget *next = scroll->nextInFocusChain();
+    while (next != &window && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    QCOMPARE(next, cancel);
+
+    QLayout *outer = window.layout();
+    QCOMPARE(outer->objectName(), "verticalLayout");
+    QCOMPARE(outer->spacing(), 0);
+    QCOMPARE(outer->contentsMargins(), QMargins(0, 0, 0, 0));
+    QCOMPARE(child<QLayout>(&window, "horizontalLayout_2")->contentsMargins(),
+             QMargins(23, 0, 23, 0));
+    QCOMPARE(child<QLayout>(&window, "verticalLayout_2")->contentsMargins(), QMargins(0, 0, 0, 0));
+    for (const char *name : {"horizontalLayout", "verticalLayout_4"}) {
+        QLayout *layout = child<QLayout>(&window, name);
+        QCOMPARE(layout->contentsMargins().left(), 23);
+        QCOMPARE(layout->contentsMargins().right(), 23);
+        QCOMPARE(layout->spacing(), 6);
+    }
+    for (const char *name : {"horizontalLayout_3", "verticalLayout_3", "horizontalLayout_4"})
+        QCOMPARE(child<QLayout>(&window, name)->spacing(), 6);
+}
+
+void TestSoundmill::slotsAndNames()
+{
+    const QMetaObject &meta = Soundmill::staticMetaObject;
+    QCOMPARE(meta.className(), "Soundmill");
+    const QStringList expected = {"ffmpeg_readyRead()", "ffmpeg_finished(int)", "adInfoOk()",
+                                  "adImageOk()", "on_link_Settings_linkActivated(QString)",
+                                  "on_link_About_linkActivated(QString)", "show_updateMessage()"};
+    QStringList found;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+        found << QString::fromLatin1(meta.method(i).methodSignature());
+    QCOMPARE(found, expected);
+}
+
+void TestSoundmill::closeQuestion_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("yes stops and removes the partial target") << "Yes";
+    QTest::newRow("no goes on") << "No";
+}
+
+void TestSoundmill::closeQuestion()
+{
+    QFETCH(QString, answer);
+    QVERIFY(start("printf 'partial' > \"$OUT\"\nexec sleep 30"));
+    QTRY_VERIFY(QFileInfo(m_target).size() > 0);
+    QProcess *encoder = m_window->findChild<QProcess *>();
+    QVERIFY(encoder);
+    QTRY_COMPARE(encoder->state(), QProcess::Running);
+
+    m_answerer->enqueue(ModalAnswerer::click(answer));
+    child<QPushButton>(m_window, "btn_Cancel")->click();
+    QCOMPARE(m_answerer->seen.size(), 1);
+    QCOMPARE(m_answerer->seen[0].title, "Question");
+    QCOMPARE(m_answerer->seen[0].text, "Are your sure want to stop conversion and exit");
+    QCOMPARE(m_answerer->seen[0].buttons, QStringList({"Yes", "No"}));
+
+    if (answer == "Yes") {
+        QCOMPARE(m_exits, QList<int>{0});
+        QCOMPARE(encoder->state(), QProcess::NotRunning);
+        QVERIFY(!QFileInfo::exists(m_target));
+        QVERIFY(!m_window->isVisible());
+        // The stopped encoder's end is no failure: no box follows.
+        QTest::qWait(100);
+        QCOMPARE(m_answerer->seen.size(), 1);
+    } else {
+        QVERIFY(m_exits.isEmpty());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(encoder->state(), QProcess::Running);
+        QCOMPARE(QFileInfo(m_target).size(), 7);
+    }
+    QVERIFY(QFileInfo::exists(m_source));
+}
+
+void TestSoundmill::closeAfterEndAsksNothing()
+{
+    // The encoder fails while the close question is open: its error box
+    // runs inside the question, and after No the next close ends the program.
+    QVERIFY(start("sleep 0.3; echo broken >&2; exit 1"));
+    m_answerer->enqueue([](QWidget *box) {
+        // The encoder ends meanwhile and its box is answered first.
+        QTimer::singleShot(1000, box, [box] { ModalAnswerer::click("No")(box); });
+    });
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("broken"));
+    m_window->close();
+    QCOMPARE(m_answerer->count("Error"), 1);
+    QVERIFY(m_exits.isEmpty());
+    QVERIFY(m_window->isVisible());
+
+    m_window->close();
+    QCOMPARE(m_exits, QList<int>{0});
+    QCOMPARE(m_answerer->seen.size(), 2);
+}
+
+void TestSoundmill::encoderEnd_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("success");
+    QTest::addColumn<QStringList>("taskbarCalls");
+
+    const QByteArray stamps = "printf 'Duration: 00:00:10.00, start\\n' >&2\n"
+                              "sleep 0.2\nprintf 'size= 1kB time=00:00:05.00 speed\\n' >&2\n"
+                              "sleep 0.2\n";
+    QTest::newRow("exit 0") << stamps + "printf 'mp3' > \"$OUT\"\nexit 0" << true
+                            << QStringList{"state 1", "value 50/100", "state 2"};
+    QTest::newRow("exit 1") << stamps + "printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nexit 1"
+                            << false
+                            << QStringList{"state 1", "value 50/100", "state 2", "value 100/100",
+                                           "state 4"};
+    QTest::newRow("crash") << QByteArray("printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nkill -SEGV $$")
+                           << false << QStringList{"state 1", "value 100/100", "state 4"};
+    QTest::newRow("exit 0 without output") << QByteArray("echo 'Invalid data' >&2\nexit 0") << false
+                                           << QStringList{"state 1", "value 100/100", "state 4"};
+}
+
+void TestSoundmill::encoderEnd()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, success);
+    QFETCH(QStringList, taskbarCalls);
+
+    if (!success) {
+        m_answerer->enqueue(ModalAnswerer::click("OK"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\".*Invalid data.*\"$"));
+    }
+    QVERIFY(start(body));
+    QProgressBar *bar = child<QProgressBar>(m_window, "prb_Progress");
+    QCOMPARE(bar->maximum(), 100);
+    QCOMPARE(child<QLabel>(m_window, "lbl_TimeRemaining")->text(), "Calculating...");
+    QVERIFY(waitForEnd());
+    QCOMPARE(m_exits, QList<int>{0});
+    QCOMPARE(m_shell->calls(), taskbarCalls);
+
+    if (success) {
+        QCOMPARE(bar->value(), 100);
+        QVERIFY(m_answerer->seen.isEmpty());
+        QCOMPARE(QFileInfo(m_target).size(), 3);
+    } else {
+        QCOMPARE(m_answerer->seen.size(), 1);
+        QCOMPARE(m_answerer->seen[0].title, "Error");
+        QCOMPARE(m_answerer->seen[0].text, ConversionErrorText);
+        QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
+        QVERIFY(!QFileInfo::exists(m_target));
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+             success ? QStringList({"song.mp3", "song.wav"}) : QStringList({"song.wav"}));
+}
+
+void TestSoundmill::encoderCannotStart_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::newRow("missing") << false;
+    QTest::newRow("not executable") << true;
+}
+
+void TestSoundmill::encoderCannotStart()
+{
+    QFETCH(bool, present);
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+    QVERIFY(start(present ? QByteArray("exit 0") : QByteArray(), false));
+    QVERIFY(waitForEnd());
+    QCOMPARE(m_exits, QList<int>{0});
+    QCOMPARE(m_answerer->seen.size(), 1);
+    QCOMPARE(m_answerer->seen[0].title, "Error");
+    QCOMPARE(m_answerer->seen[0].text, MissingEncoderText);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"song.wav"});
+}
+
+void TestSoundmill::reports_data()
+{
+    QTest::addColumn<QString>("sendstat");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("bugReport");
+
+    QTest::newRow("consent, failure") << "true" << 1 << true;
+    QTest::newRow("no consent, failure") << "false" << 1 << false;
+    QTest::newRow("consent, success") << "" << 0 << false;
+}
+
+void TestSoundmill::reports()
+{
+    QFETCH(QString, sendstat);
+    QFETCH(int, exitCode);
+    QFETCH(bool, bugReport);
+
+    twtest::HttpServer server;
+    if (!server.listen(ServerPort))
+        QSKIP("the loopback port of this test build is taken");
+    writeSetting(settings::SendStatKey, sendstat);
+    if (exitCode != 0) {
+        m_answerer->enqueue(ModalAnswerer::click("OK"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Error "));
+    }
+    QVERIFY(start(QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251' >&2; exit ")
+                  + QByteArray::number(exitCode)));
+    QVERIFY(waitForEnd());
+    QTRY_COMPARE(server.requestsTo("/statistics/usage.php").size(), 1);
+    QCOMPARE(server.requestsTo("/statistics/usage.php")[0].body, "appid=tonewright&partid=main");
+
+    if (bugReport) {
+        QTRY_COMPARE(server.requestsTo("/statistics/bugreport.php").size(), 1);
+        const QStringList arguments = m_encoder->arguments();
+        const QString report = arguments.join("&&") + "##" + QString::fromLatin1("Error \xc3\xa9");
+        QCOMPARE(server.requestsTo("/statistics/bugreport.php")[0].body,
+                 "appid=tonewright&reportstring=" + QUrl::toPercentEncoding(report));
+    } else {
+        QTest::qWait(200);
+        QCOMPARE(server.requestsTo("/statistics/bugreport.php").size(), 0);
+    }
+}
+
+void TestSoundmill::links()
+{
+    Soundmill window;
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+    emit child<QLabel>(&window, "link_Settings")->linkActivated("chrome://settings");
+    QCOMPARE(m_answerer->seen.size(), 1);
+    QCOMPARE(m_answerer->seen[0].title, "Information");
+    QCOMPARE(m_answerer->seen[0].text,
+             "To set common settings open Tonewright in the start menu.\nTo change the volume of "
+             "the file or add metadata select advanced conversion from Explorer.");
+
+    m_answerer->enqueue(ModalAnswerer::closeIt());
+    emit child<QLabel>(&window, "link_About")->linkActivated("chrome://about");
+    QCOMPARE(m_answerer->seen.size(), 2);
+    QCOMPARE(m_answerer->seen[1].className, "AboutDialog");
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestSoundmill::logoOpensWebsite()
+{
+    Soundmill window;
+    window.show();
+    QLabel *logo = child<QLabel>(&window, "lbl_Logo");
+    QTest::mouseMove(logo);
+    QVERIFY(m_opened.isEmpty());
+    QTest::mousePress(logo, Qt::RightButton);
+    QCOMPARE(m_opened, QList<QUrl>{product::websiteUrl()});
+}
+
+void TestSoundmill::adLabelDefaults()
+{
+    // Until a document arrives, hovering opens nothing and a click opens
+    // the social-network page; a new show restores these defaults.
+    Soundmill window;
+    window.show();
+    QLabel *ad = child<QLabel>(&window, "lbl_Ad");
+    QVERIFY(ad->hasMouseTracking());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(ad, &move);
+    QVERIFY(m_opened.isEmpty());
+    QTest::mouseClick(ad, Qt::LeftButton);
+    QCOMPARE(m_opened, QList<QUrl>{product::socialUrl()});
+}
+
+void TestSoundmill::advertisement_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("updateQuestion");
+    QTest::addColumn<bool>("autoOpen");
+
+    const QByteArray newer = R"({"currentversion": 1.1, "freshurl": "https://fresh.test/get",
+        "imgurl": "IMG", "autoopen": false, "targeturl": "https://target.test/ad"})";
+    QTest::newRow("newer, no autoopen") << newer << true << true << false;
+    QTest::newRow("same version, autoopen")
+        << QByteArray(R"({"currentversion": "1.0", "freshurl": "https://fresh.test/get",
+        "imgurl": "IMG", "autoopen": true, "targeturl": "https://target.test/ad"})")
+        << true << false << true;
+    QTest::newRow("autoopen missing")
+        << QByteArray(R"({"currentversion": 2, "freshurl": "https://fresh.test/get",
+        "imgurl": "IMG", "targeturl": "https://target.test/ad"})")
+        << false << false << false;
+    QTest::newRow("not json") << QByteArray("<html>") << false << false << false;
+}
+
+void TestSoundmill::advertisement()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(bool, accepted);
+    QFETCH(bool, updateQuestion);
+    QFETCH(bool, autoOpen);
+
+    twtest::HttpServer server;
+    if (!server.listen(ServerPort))
+        QSKIP("the loopback port of this test build is taken");
+    twtest::HttpResponse documentAnswer;
+    documentAnswer.contentType = "application/json";
+    documentAnswer.body = document.replace("IMG", server.url("/ad.png").toString().toUtf8());
+    server.route("/tonewright/v10.json", documentAnswer);
+    twtest::HttpResponse picture;
+    picture.contentType = "image/png";
+    picture.body = pngBytes(60, 20);
+    server.route("/ad.png", picture);
+    if (updateQuestion)
+        m_answerer->enqueue(ModalAnswerer::click("Yes"));
+
+    Soundmill window;
+    window.show();
+    QLabel *ad = child<QLabel>(&window, "lbl_Ad");
+    QVERIFY(server.waitForRequests(accepted ? 2 : 1));
+    if (accepted)
+        QTRY_COMPARE(ad->pixmap().size(), QSize(60, 20));
+    QTest::qWait(300);
+    QCOMPARE(server.requests().size(), accepted ? 2 : 1);
+    QCOMPARE(m_answerer->count("Update available"), updateQuestion ? 1 : 0);
+    if (updateQuestion) {
+        QCOMPARE(m_answerer->seen[0].text,
+                 "Tonewright had been updated!\nPlease download the fresh version to avoid bugs "
+                 "and other problems.\nWould you like to download it now?");
+        QCOMPARE(m_answerer->seen[0].buttons, QStringList({"Yes", "No"}));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl("https://fresh.test/get")});
+        m_opened.clear();
+    }
+
+    const QUrl target = accepted ? QUrl("https://target.test/ad") : product::socialUrl();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(ad, &move);
+    QApplication::sendEvent(ad, &move);
+    QCOMPARE(m_opened, autoOpen ? QList<QUrl>{target} : QList<QUrl>{});
+    m_opened.clear();
+    QTest::mouseClick(ad, Qt::LeftButton);
+    QTest::mouseClick(ad, Qt::LeftButton);
+    QCOMPARE(m_opened, QList<QUrl>({target, target}));
+}
+
+void TestSoundmill::nativeEventsGoToTheButton()
+{
+    ExposedSoundmill window;
+    qintptr result = 0;
+    QVERIFY(!window.nativeEvent("xcb_generic_event_t", nullptr, &result));
+    const taskbar::FakeButton fake = taskbar::makeFakeButton(&window);
+    window.setTaskbarButton(fake.button);
+    QVERIFY(!window.nativeEvent("xcb_generic_event_t", nullptr, &result));
+    QCOMPARE(fake.shell->nativeEventCount(), 1);
+}
+
+QTEST_MAIN(TestSoundmill)
+#include "tst_soundmill.moc"
