@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Installs the whole build into a staging prefix and runs the installed
+# programs from there: what a user gets from "cmake --install" or the package.
+#   install-test.sh <build dir> <source dir> <work dir>
+set -u
+build=$1
+source=$2
+work=$3
+
+passed=0
+failed=0
+check() { # check <name> <command...>
+    local name=$1
+    shift
+    if "$@"; then
+        echo "PASS: $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $name"
+        failed=$((failed + 1))
+    fi
+}
+
+rm -rf "$work"
+mkdir -p "$work/config" "$work/runtime" "$work/music"
+chmod 700 "$work/runtime"
+stage=$work/stage
+if ! cmake --install "$build" --prefix "$stage" >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    echo "FAIL: cmake --install"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+
+installed() {
+    local missing=0
+    for file in "$@"; do
+        [ -e "$stage/$file" ] || { echo "  missing: $file"; missing=1; }
+    done
+    return $missing
+}
+check "programs installed" installed bin/tonewright bin/discpull bin/tonewright-each bin/tonewright-menus
+check "desktop files installed" installed share/applications/tonewright.desktop \
+    share/metainfo/org.example.tonewright.Tonewright.metainfo.xml \
+    share/icons/hicolor/scalable/apps/tonewright.svg share/icons/hicolor/48x48/apps/tonewright.png \
+    share/kio/servicemenus/tonewright.desktop share/nemo/actions/tonewright-mp3.nemo_action \
+    share/nautilus-python/extensions/tonewright-menu.py share/tonewright/thunar/uca.xml
+check "manual pages installed" installed share/man/man1/tonewright.1.gz share/man/man1/discpull.1.gz
+check "service menu is executable" test -x "$stage/share/kio/servicemenus/tonewright.desktop"
+
+version=$("$stage/bin/tonewright" --version 2>&1)
+check "tonewright --version" test "$version" = "tonewright 1.0.0"
+
+output=$("$stage/bin/discpull" 2>&1)
+status=$?
+check "discpull without arguments prints Error: 10" test "$output" = "Error: 10"
+check "discpull without arguments exits with 10" test "$status" -eq 10
+
+# A real conversion by the installed program with the real encoder.
+cp "$source/samples/sample.flac" "$work/music/sample.flac"
+env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+    timeout 120 "$stage/bin/tonewright" mp3 "$work/music/sample.flac" >"$work/convert.log" 2>&1
+status=$?
+check "tonewright mp3 exits with 0" test "$status" -eq 0
+format=$(ffprobe -v error -show_entries format=format_name -of default=noprint_wrappers=1:nokey=1 \
+    "$work/music/sample.mp3" 2>&1)
+check "converted file is MP3" test "$format" = "mp3"
+check "source file kept" cmp -s "$source/samples/sample.flac" "$work/music/sample.flac"
+[ "$failed" -eq 0 ] || sed 's/^/  tonewright: /' "$work/convert.log"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
