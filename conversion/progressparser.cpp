@@ -17,9 +17,15 @@ constexpr qsizetype ProgressPrefixLength = 5;
 constexpr char16_t DurationPrefix[] = u"Duration: ";
 constexpr qsizetype DurationPrefixLength = 10;
 
-inline bool isDigit(char16_t ch) { return ch >= u'0' && ch <= u'9'; }
+inline bool isDigit(char16_t ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
 
-inline int twoDigits(const char16_t *p) { return (p[0] - u'0') * 10 + (p[1] - u'0'); }
+inline int twoDigits(const char16_t *p)
+{
+    return (p[0] - u'0') * 10 + (p[1] - u'0');
+}
 
 // Whether a complete stamp opens with the ':' at index c of text[0, size).
 inline bool stampAt(const char16_t *text, qsizetype size, qsizetype c)
@@ -28,27 +34,30 @@ inline bool stampAt(const char16_t *text, qsizetype size, qsizetype c)
         return false;
     const char16_t *s = text + c - StampHead;
     // The sixth character after the first digit pair is the wildcard and is not looked at.
-    return isDigit(s[0]) && isDigit(s[1]) && isDigit(s[3]) && isDigit(s[4]) && s[5] == u':'
-        && isDigit(s[6]) && isDigit(s[7]) && isDigit(s[9]) && isDigit(s[10]);
+    return isDigit(s[0]) && isDigit(s[1]) && isDigit(s[3]) && isDigit(s[4]) && s[5] == u':' &&
+           isDigit(s[6]) && isDigit(s[7]) && isDigit(s[9]) && isDigit(s[10]);
 }
 
 // Hundredths of the stamp opening with the ':' at index c.
 inline qint32 stampValue(const char16_t *text, qsizetype c)
 {
     const char16_t *s = text + c - StampHead;
-    return twoDigits(s) * 360000 + twoDigits(s + 3) * 6000 + twoDigits(s + 6) * 100
-        + twoDigits(s + 9);
+    return twoDigits(s) * 360000 + twoDigits(s + 3) * 6000 + twoDigits(s + 6) * 100 +
+           twoDigits(s + 9);
 }
 
 inline bool prefixAt(const char16_t *text, qsizetype c, const char16_t *prefix,
                      qsizetype prefixLength)
 {
     const qsizetype start = c - StampHead - prefixLength;
-    return start >= 0
-        && std::memcmp(text + start, prefix, size_t(prefixLength) * sizeof(char16_t)) == 0;
+    return start >= 0 &&
+           std::memcmp(text + start, prefix, size_t(prefixLength) * sizeof(char16_t)) == 0;
 }
 
-QString tr(const char *text) { return QCoreApplication::translate("Soundmill", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Soundmill", text);
+}
 
 } // namespace
 
@@ -176,8 +185,8 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
     }
     // With the clock still at 0 ms there is no rate yet; the label keeps its text.
     if (elapsedMs > 0)
-        update.speed = QStringLiteral("<b>") + QString::number(qint64(position) * 10 / elapsedMs)
-            + tr("</b> s/s");
+        update.speed = QStringLiteral("<b>") + QString::number(qint64(position) * 10 / elapsedMs) +
+                       tr("</b> s/s");
 
     stderrText.clear();
     forgetSearch();

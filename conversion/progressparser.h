@@ -6,11 +6,11 @@
 // What one chunk of the encoder's standard error changes in the window.
 struct ProgressUpdate
 {
-    bool stampFound = false;    // a progress stamp was recognised; the buffer was emptied
-    bool percentValid = false;  // position >= 1 and duration >= 1
-    int percent = 0;            // for the progress bar and the taskbar
-    QString timeRemaining;      // empty: leave the label as it is
-    QString speed;              // empty: leave the label as it is
+    bool stampFound = false;   // a progress stamp was recognised; the buffer was emptied
+    bool percentValid = false; // position >= 1 and duration >= 1
+    int percent = 0;           // for the progress bar and the taskbar
+    QString timeRemaining;     // empty: leave the label as it is
+    QString speed;             // empty: leave the label as it is
 };
 
 // Hundredths of a second of the first HH:MM:SS?hh stamp in the text, 0 when none.

@@ -15,9 +15,9 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 

@@ -58,8 +58,8 @@ public:
         const QRegularExpressionMatch m = stamp.match(s);
         if (!m.hasMatch())
             return 0;
-        return m.captured(1).toInt() * 360000 + m.captured(2).toInt() * 6000
-            + m.captured(3).toInt() * 100 + m.captured(4).toInt();
+        return m.captured(1).toInt() * 360000 + m.captured(2).toInt() * 6000 +
+               m.captured(3).toInt() * 100 + m.captured(4).toInt();
     }
 
     QString text;
@@ -161,7 +161,7 @@ void TestProgressParser::feed_data()
     QTest::addColumn<qint64>("elapsed");
     QTest::addColumn<qint32>("initialDuration");
     QTest::addColumn<qint32>("duration");
-    QTest::addColumn<int>("stamps");   // chunks that completed a progress stamp
+    QTest::addColumn<int>("stamps"); // chunks that completed a progress stamp
     QTest::addColumn<bool>("percentValid");
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("remaining");
@@ -171,6 +171,8 @@ void TestProgressParser::feed_data()
     const QString about30 = "About <b>30</b> seconds";
     const QString under15 = "Less than <b>15</b> seconds";
     const QString speed5 = "<b>5</b> s/s";
+
+    // clang-format off
 
     QTest::newRow("worked example") << QByteArrayList{header, statusAtOneMinute} << qint64(12000)
                                     << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
@@ -262,6 +264,7 @@ void TestProgressParser::feed_data()
     QTest::newRow("duration split across chunks")
         << QByteArrayList{"  Dura", "tion: 00:03:", "20.00\n", statusAtOneMinute}
         << qint64(12000) << 0 << 20000 << 1 << true << 30 << about30 << speed5 << "";
+    // clang-format on
 }
 
 void TestProgressParser::feed()

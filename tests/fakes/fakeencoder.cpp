@@ -100,18 +100,31 @@ std::string unescape(const std::string &text)
         }
         const char e = text[++i];
         switch (e) {
-        case 'n': result += '\n'; break;
-        case 'r': result += '\r'; break;
-        case 't': result += '\t'; break;
-        case '0': result += '\0'; break;
-        case '\\': result += '\\'; break;
+        case 'n':
+            result += '\n';
+            break;
+        case 'r':
+            result += '\r';
+            break;
+        case 't':
+            result += '\t';
+            break;
+        case '0':
+            result += '\0';
+            break;
+        case '\\':
+            result += '\\';
+            break;
         case 'x':
             if (i + 2 >= text.size())
                 fail("\\x needs two hexadecimal digits");
             result += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
             i += 2;
             break;
-        default: result += '\\'; result += e; break;
+        default:
+            result += '\\';
+            result += e;
+            break;
         }
     }
     return result;
@@ -170,9 +183,10 @@ int main(int argc, char **argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
 
     const char *fromEnvironment = std::getenv("TW_FAKE_ENCODER_SCRIPT");
-    const std::string scriptPath = fromEnvironment && *fromEnvironment
-        ? std::string(fromEnvironment)
-        : startFolder(argc > 0 ? argv[0] : nullptr) + "/fakeencoder.script";
+    const std::string scriptPath =
+        fromEnvironment && *fromEnvironment
+            ? std::string(fromEnvironment)
+            : startFolder(argc > 0 ? argv[0] : nullptr) + "/fakeencoder.script";
     std::ifstream script(scriptPath, std::ios::binary);
     if (!script)
         fail("no script at " + scriptPath);

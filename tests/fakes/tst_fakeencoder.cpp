@@ -32,7 +32,7 @@ void TestFakeEncoder::recordsArgumentsAndWritesOutput()
                                                              "copy-input\n"
                                                              "echo-args\n");
     QVERIFY(!program.isEmpty());
-    const QStringList args{"-i", input.fileName(), "-y", "-metadata", "title=two\nlines  ",
+    const QStringList args{"-i",  input.fileName(),       "-y", "-metadata", "title=two\nlines  ",
                            "-vn", dir.filePath("out.mp3")};
     QProcess process;
     process.start(program, args);
@@ -60,14 +60,14 @@ void TestFakeEncoder::chunksArriveSeparately()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString program = fakeencoder::install(
-        dir.path(), "err   Duration: 00:03:20.00, bitrate\\n\n"
-                    "sleep 300\n"
-                    "err size= time=00:0\n"
-                    "sleep 300\n"
-                    "err 1:00.00 x\\r\\0after zero\\x41\n"
-                    "sleep 300\n"
-                    "out ignored\n");
+    const QString program =
+        fakeencoder::install(dir.path(), "err   Duration: 00:03:20.00, bitrate\\n\n"
+                                         "sleep 300\n"
+                                         "err size= time=00:0\n"
+                                         "sleep 300\n"
+                                         "err 1:00.00 x\\r\\0after zero\\x41\n"
+                                         "sleep 300\n"
+                                         "out ignored\n");
     QVERIFY(!program.isEmpty());
     QProcess process;
     QByteArrayList chunks;
@@ -89,16 +89,16 @@ void TestFakeEncoder::endings_data()
     QTest::addColumn<int>("code");
 
     QTest::newRow("end of script") << QByteArray("err x\n") << false << QProcess::NormalExit << 0;
-    QTest::newRow("exit code") << QByteArray("exit 3\nerr never\n") << false
-                               << QProcess::NormalExit << 3;
-    QTest::newRow("segmentation fault") << QByteArray("signal 11\n") << false
-                                        << QProcess::CrashExit << 0;
-    QTest::newRow("killed by itself") << QByteArray("signal 9\n") << false
-                                      << QProcess::CrashExit << 0;
-    QTest::newRow("hangs until killed") << QByteArray("err started\nhang\n") << true
-                                        << QProcess::CrashExit << 0;
-    QTest::newRow("unknown command") << QByteArray("explode\n") << false
-                                     << QProcess::NormalExit << 120;
+    QTest::newRow("exit code") << QByteArray("exit 3\nerr never\n") << false << QProcess::NormalExit
+                               << 3;
+    QTest::newRow("segmentation fault")
+        << QByteArray("signal 11\n") << false << QProcess::CrashExit << 0;
+    QTest::newRow("killed by itself")
+        << QByteArray("signal 9\n") << false << QProcess::CrashExit << 0;
+    QTest::newRow("hangs until killed")
+        << QByteArray("err started\nhang\n") << true << QProcess::CrashExit << 0;
+    QTest::newRow("unknown command")
+        << QByteArray("explode\n") << false << QProcess::NormalExit << 120;
 }
 
 void TestFakeEncoder::endings()

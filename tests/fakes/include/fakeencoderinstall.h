@@ -29,8 +29,8 @@ inline QString programName()
 inline bool setScript(const QString &folder, const QByteArray &script)
 {
     QFile file(QDir(folder).filePath(QStringLiteral("fakeencoder.script")));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && file.write(script) == script.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(script) == script.size();
 }
 
 // Links (or, where links are not possible, copies) the fake into folder as
@@ -40,8 +40,8 @@ inline QString install(const QString &folder, const QByteArray &script)
 {
     const QString program = QDir(folder).filePath(programName());
     QFile::remove(program);
-    if (!QFile::link(QStringLiteral(TW_FAKE_ENCODER), program)
-        && !QFile::copy(QStringLiteral(TW_FAKE_ENCODER), program))
+    if (!QFile::link(QStringLiteral(TW_FAKE_ENCODER), program) &&
+        !QFile::copy(QStringLiteral(TW_FAKE_ENCODER), program))
         return QString();
     if (!setScript(folder, script))
         return QString();
