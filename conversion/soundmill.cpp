@@ -167,15 +167,17 @@ QString Soundmill::reserveTarget(const QString &source, const QString &format)
 
     const QString base = conversionjob::baseName(source);
     for (;;) {
-        const QString target = targetreservation::reserve(
-            conversionjob::withTrailingSeparator(directory), base, format);
-        if (!target.isEmpty())
-            return target;
+        // A cancelled chooser names no directory; the box and the chooser
+        // come again rather than writing into the root of the file system.
+        if (!directory.isEmpty()) {
+            const QString target = targetreservation::reserve(
+                conversionjob::withTrailingSeparator(directory), base, format);
+            if (!target.isEmpty())
+                return target;
+        }
         QMessageBox::critical(
             this, tr("Error"),
             tr("The target directory is not writable.\nPlease choose another directory."));
-        // A cancelled chooser names no directory; the box and the chooser
-        // come again rather than writing into the root of the file system.
         directory = chooseDirectory();
     }
 }

@@ -1,0 +1,241 @@
+#include "modalanswerer.h"
+#include "processexit.h"
+#include "scriptencoder.h"
+#include "settings.h"
+#include "soundmill.h"
+#include "toollocator.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The conversion job as the window runs it: the target it picks, the
+// arguments the encoder receives, and the chooser and boxes on the way.
+class TestConversionJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void targetAndArguments_data();
+    void targetAndArguments();
+    void labels();
+    void askChoosesUntilADirectoryIsGiven();
+    void unwritableDirectoryAsksForAnother_data();
+    void unwritableDirectoryAsksForAnother();
+
+private:
+    // Converts the source and waits for the window to end the program.
+    bool convert(const QString &source, const QString &format, const QStringList &extra = {});
+    QString sourceFile(const QString &name);
+
+    QTemporaryDir *m_dir = nullptr;
+    QTemporaryDir *m_out = nullptr;
+    ScriptEncoder *m_encoder = nullptr;
+    ModalAnswerer *m_answerer = nullptr;
+    Soundmill *m_window = nullptr;
+    QList<int> m_exits;
+};
+
+void TestConversionJob::initTestCase()
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    processexit::setHandler([this](int status) { m_exits << status; });
+}
+
+void TestConversionJob::init()
+{
+    m_dir = new QTemporaryDir;
+    m_out = new QTemporaryDir;
+    m_encoder = new ScriptEncoder;
+    m_answerer = new ModalAnswerer;
+    m_exits.clear();
+    QVERIFY(m_encoder->write("printf 'data' > \"$OUT\""));
+    toollocator::setSearchDirectory(m_encoder->folder());
+    writeSetting(settings::SendStatKey, "false");
+    writeSetting(settings::TargetDirKey, "");
+    writeSetting(settings::BitrateKey, "");
+}
+
+void TestConversionJob::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+    QCOMPARE(m_answerer->pending(), 0);
+    delete m_answerer;
+    delete m_encoder;
+    delete m_out;
+    delete m_dir;
+}
+
+QString TestConversionJob::sourceFile(const QString &name)
+{
+    QFile file(m_dir->filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write("source");
+    return file.fileName();
+}
+
+bool TestConversionJob::convert(const QString &source, const QString &format,
+                                const QStringList &extra)
+{
+    m_window = new Soundmill;
+    m_window->startConversion(source, format, extra);
+    QElapsedTimer timer;
+    timer.start();
+    while (m_exits.isEmpty() && timer.elapsed() < 10000)
+        QTest::qWait(10);
+    return m_exits == QList<int>{0};
+}
+
+void TestConversionJob::targetAndArguments_data()
+{
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("bitrate");
+    QTest::addColumn<QString>("targetdir"); // OUT stands for a second folder
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("target");    // SRC/ or OUT/ then the name
+    QTest::addColumn<QStringList>("middle"); // the arguments between "-y" and "-vn"
+
+    QTest::newRow("flac to mp3 at 192")
+        << QStringList{} << "song.flac" << "mp3" << "192" << "same" << QStringList{}
+        << "SRC/song.mp3" << QStringList{"-b:a", "192k"};
+    QTest::newRow("two names taken")
+        << QStringList{"song.mp3", "song_1.mp3"} << "song.flac" << "mp3" << "192" << "same"
+        << QStringList{} << "SRC/song_2.mp3" << QStringList{"-b:a", "192k"};
+    QTest::newRow("own format") << QStringList{} << "song.mp3" << "mp3" << "" << "same"
+                                << QStringList{} << "SRC/song_1.mp3" << QStringList{"-b:a", "128k"};
+    QTest::newRow("wma with a title")
+        << QStringList{} << "song.flac" << "wma" << "" << "" << QStringList{"-metadata", "title=Intro"}
+        << "SRC/song.wma"
+        << QStringList{"-b:a", "128k", "-metadata", "title=Intro", "-c:a", "wmav2"};
+    QTest::newRow("bitrate 100") << QStringList{} << "song.flac" << "ogg" << "100" << "same"
+                                 << QStringList{} << "SRC/song.ogg" << QStringList{"-b:a", "128k"};
+    QTest::newRow("stored directory") << QStringList{} << "song.flac" << "m4a" << "320" << "OUT"
+                                      << QStringList{} << "OUT/song.m4a"
+                                      << QStringList{"-b:a", "320k"};
+    QTest::newRow("stored directory with separator")
+        << QStringList{} << "song.flac" << "aac" << "64" << "OUT/" << QStringList{}
+        << "OUT/song.aac" << QStringList{"-b:a", "64k"};
+    QTest::newRow("stored directory gone")
+        << QStringList{} << "song.flac" << "mka" << "" << "OUT/gone" << QStringList{}
+        << "SRC/song.mka" << QStringList{"-b:a", "128k"};
+    QTest::newRow("no dot in the name") << QStringList{} << "song" << "flac" << "" << "same"
+                                        << QStringList{} << "SRC/song.flac"
+                                        << QStringList{"-b:a", "128k"};
+    QTest::newRow("leading dash") << QStringList{} << "-i.wav" << "mp3" << "" << "same"
+                                  << QStringList{} << "SRC/-i.mp3" << QStringList{"-b:a", "128k"};
+}
+
+void TestConversionJob::targetAndArguments()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, source);
+    QFETCH(QString, format);
+    QFETCH(QString, bitrate);
+    QFETCH(QString, targetdir);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, target);
+    QFETCH(QStringList, middle);
+
+    for (const QString &name : present)
+        sourceFile(name);
+    const QString sourcePath = sourceFile(source);
+    writeSetting(settings::BitrateKey, bitrate);
+    writeSetting(settings::TargetDirKey, QString(targetdir).replace("OUT", m_out->path()));
+    target.replace("SRC", m_dir->path()).replace("OUT", m_out->path());
+
+    // The window is handed a relative path, as a shell started in the folder would.
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(m_dir->path());
+    const bool ended = convert(source, format, extra);
+    QDir::setCurrent(previous);
+    QVERIFY(ended);
+
+    QStringList expected{"-i", sourcePath, "-y"};
+    expected << middle << "-vn" << target;
+    QCOMPARE(m_encoder->arguments(), expected);
+    QCOMPARE(m_encoder->input(), "eof");
+    QFile result(target);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), QByteArray("data"));
+    // Nothing that was there before was touched, and only the target was added.
+    for (const QString &name : present + QStringList{source}) {
+        QFile file(m_dir->filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("source"));
+    }
+    const int added = QDir(m_dir->path()).entryList(QDir::Files).size()
+                      + QDir(m_out->path()).entryList(QDir::Files).size()
+                      - int(present.size()) - 1;
+    QCOMPARE(added, 1);
+    QVERIFY(m_answerer->seen.isEmpty());
+}
+
+void TestConversionJob::labels()
+{
+    QVERIFY(m_encoder->write("sleep 0.2; printf 'data' > \"$OUT\""));
+    m_window = new Soundmill;
+    m_window->startConversion(sourceFile("clip.avi"), "mp3", {});
+    QCOMPARE(m_window->windowTitle(), "Converting AVI to MP3");
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Title")->text(), "Converting AVI to MP3");
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Source")->text(), "clip.avi");
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Target")->text(), "clip.mp3");
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
+    QCOMPARE(m_window->findChild<QProgressBar *>("prb_Progress")->maximum(), 100);
+    QVERIFY(m_window->isVisible());
+    QTRY_COMPARE(m_exits, QList<int>{0});
+}
+
+void TestConversionJob::askChoosesUntilADirectoryIsGiven()
+{
+    writeSetting(settings::TargetDirKey, "ask");
+    m_answerer->enqueue(ModalAnswerer::chooseDirectory(QString()));
+    m_answerer->enqueue(ModalAnswerer::chooseDirectory(m_out->path()));
+    QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_answerer->seen.size(), 2);
+    QCOMPARE(m_answerer->seen[0].className, "QFileDialog");
+    QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
+}
+
+void TestConversionJob::unwritableDirectoryAsksForAnother_data()
+{
+    QTest::addColumn<QString>("targetdir");
+    QTest::addColumn<bool>("cancelFirst");
+    // Even root cannot create files in /proc.
+    QTest::newRow("proc") << "/proc" << false;
+    QTest::newRow("proc, chooser cancelled once") << "/proc" << true;
+}
+
+void TestConversionJob::unwritableDirectoryAsksForAnother()
+{
+    QFETCH(QString, targetdir);
+    QFETCH(bool, cancelFirst);
+    writeSetting(settings::TargetDirKey, targetdir);
+    const QString notWritable =
+        "The target directory is not writable.\nPlease choose another directory.";
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+    if (cancelFirst) {
+        m_answerer->enqueue(ModalAnswerer::chooseDirectory(QString()));
+        m_answerer->enqueue(ModalAnswerer::click("OK"));
+    }
+    m_answerer->enqueue(ModalAnswerer::chooseDirectory(m_out->path()));
+
+    QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_answerer->count("Error"), cancelFirst ? 2 : 1);
+    QCOMPARE(m_answerer->seen[0].text, notWritable);
+    QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
+    QCOMPARE(m_encoder->arguments().last(), m_out->filePath("song.mp3"));
+    QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
+}
+
+QTEST_MAIN(TestConversionJob)
+#include "tst_conversionjob.moc"
