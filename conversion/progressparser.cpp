@@ -160,10 +160,16 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
             const qsizetype cut = size - KeptTextLimit;
             // Removing from the front only moves the string's start; the kept
             // text is moved back to the front of its block only when the free
-            // end runs out, which a roomy block makes rare.
+            // end runs out, which a roomy block makes rare. A block grown by
+            // one huge chunk is given back.
             stderrText.remove(0, cut);
-            if (stderrText.capacity() < 3 * KeptTextLimit)
-                stderrText.reserve(4 * KeptTextLimit);
+            const qsizetype block = stderrText.capacity();
+            if (block < 3 * KeptTextLimit || block > 5 * KeptTextLimit) {
+                QString kept;
+                kept.reserve(4 * KeptTextLimit);
+                kept.append(stderrText);
+                stderrText.swap(kept);
+            }
             m_scanFrom = qMax<qsizetype>(0, m_scanFrom - cut);
         }
         m_knownLength = stderrText.size();
