@@ -169,7 +169,11 @@ private:
     class DepthGuard
     {
     public:
-        explicit DepthGuard(int &depth) : m_depth(depth) { ++m_depth; }
+        explicit DepthGuard(int &depth)
+            : m_depth(depth)
+        {
+            ++m_depth;
+        }
         ~DepthGuard() { --m_depth; }
         DepthGuard(const DepthGuard &) = delete;
         DepthGuard &operator=(const DepthGuard &) = delete;

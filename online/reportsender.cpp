@@ -28,7 +28,10 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-ReportSender::ReportSender(const QUrl &serverBase) : m_serverBase(serverBase) {}
+ReportSender::ReportSender(const QUrl &serverBase)
+    : m_serverBase(serverBase)
+{
+}
 
 ReportSender::~ReportSender()
 {

@@ -49,8 +49,8 @@ void appendValue(QByteArray &out, QRandomGenerator &random, int depth)
         break;
     }
     case 3:
-        out += "\"plain text of an advertisement " + QByteArray::number(random.bounded(100000)) +
-               "\"";
+        out +=
+            "\"plain text of an advertisement " + QByteArray::number(random.bounded(100000)) + "\"";
         break;
     case 4:
         out += "\"line\\nbreak \\\"quoted\\\" \\u00e9t\\u00e9 caf\xc3\xa9 path\\/to\\\\x\"";
@@ -166,8 +166,7 @@ int main(int argc, char **argv)
     }
 
     std::printf("document: %.1f MB, %lld top-level items\n", megabytes, qlonglong(items));
-    std::printf("readJson:                          %7.3f s  %6.1f MB/s\n", ours,
-                megabytes / ours);
+    std::printf("readJson:                          %7.3f s  %6.1f MB/s\n", ours, megabytes / ours);
     std::printf("QJsonDocument::fromJson+toVariant: %7.3f s  %6.1f MB/s\n", theirs,
                 megabytes / theirs);
     std::printf("ratio readJson/QJsonDocument throughput: %.2f (target >= 0.5)\n", theirs / ours);

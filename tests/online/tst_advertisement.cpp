@@ -81,11 +81,14 @@ void TestAdvertisement::documentAddress_data()
 {
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("host") << "https://ads.example" << "https://ads.example/tonewright/v10.json";
+    QTest::newRow("host") << "https://ads.example"
+                          << "https://ads.example/tonewright/v10.json";
     QTest::newRow("port kept") << "http://127.0.0.1:47631"
                                << "http://127.0.0.1:47631/tonewright/v10.json";
-    QTest::newRow("trailing slash") << "http://a:8/" << "http://a:8/tonewright/v10.json";
-    QTest::newRow("path prefix") << "http://a/ads" << "http://a/ads/tonewright/v10.json";
+    QTest::newRow("trailing slash") << "http://a:8/"
+                                    << "http://a:8/tonewright/v10.json";
+    QTest::newRow("path prefix") << "http://a/ads"
+                                 << "http://a/ads/tonewright/v10.json";
 }
 
 void TestAdvertisement::documentAddress()
@@ -108,35 +111,35 @@ void TestAdvertisement::evaluate_data()
                                << "http://target/";
     QTest::newRow("version 1.0") << withMember("currentversion", "1.0") << true << 1.0 << false
                                  << "http://target/";
-    QTest::newRow("version as string") << withMember("currentversion", "\"2\"") << true << 2.0
-                                       << false << "http://target/";
+    QTest::newRow("version as string")
+        << withMember("currentversion", "\"2\"") << true << 2.0 << false << "http://target/";
     QTest::newRow("version string without number")
         << withMember("currentversion", "\"soon\"") << true << 0.0 << false << "http://target/";
-    QTest::newRow("version as bool") << withMember("currentversion", "true") << true << 1.0
-                                     << false << "http://target/";
-    QTest::newRow("version null") << withMember("currentversion", "null") << false << 0.0
-                                  << false << "";
-    QTest::newRow("version array") << withMember("currentversion", "[2]") << false << 0.0
-                                   << false << "";
-    QTest::newRow("autoopen true") << withMember("autoopen", "true") << true << 1.1 << true
-                                   << "http://target/";
-    QTest::newRow("autoopen as string false") << withMember("autoopen", "\"false\"") << true
-                                              << 1.1 << false << "http://target/";
-    QTest::newRow("autoopen as number") << withMember("autoopen", "1") << true << 1.1 << true
-                                        << "http://target/";
+    QTest::newRow("version as bool")
+        << withMember("currentversion", "true") << true << 1.0 << false << "http://target/";
+    QTest::newRow("version null") << withMember("currentversion", "null") << false << 0.0 << false
+                                  << "";
+    QTest::newRow("version array")
+        << withMember("currentversion", "[2]") << false << 0.0 << false << "";
+    QTest::newRow("autoopen true")
+        << withMember("autoopen", "true") << true << 1.1 << true << "http://target/";
+    QTest::newRow("autoopen as string false")
+        << withMember("autoopen", "\"false\"") << true << 1.1 << false << "http://target/";
+    QTest::newRow("autoopen as number")
+        << withMember("autoopen", "1") << true << 1.1 << true << "http://target/";
     QTest::newRow("autoopen missing") << without("autoopen") << false << 0.0 << false << "";
     QTest::newRow("version missing") << without("currentversion") << false << 0.0 << false << "";
     QTest::newRow("targeturl missing") << without("targeturl") << false << 0.0 << false << "";
-    QTest::newRow("freshurl as object") << withMember("freshurl", R"({"u":"x"})") << false
-                                        << 0.0 << false << "";
+    QTest::newRow("freshurl as object")
+        << withMember("freshurl", R"({"u":"x"})") << false << 0.0 << false << "";
     QTest::newRow("imgurl null") << withMember("imgurl", "null") << false << 0.0 << false << "";
-    QTest::newRow("targeturl as number") << withMember("targeturl", "42") << true << 1.1
-                                         << false << "42";
+    QTest::newRow("targeturl as number")
+        << withMember("targeturl", "42") << true << 1.1 << false << "42";
     QTest::newRow("extra members ignored")
-        << QByteArray(Full).replace("{", R"({"extra": [1, {"x": null}], )") << true << 1.1
-        << false << "http://target/";
-    QTest::newRow("trailing NUL and garbage") << QByteArray(Full + QByteArray("\0\xff\xfe{", 4)) << true
-                                              << 1.1 << false << "http://target/";
+        << QByteArray(Full).replace("{", R"({"extra": [1, {"x": null}], )") << true << 1.1 << false
+        << "http://target/";
+    QTest::newRow("trailing NUL and garbage") << QByteArray(Full + QByteArray("\0\xff\xfe{", 4))
+                                              << true << 1.1 << false << "http://target/";
     QTest::newRow("NUL inside") << QByteArray(Full).replace("\"targeturl\"",
                                                             QByteArray("\"target\0url\"", 12))
                                 << false << 0.0 << false << "";
@@ -144,8 +147,8 @@ void TestAdvertisement::evaluate_data()
                                   << false << QString::fromUtf8("http://t/é");
     QTest::newRow("array") << QByteArray("[" + Full + "]") << false << 0.0 << false << "";
     QTest::newRow("string") << QByteArray("\"http://x\"") << false << 0.0 << false << "";
-    QTest::newRow("garbage") << QByteArray("<html>502 Bad Gateway</html>") << false << 0.0
-                             << false << "";
+    QTest::newRow("garbage") << QByteArray("<html>502 Bad Gateway</html>") << false << 0.0 << false
+                             << "";
     QTest::newRow("truncated") << Full.left(Full.size() - 3) << false << 0.0 << false << "";
     QTest::newRow("empty") << QByteArray() << false << 0.0 << false << "";
     QTest::newRow("deeply nested") << QByteArray(100000, '[') << false << 0.0 << false << "";
@@ -230,41 +233,41 @@ void TestAdvertisement::bounded_data()
 
     HttpResponse fits;
     fits.body = QByteArray(1000, 'a');
-    QTest::newRow("exactly the limit") << fits << qint64(1000) << 5000
-                                       << int(QNetworkReply::NoError) << int(AbortReason::None);
+    QTest::newRow("exactly the limit")
+        << fits << qint64(1000) << 5000 << int(QNetworkReply::NoError) << int(AbortReason::None);
 
     HttpResponse declared;
     declared.body = QByteArray(5000, 'a');
-    QTest::newRow("declared too large") << declared << qint64(1000) << 5000
-                                        << int(QNetworkReply::OperationCanceledError)
-                                        << int(AbortReason::TooLarge);
+    QTest::newRow("declared too large")
+        << declared << qint64(1000) << 5000 << int(QNetworkReply::OperationCanceledError)
+        << int(AbortReason::TooLarge);
 
     HttpResponse undeclared;
     undeclared.body = QByteArray(4 << 20, 'a');
     undeclared.omitContentLength = true;
-    QTest::newRow("undeclared too large") << undeclared << qint64(64 << 10) << 5000
-                                          << int(QNetworkReply::OperationCanceledError)
-                                          << int(AbortReason::TooLarge);
+    QTest::newRow("undeclared too large")
+        << undeclared << qint64(64 << 10) << 5000 << int(QNetworkReply::OperationCanceledError)
+        << int(AbortReason::TooLarge);
 
     HttpResponse stalled;
     stalled.stall = true;
-    QTest::newRow("stalled server") << stalled << qint64(1000) << 300
-                                    << int(QNetworkReply::OperationCanceledError)
-                                    << int(AbortReason::TimedOut);
+    QTest::newRow("stalled server")
+        << stalled << qint64(1000) << 300 << int(QNetworkReply::OperationCanceledError)
+        << int(AbortReason::TimedOut);
 
     // A byte every 30 ms keeps an inactivity timeout happy; the deadline still ends it.
     HttpResponse drip;
     drip.body = QByteArray(200, 'a');
     drip.dripIntervalMs = 30;
-    QTest::newRow("dripping server") << drip << qint64(1000) << 400
-                                     << int(QNetworkReply::OperationCanceledError)
-                                     << int(AbortReason::TimedOut);
+    QTest::newRow("dripping server")
+        << drip << qint64(1000) << 400 << int(QNetworkReply::OperationCanceledError)
+        << int(AbortReason::TimedOut);
 
     HttpResponse delayed;
     delayed.body = "late";
     delayed.delayMs = 100;
-    QTest::newRow("slow but in time") << delayed << qint64(1000) << 3000
-                                      << int(QNetworkReply::NoError) << int(AbortReason::None);
+    QTest::newRow("slow but in time")
+        << delayed << qint64(1000) << 3000 << int(QNetworkReply::NoError) << int(AbortReason::None);
 
     HttpResponse early;
     early.body = QByteArray(100, 'a');

@@ -38,8 +38,7 @@ void TestHttpServer::bodySplitAcrossPackets()
     socket.connectToHost(QHostAddress::LocalHost, server.port());
     QVERIFY(socket.waitForConnected(5000));
     const QByteArray pieces[] = {"POST /p?x=1 HTTP/1.1\r\nHost: a\r\nContent-Le",
-                                 "ngth: 11\r\nX-Two: 1\r\nX-Two: 2\r\n\r\nhello",
-                                 " world"};
+                                 "ngth: 11\r\nX-Two: 1\r\nX-Two: 2\r\n\r\nhello", " world"};
     for (const QByteArray &piece : pieces) {
         socket.write(piece);
         socket.flush();

@@ -79,21 +79,21 @@ void TestJson::read_data()
     QTest::newRow("missing commas") << R"({"a":1 "b":2})" << true << QByteArray("{a=u:1,b=u:2,}");
     QTest::newRow("many commas") << R"({,,"a":1,,,"b":2,,})" << true
                                  << QByteArray("{a=u:1,b=u:2,}");
-    QTest::newRow("repeated key keeps last") << R"({"a":1,"a":2})" << true
-                                             << QByteArray("{a=u:2,}");
-    QTest::newRow("keys in code unit order") << R"({"b":1,"B":2,"a":3})" << true
-                                             << QByteArray("{B=u:2,a=u:3,b=u:1,}");
+    QTest::newRow("repeated key keeps last")
+        << R"({"a":1,"a":2})" << true << QByteArray("{a=u:2,}");
+    QTest::newRow("keys in code unit order")
+        << R"({"b":1,"B":2,"a":3})" << true << QByteArray("{B=u:2,a=u:3,b=u:1,}");
     QTest::newRow("member without colon") << R"({"a" 1})" << false << QByteArray("{}");
     QTest::newRow("unclosed object") << R"({"a":1)" << false << QByteArray("{}");
     QTest::newRow("key's quote not checked") << R"({1a":1})" << true << QByteArray("{a=u:1,}");
     QTest::newRow("key starting with no token") << R"({xa":1})" << false << QByteArray("{}");
-    QTest::newRow("array with spaces") << "[1 2 \"x\" true]" << true
-                                       << QByteArray("[u:1,u:2,s:x,b:true,]");
+    QTest::newRow("array with spaces")
+        << "[1 2 \"x\" true]" << true << QByteArray("[u:1,u:2,s:x,b:true,]");
     QTest::newRow("array commas") << "[,1,,2,]" << true << QByteArray("[u:1,u:2,]");
     QTest::newRow("unclosed array") << "[1, 2" << false << QByteArray("[]");
     QTest::newRow("array closed by brace") << "[1}" << false << QByteArray("[]");
-    QTest::newRow("trailing object ignored") << R"({"a":1}{"b":2})" << true
-                                             << QByteArray("{a=u:1,}");
+    QTest::newRow("trailing object ignored")
+        << R"({"a":1}{"b":2})" << true << QByteArray("{a=u:1,}");
     QTest::newRow("trailing garbage ignored") << "[1]xyz" << true << QByteArray("[u:1,]");
     QTest::newRow("unsigned") << "42" << true << QByteArray("u:42");
     QTest::newRow("zero") << "0" << true << QByteArray("u:0");
@@ -113,8 +113,8 @@ void TestJson::read_data()
                                 << QByteArray("i:-9223372036854775808");
     QTest::newRow("signed overflow") << "-9223372036854775809" << true << QByteArray("i:0");
     QTest::newRow("huge double") << "1.0e999" << true << QByteArray("d:0");
-    QTest::newRow("long double text") << "0." + QString(300, QLatin1Char('1')) << true
-                                      << QByteArray("d:0.1111111111111111");
+    QTest::newRow("long double text")
+        << "0." + QString(300, QLatin1Char('1')) << true << QByteArray("d:0.1111111111111111");
     QTest::newRow("two points") << "1.2.3" << true << QByteArray("d:0");
     QTest::newRow("lone minus") << "-" << true << QByteArray("i:0");
     QTest::newRow("leading zeros") << "007" << true << QByteArray("u:7");
@@ -168,10 +168,9 @@ void TestJson::escapes_data()
     QTest::newRow("unicode") << R"("\u00e9\u00C9")" << true << QString::fromUtf8("éÉ");
     QTest::newRow("invalid hex gives 0") << R"("\u12G4x")" << true << QString(QChar(0)) + "x";
     QTest::newRow("lone high surrogate") << R"("\ud800")" << true << QString(QChar(0xd800));
-    QTest::newRow("lone low surrogate") << R"("\udc00z")" << true
-                                        << QString(QChar(0xdc00)) + "z";
-    QTest::newRow("pair kept as units") << R"("\ud83d\ude00")" << true
-                                        << QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("lone low surrogate") << R"("\udc00z")" << true << QString(QChar(0xdc00)) + "z";
+    QTest::newRow("pair kept as units")
+        << R"("\ud83d\ude00")" << true << QString::fromUtf8("\xF0\x9F\x98\x80");
     QTest::newRow("short unicode") << R"("\u12")" << false << QString();
     QTest::newRow("backslash at end") << "\"abc\\" << false << QString();
     QTest::newRow("raw control characters") << "\"a\tb\x01\"" << true << "a\tb\x01";
@@ -200,11 +199,16 @@ void TestJson::depthLimit_data()
     QTest::addColumn<int>("depth");
     QTest::addColumn<bool>("ok");
 
-    QTest::newRow("arrays at the limit") << "[" << "]" << MaxJsonDepth << true;
-    QTest::newRow("arrays past the limit") << "[" << "]" << MaxJsonDepth + 1 << false;
-    QTest::newRow("objects at the limit") << "{\"k\":" << "}" << MaxJsonDepth << true;
-    QTest::newRow("objects past the limit") << "{\"k\":" << "}" << MaxJsonDepth + 1 << false;
-    QTest::newRow("a million brackets") << "[" << "" << 1000000 << false;
+    QTest::newRow("arrays at the limit") << "["
+                                         << "]" << MaxJsonDepth << true;
+    QTest::newRow("arrays past the limit") << "["
+                                           << "]" << MaxJsonDepth + 1 << false;
+    QTest::newRow("objects at the limit") << "{\"k\":"
+                                          << "}" << MaxJsonDepth << true;
+    QTest::newRow("objects past the limit") << "{\"k\":"
+                                            << "}" << MaxJsonDepth + 1 << false;
+    QTest::newRow("a million brackets") << "["
+                                        << "" << 1000000 << false;
 }
 
 void TestJson::depthLimit()
@@ -214,7 +218,8 @@ void TestJson::depthLimit()
     QFETCH(int, depth);
     QFETCH(bool, ok);
     // The innermost container is left empty: "[]" or {"k":{}}.
-    QString text = open.repeated(depth - 1) + (open == "[" ? "[]" : "{}") + close.repeated(depth - 1);
+    QString text =
+        open.repeated(depth - 1) + (open == "[" ? "[]" : "{}") + close.repeated(depth - 1);
     bool actualOk = !ok;
     const QVariant value = readJson(text, actualOk);
     QCOMPARE(actualOk, ok);
@@ -261,8 +266,8 @@ void TestJson::write_data()
     QTest::newRow("longlong") << QVariant(qlonglong(-9000000000)) << QByteArray("-9000000000");
     QTest::newRow("quoting") << QVariant("a\\b\"c\b\f\n\r\td/\x01")
                              << QByteArray("\"a\\\\b\\\"c\\b\\f\\n\\r\\td/\x01\"");
-    QTest::newRow("non-ASCII as UTF-8") << QVariant(QString::fromUtf8("é"))
-                                        << QByteArray("\"\xC3\xA9\"");
+    QTest::newRow("non-ASCII as UTF-8")
+        << QVariant(QString::fromUtf8("é")) << QByteArray("\"\xC3\xA9\"");
     QTest::newRow("byte array") << QVariant(QByteArray("raw")) << QByteArray("\"raw\"");
     QTest::newRow("date as string") << QVariant(QDate(2024, 2, 29)) << QByteArray("\"2024-02-29\"");
     QTest::newRow("url as string") << QVariant(QUrl("http://a/b")) << QByteArray("\"http://a/b\"");

@@ -67,10 +67,10 @@ void TestReportSender::bugReport_data()
     QTest::newRow("arguments and text")
         << "-i&&a b.wav##Error"
         << QByteArray("appid=tonewright&reportstring=-i%26%26a%20b.wav%23%23Error");
-    QTest::newRow("accented name") << QString::fromUtf8("é.wav")
-                                   << QByteArray("appid=tonewright&reportstring=%C3%A9.wav");
-    QTest::newRow("unreserved kept") << "AZaz09-._~"
-                                     << QByteArray("appid=tonewright&reportstring=AZaz09-._~");
+    QTest::newRow("accented name")
+        << QString::fromUtf8("é.wav") << QByteArray("appid=tonewright&reportstring=%C3%A9.wav");
+    QTest::newRow("unreserved kept")
+        << "AZaz09-._~" << QByteArray("appid=tonewright&reportstring=AZaz09-._~");
     QTest::newRow("reserved and controls")
         << "a+b=c/d?e\n\r%"
         << QByteArray("appid=tonewright&reportstring=a%2Bb%3Dc%2Fd%3Fe%0A%0D%25");
@@ -164,8 +164,8 @@ void TestReportSender::randomWithSeed()
 {
     QCOMPARE(randomString(0, "abc"), QString("a9993e364706816aba3e25717850c26c9cd0d89d_"));
     const QString seeded = randomString(8, QString::fromUtf8("é"));
-    const QString digest = QCryptographicHash::hash(QByteArray("\xC3\xA9"),
-                                                    QCryptographicHash::Sha1).toHex();
+    const QString digest =
+        QCryptographicHash::hash(QByteArray("\xC3\xA9"), QCryptographicHash::Sha1).toHex();
     QVERIFY(seeded.startsWith(digest + "_"));
     QCOMPARE(seeded.size(), 40 + 1 + 8);
 }

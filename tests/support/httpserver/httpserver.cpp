@@ -55,7 +55,9 @@ int HttpRequest::headerCount(const QByteArray &name) const
     return count;
 }
 
-HttpServer::HttpServer(QObject *parent) : QObject(parent), m_server(new QTcpServer(this))
+HttpServer::HttpServer(QObject *parent)
+    : QObject(parent)
+    , m_server(new QTcpServer(this))
 {
     m_fallback.status = 404;
     m_fallback.body = "not found";

@@ -1,0 +1,162 @@
+#include "httpserver.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using twtest::HttpResponse;
+using twtest::HttpServer;
+
+// Runs a build of the program whose advertisement and statistics servers are
+// this test's loopback server, on a real WAV file, and checks what reaches
+// the servers.
+class TestLoopbackProgram : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void conversionFetchesAdAndPostsUsage();
+    void failedConversionPostsBugReport();
+
+private:
+    QProcess *startProgram(const QStringList &arguments, const QString &extraPath = QString());
+
+    QTemporaryDir m_dir;
+    QString m_wav;
+    QString m_slowBin;
+    std::unique_ptr<HttpServer> m_server;
+};
+
+void TestLoopbackProgram::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
+    if (ffmpeg.isEmpty())
+        QSKIP("ffmpeg is not installed");
+    m_wav = m_dir.filePath("song.wav");
+    QProcess generate;
+    generate.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=10",
+                            "-ac", "2", "-ar", "44100", "-y", m_wav});
+    QVERIFY(generate.waitForFinished(60000));
+    QCOMPARE(generate.exitCode(), 0);
+
+    // The real encoder, started a little late, so that the program is still
+    // converting when the advertisement and its picture arrive.
+    m_slowBin = m_dir.filePath("slow-bin");
+    QVERIFY(QDir().mkpath(m_slowBin));
+    QFile slow(m_slowBin + "/ffmpeg");
+    QVERIFY(slow.open(QIODevice::WriteOnly));
+    slow.write("#!/bin/sh\nsleep 2\nexec '" + ffmpeg.toUtf8() + "' \"$@\"\n");
+    slow.close();
+    slow.setPermissions(slow.permissions() | QFileDevice::ExeOwner);
+}
+
+void TestLoopbackProgram::init()
+{
+    m_server = std::make_unique<HttpServer>();
+    QVERIFY2(m_server->listen(TW_LOOPBACK_PORT),
+             qPrintable(QString("port %1 is taken").arg(TW_LOOPBACK_PORT)));
+
+    QImage picture(300, 100, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+
+    HttpResponse document;
+    document.contentType = "application/json";
+    // Version 1.0: no update question, which would wait for an answer.
+    document.body = QString(R"({"currentversion": 1.0, "freshurl": "%1/new",
+        "imgurl": "%1/ad.png", "autoopen": false, "targeturl": "%1/target"})")
+                        .arg(m_server->baseUrl().toString())
+                        .toUtf8();
+    m_server->route("/tonewright/v10.json", document);
+    HttpResponse image;
+    image.contentType = "image/png";
+    image.body = png;
+    m_server->route("/ad.png", image);
+    HttpResponse thanks;
+    thanks.body = "ok";
+    m_server->route("/statistics/usage.php", thanks);
+    m_server->route("/statistics/bugreport.php", thanks);
+}
+
+QProcess *TestLoopbackProgram::startProgram(const QStringList &arguments, const QString &extraPath)
+{
+    auto *program = new QProcess(this);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!extraPath.isEmpty())
+        env.insert("PATH", extraPath + ":" + env.value("PATH"));
+    program->setProcessEnvironment(env);
+    program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program->start(TW_LOOPBACK_PROGRAM, arguments);
+    return program;
+}
+
+void TestLoopbackProgram::conversionFetchesAdAndPostsUsage()
+{
+    QProcess *program = startProgram({"mp3", m_wav}, m_slowBin);
+    QSignalSpy finished(program, &QProcess::finished);
+    QVERIFY(finished.wait(90000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    QVERIFY(QFileInfo::exists(m_dir.filePath("song.mp3")));
+
+    const QList<twtest::HttpRequest> requests = m_server->requests();
+    QStringList seen;
+    for (const auto &r : requests)
+        seen << QString::fromUtf8(r.method + " " + r.path);
+    const qsizetype document = seen.indexOf("GET /tonewright/v10.json");
+    const qsizetype picture = seen.indexOf("GET /ad.png");
+    QVERIFY2(document >= 0, qPrintable(seen.join(", ")));
+    QVERIFY2(picture > document, qPrintable(seen.join(", ")));
+
+    const QList<twtest::HttpRequest> usage = m_server->requestsTo("/statistics/usage.php");
+    QCOMPARE(usage.size(), 1);
+    QCOMPARE(usage.at(0).method, QByteArray("POST"));
+    QCOMPARE(usage.at(0).body, QByteArray("appid=tonewright&partid=main"));
+    QCOMPARE(usage.at(0).header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
+    QVERIFY(m_server->requestsTo("/statistics/bugreport.php").isEmpty());
+}
+
+void TestLoopbackProgram::failedConversionPostsBugReport()
+{
+    // An encoder that records its arguments, complains and fails.
+    const QString bin = m_dir.filePath("failing-bin");
+    QVERIFY(QDir().mkpath(bin));
+    const QString argsFile = m_dir.filePath("encoder-args.txt");
+    QFile fake(bin + "/ffmpeg");
+    QVERIFY(fake.open(QIODevice::WriteOnly));
+    fake.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + argsFile.toUtf8() +
+               "'\necho 'Invalid data found when processing input' >&2\nexit 1\n");
+    fake.close();
+    fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner);
+
+    QProcess *program = startProgram({"mp3", m_wav}, bin);
+    // The report goes out before the error box, which then waits for a person.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_server->requestsTo("/statistics/bugreport.php").isEmpty(), 60000);
+    program->kill();
+    program->waitForFinished(10000);
+
+    QFile args(argsFile);
+    QVERIFY(args.open(QIODevice::ReadOnly));
+    const QStringList arguments = QString::fromUtf8(args.readAll()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY(arguments.contains("-i"));
+
+    const twtest::HttpRequest report = m_server->requestsTo("/statistics/bugreport.php").at(0);
+    QCOMPARE(report.method, QByteArray("POST"));
+    QVERIFY(report.body.startsWith("appid=tonewright&reportstring="));
+    const QString text = QUrl::fromPercentEncoding(report.body.mid(30));
+    QVERIFY2(text.startsWith(arguments.join("&&") + "##"), qPrintable(text));
+    QVERIFY2(text.contains("Invalid data found"), qPrintable(text));
+    QCOMPARE(m_server->requestsTo("/statistics/usage.php").size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestLoopbackProgram)
+#include "tst_loopbackprogram.moc"
