@@ -3,16 +3,39 @@
 #include <QDialog>
 #include <QStringList>
 
-// Stand-in until the dialog's form lands.
+#include <memory>
+
+namespace Ui {
+class AdvancedOptions;
+}
+
+// Format, volume and tags chosen before a conversion. The caller reads the
+// results after exec(); they are filled only when the dialog is closed.
 class AdvancedOptions : public QDialog
 {
     Q_OBJECT
+
 public:
-    explicit AdvancedOptions(QWidget *parent = nullptr) : QDialog(parent) {}
-    QString format() const { return m_format; }
-    QStringList extraArguments() const { return m_extraArguments; }
+    explicit AdvancedOptions(QWidget *parent = nullptr);
+    ~AdvancedOptions() override;
+
+    // The format as shown ("MP3"); empty until the dialog was closed.
+    QString format() const;
+    // Encoder arguments, one element per argument.
+    QStringList extraArguments() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_btn_Cancel_clicked();
+    void on_btn_Convert_clicked();
+    void on_btn_Settings_clicked();
 
 private:
-    QString m_format = QStringLiteral("MP3");
+    void collect();
+
+    std::unique_ptr<Ui::AdvancedOptions> m_ui;
+    QString m_format;
     QStringList m_extraArguments;
 };

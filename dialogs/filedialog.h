@@ -1,16 +1,37 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
+#include <QString>
 
-// Stand-in until the dialog's form lands.
+#include <memory>
+
+namespace Ui {
+class FileDialog;
+}
+
+// Asks for the file to convert when the program was started without one.
+// The dialog only closes (other than by Escape) on a readable regular file.
 class FileDialog : public QDialog
 {
     Q_OBJECT
+
 public:
-    explicit FileDialog(QWidget *parent = nullptr) : QDialog(parent) {}
-    QString fileName() const { return m_fileName; }
+    explicit FileDialog(QWidget *parent = nullptr);
+    ~FileDialog() override;
+
+    // The accepted path, exactly as it stood in the field; empty when no
+    // close was accepted.
+    QString fileName() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_btn_Cancel_clicked();
+    void on_btn_Convert_clicked();
+    void on_btn_Browse_clicked();
 
 private:
+    std::unique_ptr<Ui::FileDialog> m_ui;
     QString m_fileName;
 };

@@ -1,0 +1,63 @@
+#include "filedialog.h"
+#include "ui_filedialog.h"
+
+#include "processexit.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+FileDialog::FileDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::FileDialog>())
+{
+    m_ui->setupUi(this);
+}
+
+FileDialog::~FileDialog() = default;
+
+QString FileDialog::fileName() const
+{
+    return m_fileName;
+}
+
+void FileDialog::closeEvent(QCloseEvent *event)
+{
+    // The base handler is skipped on purpose: the close button must not get
+    // past the check either.
+    const QString text = m_ui->txt_FileName->text();
+    const QFileInfo info(text);
+    if (info.isFile() && info.isReadable()) {
+        m_fileName = text;
+        event->accept();
+        return;
+    }
+
+    QMessageBox box(QMessageBox::Warning, tr("Error"),
+                    tr("Please browse for a file you want to convert!\n"), QMessageBox::NoButton,
+                    this);
+    QPushButton *dismiss = box.addButton(tr("Dismiss"), QMessageBox::AcceptRole);
+    box.setDefaultButton(dismiss);
+    box.exec();
+    event->ignore();
+}
+
+void FileDialog::on_btn_Cancel_clicked()
+{
+    processexit::endProcess(0);
+}
+
+void FileDialog::on_btn_Convert_clicked()
+{
+    close();
+}
+
+void FileDialog::on_btn_Browse_clicked()
+{
+    // A cancelled browse empties the field on purpose: what is shown is what
+    // the user last chose.
+    m_ui->txt_FileName->setText(
+        QFileDialog::getOpenFileName(this, QString(), QString(), QString(), nullptr, {}));
+}

@@ -1,0 +1,340 @@
+#include "dialogtesting.h"
+#include "filedialog.h"
+#include "modalanswerer.h"
+#include "processexit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <unistd.h>
+
+class TestFileDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void form();
+    void bandsArePainted();
+    void validation_data();
+    void validation();
+    void closeButtonValidates();
+    void retryAfterError();
+    void escapeLeavesNoFile();
+    void cancelEndsProcess();
+    void browseChoosesFile();
+    void browseCancelledEmptiesField();
+
+private:
+    QString writeFile(const QString &name);
+
+    QTemporaryDir m_dir;
+    QList<int> m_exits;
+};
+
+namespace {
+template<typename T> T *child(QWidget &dialog, const char *name)
+{
+    T *widget = dialog.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("missing widget %s", name);
+    return widget;
+}
+
+// Answers the "Error" box and remembers what it showed.
+struct ErrorBoxes
+{
+    QStringList texts;
+    QStringList titles;
+    QList<QStringList> buttons;
+    QList<QMessageBox::Icon> icons;
+
+    ModalAnswerer::Answer answer()
+    {
+        return [this](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            texts << box->text();
+            titles << box->windowTitle();
+            icons << box->icon();
+            QStringList names;
+            const auto all = box->buttons();
+            for (QAbstractButton *button : all)
+                names << button->text();
+            buttons << names;
+            return ModalAnswerer::clickButton(box, "Dismiss");
+        };
+    }
+};
+} // namespace
+
+void TestFileDialog::initTestCase()
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QVERIFY(m_dir.isValid());
+}
+
+void TestFileDialog::init()
+{
+    m_exits.clear();
+    processexit::setHandler([this](int status) { m_exits << status; });
+}
+
+void TestFileDialog::cleanup()
+{
+    processexit::setHandler({});
+    QCOMPARE(dialogtesting::leftoverWindows(), QStringList());
+}
+
+QString TestFileDialog::writeFile(const QString &name)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("RIFF") != 4)
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void TestFileDialog::form()
+{
+    FileDialog dialog;
+    QCOMPARE(dialog.minimumSize(), QSize(434, 334));
+    QCOMPARE(dialog.maximumSize(), QSize(434, 334));
+    QCOMPARE(dialog.windowTitle(), QString("Tonewright"));
+    QCOMPARE(dialog.fileName(), QString());
+
+    QCOMPARE(child<QWidget>(dialog, "wi_Top")->maximumHeight(), 145);
+    QCOMPARE(child<QWidget>(dialog, "wi_Top")->layout()->spacing(), 20);
+    QCOMPARE(child<QWidget>(dialog, "wi_Top")->layout()->contentsMargins(), QMargins(23, 5, 23, 5));
+    QCOMPARE(child<QWidget>(dialog, "wi_Bottom")->maximumHeight(), 35);
+    QCOMPARE(child<QWidget>(dialog, "wi_Bottom")->layout()->contentsMargins(),
+             QMargins(23, 0, 23, 0));
+    QVERIFY(!child<QLabel>(dialog, "lbl_Logo")->pixmap().isNull());
+    QCOMPARE(child<QLabel>(dialog, "lbl_Header")->text(), QString("Tonewright"));
+    QCOMPARE(child<QLabel>(dialog, "lbl_Title")->text(), QString("Select file to convert"));
+
+    auto *centre = child<QVBoxLayout>(dialog, "verticalLayout_3");
+    QCOMPARE(centre->spacing(), 20);
+    QCOMPARE(centre->contentsMargins(), QMargins(23, 35, 23, 5));
+    auto *browseRow = child<QFrame>(dialog, "frm_Browse")->layout();
+    QCOMPARE(browseRow->objectName(), QString("horizontalLayout_2"));
+    QCOMPARE(browseRow->spacing(), 15);
+    QCOMPARE(browseRow->contentsMargins(), QMargins(35, 20, 35, 20));
+
+    auto *field = child<QLineEdit>(dialog, "txt_FileName");
+    QCOMPARE(field->placeholderText(), QString("(not selected)"));
+    QCOMPARE(field->minimumHeight(), 25);
+    QVERIFY(!field->isReadOnly());
+    QCOMPARE(child<QPushButton>(dialog, "btn_Browse")->text(), QString("&Browse..."));
+    QCOMPARE(child<QPushButton>(dialog, "btn_Browse")->minimumHeight(), 25);
+    QCOMPARE(child<QPushButton>(dialog, "btn_Cancel")->text(), QString("C&ancel"));
+    QCOMPARE(child<QPushButton>(dialog, "btn_Convert")->text(), QString("&Continue"));
+
+    auto *hint = child<QLabel>(dialog, "label");
+    QVERIFY(hint->wordWrap());
+    QTextDocument document;
+    document.setHtml(hint->text());
+    QCOMPARE(
+        document.toPlainText(),
+        QString(
+            "You can also start a conversion by right clicking the file you want to convert and "
+            "selecting Convert to [format] in Explorer."));
+    QVERIFY(hint->text().contains("font-weight:600;\">Convert to [format]<"));
+}
+
+void TestFileDialog::bandsArePainted()
+{
+    FileDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.size(), QSize(434, 334));
+    QWidget *top = child<QWidget>(dialog, "wi_Top");
+    QVERIFY(dialogtesting::closeColour(dialogtesting::pixelAt(top, 2, 2), qRgb(12, 75, 118)));
+    QCOMPARE(dialogtesting::pixelAt(child<QWidget>(dialog, "wi_Center"), 3, 3), QRgb(0xffffff));
+    QCOMPARE(dialogtesting::pixelAt(child<QWidget>(dialog, "wi_Bottom"), 3, 3), QRgb(0xf0f0f0));
+    // The rounded frame's border is drawn in #777777 along its top edge.
+    QWidget *frame = child<QWidget>(dialog, "frm_Browse");
+    QCOMPARE(dialogtesting::pixelAt(frame, frame->width() / 2, 0), QRgb(0x777777));
+}
+
+void TestFileDialog::validation_data()
+{
+    QTest::addColumn<QString>("path"); // relative to the test folder; "" stays empty
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("directory") << "." << false;
+    QTest::newRow("missing") << "missing.wav" << false;
+    QTest::newRow("unreadable") << "locked.wav" << false;
+    QTest::newRow("spaces only") << "   " << false;
+    QTest::newRow("file") << "song.wav" << true;
+    QTest::newRow("file with spaces") << "my song.flac" << true;
+}
+
+void TestFileDialog::validation()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, accepted);
+
+    const QString full = path.isEmpty() || path.trimmed().isEmpty() ? path : m_dir.filePath(path);
+    if (path == "song.wav" || path == "my song.flac")
+        writeFile(path);
+    if (path == "locked.wav") {
+        // root reads any file whatever its mode, so there is no unreadable
+        // regular file to offer.
+        if (::geteuid() == 0)
+            QSKIP("running as root: every file is readable");
+        QFile::setPermissions(writeFile(path), QFileDevice::WriteOwner);
+    }
+
+    FileDialog dialog;
+    child<QLineEdit>(dialog, "txt_FileName")->setText(full);
+    dialog.show();
+    ErrorBoxes boxes;
+    ModalAnswerer answerer(boxes.answer());
+    child<QPushButton>(dialog, "btn_Convert")->click();
+
+    QVERIFY(!answerer.timedOut());
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog.fileName(), accepted ? full : QString());
+    QCOMPARE(child<QLineEdit>(dialog, "txt_FileName")->text(), full);
+    if (accepted) {
+        QCOMPARE(answerer.answered(), 0);
+    } else {
+        QCOMPARE(answerer.answered(), 1);
+        QCOMPARE(boxes.titles, QStringList({"Error"}));
+        QCOMPARE(boxes.texts, QStringList({"Please browse for a file you want to convert!\n"}));
+        QCOMPARE(boxes.buttons, QList<QStringList>({{"Dismiss"}}));
+        QCOMPARE(boxes.icons, QList<QMessageBox::Icon>({QMessageBox::Warning}));
+        dialog.hide();
+    }
+    QCOMPARE(m_exits, QList<int>());
+}
+
+void TestFileDialog::closeButtonValidates()
+{
+    FileDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ErrorBoxes boxes;
+    ModalAnswerer answerer(boxes.answer());
+    // The title bar's close button: a spontaneous close event via the window.
+    dialog.windowHandle()->close();
+    QCOMPARE(answerer.answered(), 1);
+    QVERIFY(dialog.isVisible());
+
+    const QString file = writeFile("closing.wav");
+    child<QLineEdit>(dialog, "txt_FileName")->setText(file);
+    dialog.windowHandle()->close();
+    QCOMPARE(answerer.answered(), 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.fileName(), file);
+}
+
+void TestFileDialog::retryAfterError()
+{
+    FileDialog dialog;
+    const QString file = writeFile("typed.wav");
+    ErrorBoxes boxes;
+    int attempts = 0;
+    ModalAnswerer answerer([&](QWidget *modal) {
+        if (modal != &dialog)
+            return boxes.answer()(modal);
+        // Continue with an empty field first, then with a path typed by hand.
+        if (++attempts == 2)
+            child<QLineEdit>(dialog, "txt_FileName")->setText(file);
+        child<QPushButton>(dialog, "btn_Convert")->click();
+        return true;
+    });
+    dialog.exec();
+    QVERIFY(!answerer.timedOut());
+    QCOMPARE(attempts, 2);
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(dialog.fileName(), file);
+}
+
+void TestFileDialog::escapeLeavesNoFile()
+{
+    FileDialog dialog;
+    child<QLineEdit>(dialog, "txt_FileName")->setText(writeFile("escaped.wav"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ModalAnswerer answerer([](QWidget *) { return true; });
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(answerer.answered(), 0);
+    QCOMPARE(dialog.fileName(), QString());
+    QCOMPARE(m_exits, QList<int>());
+}
+
+void TestFileDialog::cancelEndsProcess()
+{
+    FileDialog dialog;
+    child<QLineEdit>(dialog, "txt_FileName")->setText(writeFile("cancelled.wav"));
+    dialog.show();
+    child<QPushButton>(dialog, "btn_Cancel")->click();
+    QCOMPARE(m_exits, QList<int>({0}));
+    QCOMPARE(dialog.fileName(), QString());
+    dialog.hide();
+}
+
+void TestFileDialog::browseChoosesFile()
+{
+    const QString file = writeFile("browsed.ogg");
+    FileDialog dialog;
+    dialog.show();
+    ModalAnswerer answerer([&file](QWidget *modal) {
+        auto *chooser = qobject_cast<QFileDialog *>(modal);
+        if (!chooser)
+            return false;
+        // Typed like a user would: selectFile() leaves a focused name field alone.
+        auto *nameField = chooser->findChild<QLineEdit *>("fileNameEdit");
+        if (!nameField)
+            return false;
+        nameField->setText(file);
+        static_cast<QDialog *>(chooser)->accept(); // protected in QFileDialog
+        return true;
+    });
+    child<QPushButton>(dialog, "btn_Browse")->click();
+    QVERIFY(!answerer.timedOut());
+    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(child<QLineEdit>(dialog, "txt_FileName")->text(), file);
+    // The field still has to pass the check when the dialog closes.
+    dialog.close();
+    QCOMPARE(dialog.fileName(), file);
+}
+
+void TestFileDialog::browseCancelledEmptiesField()
+{
+    FileDialog dialog;
+    auto *field = child<QLineEdit>(dialog, "txt_FileName");
+    field->setText(writeFile("before.wav"));
+    dialog.show();
+    ModalAnswerer answerer([](QWidget *modal) {
+        auto *chooser = qobject_cast<QFileDialog *>(modal);
+        if (!chooser)
+            return false;
+        chooser->reject();
+        return true;
+    });
+    child<QPushButton>(dialog, "btn_Browse")->click();
+    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(field->text(), QString());
+    dialog.hide();
+}
+
+QTEST_MAIN(TestFileDialog)
+#include "tst_filedialog.moc"
