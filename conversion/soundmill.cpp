@@ -1,6 +1,7 @@
 #include "soundmill.h"
 
 #include "aboutdialog.h"
+#include "cdtrack.h"
 #include "addressopener.h"
 #include "advertisement.h"
 #include "conversionjob.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDebug>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -93,9 +95,17 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
         d->taskbarButton->progressBar()->setState(taskbar::TaskbarProgressBar::IndeterminateProgress);
     show();
 
+    QString input = sourcePath;
+    if (cdtrack::isCdTrack(sourcePath)) {
+        const QString wav = ripCdTrack(sourcePath);
+        if (d->finished) // the user stopped the conversion during the extraction
+            return;
+        if (!wav.isEmpty())
+            input = wav;
+    }
     // The encoder gets absolute paths only, so that a file whose name starts
     // with "-" can never be taken for an option.
-    const QString encoderInput = QDir::toNativeSeparators(QFileInfo(sourcePath).absoluteFilePath());
+    const QString encoderInput = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
 
     const int bitrate = settings::bitrateFromText(readSetting(QLatin1String(settings::BitrateKey)));
     d->sendReports = true;
@@ -139,6 +149,48 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
     d->clock->start();
     d->reporter.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     ui->prb_Progress->setRange(0, 100);
+}
+
+QString Soundmill::ripCdTrack(const QString &cdaPath)
+{
+    // The temporary file is created before the extractor starts, so that two
+    // CD conversions at the same time can never write into the same file.
+    const QString wav = cdtrack::createTemporaryWav();
+    ui->lbl_Target->setText(QStringLiteral("Audio CD Ripping: Temporary WAV file"));
+    if (wav.isEmpty())
+        return QString();
+    d->temporaryInput = wav;
+
+    auto *extractor = new QProcess(this);
+    d->extractor = extractor;
+    if (!toollocator::exists(QStringLiteral("discpull"))) {
+        QMessageBox::critical(this, tr("Error"),
+                              tr("Ripping core module not found!\nPlease reinstall application."));
+    }
+    QEventLoop loop;
+    connect(extractor, &QProcess::finished, &loop, &QEventLoop::quit);
+    // An extractor that cannot be started never finishes; the wait ends anyway
+    // and the encoder then reports the missing audio.
+    connect(extractor, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            loop.quit();
+    });
+    extractor->setStandardInputFile(QProcess::nullDevice());
+    extractor->setStandardOutputFile(QProcess::nullDevice());
+    extractor->start(toollocator::locate(QStringLiteral("discpull")),
+                     cdtrack::extractorArguments(cdaPath, wav));
+    if (extractor->state() != QProcess::NotRunning)
+        loop.exec();
+    extractor->disconnect(&loop);
+    d->extractor = nullptr;
+    return wav;
+}
+
+void Soundmill::discardTemporaryInput()
+{
+    if (!d->temporaryInput.isEmpty())
+        QFile::remove(d->temporaryInput);
+    d->temporaryInput.clear();
 }
 
 QString Soundmill::chooseDirectory()
@@ -192,6 +244,7 @@ void Soundmill::encoderFailedToStart()
                               tr("Conversion core module not found!\nPlease reinstall application."));
     }
     targetreservation::release(d->target);
+    discardTemporaryInput();
     d->finished = true;
     processexit::endProcess(0);
 }
@@ -234,6 +287,7 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // claims success without having written anything.
     const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
     const bool written = QFileInfo(d->target).size() > 0;
+    discardTemporaryInput();
     if (ExitCode == 0 && !crashed && written) {
         ui->prb_Progress->setValue(100);
         d->finished = true;
@@ -279,8 +333,11 @@ void Soundmill::closeEvent(QCloseEvent *event)
     // then been handled and its result must stay.
     if (!d->finished) {
         stopEncoder();
-        if (d->extractor && d->extractor->state() != QProcess::NotRunning)
+        if (d->extractor && d->extractor->state() != QProcess::NotRunning) {
             d->extractor->kill();
+            d->extractor->waitForFinished(KilledEncoderWaitMs);
+        }
+        discardTemporaryInput();
     }
     d->finished = true;
     event->accept();

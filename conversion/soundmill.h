@@ -45,6 +45,8 @@ private slots:
 
 private:
     void prepareAdvertisement();
+    QString ripCdTrack(const QString &cdaPath);
+    void discardTemporaryInput();
     QString chooseDirectory();
     QString reserveTarget(const QString &source, const QString &format);
     void encoderFailedToStart();

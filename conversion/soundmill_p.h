@@ -45,6 +45,9 @@ struct SoundmillPrivate
     // The extractor of a CD track while the window waits for it, so that a
     // close during the wait can stop it.
     QProcess *extractor = nullptr;
+    // The WAV file the extractor wrote for a CD track; ours to remove once
+    // the encoder is done with it.
+    QString temporaryInput;
     // Whether the "core module not found" box has been shown already.
     bool missingEncoderShown = false;
 };

@@ -28,6 +28,7 @@ private slots:
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
+    void cdTrackIsExtractedFirst();
 
 private:
     // Converts the source and waits for the window to end the program.
@@ -235,6 +236,31 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
     QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
     QCOMPARE(m_encoder->arguments().last(), m_out->filePath("song.mp3"));
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
+}
+
+void TestConversionJob::cdTrackIsExtractedFirst()
+{
+    const QString extractorLog = m_encoder->folder() + "/extractor.log";
+    QFile extractor(m_encoder->folder() + "/discpull");
+    QVERIFY(extractor.open(QIODevice::WriteOnly));
+    extractor.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + extractorLog.toUtf8()
+                    + "'\nprintf 'RIFFwave' > \"$3\"\n");
+    extractor.close();
+    QVERIFY(extractor.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    QVERIFY(convert(sourceFile("Track03.cda"), "mp3"));
+    QFile log(extractorLog);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QStringList extractorArguments = QString::fromUtf8(log.readAll()).trimmed().split('\n');
+    QCOMPARE(extractorArguments.size(), 3);
+    QCOMPARE(extractorArguments[1], "2");
+    const QString wav = extractorArguments[2];
+    QVERIFY(wav.endsWith(".wav"));
+    QCOMPARE(m_encoder->arguments()[1], wav);
+    QCOMPARE(m_encoder->arguments().last(), m_dir->filePath("Track03.mp3"));
+    // The temporary audio is ours and goes once the encoder is done with it.
+    QVERIFY(!QFileInfo::exists(wav));
+    QVERIFY(m_answerer->seen.isEmpty());
 }
 
 QTEST_MAIN(TestConversionJob)
