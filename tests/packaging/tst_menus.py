@@ -247,11 +247,12 @@ class SameVerbsEverywhere(unittest.TestCase):
     def test_nemo(self):
         files = sorted(glob.glob(os.path.join(PACKAGING, "menus", "nemo", "*.nemo_action")))
         self.assertEqual(len(files), len(WORDS))
-        for word, label in zip(WORDS, LABELS):
+        # Nemo orders actions by file name.
+        for path, word, label in zip(files, WORDS, LABELS):
+            self.assertTrue(path.endswith("-%s.nemo_action" % word), path)
             action = configparser.ConfigParser(interpolation=None)
             action.optionxform = str
-            action.read(os.path.join(PACKAGING, "menus", "nemo", "tonewright-%s.nemo_action" % word),
-                        encoding="utf-8")
+            action.read(path, encoding="utf-8")
             self.assertEqual(action["Nemo Action"]["Name"], label)
             self.assertEqual(action["Nemo Action"]["Exec"], "tonewright-each %s %%F" % word)
 
