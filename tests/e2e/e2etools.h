@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+
+// Helpers shared by the end-to-end suites: the real encoder makes the
+// sources and the real prober reads the results.
+namespace e2e {
+
+inline QString tonewright() { return QStringLiteral(TW_TEST_BINARY_DIR "/bin/tonewright"); }
+
+inline bool haveTools()
+{
+    return !QStandardPaths::findExecutable("ffmpeg").isEmpty()
+           && !QStandardPaths::findExecutable("ffprobe").isEmpty();
+}
+
+// Runs a tool to its end; its exit code, or -1 when it crashed or timed out.
+inline int run(const QString &program, const QStringList &arguments, int timeoutMs = 60000)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// A few seconds of stereo pink noise (noise keeps every lossy encoder at
+// its full bitrate), the same on every run.
+inline bool makeWav(const QString &path, int seconds = 4)
+{
+    return run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                          QString("anoisesrc=d=%1:c=pink:r=44100:a=0.3:seed=42").arg(seconds),
+                          "-ac", "2", "-y", path})
+           == 0;
+}
+
+struct Probe
+{
+    bool ok = false;
+    QString formatName;
+    QString codec;
+    double duration = 0;
+    double kbps = 0; // the stream's stated bitrate, else the file's
+};
+
+inline Probe probe(const QString &path)
+{
+    QProcess process;
+    process.start("ffprobe", {"-v", "error", "-print_format", "json", "-show_format",
+                              "-show_streams", path});
+    Probe result;
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return result;
+    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const QJsonObject format = root.value("format").toObject();
+    const QJsonObject stream = root.value("streams").toArray().first().toObject();
+    result.ok = !stream.isEmpty();
+    result.formatName = format.value("format_name").toString();
+    result.codec = stream.value("codec_name").toString();
+    result.duration = format.value("duration").toString().toDouble();
+    const QString streamRate = stream.value("bit_rate").toString();
+    result.kbps = (streamRate.isEmpty() ? format.value("bit_rate").toString() : streamRate)
+                      .toDouble()
+                  / 1000.0;
+    return result;
+}
+
+// A settings folder for the real program (it reads $XDG_CONFIG_HOME/Tonewright.conf).
+inline bool writeSettings(const QString &configDir, const QString &bitrate,
+                          const QString &targetdir = "same")
+{
+    QFile file(configDir + "/Tonewright.conf");
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write("[General]\nbitrate=" + bitrate.toUtf8() + "\ntargetdir=" + targetdir.toUtf8()
+               + "\nsendstat=false\n");
+    return true;
+}
+
+inline QProcessEnvironment programEnvironment(const QString &configDir)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", configDir);
+    return environment;
+}
+
+} // namespace e2e
