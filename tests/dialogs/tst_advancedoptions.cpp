@@ -31,6 +31,7 @@ private slots:
     void escapeBypassesCollection();
     void convertEndsExec();
     void cancelEndsProcess();
+    void settingsButtonOpensSettings();
 
 private:
     QList<int> m_exits;
@@ -336,6 +337,25 @@ void TestAdvancedOptions::cancelEndsProcess()
     // Nothing is collected on the way out.
     QCOMPARE(dialog.format(), QString());
     QCOMPARE(dialog.extraArguments(), QStringList());
+}
+
+void TestAdvancedOptions::settingsButtonOpensSettings()
+{
+    AdvancedOptions dialog;
+    dialog.show();
+    ModalAnswerer answerer([](QWidget *modal) {
+        if (modal->windowTitle() != QLatin1String("Tonewright Settings"))
+            return false;
+        modal->close();
+        return true;
+    });
+    child<QPushButton>(dialog, "btn_Settings")->click();
+    QVERIFY(!answerer.timedOut());
+    QCOMPARE(answerer.answered(), 1);
+    // The options dialog stays open and has collected nothing.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.format(), QString());
+    dialog.hide();
 }
 
 QTEST_MAIN(TestAdvancedOptions)

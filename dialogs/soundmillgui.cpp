@@ -1,0 +1,145 @@
+#include "soundmillgui.h"
+#include "ui_soundmillgui.h"
+
+#include "aboutdialog.h"
+#include "product.h"
+#include "settings.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+constexpr int BitrateStep = 32;
+}
+
+SoundmillGui::SoundmillGui(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(std::make_unique<Ui::SoundmillGui>())
+    , m_reportSender(product::statsServerUrl())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->pushButton_5, &QPushButton::clicked, this, &QDialog::close);
+
+    // A stored bitrate other than the slider's 128 comes back through the
+    // slider's value signal and is stored again; an invalid one shows as 128
+    // and stays as it is until the user changes something.
+    showBitrate(settings::bitrateFromText(readSetting(QLatin1String(settings::BitrateKey))));
+
+    m_ui->cb_SendStat->setChecked(
+        settings::sendReportsFromText(readSetting(QLatin1String(settings::SendStatKey))));
+
+    // The same rule as the conversion's, so that the dialog shows what the
+    // next conversion will do; nothing is written back.
+    switch (settings::targetRuleFromText(readSetting(QLatin1String(settings::TargetDirKey)))) {
+    case settings::TargetRule::Directory:
+        m_ui->btn_TSame->setChecked(false);
+        m_ui->btn_TA->setChecked(false);
+        m_ui->btn_TB->setChecked(true);
+        break;
+    case settings::TargetRule::Ask:
+        m_ui->btn_TSame->setChecked(false);
+        m_ui->btn_TA->setChecked(true);
+        m_ui->btn_TB->setChecked(false);
+        break;
+    case settings::TargetRule::SameAsSource:
+        m_ui->btn_TSame->setChecked(true);
+        m_ui->btn_TA->setChecked(false);
+        m_ui->btn_TB->setChecked(false);
+        break;
+    }
+
+    m_reportSender.sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
+}
+
+SoundmillGui::~SoundmillGui() = default;
+
+void SoundmillGui::on_btn_Def_clicked()
+{
+    showBitrate(settings::DefaultBitrate);
+}
+
+void SoundmillGui::on_cb_SendStat_clicked()
+{
+    writeSetting(QLatin1String(settings::SendStatKey),
+                 m_ui->cb_SendStat->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void SoundmillGui::on_sli_Bitrate_sliderMoved(int value)
+{
+    applyBitrate(value);
+}
+
+void SoundmillGui::on_btn_TSame_clicked()
+{
+    m_ui->btn_TSame->setChecked(true);
+    m_ui->btn_TA->setChecked(false);
+    m_ui->btn_TB->setChecked(false);
+    writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("same"));
+}
+
+void SoundmillGui::on_btn_TA_clicked()
+{
+    m_ui->btn_TSame->setChecked(false);
+    m_ui->btn_TA->setChecked(true);
+    m_ui->btn_TB->setChecked(false);
+    writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("ask"));
+}
+
+void SoundmillGui::on_btn_TB_clicked()
+{
+    m_ui->btn_TSame->setChecked(false);
+    m_ui->btn_TA->setChecked(false);
+    m_ui->btn_TB->setChecked(true);
+    const QString directory =
+        QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
+    if (directory.isEmpty()) {
+        // No directory chosen: fall back to the safe choice rather than
+        // leaving a custom target without a directory.
+        on_btn_TSame_clicked();
+        return;
+    }
+    writeSetting(QLatin1String(settings::TargetDirKey), directory);
+}
+
+void SoundmillGui::on_sli_Bitrate_valueChanged(int value)
+{
+    applyBitrate(value);
+}
+
+void SoundmillGui::on_link_About_linkActivated(const QString &)
+{
+    AboutDialog about;
+    about.exec();
+}
+
+void SoundmillGui::on_link_Settings_linkActivated(const QString &)
+{
+    QMessageBox::information(
+        this, tr("Conversion help"),
+        tr("Just go to Explorer or your desktop, select your audio/video file and right click on "
+           "it.\n"
+           "Select Convert to *file type* to convert the file to *file type*.\n"
+           "If you want to increase the volume select advanced conversion."),
+        QMessageBox::Ok);
+}
+
+void SoundmillGui::showBitrate(int bitrate)
+{
+    // Setting a new value re-enters applyBitrate() through valueChanged.
+    m_ui->sli_Bitrate->setValue(bitrate);
+    m_ui->lbl_Kbps->setText(tr("%1 kbps").arg(bitrate));
+}
+
+void SoundmillGui::applyBitrate(int value)
+{
+    const int remainder = value % BitrateStep;
+    if (remainder == 0) {
+        showBitrate(value);
+        writeSetting(QLatin1String(settings::BitrateKey), QString::number(value));
+        return;
+    }
+    // Only whole steps are stored; the rounded value comes back through the
+    // slider's own signal and is stored there.
+    const int roundedDown = value - remainder;
+    showBitrate(remainder < BitrateStep / 2 ? roundedDown : roundedDown + BitrateStep);
+}
