@@ -1,13 +1,31 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
 
-// Stand-in until the dialog's form lands.
+#include <memory>
+
+class QAbstractButton;
+
+namespace Ui {
+class AboutDialog;
+}
+
+// The About box: the product, the encoder's licence, and a tab that stands
+// for the toolkit and shows its own About box instead.
 class AboutDialog : public QDialog
 {
     Q_OBJECT
-public:
-    explicit AboutDialog(QWidget *parent = nullptr) : QDialog(parent) {}
 
+public:
+    explicit AboutDialog(QWidget *parent = nullptr);
+    ~AboutDialog() override;
+
+private slots:
+    void on_bb_Buttons_clicked(QAbstractButton *button);
+    void on_tw_Tabs_currentChanged(int index);
+
+private:
+    QString aboutText() const;
+
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };
