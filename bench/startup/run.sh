@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Start-up cost: a whole tonewright run whose encoder ends at once, against a
+# minimal Qt Widgets program that shows one window, starts the same encoder
+# through QProcess, waits for it and quits. Prints the median wall times and
+# their ratio (target: at most 1.5).
+#
+#   bench/startup/run.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$top/build}
+runs=${2:-15}
+program="$build/bin/tonewright"
+floor="$build/bench/startup/tw_bench_minimalconverter"
+offline="$build/bench/startup/tw_bench_tonewright_offline"
+for file in "$program" "$floor" "$offline"; do
+    [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/encoder" "$work/config" "$work/music"
+# An encoder that writes a byte to its target and ends with 0 at once.
+cat > "$work/encoder/ffmpeg" <<'ENC'
+#!/bin/sh
+for OUT in "$@"; do :; done
+printf x > "$OUT"
+ENC
+chmod +x "$work/encoder/ffmpeg"
+printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
+printf 'RIFF' > "$work/music/song.wav"
+
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+now() { date +%s%N; }
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+: > "$work/program.ms"
+: > "$work/floor.ms"
+: > "$work/offline.ms"
+for _ in $(seq "$runs"); do
+    start=$(now)
+    PATH="$work/encoder:$PATH" "$program" mp3 "$work/music/song.wav"
+    echo $(( ($(now) - start) / 1000000 )) >> "$work/program.ms"
+    [ -s "$work/music/song.mp3" ] || { echo "tonewright wrote no target" >&2; exit 1; }
+    rm -f "$work/music/song.mp3"
+
+    start=$(now)
+    PATH="$work/encoder:$PATH" "$offline" mp3 "$work/music/song.wav"
+    echo $(( ($(now) - start) / 1000000 )) >> "$work/offline.ms"
+    rm -f "$work/music/song.mp3"
+
+    start=$(now)
+    "$floor" "$work/encoder/ffmpeg" -i "$work/music/song.wav" -y -b:a 128k -vn "$work/music/floor.mp3"
+    echo $(( ($(now) - start) / 1000000 )) >> "$work/floor.ms"
+    rm -f "$work/music/floor.mp3"
+done
+
+program_ms=$(median < "$work/program.ms")
+floor_ms=$(median < "$work/floor.ms")
+offline_ms=$(median < "$work/offline.ms")
+echo "startup: tonewright ${program_ms} ms, without servers ${offline_ms} ms," \
+     "minimal Qt program ${floor_ms} ms (median of $runs)"
+awk -v a="$program_ms" -v o="$offline_ms" -v b="$floor_ms" 'BEGIN {
+    printf "startup ratio: %.2f (target <= 1.50); without servers %.2f\n", a / b, o / b }'
