@@ -35,8 +35,8 @@ QString withTrailingSeparator(const QString &directory)
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
                              const QString &format, const QString &target)
 {
-    QStringList arguments{QStringLiteral("-i"), input, QStringLiteral("-y"),
-                          QStringLiteral("-b:a"), QString::number(bitrate) + QLatin1Char('k')};
+    QStringList arguments{QStringLiteral("-i"), input, QStringLiteral("-y"), QStringLiteral("-b:a"),
+                          QString::number(bitrate) + QLatin1Char('k')};
     arguments += extraArgs;
     if (format == QLatin1String("wma"))
         arguments << QStringLiteral("-c:a") << QStringLiteral("wmav2");

@@ -1,9 +1,9 @@
 #include "soundmill.h"
 
 #include "aboutdialog.h"
-#include "cdtrack.h"
 #include "addressopener.h"
 #include "advertisement.h"
+#include "cdtrack.h"
 #include "conversionjob.h"
 #include "processexit.h"
 #include "product.h"
@@ -47,8 +47,8 @@ void releaseReply(QNetworkReply *reply)
 // body, which is never evaluated.
 QByteArray completeBody(QNetworkReply *reply)
 {
-    if (reply->error() == QNetworkReply::OperationCanceledError
-        || reply->error() == QNetworkReply::TimeoutError)
+    if (reply->error() == QNetworkReply::OperationCanceledError ||
+        reply->error() == QNetworkReply::TimeoutError)
         return QByteArray();
     return reply->readAll();
 }
@@ -84,15 +84,16 @@ void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
 void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
 {
     // Labels, a busy bar, and the window on screen while the target is chosen.
-    const QString title =
-        tr("Converting ") + conversionjob::extensionLabel(sourcePath) + tr(" to ") + format.toUpper();
+    const QString title = tr("Converting ") + conversionjob::extensionLabel(sourcePath) +
+                          tr(" to ") + format.toUpper();
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
     ui->lbl_Source->setText(conversionjob::fileNamePart(sourcePath).toHtmlEscaped());
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     ui->prb_Progress->setRange(0, 0);
     if (d->hasTaskbarButton)
-        d->taskbarButton->progressBar()->setState(taskbar::TaskbarProgressBar::IndeterminateProgress);
+        d->taskbarButton->progressBar()->setState(
+            taskbar::TaskbarProgressBar::IndeterminateProgress);
     show();
 
     QString input = sourcePath;
@@ -132,8 +133,9 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
 
     if (!toollocator::exists(QStringLiteral("ffmpeg"))) {
         d->missingEncoderShown = true;
-        QMessageBox::critical(this, tr("Error"),
-                              tr("Conversion core module not found!\nPlease reinstall application."));
+        QMessageBox::critical(
+            this, tr("Error"),
+            tr("Conversion core module not found!\nPlease reinstall application."));
     }
 
     // The encoder reads nothing from us: an empty input means it can never
@@ -195,8 +197,7 @@ void Soundmill::discardTemporaryInput()
 
 QString Soundmill::chooseDirectory()
 {
-    return QFileDialog::getExistingDirectory(this, QString(), QString(),
-                                             QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
 }
 
 QString Soundmill::reserveTarget(const QString &source, const QString &format)
@@ -240,8 +241,9 @@ void Soundmill::encoderFailedToStart()
         return;
     if (!d->missingEncoderShown) {
         d->missingEncoderShown = true;
-        QMessageBox::critical(this, tr("Error"),
-                              tr("Conversion core module not found!\nPlease reinstall application."));
+        QMessageBox::critical(
+            this, tr("Error"),
+            tr("Conversion core module not found!\nPlease reinstall application."));
     }
     targetreservation::release(d->target);
     discardTemporaryInput();
@@ -298,8 +300,8 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     qDebug() << d->stderrText;
     if (d->sendReports) {
         d->reporter.sendBugReport(QStringLiteral("tonewright"),
-                                  d->encoderArgs.join(QLatin1String("&&"))
-                                      + QLatin1String("##") + d->stderrText);
+                                  d->encoderArgs.join(QLatin1String("&&")) + QLatin1String("##") +
+                                      d->stderrText);
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "
@@ -413,7 +415,8 @@ void Soundmill::adInfoOk()
         return;
     d->adInfoReply = nullptr;
 
-    const std::optional<online::AdDocument> document = online::evaluateAdDocument(completeBody(reply));
+    const std::optional<online::AdDocument> document =
+        online::evaluateAdDocument(completeBody(reply));
     if (!document)
         return;
     d->adTargetUrl = document->targetUrl;

@@ -19,7 +19,10 @@ class TaskbarButton;
 // advertisement and the window's own slots.
 struct SoundmillPrivate
 {
-    explicit SoundmillPrivate(const QUrl &statsServer) : reporter(statsServer) {}
+    explicit SoundmillPrivate(const QUrl &statsServer)
+        : reporter(statsServer)
+    {
+    }
 
     QProcess *process = nullptr;          // the encoder, a child of the window
     qint32 duration = 0;                  // media length in hundredths, 0 = unknown
@@ -27,11 +30,11 @@ struct SoundmillPrivate
     QString stderrText;                   // encoder text since the last progress stamp
     std::unique_ptr<QElapsedTimer> clock; // started right after the encoder start
     bool sendReports = false;
-    QStringList encoderArgs;              // copied only when reports may be sent
+    QStringList encoderArgs; // copied only when reports may be sent
     taskbar::TaskbarButton *taskbarButton = nullptr;
     bool hasTaskbarButton = false;
     QString adTargetUrl;
-    bool adOpened = false;                // true: hovering the picture opens nothing
+    bool adOpened = false; // true: hovering the picture opens nothing
     ReportSender reporter;
     QNetworkReply *adInfoReply = nullptr;  // owned by its own manager, released in its slot
     QNetworkReply *adImageReply = nullptr; // likewise

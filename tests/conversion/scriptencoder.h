@@ -22,12 +22,12 @@ public:
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return false;
         file.write("#!/bin/sh\n");
-        file.write("for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + argumentLog().toUtf8()
-                   + "'\n");
+        file.write("for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" + argumentLog().toUtf8() +
+                   "'\n");
         file.write("for OUT in \"$@\"; do :; done\n");
         // An input that is never written but stays open would block here.
-        file.write("if read -r line; then echo data; else echo eof; fi > '" + inputLog().toUtf8()
-                   + "'\n");
+        file.write("if read -r line; then echo data; else echo eof; fi > '" + inputLog().toUtf8() +
+                   "'\n");
         file.write(body);
         file.write("\n");
         file.close();

@@ -102,37 +102,60 @@ void TestConversionJob::targetAndArguments_data()
     QTest::addColumn<QString>("bitrate");
     QTest::addColumn<QString>("targetdir"); // OUT stands for a second folder
     QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<QString>("target");    // SRC/ or OUT/ then the name
+    QTest::addColumn<QString>("target");     // SRC/ or OUT/ then the name
     QTest::addColumn<QStringList>("middle"); // the arguments between "-y" and "-vn"
 
     QTest::newRow("flac to mp3 at 192")
-        << QStringList{} << "song.flac" << "mp3" << "192" << "same" << QStringList{}
-        << "SRC/song.mp3" << QStringList{"-b:a", "192k"};
+        << QStringList{} << "song.flac"
+        << "mp3"
+        << "192"
+        << "same" << QStringList{} << "SRC/song.mp3" << QStringList{"-b:a", "192k"};
     QTest::newRow("two names taken")
-        << QStringList{"song.mp3", "song_1.mp3"} << "song.flac" << "mp3" << "192" << "same"
-        << QStringList{} << "SRC/song_2.mp3" << QStringList{"-b:a", "192k"};
-    QTest::newRow("own format") << QStringList{} << "song.mp3" << "mp3" << "" << "same"
-                                << QStringList{} << "SRC/song_1.mp3" << QStringList{"-b:a", "128k"};
+        << QStringList{"song.mp3", "song_1.mp3"} << "song.flac"
+        << "mp3"
+        << "192"
+        << "same" << QStringList{} << "SRC/song_2.mp3" << QStringList{"-b:a", "192k"};
+    QTest::newRow("own format") << QStringList{} << "song.mp3"
+                                << "mp3"
+                                << ""
+                                << "same" << QStringList{} << "SRC/song_1.mp3"
+                                << QStringList{"-b:a", "128k"};
     QTest::newRow("wma with a title")
-        << QStringList{} << "song.flac" << "wma" << "" << "" << QStringList{"-metadata", "title=Intro"}
-        << "SRC/song.wma"
+        << QStringList{} << "song.flac"
+        << "wma"
+        << ""
+        << "" << QStringList{"-metadata", "title=Intro"} << "SRC/song.wma"
         << QStringList{"-b:a", "128k", "-metadata", "title=Intro", "-c:a", "wmav2"};
-    QTest::newRow("bitrate 100") << QStringList{} << "song.flac" << "ogg" << "100" << "same"
-                                 << QStringList{} << "SRC/song.ogg" << QStringList{"-b:a", "128k"};
-    QTest::newRow("stored directory") << QStringList{} << "song.flac" << "m4a" << "320" << "OUT"
-                                      << QStringList{} << "OUT/song.m4a"
-                                      << QStringList{"-b:a", "320k"};
+    QTest::newRow("bitrate 100") << QStringList{} << "song.flac"
+                                 << "ogg"
+                                 << "100"
+                                 << "same" << QStringList{} << "SRC/song.ogg"
+                                 << QStringList{"-b:a", "128k"};
+    QTest::newRow("stored directory")
+        << QStringList{} << "song.flac"
+        << "m4a"
+        << "320"
+        << "OUT" << QStringList{} << "OUT/song.m4a" << QStringList{"-b:a", "320k"};
     QTest::newRow("stored directory with separator")
-        << QStringList{} << "song.flac" << "aac" << "64" << "OUT/" << QStringList{}
-        << "OUT/song.aac" << QStringList{"-b:a", "64k"};
+        << QStringList{} << "song.flac"
+        << "aac"
+        << "64"
+        << "OUT/" << QStringList{} << "OUT/song.aac" << QStringList{"-b:a", "64k"};
     QTest::newRow("stored directory gone")
-        << QStringList{} << "song.flac" << "mka" << "" << "OUT/gone" << QStringList{}
-        << "SRC/song.mka" << QStringList{"-b:a", "128k"};
-    QTest::newRow("no dot in the name") << QStringList{} << "song" << "flac" << "" << "same"
-                                        << QStringList{} << "SRC/song.flac"
-                                        << QStringList{"-b:a", "128k"};
-    QTest::newRow("leading dash") << QStringList{} << "-i.wav" << "mp3" << "" << "same"
-                                  << QStringList{} << "SRC/-i.mp3" << QStringList{"-b:a", "128k"};
+        << QStringList{} << "song.flac"
+        << "mka"
+        << ""
+        << "OUT/gone" << QStringList{} << "SRC/song.mka" << QStringList{"-b:a", "128k"};
+    QTest::newRow("no dot in the name")
+        << QStringList{} << "song"
+        << "flac"
+        << ""
+        << "same" << QStringList{} << "SRC/song.flac" << QStringList{"-b:a", "128k"};
+    QTest::newRow("leading dash") << QStringList{} << "-i.wav"
+                                  << "mp3"
+                                  << ""
+                                  << "same" << QStringList{} << "SRC/-i.mp3"
+                                  << QStringList{"-b:a", "128k"};
 }
 
 void TestConversionJob::targetAndArguments()
@@ -173,9 +196,8 @@ void TestConversionJob::targetAndArguments()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("source"));
     }
-    const int added = QDir(m_dir->path()).entryList(QDir::Files).size()
-                      + QDir(m_out->path()).entryList(QDir::Files).size()
-                      - int(present.size()) - 1;
+    const int added = QDir(m_dir->path()).entryList(QDir::Files).size() +
+                      QDir(m_out->path()).entryList(QDir::Files).size() - int(present.size()) - 1;
     QCOMPARE(added, 1);
     QVERIFY(m_answerer->seen.isEmpty());
 }
@@ -243,8 +265,8 @@ void TestConversionJob::cdTrackIsExtractedFirst()
     const QString extractorLog = m_encoder->folder() + "/extractor.log";
     QFile extractor(m_encoder->folder() + "/discpull");
     QVERIFY(extractor.open(QIODevice::WriteOnly));
-    extractor.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + extractorLog.toUtf8()
-                    + "'\nprintf 'RIFFwave' > \"$3\"\n");
+    extractor.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + extractorLog.toUtf8() +
+                    "'\nprintf 'RIFFwave' > \"$3\"\n");
     extractor.close();
     QVERIFY(extractor.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 

@@ -16,8 +16,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -40,8 +40,7 @@ public:
     using Soundmill::nativeEvent;
 };
 
-template<typename T>
-T *child(QWidget *window, const char *name)
+template<typename T> T *child(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QLatin1String(name));
 }
@@ -178,18 +177,24 @@ void TestSoundmill::form()
     QVERIFY(!window.isVisible());
 
     for (const char *selector :
-         {"QWidget#wi_Top", "stop:0.392045 rgba(12, 75, 118, 255)", "stop:1 rgba(19, 115, 114, 255)",
-          "QWidget#wi_Center", "#ffffff", "QWidget#wi_Center QLabel", "font-size: 12px",
-          "QLabel#lbl_Title", "font-size: 18px", "QWidget#wi_ScrollContent, QScrollArea#scroll_Properties",
-          "background: transparent", "border: none", "QWidget#wi_Bottom", "#f0f0f0"})
+         {"QWidget#wi_Top", "stop:0.392045 rgba(12, 75, 118, 255)",
+          "stop:1 rgba(19, 115, 114, 255)", "QWidget#wi_Center", "#ffffff",
+          "QWidget#wi_Center QLabel", "font-size: 12px", "QLabel#lbl_Title", "font-size: 18px",
+          "QWidget#wi_ScrollContent, QScrollArea#scroll_Properties", "background: transparent",
+          "border: none", "QWidget#wi_Bottom", "#f0f0f0"})
         QVERIFY2(window.styleSheet().contains(QLatin1String(selector)), selector);
 
     const QList<QPair<const char *, QString>> texts = {
-        {"lbl_Title", ""},          {"lbl_Source_Pre", "Source:"},
-        {"lbl_Target_Pre", "Target:"}, {"lbl_TimeRemaining_Pre", "Time remaining:"},
-        {"lbl_Seed_Pre", "Speed:"}, {"lbl_Source", ""},
-        {"lbl_Target", ""},         {"lbl_TimeRemaining", ""},
-        {"lbl_Speed", ""},          {"link_Settings", "<a href=\"chrome://settings\">Settings</a>"},
+        {"lbl_Title", ""},
+        {"lbl_Source_Pre", "Source:"},
+        {"lbl_Target_Pre", "Target:"},
+        {"lbl_TimeRemaining_Pre", "Time remaining:"},
+        {"lbl_Seed_Pre", "Speed:"},
+        {"lbl_Source", ""},
+        {"lbl_Target", ""},
+        {"lbl_TimeRemaining", ""},
+        {"lbl_Speed", ""},
+        {"link_Settings", "<a href=\"chrome://settings\">Settings</a>"},
         {"link_About", "<a href=\"chrome://about\">About</a>"}};
     for (const auto &[name, text] : texts) {
         QLabel *label = child<QLabel>(&window, name);
@@ -250,9 +255,13 @@ void TestSoundmill::slotsAndNames()
 {
     const QMetaObject &meta = Soundmill::staticMetaObject;
     QCOMPARE(meta.className(), "Soundmill");
-    const QStringList expected = {"ffmpeg_readyRead()", "ffmpeg_finished(int)", "adInfoOk()",
-                                  "adImageOk()", "on_link_Settings_linkActivated(QString)",
-                                  "on_link_About_linkActivated(QString)", "show_updateMessage()"};
+    const QStringList expected = {"ffmpeg_readyRead()",
+                                  "ffmpeg_finished(int)",
+                                  "adInfoOk()",
+                                  "adImageOk()",
+                                  "on_link_Settings_linkActivated(QString)",
+                                  "on_link_About_linkActivated(QString)",
+                                  "show_updateMessage()"};
     QStringList found;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
         found << QString::fromLatin1(meta.method(i).methodSignature());
@@ -335,8 +344,9 @@ void TestSoundmill::encoderEnd_data()
                             << false
                             << QStringList{"state 1", "value 50/100", "state 2", "value 100/100",
                                            "state 4"};
-    QTest::newRow("crash") << QByteArray("printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nkill -SEGV $$")
-                           << false << QStringList{"state 1", "value 100/100", "state 4"};
+    QTest::newRow("crash")
+        << QByteArray("printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nkill -SEGV $$") << false
+        << QStringList{"state 1", "value 100/100", "state 4"};
     QTest::newRow("exit 0 without output") << QByteArray("echo 'Invalid data' >&2\nexit 0") << false
                                            << QStringList{"state 1", "value 100/100", "state 4"};
 }
@@ -419,8 +429,8 @@ void TestSoundmill::reports()
         m_answerer->enqueue(ModalAnswerer::click("OK"));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Error "));
     }
-    QVERIFY(start(QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251' >&2; exit ")
-                  + QByteArray::number(exitCode)));
+    QVERIFY(start(QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251' >&2; exit ") +
+                  QByteArray::number(exitCode)));
     QVERIFY(waitForEnd());
     QTRY_COMPARE(server.requestsTo("/statistics/usage.php").size(), 1);
     QCOMPARE(server.requestsTo("/statistics/usage.php")[0].body, "appid=tonewright&partid=main");

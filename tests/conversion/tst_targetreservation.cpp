@@ -34,14 +34,22 @@ void TestTargetReservation::reservesFirstFreeName_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("free") << QStringList{"song.flac"} << "song" << "song.mp3";
-    QTest::newRow("own format") << QStringList{"song.mp3"} << "song" << "song_1.mp3";
-    QTest::newRow("two taken") << QStringList{"song.mp3", "song_1.mp3"} << "song" << "song_2.mp3";
-    QTest::newRow("gap is used") << QStringList{"song.mp3", "song_2.mp3"} << "song" << "song_1.mp3";
-    QTest::newRow("directory in the way") << QStringList{"song.mp3/"} << "song" << "song_1.mp3";
-    QTest::newRow("dangling link in the way") << QStringList{"song.mp3@"} << "song" << "song_1.mp3";
-    QTest::newRow("dotted base") << QStringList{"song.live.mp3"} << "song.live" << "song.live_1.mp3";
-    QTest::newRow("spaces and quotes") << QStringList{} << "a 'b\" c" << "a 'b\" c.mp3";
+    QTest::newRow("free") << QStringList{"song.flac"} << "song"
+                          << "song.mp3";
+    QTest::newRow("own format") << QStringList{"song.mp3"} << "song"
+                                << "song_1.mp3";
+    QTest::newRow("two taken") << QStringList{"song.mp3", "song_1.mp3"} << "song"
+                               << "song_2.mp3";
+    QTest::newRow("gap is used") << QStringList{"song.mp3", "song_2.mp3"} << "song"
+                                 << "song_1.mp3";
+    QTest::newRow("directory in the way") << QStringList{"song.mp3/"} << "song"
+                                          << "song_1.mp3";
+    QTest::newRow("dangling link in the way") << QStringList{"song.mp3@"} << "song"
+                                              << "song_1.mp3";
+    QTest::newRow("dotted base") << QStringList{"song.live.mp3"} << "song.live"
+                                 << "song.live_1.mp3";
+    QTest::newRow("spaces and quotes") << QStringList{} << "a 'b\" c"
+                                       << "a 'b\" c.mp3";
 }
 
 void TestTargetReservation::reservesFirstFreeName()
@@ -155,13 +163,34 @@ void TestTargetReservation::names_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("base");
 
-    QTest::newRow("plain") << "/music/song.flac" << "FLAC" << "song.flac" << "song";
-    QTest::newRow("two dots") << "/music/song.live.avi" << "AVI" << "song.live.avi" << "song.live";
-    QTest::newRow("no dot") << "/music/song" << "/MUSIC/SONG" << "song" << "song";
-    QTest::newRow("dot in folder only") << "/mu.sic/song" << "SIC/SONG" << "song" << "song";
-    QTest::newRow("leading dot") << "/music/.flac" << "FLAC" << ".flac" << ".flac";
-    QTest::newRow("leading dash") << "/music/-i.wav" << "WAV" << "-i.wav" << "-i";
-    QTest::newRow("relative") << "song.Mp3" << "MP3" << "song.Mp3" << "song";
+    QTest::newRow("plain") << "/music/song.flac"
+                           << "FLAC"
+                           << "song.flac"
+                           << "song";
+    QTest::newRow("two dots") << "/music/song.live.avi"
+                              << "AVI"
+                              << "song.live.avi"
+                              << "song.live";
+    QTest::newRow("no dot") << "/music/song"
+                            << "/MUSIC/SONG"
+                            << "song"
+                            << "song";
+    QTest::newRow("dot in folder only") << "/mu.sic/song"
+                                        << "SIC/SONG"
+                                        << "song"
+                                        << "song";
+    QTest::newRow("leading dot") << "/music/.flac"
+                                 << "FLAC"
+                                 << ".flac"
+                                 << ".flac";
+    QTest::newRow("leading dash") << "/music/-i.wav"
+                                  << "WAV"
+                                  << "-i.wav"
+                                  << "-i";
+    QTest::newRow("relative") << "song.Mp3"
+                              << "MP3"
+                              << "song.Mp3"
+                              << "song";
 }
 
 void TestTargetReservation::names()
@@ -189,11 +218,11 @@ void TestTargetReservation::encoderArguments_data()
                          << QStringList{"-i", "IN", "-y", "-b:a", "192k", "-vn", "OUT"};
     QTest::newRow("wma with title")
         << 128 << QStringList{"-metadata", "title=Intro"} << "wma"
-        << QStringList{"-i", "IN", "-y", "-b:a", "128k", "-metadata", "title=Intro",
-                       "-c:a", "wmav2", "-vn", "OUT"};
-    QTest::newRow("wmav is no wma") << 320 << QStringList{"-vol", "512"} << "wmav"
-                                    << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-vol",
-                                                   "512", "-vn", "OUT"};
+        << QStringList{"-i",          "IN",   "-y",    "-b:a", "128k", "-metadata",
+                       "title=Intro", "-c:a", "wmav2", "-vn",  "OUT"};
+    QTest::newRow("wmav is no wma")
+        << 320 << QStringList{"-vol", "512"} << "wmav"
+        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-vol", "512", "-vn", "OUT"};
 }
 
 void TestTargetReservation::encoderArguments()

@@ -13,12 +13,15 @@
 // sources and the real prober reads the results.
 namespace e2e {
 
-inline QString tonewright() { return QStringLiteral(TW_TEST_BINARY_DIR "/bin/tonewright"); }
+inline QString tonewright()
+{
+    return QStringLiteral(TW_TEST_BINARY_DIR "/bin/tonewright");
+}
 
 inline bool haveTools()
 {
-    return !QStandardPaths::findExecutable("ffmpeg").isEmpty()
-           && !QStandardPaths::findExecutable("ffprobe").isEmpty();
+    return !QStandardPaths::findExecutable("ffmpeg").isEmpty() &&
+           !QStandardPaths::findExecutable("ffprobe").isEmpty();
 }
 
 // Runs a tool to its end; its exit code, or -1 when it crashed or timed out.
@@ -42,8 +45,7 @@ inline bool makeWav(const QString &path, int seconds = 4)
 {
     return run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
                           QString("anoisesrc=d=%1:c=pink:r=44100:a=0.3:seed=42").arg(seconds),
-                          "-ac", "2", "-y", path})
-           == 0;
+                          "-ac", "2", "-y", path}) == 0;
 }
 
 struct Probe
@@ -58,8 +60,8 @@ struct Probe
 inline Probe probe(const QString &path)
 {
     QProcess process;
-    process.start("ffprobe", {"-v", "error", "-print_format", "json", "-show_format",
-                              "-show_streams", path});
+    process.start("ffprobe",
+                  {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
     Probe result;
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return result;
@@ -71,9 +73,9 @@ inline Probe probe(const QString &path)
     result.codec = stream.value("codec_name").toString();
     result.duration = format.value("duration").toString().toDouble();
     const QString streamRate = stream.value("bit_rate").toString();
-    result.kbps = (streamRate.isEmpty() ? format.value("bit_rate").toString() : streamRate)
-                      .toDouble()
-                  / 1000.0;
+    result.kbps =
+        (streamRate.isEmpty() ? format.value("bit_rate").toString() : streamRate).toDouble() /
+        1000.0;
     return result;
 }
 
@@ -84,8 +86,8 @@ inline bool writeSettings(const QString &configDir, const QString &bitrate,
     QFile file(configDir + "/Tonewright.conf");
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    file.write("[General]\nbitrate=" + bitrate.toUtf8() + "\ntargetdir=" + targetdir.toUtf8()
-               + "\nsendstat=false\n");
+    file.write("[General]\nbitrate=" + bitrate.toUtf8() + "\ntargetdir=" + targetdir.toUtf8() +
+               "\nsendstat=false\n");
     return true;
 }
 

@@ -59,17 +59,28 @@ void TestE2eBadInput::source_data()
     QTest::addColumn<QString>("kind"); // wav, empty, random, truncated, directory
     QTest::addColumn<bool>("converts");
 
-    QTest::newRow("empty file") << "empty.wav" << "empty" << false;
-    QTest::newRow("random bytes") << "noise.mp3" << "random" << false;
-    QTest::newRow("truncated mp3") << "cut.mp3" << "truncated" << true;
-    QTest::newRow("directory") << "folder.wav" << "directory" << false;
-    QTest::newRow("spaces") << "my  song .wav" << "wav" << true;
-    QTest::newRow("quotes") << "it's \"quoted\".wav" << "wav" << true;
-    QTest::newRow("non-ascii") << "Grüße – 音楽.wav" << "wav" << true;
-    QTest::newRow("leading dash") << "-y.wav" << "wav" << true;
-    QTest::newRow("newline") << "two\nlines.wav" << "wav" << true;
-    QTest::newRow("colon") << "file:song.wav" << "wav" << true;
-    QTest::newRow("no extension") << "song" << "wav" << true;
+    QTest::newRow("empty file") << "empty.wav"
+                                << "empty" << false;
+    QTest::newRow("random bytes") << "noise.mp3"
+                                  << "random" << false;
+    QTest::newRow("truncated mp3") << "cut.mp3"
+                                   << "truncated" << true;
+    QTest::newRow("directory") << "folder.wav"
+                               << "directory" << false;
+    QTest::newRow("spaces") << "my  song .wav"
+                            << "wav" << true;
+    QTest::newRow("quotes") << "it's \"quoted\".wav"
+                            << "wav" << true;
+    QTest::newRow("non-ascii") << "Grüße – 音楽.wav"
+                               << "wav" << true;
+    QTest::newRow("leading dash") << "-y.wav"
+                                  << "wav" << true;
+    QTest::newRow("newline") << "two\nlines.wav"
+                             << "wav" << true;
+    QTest::newRow("colon") << "file:song.wav"
+                           << "wav" << true;
+    QTest::newRow("no extension") << "song"
+                                  << "wav" << true;
 }
 
 void TestE2eBadInput::source()

@@ -40,8 +40,8 @@ void TestE2eConcurrency::twelveAtOnceShareNothing()
 
     // The encoder finds the format from the content, so one WAV can stand
     // under every extension; song.mp3 is itself a source that must survive.
-    const QStringList extensions = {"wav", "flac", "ogg", "mp3", "m4a", "mka",
-                                    "aac", "wma", "au", "aiff", "opus", "mp2"};
+    const QStringList extensions = {"wav", "flac", "ogg", "mp3",  "m4a",  "mka",
+                                    "aac", "wma",  "au",  "aiff", "opus", "mp2"};
     QHash<QString, QByteArray> before;
     for (const QString &extension : extensions) {
         const QString source = dir.filePath("song." + extension);

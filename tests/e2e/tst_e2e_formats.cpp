@@ -37,14 +37,38 @@ void TestE2eFormats::convertsIntoEveryFormat_data()
     QTest::addColumn<QString>("codec");
     QTest::addColumn<bool>("lossy");
 
-    QTest::newRow("mp3") << "mp3" << "mp3" << "mp3" << "mp3" << true;
-    QTest::newRow("m4a") << "m4a" << "m4a" << "mov,mp4,m4a,3gp,3g2,mj2" << "aac" << true;
-    QTest::newRow("wma") << "wma" << "wma" << "asf" << "wmav2" << true;
-    QTest::newRow("wav") << "wav" << "wav" << "wav" << "pcm_s16le" << false;
-    QTest::newRow("fla") << "fla" << "flac" << "flac" << "flac" << false;
-    QTest::newRow("aac") << "aac" << "aac" << "aac" << "aac" << true;
-    QTest::newRow("ogg") << "ogg" << "ogg" << "ogg" << "vorbis" << true;
-    QTest::newRow("mka") << "mka" << "mka" << "matroska,webm" << "vorbis" << true;
+    QTest::newRow("mp3") << "mp3"
+                         << "mp3"
+                         << "mp3"
+                         << "mp3" << true;
+    QTest::newRow("m4a") << "m4a"
+                         << "m4a"
+                         << "mov,mp4,m4a,3gp,3g2,mj2"
+                         << "aac" << true;
+    QTest::newRow("wma") << "wma"
+                         << "wma"
+                         << "asf"
+                         << "wmav2" << true;
+    QTest::newRow("wav") << "wav"
+                         << "wav"
+                         << "wav"
+                         << "pcm_s16le" << false;
+    QTest::newRow("fla") << "fla"
+                         << "flac"
+                         << "flac"
+                         << "flac" << false;
+    QTest::newRow("aac") << "aac"
+                         << "aac"
+                         << "aac"
+                         << "aac" << true;
+    QTest::newRow("ogg") << "ogg"
+                         << "ogg"
+                         << "ogg"
+                         << "vorbis" << true;
+    QTest::newRow("mka") << "mka"
+                         << "mka"
+                         << "matroska,webm"
+                         << "vorbis" << true;
 }
 
 void TestE2eFormats::convertsIntoEveryFormat()
