@@ -5,6 +5,7 @@
 #include "advertisement.h"
 #include "cdtrack.h"
 #include "conversionjob.h"
+#include "encoderslot.h"
 #include "processexit.h"
 #include "product.h"
 #include "settings.h"
@@ -138,6 +139,11 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
             tr("Conversion core module not found!\nPlease reinstall application."));
     }
 
+    // Many conversions started together take turns: the window shows its busy
+    // bar until one of the user's encoder slots is free.
+    if (!waitForEncoderSlot())
+        return;
+
     // The encoder reads nothing from us: an empty input means it can never
     // wait for keyboard commands, and its standard output, which we never
     // read, goes nowhere instead of filling a pipe.
@@ -151,6 +157,24 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
     d->clock->start();
     d->reporter.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     ui->prb_Progress->setRange(0, 100);
+}
+
+bool Soundmill::waitForEncoderSlot()
+{
+    d->encoderSlot =
+        std::make_unique<EncoderSlot>(EncoderSlot::defaultDirectory(), EncoderSlot::defaultSlotCount());
+    if (d->encoderSlot->tryAcquire())
+        return true;
+
+    QEventLoop loop;
+    EncoderSlotWaiter waiter(*d->encoderSlot);
+    connect(&waiter, &EncoderSlotWaiter::acquired, &loop, &QEventLoop::quit);
+    d->slotWait = &loop;
+    waiter.start();
+    loop.exec();
+    d->slotWait = nullptr;
+    // Stopped by the user while waiting: no encoder is ever started.
+    return !d->finished;
 }
 
 QString Soundmill::ripCdTrack(const QString &cdaPath)
@@ -253,14 +277,16 @@ void Soundmill::encoderFailedToStart()
 
 void Soundmill::stopEncoder()
 {
-    if (!d->process)
-        return;
-    // The user stopped the conversion: its end is no failure to report.
-    d->process->disconnect(this);
-    if (d->process->state() != QProcess::NotRunning) {
-        d->process->kill();
-        d->process->waitForFinished(KilledEncoderWaitMs);
+    if (d->process) {
+        // The user stopped the conversion: its end is no failure to report.
+        d->process->disconnect(this);
+        if (d->process->state() != QProcess::NotRunning) {
+            d->process->kill();
+            d->process->waitForFinished(KilledEncoderWaitMs);
+        }
     }
+    // Also when no encoder was started yet (still waiting for a slot): the
+    // reservation is ours to take back.
     targetreservation::release(d->target);
 }
 
@@ -290,6 +316,9 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
     const bool written = QFileInfo(d->target).size() > 0;
     discardTemporaryInput();
+    // Another conversion may start while this one shows its result.
+    if (d->encoderSlot)
+        d->encoderSlot->release();
     if (ExitCode == 0 && !crashed && written) {
         ui->prb_Progress->setValue(100);
         d->finished = true;
@@ -342,6 +371,8 @@ void Soundmill::closeEvent(QCloseEvent *event)
         discardTemporaryInput();
     }
     d->finished = true;
+    if (d->slotWait)
+        d->slotWait->quit();
     event->accept();
     processexit::endProcess(0);
 }

@@ -45,6 +45,7 @@ private slots:
 
 private:
     void prepareAdvertisement();
+    bool waitForEncoderSlot();
     QString ripCdTrack(const QString &cdaPath);
     void discardTemporaryInput();
     QString chooseDirectory();

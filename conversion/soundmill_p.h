@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoderslot.h"
 #include "progressparser.h"
 #include "reportsender.h"
 
@@ -8,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+class QEventLoop;
 class QNetworkReply;
 class QProcess;
 
@@ -53,4 +55,8 @@ struct SoundmillPrivate
     QString temporaryInput;
     // Whether the "core module not found" box has been shown already.
     bool missingEncoderShown = false;
+    // This conversion's turn among all of the user's running encoders, and
+    // the wait for it while every slot is taken.
+    std::unique_ptr<EncoderSlot> encoderSlot;
+    QEventLoop *slotWait = nullptr;
 };

@@ -1,0 +1,110 @@
+#include "encoderslot.h"
+#include "modalanswerer.h"
+#include "processexit.h"
+#include "scriptencoder.h"
+#include "settings.h"
+#include "soundmill.h"
+#include "toollocator.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+// Conversions started together take turns for the user's encoder slots.
+class TestEncoderTurns : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void waitsForAFreeSlot();
+    void closingWhileWaitingStartsNothing();
+
+private:
+    void takeEverySlot();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptEncoder> m_encoder;
+    std::unique_ptr<ModalAnswerer> m_answerer;
+    std::vector<std::unique_ptr<EncoderSlot>> m_others;
+    QList<int> m_exits;
+    QString m_source;
+    QString m_target;
+};
+
+void TestEncoderTurns::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_encoder = std::make_unique<ScriptEncoder>();
+    m_answerer = std::make_unique<ModalAnswerer>();
+    m_exits.clear();
+    processexit::setHandler([this](int status) { m_exits << status; });
+    toollocator::setSearchDirectory(m_encoder->folder());
+    writeSetting(settings::SendStatKey, "false");
+    writeSetting(settings::TargetDirKey, "same");
+    m_source = m_dir->filePath("song.wav");
+    m_target = m_dir->filePath("song.mp3");
+    QFile source(m_source);
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write("RIFF");
+    QVERIFY(m_encoder->write("printf 'mp3' > \"$OUT\""));
+}
+
+void TestEncoderTurns::cleanup()
+{
+    m_others.clear();
+    QCOMPARE(m_answerer->pending(), 0);
+    m_answerer.reset();
+}
+
+// Other processes' encoders, as far as the slots can tell.
+void TestEncoderTurns::takeEverySlot()
+{
+    const int count = EncoderSlot::defaultSlotCount();
+    for (int i = 0; i < count; ++i) {
+        m_others.push_back(std::make_unique<EncoderSlot>(EncoderSlot::defaultDirectory(), count));
+        QVERIFY(m_others.back()->tryAcquire());
+    }
+}
+
+void TestEncoderTurns::waitsForAFreeSlot()
+{
+    takeEverySlot();
+    Soundmill window;
+    bool checkedWhileWaiting = false;
+    QTimer::singleShot(300, this, [&] {
+        // Still waiting: busy bar, "Calculating...", no encoder yet, the name reserved.
+        QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+        QCOMPARE(window.findChild<QProgressBar *>("prb_Progress")->maximum(), 0);
+        QCOMPARE(window.findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
+        QVERIFY(QFileInfo::exists(m_target));
+        checkedWhileWaiting = true;
+        m_others.pop_back();
+    });
+    window.startConversion(m_source, "mp3", {});
+    QVERIFY(checkedWhileWaiting);
+    QTRY_COMPARE_WITH_TIMEOUT(m_exits, QList<int>{0}, 10000);
+    QCOMPARE(QFileInfo(m_target).size(), 3);
+}
+
+void TestEncoderTurns::closingWhileWaitingStartsNothing()
+{
+    takeEverySlot();
+    Soundmill window;
+    QTimer::singleShot(300, this, [&] {
+        m_answerer->enqueue(ModalAnswerer::click("Yes"));
+        window.close();
+    });
+    window.startConversion(m_source, "mp3", {});
+    QCOMPARE(m_exits, QList<int>{0});
+    QTest::qWait(200);
+    QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+    // The reserved name is given back; the source is untouched.
+    QVERIFY(!QFileInfo::exists(m_target));
+    QCOMPARE(QFileInfo(m_source).size(), 4);
+}
+
+QTEST_MAIN(TestEncoderTurns)
+#include "tst_encoderturns.moc"
