@@ -2,6 +2,7 @@
 #include "encoderslot_p.h"
 
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -71,14 +72,17 @@ EncoderSlotWaiter::EncoderSlotWaiter(EncoderSlot &slot, QObject *parent)
     : QObject(parent)
     , m_slot(slot)
     , m_timer(new QTimer(this))
+    , m_watcher(new QFileSystemWatcher(this))
 {
     connect(m_timer, &QTimer::timeout, this, &EncoderSlotWaiter::poll);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &EncoderSlotWaiter::poll);
 }
 
 void EncoderSlotWaiter::start(int intervalMs)
 {
     m_timer->setInterval(intervalMs);
     m_timer->start();
+    m_watcher->addPath(m_slot.directory());
     poll();
 }
 
@@ -87,5 +91,6 @@ void EncoderSlotWaiter::poll()
     if (!m_timer->isActive() || !m_slot.tryAcquire())
         return;
     m_timer->stop();
+    m_watcher->removePaths(m_watcher->directories());
     emit acquired();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+class QFileSystemWatcher;
 class QTimer;
 
 // When a user selects forty files and picks "Convert to MP3", the file
@@ -30,6 +31,7 @@ public:
     bool tryAcquire();
     bool isHeld() const;
     int heldIndex() const;   // -1 when none is held
+    QString directory() const { return m_directory; }
     void release();
 
 private:
@@ -42,15 +44,17 @@ private:
     std::unique_ptr<Lock> m_lock;
 };
 
-// Retries a slot on a short timer until one frees, then emits acquired() once.
+// Retries a slot whenever a holder lets go of one (its lock file leaves the
+// folder) and, for holders that ended without tidying up, on a timer; emits
+// acquired() once.
 class EncoderSlotWaiter : public QObject
 {
     Q_OBJECT
 public:
     explicit EncoderSlotWaiter(EncoderSlot &slot, QObject *parent = nullptr);
 
-    // Tries at once and then every intervalMs.
-    void start(int intervalMs = 100);
+    // Tries at once, on every change of the slots' folder, and every intervalMs.
+    void start(int intervalMs = 250);
 
 signals:
     void acquired();
@@ -60,4 +64,5 @@ private:
 
     EncoderSlot &m_slot;
     QTimer *m_timer;
+    QFileSystemWatcher *m_watcher;
 };
