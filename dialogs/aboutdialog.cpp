@@ -1,10 +1,14 @@
 #include "aboutdialog.h"
 #include "ui_aboutdialog.h"
 
+#include "addressopener.h"
 #include "product.h"
+#include "toollocator.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 
 // The licence text is a resource of this static library; naming its
 // initialiser makes the linker keep it.
@@ -42,6 +46,10 @@ AboutDialog::AboutDialog(QWidget *parent)
     initDialogResources();
     m_ui->setupUi(this);
     m_ui->textBrowser->setHtml(aboutText());
+    // Links are opened here rather than by the browser widget, which would
+    // load the relative "licenses.zip" in place of the About text.
+    m_ui->textBrowser->setOpenLinks(false);
+    connect(m_ui->textBrowser, &QTextBrowser::anchorClicked, this, &AboutDialog::openLink);
     m_ui->textBrowser_2->setHtml(licenceText());
 }
 
@@ -60,6 +68,18 @@ void AboutDialog::on_tw_Tabs_currentChanged(int index)
     // finds the About text again.
     m_ui->tw_Tabs->setCurrentIndex(0);
     QApplication::aboutQt();
+}
+
+void AboutDialog::openLink(const QUrl &url)
+{
+    if (!url.isRelative()) {
+        addressopener::openAddress(url);
+        return;
+    }
+    // A relative link names a file of the installation, beside the program.
+    const QString path = toollocator::programDirectory() + url.path();
+    if (QFileInfo(path).isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString AboutDialog::aboutText() const

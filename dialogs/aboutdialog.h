@@ -26,6 +26,7 @@ private slots:
 
 private:
     QString aboutText() const;
+    void openLink(const QUrl &url);
 
     std::unique_ptr<Ui::AboutDialog> m_ui;
 };

@@ -1,4 +1,5 @@
 #include "aboutdialog.h"
+#include "addressopener.h"
 #include "dialogtesting.h"
 #include "modalanswerer.h"
 #include "product.h"
@@ -32,6 +33,7 @@ private slots:
     void licenceTabOnlySwitches();
     void closing_data();
     void closing();
+    void linksOpenOutsideAndKeepTheText();
 };
 
 namespace {
@@ -272,6 +274,24 @@ void TestAboutDialog::closing()
     QVERIFY(!answerer.timedOut());
     QCOMPARE(answerer.answered(), 1);
     QVERIFY(!dialog.isVisible());
+}
+
+void TestAboutDialog::linksOpenOutsideAndKeepTheText()
+{
+    QList<QUrl> opened;
+    addressopener::setOpener([&opened](const QUrl &url) { opened << url; });
+    AboutDialog dialog;
+    auto *about = child<QTextBrowser>(dialog, "textBrowser");
+    const QString text = about->toPlainText();
+
+    emit about->anchorClicked(QUrl(QStringLiteral("licenses.zip")));
+    emit about->anchorClicked(product::websiteUrl());
+    emit about->anchorClicked(QUrl(QStringLiteral("file:///bin/sh")));
+    // The web site goes to the browser; the relative file (not installed
+    // here) and other schemes open nothing, and the About text stays.
+    QCOMPARE(opened, QList<QUrl>{product::websiteUrl()});
+    QCOMPARE(about->toPlainText(), text);
+    addressopener::setOpener({});
 }
 
 QTEST_MAIN(TestAboutDialog)
