@@ -44,16 +44,6 @@ void releaseReply(QNetworkReply *reply)
     reply->deleteLater();
 }
 
-// A reply cut short (size or time limit, or an abort) carries an incomplete
-// body, which is never evaluated.
-QByteArray completeBody(QNetworkReply *reply)
-{
-    if (reply->error() == QNetworkReply::OperationCanceledError ||
-        reply->error() == QNetworkReply::TimeoutError)
-        return QByteArray();
-    return reply->readAll();
-}
-
 } // namespace
 
 Soundmill::Soundmill(QWidget *parent)
@@ -422,6 +412,14 @@ void Soundmill::prepareAdvertisement()
     // Replies of an earlier show are no longer awaited; their slots release them.
     d->adInfoReply = nullptr;
     d->adImageReply = nullptr;
+    // The request goes out from the event loop: the window is shown while the
+    // conversion starts, and loading the network stack must not hold up the
+    // encoder's start.
+    QTimer::singleShot(0, this, &Soundmill::requestAdDocument);
+}
+
+void Soundmill::requestAdDocument()
+{
     const QUrl server = product::adServerUrl();
     if (server.isEmpty())
         return;
@@ -447,7 +445,7 @@ void Soundmill::adInfoOk()
     d->adInfoReply = nullptr;
 
     const std::optional<online::AdDocument> document =
-        online::evaluateAdDocument(completeBody(reply));
+        online::evaluateAdDocument(online::takeBody(reply));
     if (!document)
         return;
     d->adTargetUrl = document->targetUrl;
@@ -479,7 +477,7 @@ void Soundmill::adImageOk()
     d->adImageReply = nullptr;
 
     QPixmap picture;
-    picture.loadFromData(completeBody(reply));
+    picture.loadFromData(online::takeBody(reply));
     ui->lbl_Ad->setPixmap(picture);
 }
 

@@ -45,6 +45,7 @@ private slots:
 
 private:
     void prepareAdvertisement();
+    void requestAdDocument();
     bool waitForEncoderSlot();
     QString ripCdTrack(const QString &cdaPath);
     void discardTemporaryInput();
