@@ -7,6 +7,7 @@
 #include "soundmillgui.h"
 #include "startup.h"
 #include "taskbarbutton.h"
+#include "warmup.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -98,6 +99,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/imgs/icon.png")));
     // The launcher entry that carries the progress is tonewright.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
+
+    online::warmUpSecureConnections({product::adServerUrl(), product::statsServerUrl()});
 
     DesktopSteps steps(app);
     return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(), steps);
