@@ -10,6 +10,7 @@
 #include "product.h"
 #include "settings.h"
 #include "soundmill_p.h"
+#include "steppedbusystyle.h"
 #include "targetreservation.h"
 #include "taskbarbutton.h"
 #include "toollocator.h"
@@ -25,6 +26,7 @@
 #include <QNetworkReply>
 #include <QPixmap>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
@@ -34,6 +36,9 @@ namespace {
 // How long a killed encoder gets to go away before its partial output is
 // removed (on Windows an open file cannot be deleted).
 constexpr int KilledEncoderWaitMs = 5000;
+
+// How often the busy bar of a window waiting for an encoder slot moves.
+constexpr int WaitingFrameIntervalMs = 250;
 
 // Takes a finished reply and its manager out of the way; both were created
 // for this one request.
@@ -156,6 +161,17 @@ bool Soundmill::waitForEncoderSlot()
     if (d->encoderSlot->tryAcquire())
         return true;
 
+    // Dozens of windows may wait at once. Drawn at the style's full frame
+    // rate their busy bars would take a good share of the processor from
+    // the encoders they wait for, so while waiting the bar moves a few
+    // times a second only.
+    QProgressBar *bar = ui->prb_Progress;
+    SteppedBusyStyle steppedStyle;
+    bar->setStyle(&steppedStyle);
+    QTimer slowFrames;
+    connect(&slowFrames, &QTimer::timeout, bar, qOverload<>(&QWidget::update));
+    slowFrames.start(WaitingFrameIntervalMs);
+
     QEventLoop loop;
     EncoderSlotWaiter waiter(*d->encoderSlot);
     connect(&waiter, &EncoderSlotWaiter::acquired, &loop, &QEventLoop::quit);
@@ -163,6 +179,8 @@ bool Soundmill::waitForEncoderSlot()
     waiter.start();
     loop.exec();
     d->slotWait = nullptr;
+    slowFrames.stop();
+    bar->setStyle(nullptr);
     // Stopped by the user while waiting: no encoder is ever started.
     return !d->finished;
 }
