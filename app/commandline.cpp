@@ -5,7 +5,7 @@
 QString formatForWord(const QString &word)
 {
     static const char *const words[][2] = {
-        {"mp3", "mp3"}, {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},
+        {"mp3", "mp3"},  {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},
         {"fla", "flac"}, {"aac", "aac"}, {"ogg", "ogg"}, {"mka", "mka"},
     };
     for (const auto &entry : words) {

@@ -7,9 +7,9 @@
 // What the words and paths of one start ask for.
 struct CommandLine
 {
-    bool configRequested = false;   // "config": only the settings dialog
-    QString format;                 // lower-case format word, empty when none
-    QString source;                 // the last existing file named
+    bool configRequested = false; // "config": only the settings dialog
+    QString format;               // lower-case format word, empty when none
+    QString source;               // the last existing file named
     bool fileGiven = false;
     bool advancedRequested = false; // "ppp"
 };

@@ -20,9 +20,15 @@ namespace {
 class DesktopSteps final : public StartupSteps
 {
 public:
-    explicit DesktopSteps(QApplication &app) : m_app(app) {}
+    explicit DesktopSteps(QApplication &app)
+        : m_app(app)
+    {
+    }
 
-    bool fileExists(const QString &path) override { return !path.isEmpty() && QFileInfo::exists(path); }
+    bool fileExists(const QString &path) override
+    {
+        return !path.isEmpty() && QFileInfo::exists(path);
+    }
 
     void showSettings() override
     {
@@ -103,5 +109,6 @@ int main(int argc, char *argv[])
     online::warmUpSecureConnections({product::adServerUrl(), product::statsServerUrl()});
 
     DesktopSteps steps(app);
-    return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(), steps);
+    return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(),
+                      steps);
 }

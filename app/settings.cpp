@@ -44,6 +44,9 @@ TargetRule targetRuleFromText(const QString &text)
     return TargetRule::SameAsSource;
 }
 
-bool sendReportsFromText(const QString &text) { return text != QLatin1String("false"); }
+bool sendReportsFromText(const QString &text)
+{
+    return text != QLatin1String("false");
+}
 
 } // namespace settings

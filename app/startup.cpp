@@ -2,8 +2,8 @@
 
 int runStartup(const QStringList &arguments, const QString &programPath, StartupSteps &steps)
 {
-    const CommandLine line = parseCommandLine(arguments, programPath,
-                                              [&](const QString &path) { return steps.fileExists(path); });
+    const CommandLine line = parseCommandLine(
+        arguments, programPath, [&](const QString &path) { return steps.fileExists(path); });
     if (line.configRequested) {
         steps.showSettings();
         steps.endProcess(0);

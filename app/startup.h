@@ -6,8 +6,8 @@
 struct ConversionRequest
 {
     QString source;
-    QString format;          // lower-case, also the target's extension
-    QStringList extraArgs;   // from the advanced options dialog
+    QString format;        // lower-case, also the target's extension
+    QStringList extraArgs; // from the advanced options dialog
 };
 
 // The dialogs and the window that start-up drives, behind one interface so

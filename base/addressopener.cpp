@@ -30,6 +30,9 @@ bool openAddress(const QUrl &url)
     return true;
 }
 
-void setOpener(std::function<void(const QUrl &)> newOpener) { opener() = std::move(newOpener); }
+void setOpener(std::function<void(const QUrl &)> newOpener)
+{
+    opener() = std::move(newOpener);
+}
 
 } // namespace addressopener

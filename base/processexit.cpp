@@ -25,6 +25,9 @@ void endProcess(int status)
     std::_Exit(status);
 }
 
-void setHandler(std::function<void(int)> newHandler) { handler() = std::move(newHandler); }
+void setHandler(std::function<void(int)> newHandler)
+{
+    handler() = std::move(newHandler);
+}
 
 } // namespace processexit

@@ -51,8 +51,14 @@ QString locate(const QString &baseName)
     return beside;
 }
 
-bool exists(const QString &baseName) { return QFileInfo(locate(baseName)).isFile(); }
+bool exists(const QString &baseName)
+{
+    return QFileInfo(locate(baseName)).isFile();
+}
 
-void setSearchDirectory(const QString &directory) { searchDirectory() = directory; }
+void setSearchDirectory(const QString &directory)
+{
+    searchDirectory() = directory;
+}
 
 } // namespace toollocator

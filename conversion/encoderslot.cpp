@@ -13,7 +13,10 @@ EncoderSlot::EncoderSlot(const QString &directory, int slotCount)
 {
 }
 
-EncoderSlot::~EncoderSlot() { release(); }
+EncoderSlot::~EncoderSlot()
+{
+    release();
+}
 
 QString EncoderSlot::defaultDirectory()
 {
@@ -23,7 +26,10 @@ QString EncoderSlot::defaultDirectory()
     return base + QStringLiteral("/tonewright-encoders");
 }
 
-int EncoderSlot::defaultSlotCount() { return qMax(1, QThread::idealThreadCount()); }
+int EncoderSlot::defaultSlotCount()
+{
+    return qMax(1, QThread::idealThreadCount());
+}
 
 bool EncoderSlot::tryAcquire()
 {
@@ -55,8 +61,14 @@ bool EncoderSlot::acquireWithoutDirectory()
     return true;
 }
 
-bool EncoderSlot::isHeld() const { return m_heldIndex >= 0; }
-int EncoderSlot::heldIndex() const { return m_heldIndex; }
+bool EncoderSlot::isHeld() const
+{
+    return m_heldIndex >= 0;
+}
+int EncoderSlot::heldIndex() const
+{
+    return m_heldIndex;
+}
 
 void EncoderSlot::release()
 {

@@ -30,7 +30,7 @@ public:
     // Takes a free slot, if any; true when a slot is held afterwards.
     bool tryAcquire();
     bool isHeld() const;
-    int heldIndex() const;   // -1 when none is held
+    int heldIndex() const; // -1 when none is held
     QString directory() const { return m_directory; }
     void release();
 

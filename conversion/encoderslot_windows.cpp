@@ -8,9 +8,10 @@
 std::unique_ptr<EncoderSlot::Lock> EncoderSlot::Lock::tryLock(const QString &path)
 {
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    HANDLE file =
+        CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     OVERLAPPED whole = {};

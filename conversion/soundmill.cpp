@@ -156,8 +156,8 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
 
 bool Soundmill::waitForEncoderSlot()
 {
-    d->encoderSlot =
-        std::make_unique<EncoderSlot>(EncoderSlot::defaultDirectory(), EncoderSlot::defaultSlotCount());
+    d->encoderSlot = std::make_unique<EncoderSlot>(EncoderSlot::defaultDirectory(),
+                                                   EncoderSlot::defaultSlotCount());
     if (d->encoderSlot->tryAcquire())
         return true;
 

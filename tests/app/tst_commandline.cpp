@@ -45,19 +45,21 @@ void TestCommandLine::words_data()
     QTest::newRow("mixed-case word") << QStringList{"OgG", Song} << "ogg" << song << false;
     QTest::newRow("fla means flac") << QStringList{"fla", Song} << "flac" << song << false;
     QTest::newRow("flac is a path") << QStringList{"flac", Song} << "" << song << false;
-    QTest::newRow("every format") << QStringList{"m4a", "wma", "wav", "aac", "mka"} << "mka" << ""
-                                  << false;
+    QTest::newRow("every format") << QStringList{"m4a", "wma", "wav", "aac", "mka"} << "mka"
+                                  << "" << false;
     QTest::newRow("later word wins") << QStringList{"mp3", "wav", Song} << "wav" << song << false;
     QTest::newRow("ppp") << QStringList{"ppp", "mp3", Song} << "mp3" << song << true;
     QTest::newRow("PPP") << QStringList{"PPP", Song} << "" << song << true;
     QTest::newRow("unknown word ignored") << QStringList{"xyz", Song} << "" << song << false;
-    QTest::newRow("two paths, later wins") << QStringList{Song, Other, "mp3"} << "mp3" << other
-                                           << false;
-    QTest::newRow("missing path ignored") << QStringList{"mp3", "/nowhere/x.wav"} << "mp3" << ""
-                                          << false;
-    QTest::newRow("three-character file is a word") << QStringList{ThreeChars} << "" << "" << false;
+    QTest::newRow("two paths, later wins")
+        << QStringList{Song, Other, "mp3"} << "mp3" << other << false;
+    QTest::newRow("missing path ignored") << QStringList{"mp3", "/nowhere/x.wav"} << "mp3"
+                                          << "" << false;
+    QTest::newRow("three-character file is a word") << QStringList{ThreeChars} << ""
+                                                    << "" << false;
     QTest::newRow("empty argument") << QStringList{QString(), Song} << "" << song << false;
-    QTest::newRow("nothing") << QStringList{} << "" << "" << false;
+    QTest::newRow("nothing") << QStringList{} << ""
+                             << "" << false;
 }
 
 void TestCommandLine::words()
@@ -67,7 +69,8 @@ void TestCommandLine::words()
     QFETCH(QString, source);
     QFETCH(bool, advanced);
 
-    const CommandLine line = parseCommandLine(QStringList{Program} + arguments, Program, existsInFixture);
+    const CommandLine line =
+        parseCommandLine(QStringList{Program} + arguments, Program, existsInFixture);
     QCOMPARE(line.format, format);
     QCOMPARE(line.source, source);
     QCOMPARE(line.fileGiven, !source.isEmpty());
@@ -83,16 +86,17 @@ void TestCommandLine::programPathIsNeverTheSource()
         parseCommandLine({QStringLiteral("abc"), QStringLiteral("mp3")}, Program, existsInFixture);
     QVERIFY(!relative.fileGiven);
 
-    const CommandLine named = parseCommandLine({Program, QStringLiteral("mp3"), Program}, Program,
-                                               existsInFixture);
+    const CommandLine named =
+        parseCommandLine({Program, QStringLiteral("mp3"), Program}, Program, existsInFixture);
     QVERIFY(!named.fileGiven);
 }
 
 void TestCommandLine::configStopsReading()
 {
-    const CommandLine line = parseCommandLine(
-        {Program, QStringLiteral("mp3"), Song, QStringLiteral("config"), QStringLiteral("ppp"), Other},
-        Program, existsInFixture);
+    const CommandLine line =
+        parseCommandLine({Program, QStringLiteral("mp3"), Song, QStringLiteral("config"),
+                          QStringLiteral("ppp"), Other},
+                         Program, existsInFixture);
     QVERIFY(line.configRequested);
     QVERIFY(!line.advancedRequested);
     QCOMPARE(line.source, QDir::toNativeSeparators(Song));
@@ -100,9 +104,8 @@ void TestCommandLine::configStopsReading()
 
 void TestCommandLine::configIsCaseSensitive()
 {
-    const CommandLine line =
-        parseCommandLine({Program, QStringLiteral("Config"), QStringLiteral("CONFIG")}, Program,
-                         existsInFixture);
+    const CommandLine line = parseCommandLine(
+        {Program, QStringLiteral("Config"), QStringLiteral("CONFIG")}, Program, existsInFixture);
     QVERIFY(!line.configRequested);
     QVERIFY(!line.fileGiven);
 }

@@ -29,8 +29,8 @@ private:
 
 QString TestSettings::storePath() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Tonewright.conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Tonewright.conf");
 }
 
 void TestSettings::init()

@@ -14,14 +14,17 @@ class RecordingSteps final : public StartupSteps
 {
 public:
     QStringList calls;
-    QString fileChoice;         // what the file dialog returns
-    QString optionsFormat;      // what the options dialog returns, as shown
+    QString fileChoice;    // what the file dialog returns
+    QString optionsFormat; // what the options dialog returns, as shown
     QStringList optionsArgs;
     bool cancelFileDialog = false;
     bool cancelOptions = false;
     ConversionRequest converted;
 
-    bool fileExists(const QString &path) override { return path.startsWith(QLatin1String("/real/")); }
+    bool fileExists(const QString &path) override
+    {
+        return path.startsWith(QLatin1String("/real/"));
+    }
     void showSettings() override { calls << QStringLiteral("settings"); }
     QString chooseFile() override
     {
@@ -127,7 +130,7 @@ void TestStartup::pppAsksForOptionsAndOverridesWord()
 void TestStartup::escapeInOptionsConvertsNothing()
 {
     RecordingSteps steps;
-    steps.optionsFormat = QString();   // Escape leaves the format empty
+    steps.optionsFormat = QString(); // Escape leaves the format empty
     QCOMPARE(run(steps, {"ppp", "mp3", "/real/a.wav"}), QStringList{"options"});
 }
 

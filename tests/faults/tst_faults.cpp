@@ -6,11 +6,11 @@
 #include "soundmill.h"
 #include "toollocator.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QApplication>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -112,7 +112,8 @@ void TestFaults::cleanup()
 QMap<QString, QByteArray> TestFaults::snapshot(const QString &folder) const
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
@@ -183,23 +184,23 @@ void TestFaults::encoderFaults_data()
 
     const QByteArray progress = "err Duration: 00:00:10.00, start\\n\n"
                                 "err size=1kB time=00:00:01.00 bitrate=1\\r\n";
-    QTest::newRow("crash mid-conversion")
-        << progress + "write 1000\nsleep 200\nsignal 11\n" << int(Nothing) << true;
+    QTest::newRow("crash mid-conversion") << progress + "write 1000\nsleep 200\nsignal 11\n"
+                                          << int(Nothing) << true;
     QTest::newRow("killed by someone else")
         << progress + "pid " + QFile::encodeName(QDir::tempPath()) + "/unused\nwrite 1000\nhang\n"
         << int(KillEncoder) << true;
-    QTest::newRow("hangs until the user stops it")
-        << progress + "write 1000\nhang\n" << int(UserStops) << false;
+    QTest::newRow("hangs until the user stops it") << progress + "write 1000\nhang\n"
+                                                   << int(UserStops) << false;
     QTest::newRow("50 MB of garbage, then failure")
         << QByteArray("err-repeat 500000 garbage without any stamp, ninety bytes of it each "
                       "time round the loop..\\n\nexit 1\n")
         << int(Nothing) << true;
-    QTest::newRow("exit 0 without writing the target")
-        << progress + "exit 0\n" << int(Nothing) << true;
-    QTest::newRow("target folder disappears")
-        << progress + "sleep 400\nwrite 1000\nexit 0\n" << int(RemoveTargetFolder) << true;
-    QTest::newRow("source deleted after start")
-        << progress + "sleep 400\ncopy-input\nexit 0\n" << int(RemoveSource) << true;
+    QTest::newRow("exit 0 without writing the target") << progress + "exit 0\n"
+                                                       << int(Nothing) << true;
+    QTest::newRow("target folder disappears") << progress + "sleep 400\nwrite 1000\nexit 0\n"
+                                              << int(RemoveTargetFolder) << true;
+    QTest::newRow("source deleted after start") << progress + "sleep 400\ncopy-input\nexit 0\n"
+                                                << int(RemoveSource) << true;
 }
 
 void TestFaults::encoderFaults()

@@ -76,8 +76,7 @@ void TestEncoderSlot::killedHolderFreesItsSlot()
 {
     QTemporaryDir dir;
     QProcess holder;
-    holder.start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--hold"), dir.path()});
+    holder.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), dir.path()});
     QVERIFY(holder.waitForReadyRead(10000));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("held"));
 
