@@ -11,6 +11,16 @@
 
 namespace dialogtesting {
 
+// The dialog's widget of that class and object name; a missing one ends the
+// test at once, since every later check would be about nothing.
+template<typename T> T *child(QWidget &dialog, const char *name)
+{
+    T *widget = dialog.findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("missing widget %s", name);
+    return widget;
+}
+
 // Names of the tab-focusable widgets in focus-chain order, starting at
 // `first` and going once round the chain; only widgets listed in `names`
 // are reported, so inner widgets (a spin box's line edit) do not count.

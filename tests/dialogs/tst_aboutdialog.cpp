@@ -37,13 +37,7 @@ private slots:
 };
 
 namespace {
-template<typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("missing widget %s", name);
-    return widget;
-}
+using dialogtesting::child;
 
 // Answers the toolkit's About box, counting how often it came up.
 ModalAnswerer::Answer closeAboutQt(int &shown, int &currentTabMeanwhile, QTabWidget *tabs)

@@ -38,13 +38,7 @@ private:
 };
 
 namespace {
-template<typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("missing widget %s", name);
-    return widget;
-}
+using dialogtesting::child;
 } // namespace
 
 void TestAdvancedOptions::init()

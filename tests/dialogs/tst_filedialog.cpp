@@ -45,13 +45,7 @@ private:
 };
 
 namespace {
-template<typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *widget = dialog.findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("missing widget %s", name);
-    return widget;
-}
+using dialogtesting::child;
 
 // Answers the "Error" box and remembers what it showed.
 struct ErrorBoxes
