@@ -1,5 +1,7 @@
 #include "conversionjob.h"
 
+#include "encodercontract.h"
+
 #include <QDir>
 
 namespace conversionjob {
@@ -35,12 +37,14 @@ QString withTrailingSeparator(const QString &directory)
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
                              const QString &format, const QString &target)
 {
-    QStringList arguments{QStringLiteral("-i"), input, QStringLiteral("-y"), QStringLiteral("-b:a"),
+    using namespace encodercontract;
+    QStringList arguments{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
+                          QLatin1String(BitrateOption),
                           QString::number(bitrate) + QLatin1Char('k')};
     arguments += extraArgs;
     if (format == QLatin1String("wma"))
-        arguments << QStringLiteral("-c:a") << QStringLiteral("wmav2");
-    arguments << QStringLiteral("-vn") << target;
+        arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
+    arguments << QLatin1String(NoVideoOption) << target;
     return arguments;
 }
 

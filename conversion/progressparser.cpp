@@ -1,9 +1,12 @@
 #include "progressparser.h"
 
+#include "encodercontract.h"
+
 #include <QCoreApplication>
 #include <QStringView>
 
 #include <cstring>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -12,10 +15,10 @@ namespace {
 // so the stamp spans [c - 2, c + 9) and its prefix ends at c - 2.
 constexpr qsizetype StampTail = 9;
 constexpr qsizetype StampHead = 2;
-constexpr char16_t ProgressPrefix[] = u"time=";
-constexpr qsizetype ProgressPrefixLength = 5;
-constexpr char16_t DurationPrefix[] = u"Duration: ";
-constexpr qsizetype DurationPrefixLength = 10;
+constexpr const char16_t *ProgressPrefix = encodercontract::ProgressStamp;
+constexpr qsizetype ProgressPrefixLength = std::size(encodercontract::ProgressStamp) - 1;
+constexpr const char16_t *DurationPrefix = encodercontract::DurationStamp;
+constexpr qsizetype DurationPrefixLength = std::size(encodercontract::DurationStamp) - 1;
 
 inline bool isDigit(char16_t ch)
 {

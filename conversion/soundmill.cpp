@@ -5,6 +5,7 @@
 #include "advertisement.h"
 #include "cdtrack.h"
 #include "conversionjob.h"
+#include "encodercontract.h"
 #include "encoderslot.h"
 #include "processexit.h"
 #include "product.h"
@@ -117,7 +118,7 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
     ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());
 
     d->process = new QProcess(this);
-    const QString program = toollocator::locate(QStringLiteral("ffmpeg"));
+    const QString program = toollocator::locate(encodercontract::encoderName());
     connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
     connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
     // An encoder that cannot be started would never report an end; the
@@ -127,7 +128,7 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
             encoderFailedToStart();
     });
 
-    if (!toollocator::exists(QStringLiteral("ffmpeg"))) {
+    if (!toollocator::exists(encodercontract::encoderName())) {
         d->missingEncoderShown = true;
         QMessageBox::critical(
             this, tr("Error"),
@@ -197,7 +198,7 @@ QString Soundmill::ripCdTrack(const QString &cdaPath)
 
     auto *extractor = new QProcess(this);
     d->extractor = extractor;
-    if (!toollocator::exists(QStringLiteral("discpull"))) {
+    if (!toollocator::exists(encodercontract::extractorName())) {
         QMessageBox::critical(this, tr("Error"),
                               tr("Ripping core module not found!\nPlease reinstall application."));
     }
@@ -211,7 +212,7 @@ QString Soundmill::ripCdTrack(const QString &cdaPath)
     });
     extractor->setStandardInputFile(QProcess::nullDevice());
     extractor->setStandardOutputFile(QProcess::nullDevice());
-    extractor->start(toollocator::locate(QStringLiteral("discpull")),
+    extractor->start(toollocator::locate(encodercontract::extractorName()),
                      cdtrack::extractorArguments(cdaPath, wav));
     if (extractor->state() != QProcess::NotRunning)
         loop.exec();
@@ -327,7 +328,7 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // Another conversion may start while this one shows its result.
     if (d->encoderSlot)
         d->encoderSlot->release();
-    if (ExitCode == 0 && !crashed && written) {
+    if (ExitCode == encodercontract::SuccessExitCode && !crashed && written) {
         ui->prb_Progress->setValue(100);
         d->finished = true;
         close();
