@@ -7,6 +7,7 @@
 #include "soundmillgui.h"
 #include "startup.h"
 #include "taskbarbutton.h"
+#include "terminationsignals.h"
 #include "warmup.h"
 
 #include <QApplication>
@@ -54,6 +55,13 @@ public:
     int convert(const ConversionRequest &request) override
     {
         auto *window = new Soundmill(nullptr);
+        // From here on a conversion may hold files of ours; a request to end
+        // the process lets it take them back first (status 128 + signal, as a
+        // shell reports a process ended by that signal).
+        TerminationSignals termination;
+        QObject::connect(
+            &termination, &TerminationSignals::requested, window,
+            [window](int signalNumber) { window->stopForTermination(128 + signalNumber); });
         if (taskbar::isTaskbarSupported())
             window->setTaskbarButton(new taskbar::TaskbarButton(window));
         window->startConversion(request.source, request.format, request.extraArgs);

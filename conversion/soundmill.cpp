@@ -369,8 +369,21 @@ void Soundmill::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // The encoder may have ended while the question was open; its end has
-    // then been handled and its result must stay.
+    abandonConversion();
+    event->accept();
+    processexit::endProcess(0);
+}
+
+void Soundmill::stopForTermination(int status)
+{
+    abandonConversion();
+    processexit::endProcess(status);
+}
+
+void Soundmill::abandonConversion()
+{
+    // The encoder may have ended meanwhile (for instance while the close
+    // question was open); its end has then been handled and its result stays.
     if (!d->finished) {
         stopEncoder();
         if (d->extractor && d->extractor->state() != QProcess::NotRunning) {
@@ -382,8 +395,6 @@ void Soundmill::closeEvent(QCloseEvent *event)
     d->finished = true;
     if (d->slotWait)
         d->slotWait->quit();
-    event->accept();
-    processexit::endProcess(0);
 }
 
 void Soundmill::showEvent(QShowEvent *event)

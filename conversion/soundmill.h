@@ -28,6 +28,11 @@ public:
     void setTaskbarButton(taskbar::TaskbarButton *button);
     void startConversion(QString sourcePath, QString format, QStringList extraArgs);
 
+    // The process is asked to end (the session ends, someone sends SIGTERM):
+    // stop the encoder or extractor, take back the reserved target and the
+    // temporary file, and end with the given status, without asking.
+    void stopForTermination(int status);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -53,6 +58,7 @@ private:
     QString reserveTarget(const QString &source, const QString &format);
     void encoderFailedToStart();
     void stopEncoder();
+    void abandonConversion();
 
     std::unique_ptr<Ui::Soundmill> ui;
     std::unique_ptr<SoundmillPrivate> d;

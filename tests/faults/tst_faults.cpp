@@ -29,6 +29,8 @@ private slots:
     void encoderFaults();
     void diskFull();
     void targetFolderTurnsReadOnly();
+    void terminationSignalTakesBackTheTarget_data();
+    void terminationSignalTakesBackTheTarget();
 
 private:
     enum Action { Nothing, KillEncoder, UserStops, RemoveTargetFolder, RemoveSource };
@@ -261,6 +263,48 @@ void TestFaults::targetFolderTurnsReadOnly()
     QMap<QString, QByteArray> after = snapshot(m_targetFolder);
     after.remove(m_targetFolder + "/song.mp3");
     QCOMPARE(after, m_targetBefore);
+}
+
+void TestFaults::terminationSignalTakesBackTheTarget_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestFaults::terminationSignalTakesBackTheTarget()
+{
+    // The real program, as the session's end finds it: converting, its
+    // encoder writing the reserved target.
+    QFETCH(int, signalNumber);
+    const QString pidFile = m_encoderFolder + "/pid";
+    QVERIFY(!fakeencoder::install(m_encoderFolder,
+                                  "pid " + QFile::encodeName(pidFile) + "\nwrite 1000\nhang\n")
+                 .isEmpty());
+    const QString runtime = m_dir->filePath("runtime");
+    QVERIFY(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", m_encoderFolder + ":" + env.value("PATH"));
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    program.setProcessEnvironment(env);
+    program.start(TW_TEST_BINARY_DIR "/bin/tonewright", {"mp3", m_source});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(m_targetFolder + "/song_1.mp3").size() == 1000, 20000);
+    QFile pid(pidFile);
+    QVERIFY(pid.open(QIODevice::ReadOnly));
+    const pid_t encoder = pid.readAll().trimmed().toInt();
+
+    ::kill(pid_t(program.processId()), signalNumber);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 128 + signalNumber);
+    // The encoder went with it, and the folders hold what they held before.
+    QTRY_VERIFY(::kill(encoder, 0) != 0);
+    QCOMPARE(snapshot(m_sourceFolder), m_sourceBefore);
+    QCOMPARE(snapshot(m_targetFolder), m_targetBefore);
 }
 
 QTEST_MAIN(TestFaults)
