@@ -68,7 +68,7 @@ public:
 
 QByteArray transcript()
 {
-    QFile file(QStringLiteral(TW_TEST_SOURCE_DIR "/tests/parser/encoder-transcript.txt"));
+    QFile file(QStringLiteral(TW_TEST_SOURCE_DIR "/tests/conversion/encoder-transcript.txt"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
