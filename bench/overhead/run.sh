@@ -9,7 +9,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
-runs=${2:-3}
+runs=${2:-5}
 seconds=${3:-600}
 program="$build/bin/tonewright"
 floor="$build/bench/startup/tw_bench_minimalconverter"
@@ -31,23 +31,31 @@ mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 now() { date +%s%N; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-# Runs a command in the background and polls its own peak resident set
-# (VmHWM, which only grows) until it ends; prints "<ms> <peak kB>". Both sides
-# of the comparison run under the same poller, which reads /proc with shell
-# builtins only, so that the measuring costs each side the same.
+# Runs a command and prints "<ms> <peak kB>": the wall time from its start to
+# its end as "wait" sees it, and its peak resident set (VmHWM, which only
+# grows), sampled by a poller beside it. Both sides of the comparison run
+# under the same poller, which reads /proc with shell builtins only, so that
+# the measuring costs each side the same.
 measure() {
-    local start peak=0 key value rest
+    local start end pid poller
     start=$(now)
     "$@" &
-    local pid=$!
-    while kill -0 "$pid" 2>/dev/null; do
-        while read -r key value rest; do
-            if [ "$key" = "VmHWM:" ] && [ "$value" -gt "$peak" ]; then peak=$value; fi
-        done < "/proc/$pid/status" 2>/dev/null || true
-        sleep 0.2
-    done
+    pid=$!
+    (
+        peak=0
+        while kill -0 "$pid" 2>/dev/null; do
+            while read -r key value rest; do
+                if [ "$key" = "VmHWM:" ] && [ "$value" -gt "$peak" ]; then peak=$value; fi
+            done < "/proc/$pid/status" 2>/dev/null || true
+            echo "$peak" > "$work/peak"
+            sleep 0.05
+        done
+    ) &
+    poller=$!
     wait "$pid"
-    echo "$(( ($(now) - start) / 1000000 )) $peak"
+    end=$(now)
+    wait "$poller"
+    echo "$(( (end - start) / 1000000 )) $(cat "$work/peak")"
 }
 
 : > "$work/program"
