@@ -1,81 +1,14 @@
-#include "aboutdialog.h"
-#include "advancedoptions.h"
-#include "filedialog.h"
-#include "processexit.h"
+#include "desktopsteps.h"
 #include "product.h"
-#include "soundmill.h"
-#include "soundmillgui.h"
 #include "startup.h"
-#include "taskbarbutton.h"
-#include "terminationsignals.h"
 #include "warmup.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-// The real dialogs and window, each created on the stack without a parent.
-class DesktopSteps final : public StartupSteps
-{
-public:
-    explicit DesktopSteps(QApplication &app)
-        : m_app(app)
-    {
-    }
-
-    bool fileExists(const QString &path) override
-    {
-        return !path.isEmpty() && QFileInfo::exists(path);
-    }
-
-    void showSettings() override
-    {
-        SoundmillGui dialog;
-        dialog.exec();
-    }
-
-    QString chooseFile() override
-    {
-        FileDialog dialog;
-        dialog.exec();
-        return dialog.fileName();
-    }
-
-    void chooseOptions(QString &format, QStringList &extraArgs) override
-    {
-        AdvancedOptions dialog;
-        dialog.exec();
-        format = dialog.format();
-        extraArgs = dialog.extraArguments();
-    }
-
-    int convert(const ConversionRequest &request) override
-    {
-        auto *window = new Soundmill(nullptr);
-        // From here on a conversion may hold files of ours; a request to end
-        // the process lets it take them back first (status 128 + signal, as a
-        // shell reports a process ended by that signal).
-        TerminationSignals termination;
-        QObject::connect(
-            &termination, &TerminationSignals::requested, window,
-            [window](int signalNumber) { window->stopForTermination(128 + signalNumber); });
-        if (taskbar::isTaskbarSupported())
-            window->setTaskbarButton(new taskbar::TaskbarButton(window));
-        window->startConversion(request.source, request.format, request.extraArgs);
-        window->show();
-        const int status = m_app.exec();
-        delete window;
-        return status;
-    }
-
-    void endProcess(int status) override { processexit::endProcess(status); }
-
-private:
-    QApplication &m_app;
-};
 
 const char Usage[] =
     "Usage: tonewright [WORD] [FILE]\n"
@@ -116,7 +49,7 @@ int main(int argc, char *argv[])
 
     online::warmUpSecureConnections({product::adServerUrl(), product::statsServerUrl()});
 
-    DesktopSteps steps(app);
+    DesktopSteps steps;
     return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(),
                       steps);
 }

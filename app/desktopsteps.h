@@ -1,0 +1,16 @@
+#pragma once
+
+#include "startup.h"
+
+// The start-up steps with the real dialogs and the conversion window, each
+// created on the stack without a parent and run modally.
+class DesktopSteps : public StartupSteps
+{
+public:
+    bool fileExists(const QString &path) override;
+    void showSettings() override;
+    QString chooseFile() override;
+    void chooseOptions(QString &format, QStringList &extraArgs) override;
+    int convert(const ConversionRequest &request) override;
+    void endProcess(int status) override;
+};
