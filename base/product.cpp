@@ -51,14 +51,4 @@ QUrl statsServerUrl()
     return onlineServicesEnabled() ? QUrl(QStringLiteral(TONEWRIGHT_STATS_SERVER_URL)) : QUrl();
 }
 
-QUrl serverAddress(const QUrl &base, const QString &path)
-{
-    QUrl url = base;
-    QString joined = url.path();
-    while (joined.endsWith(QLatin1Char('/')))
-        joined.chop(1);
-    url.setPath(joined + path);
-    return url;
-}
-
 } // namespace product

@@ -23,7 +23,4 @@ QUrl statsServerUrl();
 // False in builds made without network requests.
 bool onlineServicesEnabled();
 
-// Joins a base URL and an absolute path ("/statistics/usage.php").
-QUrl serverAddress(const QUrl &base, const QString &path);
-
 } // namespace product

@@ -1,4 +1,5 @@
 #include "desktopsteps.h"
+#include "dialogtesting.h"
 #include "modalanswerer.h"
 #include "processexit.h"
 
@@ -23,27 +24,21 @@ public:
     }
 };
 
-template<typename T> T *child(QWidget *dialog, const char *name)
-{
-    T *widget = dialog->findChild<T *>(QLatin1String(name));
-    if (!widget)
-        qFatal("missing widget %s", name);
-    return widget;
-}
+using dialogtesting::child;
 
 ModalAnswerer::Answer chooseFile(const QString &path)
 {
     return [path](QWidget *dialog) {
-        child<QLineEdit>(dialog, "txt_FileName")->setText(path);
-        child<QPushButton>(dialog, "btn_Convert")->click();
+        child<QLineEdit>(*dialog, "txt_FileName")->setText(path);
+        child<QPushButton>(*dialog, "btn_Convert")->click();
     };
 }
 
 ModalAnswerer::Answer chooseFormat(const QString &format)
 {
     return [format](QWidget *dialog) {
-        child<QComboBox>(dialog, "cb_Format")->setCurrentText(format);
-        child<QPushButton>(dialog, "btn_Convert")->click();
+        child<QComboBox>(*dialog, "cb_Format")->setCurrentText(format);
+        child<QPushButton>(*dialog, "btn_Convert")->click();
     };
 }
 
@@ -52,7 +47,7 @@ ModalAnswerer::Answer chooseFormat(const QString &format)
 ModalAnswerer::Answer cancel()
 {
     return [](QWidget *dialog) {
-        child<QPushButton>(dialog, "btn_Cancel")->click();
+        child<QPushButton>(*dialog, "btn_Cancel")->click();
         static_cast<QDialog *>(dialog)->reject();
     };
 }
