@@ -1,10 +1,10 @@
 #include "desktopsteps.h"
 #include "product.h"
+#include "resourceimage.h"
 #include "startup.h"
 #include "warmup.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(product::organizationName());
     QApplication::setOrganizationDomain(product::organizationDomain());
     QApplication::setApplicationVersion(product::version());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/imgs/icon.png")));
+    QApplication::setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
     // The launcher entry that carries the progress is tonewright.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
 

@@ -9,6 +9,7 @@
 #include "encoderslot.h"
 #include "processexit.h"
 #include "product.h"
+#include "resourceimage.h"
 #include "settings.h"
 #include "soundmill_p.h"
 #include "steppedbusystyle.h"
@@ -58,6 +59,10 @@ Soundmill::Soundmill(QWidget *parent)
     , d(std::make_unique<SoundmillPrivate>(product::statsServerUrl()))
 {
     ui->setupUi(this);
+    // The form names no pictures: they are read here as the PNG files they are.
+    setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
+    ui->lbl_Logo->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/icon.png")));
+    ui->lbl_Ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png")));
     ui->lbl_Logo->installEventFilter(this);
     d->currentVersion = product::currentVersion();
 }
@@ -329,6 +334,9 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     if (d->encoderSlot)
         d->encoderSlot->release();
     if (ExitCode == encodercontract::SuccessExitCode && !crashed && written) {
+        // The close below ends the program; drawing the full bar first (a
+        // progress bar repaints at once on a new value) would only delay that.
+        ui->prb_Progress->setUpdatesEnabled(false);
         ui->prb_Progress->setValue(100);
         d->finished = true;
         close();
