@@ -2,7 +2,6 @@
 #include "product.h"
 #include "resourceimage.h"
 #include "startup.h"
-#include "warmup.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -46,8 +45,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
     // The launcher entry that carries the progress is tonewright.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
-
-    online::warmUpSecureConnections({product::adServerUrl(), product::statsServerUrl()});
 
     DesktopSteps steps;
     return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(),

@@ -1,6 +1,6 @@
 #include "cdtrack.h"
 
-#include "reportsender.h"
+#include "randomstring.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -24,8 +24,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPixmap>
 #include <QProcess>
 #include <QProgressBar>
@@ -41,15 +39,6 @@ constexpr int KilledEncoderWaitMs = 5000;
 
 // How often the busy bar of a window waiting for an encoder slot moves.
 constexpr int WaitingFrameIntervalMs = 250;
-
-// Takes a finished reply and its manager out of the way; both were created
-// for this one request.
-void releaseReply(QNetworkReply *reply)
-{
-    if (QNetworkAccessManager *manager = reply->manager())
-        manager->deleteLater();
-    reply->deleteLater();
-}
 
 } // namespace
 
@@ -156,7 +145,7 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
         d->encoderArgs = arguments;
     d->clock = std::make_unique<QElapsedTimer>();
     d->clock->start();
-    d->reporter.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
+    d->online.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     ui->prb_Progress->setRange(0, 100);
 }
 
@@ -345,9 +334,9 @@ void Soundmill::ffmpeg_finished(int ExitCode)
 
     qDebug() << d->stderrText;
     if (d->sendReports) {
-        d->reporter.sendBugReport(QStringLiteral("tonewright"),
-                                  d->encoderArgs.join(QLatin1String("&&")) + QLatin1String("##") +
-                                      d->stderrText);
+        d->online.sendBugReport(QStringLiteral("tonewright"),
+                                d->encoderArgs.join(QLatin1String("&&")) + QLatin1String("##") +
+                                    d->stderrText);
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "
@@ -447,12 +436,10 @@ void Soundmill::prepareAdvertisement()
     ui->lbl_Ad->installEventFilter(this);
     ui->lbl_Ad->setAttribute(Qt::WA_MouseTracking);
 
-    // Replies of an earlier show are no longer awaited; their slots release them.
-    d->adInfoReply = nullptr;
-    d->adImageReply = nullptr;
-    // The request goes out from the event loop: the window is shown while the
-    // conversion starts, and loading the network stack must not hold up the
-    // encoder's start.
+    // Answers to the requests of an earlier show are no longer awaited.
+    ++d->adRequest;
+    // The request goes out from the event loop, after the window is shown
+    // and the conversion has started.
     QTimer::singleShot(0, this, &Soundmill::requestAdDocument);
 }
 
@@ -461,42 +448,32 @@ void Soundmill::requestAdDocument()
     const QUrl server = product::adServerUrl();
     if (server.isEmpty())
         return;
-    auto *manager = new QNetworkAccessManager(this);
-    QNetworkReply *reply =
-        online::boundedGet(*manager, online::adDocumentAddress(server), online::MaxDocumentBytes);
-    if (!reply) {
-        manager->deleteLater();
-        return;
-    }
-    d->adInfoReply = reply;
-    connect(reply, &QNetworkReply::finished, this, &Soundmill::adInfoOk);
+    const int request = d->adRequest;
+    d->online.fetch(online::adDocumentAddress(server), online::MaxDocumentBytes,
+                    [this, request](const QByteArray &body) {
+                        if (request == d->adRequest)
+                            adInfoOk(body);
+                    });
 }
 
-void Soundmill::adInfoOk()
+void Soundmill::adInfoOk(const QByteArray &body)
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply)
-        return;
-    releaseReply(reply);
-    if (reply != d->adInfoReply)
-        return;
-    d->adInfoReply = nullptr;
-
-    const std::optional<online::AdDocument> document =
-        online::evaluateAdDocument(online::takeBody(reply));
+    const std::optional<online::AdDocument> document = online::evaluateAdDocument(body);
     if (!document)
         return;
     d->adTargetUrl = document->targetUrl;
     d->adOpened = !document->autoOpen;
 
-    auto *manager = new QNetworkAccessManager(this);
-    QNetworkReply *imageReply =
-        online::boundedGet(*manager, QUrl(document->imgUrl), online::MaxPictureBytes);
-    if (imageReply) {
-        d->adImageReply = imageReply;
-        connect(imageReply, &QNetworkReply::finished, this, &Soundmill::adImageOk);
-    } else {
-        manager->deleteLater();
+    // A picture address that is no web address is not asked for, and the
+    // picture shown stays.
+    const QUrl imageAddress(document->imgUrl);
+    const int request = d->adRequest;
+    if (online::isFetchable(imageAddress)) {
+        d->online.fetch(imageAddress, online::MaxPictureBytes,
+                        [this, request](const QByteArray &picture) {
+                            if (request == d->adRequest)
+                                adImageOk(picture);
+                        });
     }
 
     if (document->currentVersion > d->currentVersion)
@@ -504,18 +481,10 @@ void Soundmill::adInfoOk()
     d->updateUrl = document->freshUrl;
 }
 
-void Soundmill::adImageOk()
+void Soundmill::adImageOk(const QByteArray &body)
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply)
-        return;
-    releaseReply(reply);
-    if (reply != d->adImageReply)
-        return;
-    d->adImageReply = nullptr;
-
     QPixmap picture;
-    picture.loadFromData(online::takeBody(reply));
+    picture.loadFromData(body);
     ui->lbl_Ad->setPixmap(picture);
 }
 

@@ -42,8 +42,9 @@ protected:
 private slots:
     void ffmpeg_readyRead();
     void ffmpeg_finished(int ExitCode);
-    void adInfoOk();
-    void adImageOk();
+    // The advertisement document's and picture's bodies, once fetched.
+    void adInfoOk(const QByteArray &body);
+    void adImageOk(const QByteArray &body);
     void on_link_Settings_linkActivated(QString link);
     void on_link_About_linkActivated(QString link);
     void show_updateMessage();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "encoderslot.h"
+#include "onlineservices.h"
 #include "progressparser.h"
-#include "reportsender.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -10,7 +10,6 @@
 #include <memory>
 
 class QEventLoop;
-class QNetworkReply;
 class QProcess;
 
 namespace taskbar {
@@ -22,7 +21,7 @@ class TaskbarButton;
 struct SoundmillPrivate
 {
     explicit SoundmillPrivate(const QUrl &statsServer)
-        : reporter(statsServer)
+        : online(statsServer)
     {
     }
 
@@ -37,9 +36,12 @@ struct SoundmillPrivate
     bool hasTaskbarButton = false;
     QString adTargetUrl;
     bool adOpened = false; // true: hovering the picture opens nothing
-    ReportSender reporter;
-    QNetworkReply *adInfoReply = nullptr;  // owned by its own manager, released in its slot
-    QNetworkReply *adImageReply = nullptr; // likewise
+    // The statistics posts and the advertisement's requests, carried out on
+    // a thread of their own.
+    online::OnlineServices online;
+    // Counts the advertisement requests; an answer to an earlier one than
+    // the newest is no longer awaited.
+    int adRequest = 0;
     double currentVersion = 1.0;
     QString updateUrl;
 

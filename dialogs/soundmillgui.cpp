@@ -15,7 +15,7 @@ constexpr int BitrateStep = 32;
 SoundmillGui::SoundmillGui(QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SoundmillGui>())
-    , m_reportSender(product::statsServerUrl())
+    , m_online(product::statsServerUrl())
 {
     m_ui->setupUi(this);
     connect(m_ui->pushButton_5, &QPushButton::clicked, this, &QDialog::close);
@@ -48,7 +48,7 @@ SoundmillGui::SoundmillGui(QWidget *parent)
         break;
     }
 
-    m_reportSender.sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
+    m_online.sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
 }
 
 SoundmillGui::~SoundmillGui() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reportsender.h"
+#include "onlineservices.h"
 
 #include <QDialog>
 
@@ -37,5 +37,5 @@ private:
 
     std::unique_ptr<Ui::SoundmillGui> m_ui;
     // Posts still under way when the dialog goes are abandoned with it.
-    ReportSender m_reportSender;
+    online::OnlineServices m_online;
 };

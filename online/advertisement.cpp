@@ -3,17 +3,11 @@
 #include "json.h"
 
 #include <QImage>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QVariantMap>
 
 namespace online {
 
 namespace {
-
-const char AbortReasonProperty[] = "tw_boundedGetAbortReason";
 
 // The scalar kinds the JSON reader produces all convert to text, double and
 // bool; objects, arrays and null convert to none of them.
@@ -29,14 +23,6 @@ bool isConvertibleScalar(const QVariant &value)
     default:
         return false;
     }
-}
-
-void abortFor(QNetworkReply *reply, AbortReason reason)
-{
-    if (!reply->isRunning())
-        return;
-    reply->setProperty(AbortReasonProperty, int(reason));
-    reply->abort();
 }
 
 } // namespace
@@ -93,61 +79,6 @@ bool isFetchable(const QUrl &url)
     const QString scheme = url.scheme();
     return url.isValid() && !url.host().isEmpty() &&
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
-
-QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint64 maxBytes,
-                          int timeoutMs)
-{
-    if (!isFetchable(url))
-        return nullptr;
-
-    QNetworkRequest request(url);
-    // Redirects may only stay on http/https and never go from https to http.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
-    QNetworkReply *reply = manager.get(request);
-
-    // The server is untrusted: a declared or delivered body past the limit is
-    // cut off at once rather than buffered.
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > maxBytes)
-            abortFor(reply, AbortReason::TooLarge);
-    });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, maxBytes](qint64 received, qint64 total) {
-                         if (received > maxBytes || total > maxBytes)
-                             abortFor(reply, AbortReason::TooLarge);
-                     });
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBytes] {
-        if (reply->bytesAvailable() > maxBytes)
-            abortFor(reply, AbortReason::TooLarge);
-    });
-
-    // A whole-request deadline: an inactivity timeout alone would let a server
-    // that drips a byte now and then hold the request open for ever.
-    auto *deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    QObject::connect(deadline, &QTimer::timeout, reply,
-                     [reply] { abortFor(reply, AbortReason::TimedOut); });
-    QObject::connect(reply, &QNetworkReply::finished, deadline, &QTimer::stop);
-    deadline->start(qMax(0, timeoutMs));
-    return reply;
-}
-
-QByteArray takeBody(QNetworkReply *reply)
-{
-    if (!reply || !reply->isOpen())
-        return QByteArray();
-    return reply->readAll();
-}
-
-AbortReason abortReason(const QNetworkReply *reply)
-{
-    if (!reply)
-        return AbortReason::None;
-    return AbortReason(reply->property(AbortReasonProperty).toInt());
 }
 
 QImage decodePicture(const QByteArray &data)

@@ -2,6 +2,8 @@
 #include "fakeshell.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
+#include "networkbackend.h"
+#include "onlineservices.h"
 #include "processexit.h"
 #include "product.h"
 #include "scriptencoder.h"
@@ -109,6 +111,7 @@ private:
 void TestSoundmill::initTestCase()
 {
     processexit::setHandler([this](int status) { m_exits << status; });
+    online::OnlineServices::setBackendFactory(online::createNetworkBackend);
     addressopener::setOpener([this](const QUrl &url) { m_opened << url; });
 }
 
@@ -257,8 +260,8 @@ void TestSoundmill::slotsAndNames()
     QCOMPARE(meta.className(), "Soundmill");
     const QStringList expected = {"ffmpeg_readyRead()",
                                   "ffmpeg_finished(int)",
-                                  "adInfoOk()",
-                                  "adImageOk()",
+                                  "adInfoOk(QByteArray)",
+                                  "adImageOk(QByteArray)",
                                   "on_link_Settings_linkActivated(QString)",
                                   "on_link_About_linkActivated(QString)",
                                   "show_updateMessage()"};

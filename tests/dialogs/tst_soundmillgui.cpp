@@ -1,6 +1,8 @@
 #include "dialogtesting.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
+#include "networkbackend.h"
+#include "onlineservices.h"
 #include "settings.h"
 #include "soundmillgui.h"
 
@@ -107,6 +109,7 @@ void TestSoundmillGui::store(const char *key, const QString &value)
 
 void TestSoundmillGui::initTestCase()
 {
+    online::OnlineServices::setBackendFactory(online::createNetworkBackend);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());
     QVERIFY(m_proxy.listen());

@@ -1,4 +1,5 @@
 #include "advertisement.h"
+#include "boundedget.h"
 #include "httpserver.h"
 
 #include <QBuffer>

@@ -1,4 +1,5 @@
 #include "httpserver.h"
+#include "randomstring.h"
 #include "reportsender.h"
 
 #include <QCryptographicHash>

@@ -47,6 +47,10 @@ check "desktop files installed" installed share/applications/tonewright.desktop 
     share/nautilus-python/extensions/tonewright-menu.py share/tonewright/thunar/uca.xml
 check "manual pages installed" installed share/man/man1/tonewright.1.gz share/man/man1/discpull.1.gz
 check "service menu is executable" test -x "$stage/share/kio/servicemenus/tonewright.desktop"
+module=$(find "$stage" -name 'libtonewright-online.so' | head -n 1)
+check "online module installed" test -n "$module"
+check "online module offers its entry" \
+    sh -c "nm -D --defined-only '$module' | grep -q ' tonewright_online_backend_v1\$'"
 
 version=$("$stage/bin/tonewright" --version 2>&1)
 check "tonewright --version" test "$version" = "tonewright 1.0.0"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Fetching from untrusted servers: the advertisement document and picture.
+namespace online {
+
+// The deadline of a whole request, from start to the last byte.
+inline constexpr int RequestTimeoutMs = 30000;
+
+// A plain GET bounded in size and time: past maxBytes (declared by
+// Content-Length or delivered) or timeoutMs for the whole request the reply
+// is aborted and finishes with QNetworkReply::OperationCanceledError and no
+// body. Returns nullptr, fetching nothing, when the address is not fetchable.
+//
+// The reply is a child of manager. Connect its finished() to your slot, read
+// it there, then release it with reply->deleteLater() (and a manager created
+// for this one request with manager->deleteLater(), which would also take
+// the reply with it). Nothing here reads the reply after finished(). Read
+// the body with takeBody().
+QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint64 maxBytes,
+                          int timeoutMs = RequestTimeoutMs);
+
+// The whole body of a finished reply; empty, without a warning, for a reply
+// that boundedGet cut off (its data is discarded, never half a document).
+QByteArray takeBody(QNetworkReply *reply);
+
+// Why boundedGet cut a reply off, if it did.
+enum class AbortReason { None = 0, TooLarge = 1, TimedOut = 2 };
+AbortReason abortReason(const QNetworkReply *reply);
+
+} // namespace online

@@ -1,0 +1,155 @@
+#include "onlineservices.h"
+
+#include "advertisement.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QThread>
+#include <QTimer>
+
+namespace online {
+
+namespace {
+
+OnlineBackendFactory &backendFactory()
+{
+    static OnlineBackendFactory factory;
+    return factory;
+}
+
+} // namespace
+
+OnlineServices::OnlineServices(const QUrl &statsServer, QObject *parent)
+    : QObject(parent)
+    , m_statsServer(statsServer)
+    , m_factory(backendFactory())
+{
+    if (!m_factory) {
+        const QStringList folders = moduleFolders();
+        m_factory = [folders](const QUrl &server) { return loadModuleBackend(folders, server); };
+    }
+}
+
+OnlineServices::~OnlineServices()
+{
+    if (!m_thread)
+        return;
+    if (m_thread->isRunning()) {
+        // The backend and its replies belong to the network thread; nothing
+        // it posts back can arrive after this, and what it posted already is
+        // discarded with this object.
+        QMetaObject::invokeMethod(
+            m_threadContext, [this] { m_backend.reset(); }, Qt::BlockingQueuedConnection);
+        m_thread->quit();
+        m_thread->wait();
+    }
+    // Requests still waiting for the thread to start go with its context.
+    delete m_threadContext;
+    delete m_thread;
+}
+
+void OnlineServices::sendUsage(const QString &appId, const QString &partId)
+{
+    if (!isFetchable(m_statsServer))
+        return;
+    onNetworkThread([appId, partId](OnlineBackend *backend) {
+        if (backend)
+            backend->sendUsage(appId, partId);
+    });
+}
+
+void OnlineServices::sendBugReport(const QString &appId, const QString &reportText)
+{
+    if (!isFetchable(m_statsServer))
+        return;
+    onNetworkThread([appId, reportText](OnlineBackend *backend) {
+        if (backend)
+            backend->sendBugReport(appId, reportText);
+    });
+}
+
+void OnlineServices::fetch(const QUrl &address, qint64 maxBytes,
+                           std::function<void(const QByteArray &body)> done)
+{
+    // Answered from here, so that the caller sees every answer arrive the
+    // same way: later, from the event loop.
+    auto answer = [this, done = std::move(done)](const QByteArray &body) {
+        QMetaObject::invokeMethod(
+            this, [done, body] { done(body); }, Qt::QueuedConnection);
+    };
+    if (!isFetchable(address)) {
+        answer(QByteArray());
+        return;
+    }
+    onNetworkThread([address, maxBytes, answer](OnlineBackend *backend) {
+        if (backend)
+            backend->fetch(address, maxBytes, answer);
+        else
+            answer(QByteArray());
+    });
+}
+
+bool OnlineServices::isStarted() const
+{
+    return m_thread != nullptr;
+}
+
+void OnlineServices::onNetworkThread(std::function<void(OnlineBackend *)> task)
+{
+    if (!m_thread) {
+        m_thread = new QThread;
+        m_thread->setObjectName(QStringLiteral("online"));
+        m_threadContext = new QObject;
+        m_threadContext->moveToThread(m_thread);
+        // Requests wait in the thread's queue meanwhile, in their order.
+        QTimer::singleShot(StartDelayMs, this, [this] { m_thread->start(); });
+    }
+    QMetaObject::invokeMethod(
+        m_threadContext,
+        [this, task = std::move(task)] {
+            if (!m_backendTried) {
+                m_backendTried = true;
+                m_backend = m_factory(m_statsServer);
+            }
+            task(m_backend.get());
+        },
+        Qt::QueuedConnection);
+}
+
+void OnlineServices::setBackendFactory(OnlineBackendFactory factory)
+{
+    backendFactory() = std::move(factory);
+}
+
+QStringList OnlineServices::moduleFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                           QLatin1String(TONEWRIGHT_ONLINE_MODULE_RELATIVE_DIR))};
+}
+
+std::unique_ptr<OnlineBackend> loadModuleBackend(const QStringList &folders,
+                                                 const QUrl &statsServer)
+{
+    using Entry = OnlineBackend *(*)(const QUrl &);
+    for (const QString &folder : folders) {
+        const QString file =
+            folder + QLatin1Char('/') + QLatin1String(TONEWRIGHT_ONLINE_MODULE_FILE);
+        if (!QFileInfo(file).isFile())
+            continue;
+        // Stays loaded for the rest of the process: its code runs until then.
+        QLibrary module(file);
+        const auto entry = reinterpret_cast<Entry>(module.resolve(OnlineModuleEntry));
+        if (!entry) {
+            qWarning().noquote() << "Online services unavailable:" << module.errorString();
+            continue;
+        }
+        return std::unique_ptr<OnlineBackend>(entry(statsServer));
+    }
+    return nullptr;
+}
+
+} // namespace online
