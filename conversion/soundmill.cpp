@@ -49,8 +49,9 @@ Soundmill::Soundmill(QWidget *parent)
 {
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
-    setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
-    ui->lbl_Logo->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/icon.png")));
+    const QPixmap logo = resourceimage::pixmap(QStringLiteral(":/resources/imgs/icon.png"));
+    setWindowIcon(QIcon(logo));
+    ui->lbl_Logo->setPixmap(logo);
     ui->lbl_Ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png")));
     ui->lbl_Logo->installEventFilter(this);
     d->currentVersion = product::currentVersion();
