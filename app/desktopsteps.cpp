@@ -39,6 +39,7 @@ void DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
 
 int DesktopSteps::convert(const ConversionRequest &request)
 {
+    taskbar::checkTaskbarSupportInBackground();
     auto *window = new Soundmill(nullptr);
     // From here on a conversion may hold files of ours; a request to end
     // the process lets it take them back first (status 128 + signal, as a

@@ -16,6 +16,12 @@ class TaskbarButtonPrivate;
 // Whether this desktop shows progress on a window's taskbar button or launcher entry.
 bool isTaskbarSupported();
 
+// Starts finding that out on another thread (on Linux: connecting to the
+// session bus, a few round trips to its daemon), so that the window's thread
+// can build the window meanwhile; the next isTaskbarSupported() collects the
+// answer.
+void checkTaskbarSupportInBackground();
+
 // The taskbar button (or launcher entry) of one top-level window.
 class TaskbarButton : public QObject
 {

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <future>
 
 namespace taskbar {
 
@@ -129,9 +130,27 @@ private:
 
 } // namespace
 
+namespace {
+std::future<bool> &backgroundCheck()
+{
+    static std::future<bool> check;
+    return check;
+}
+} // namespace
+
 bool isTaskbarSupported()
 {
+    if (backgroundCheck().valid())
+        return backgroundCheck().get();
     return QDBusConnection::sessionBus().isConnected();
+}
+
+void checkTaskbarSupportInBackground()
+{
+    if (!backgroundCheck().valid()) {
+        backgroundCheck() = std::async(std::launch::async,
+                                       [] { return QDBusConnection::sessionBus().isConnected(); });
+    }
 }
 
 std::unique_ptr<Backend> createPlatformBackend()

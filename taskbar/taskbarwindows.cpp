@@ -63,6 +63,11 @@ bool isTaskbarSupported()
     return QOperatingSystemVersion::current() >= QOperatingSystemVersion::Windows7;
 }
 
+void checkTaskbarSupportInBackground()
+{
+    // The answer costs nothing to find here.
+}
+
 std::unique_ptr<Backend> createPlatformBackend()
 {
     return std::make_unique<WindowsTaskbarBackend>();

@@ -30,6 +30,7 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void supportFoundInTheBackground();
     void updatesFollowTheStates();
     void progressIsAClampedFraction_data();
     void progressIsAClampedFraction();
@@ -99,6 +100,15 @@ QList<QVariantMap> TestLauncherEntry::updates()
     }
     m_received.clear();
     return result;
+}
+
+void TestLauncherEntry::supportFoundInTheBackground()
+{
+    // As the program asks: started early, collected later; asked again, the
+    // answer is the same.
+    taskbar::checkTaskbarSupportInBackground();
+    QVERIFY(taskbar::isTaskbarSupported());
+    QVERIFY(taskbar::isTaskbarSupported());
 }
 
 void TestLauncherEntry::updatesFollowTheStates()
@@ -192,6 +202,8 @@ void TestLauncherEntry::withoutSessionBus()
 {
     if (qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS") != QLatin1String(NoBusAddress))
         QSKIP("Runs in its own registration with an unreachable bus");
+    taskbar::checkTaskbarSupportInBackground();
+    QVERIFY(!taskbar::isTaskbarSupported());
     QVERIFY(!taskbar::isTaskbarSupported());
     QWidget window;
     TaskbarButton button(&window);
