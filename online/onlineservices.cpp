@@ -53,21 +53,22 @@ OnlineServices::~OnlineServices()
 
 void OnlineServices::sendUsage(const QString &appId, const QString &partId)
 {
-    if (!isFetchable(m_statsServer))
-        return;
-    onNetworkThread([appId, partId](OnlineBackend *backend) {
-        if (backend)
-            backend->sendUsage(appId, partId);
-    });
+    post([appId, partId](OnlineBackend &backend) { backend.sendUsage(appId, partId); });
 }
 
 void OnlineServices::sendBugReport(const QString &appId, const QString &reportText)
 {
+    post([appId, reportText](OnlineBackend &backend) { backend.sendBugReport(appId, reportText); });
+}
+
+void OnlineServices::post(std::function<void(OnlineBackend &)> send)
+{
+    // Without a statistics server there is nothing to post to, and no thread starts.
     if (!isFetchable(m_statsServer))
         return;
-    onNetworkThread([appId, reportText](OnlineBackend *backend) {
+    onNetworkThread([send = std::move(send)](OnlineBackend *backend) {
         if (backend)
-            backend->sendBugReport(appId, reportText);
+            send(*backend);
     });
 }
 

@@ -51,6 +51,8 @@ public:
     static QStringList moduleFolders();
 
 private:
+    // A statistics post, sent on the network thread.
+    void post(std::function<void(OnlineBackend &)> send);
     // Runs task on the network thread with the backend, made by the first
     // task; nullptr when none could be made.
     void onNetworkThread(std::function<void(OnlineBackend *)> task);
