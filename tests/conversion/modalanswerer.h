@@ -67,8 +67,12 @@ public:
                 dialog->reject();
                 return;
             }
+            // With nothing selected or typed, a directory chooser answers
+            // its current folder. Selecting the folder itself would depend
+            // on the file-system model's asynchronous loading: once loaded,
+            // the selection resolves against the parent folder.
             dialog->setDirectory(directory);
-            dialog->selectFile(directory);
+            dialog->selectFile(QString());
             static_cast<QDialog *>(dialog)->accept();
         };
     }
