@@ -11,6 +11,7 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void roundTripLandsInUserConfigFile();
     void missingKeyReadsEmpty();
@@ -31,6 +32,12 @@ QString TestSettings::storePath() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Tonewright.conf");
+}
+
+void TestSettings::initTestCase()
+{
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestSettings::init()
