@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,8 @@ private:
 
 void TestConversionJob::initTestCase()
 {
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     processexit::setHandler([this](int status) { m_exits << status; });
 }

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -17,6 +18,7 @@ class TestEncoderTurns : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void waitsForAFreeSlot();
@@ -33,6 +35,12 @@ private:
     QString m_source;
     QString m_target;
 };
+
+void TestEncoderTurns::initTestCase()
+{
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void TestEncoderTurns::init()
 {

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +111,8 @@ private:
 
 void TestSoundmill::initTestCase()
 {
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     processexit::setHandler([this](int status) { m_exits << status; });
     online::OnlineServices::setBackendFactory(online::createNetworkBackend);
     addressopener::setOpener([this](const QUrl &url) { m_opened << url; });

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -77,6 +78,8 @@ struct ErrorBoxes
 
 void TestFileDialog::initTestCase()
 {
+    // Qt's file dialog keeps its own state in the user's settings.
+    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());
 }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -109,6 +110,8 @@ void TestSoundmillGui::store(const char *key, const QString &value)
 
 void TestSoundmillGui::initTestCase()
 {
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     online::OnlineServices::setBackendFactory(online::createNetworkBackend);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());

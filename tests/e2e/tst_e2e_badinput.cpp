@@ -5,6 +5,7 @@
 #include "soundmill.h"
 
 #include <QCryptographicHash>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +42,8 @@ const QString ConversionErrorText = "Conversion error!\nMake sure that the file 
 
 void TestE2eBadInput::initTestCase()
 {
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     if (!e2e::haveTools())
         QSKIP("ffmpeg and ffprobe are needed");
     m_wav = m_sources.filePath("good.wav");

@@ -65,6 +65,8 @@ void withoutDebugMessages(QtMsgType type, const QMessageLogContext &context, con
 
 void TestFaults::initTestCase()
 {
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     testLog = qInstallMessageHandler(withoutDebugMessages);
 }
 
@@ -290,6 +292,9 @@ void TestFaults::terminationSignalTakesBackTheTarget()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("PATH", m_encoderFolder + ":" + env.value("PATH"));
     env.insert("XDG_RUNTIME_DIR", runtime);
+    // The program reads the settings this suite wrote.
+    env.insert("XDG_CONFIG_HOME",
+               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     program.setProcessEnvironment(env);
     program.start(TW_TEST_BINARY_DIR "/bin/tonewright", {"mp3", m_source});
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(m_targetFolder + "/song_1.mp3").size() == 1000, 20000);
