@@ -1,10 +1,7 @@
 # Build settings shared by every target of the project: link tw_build_settings.
-set(CMAKE_CXX_STANDARD 17)
-set(CMAKE_CXX_STANDARD_REQUIRED ON)
+# The standard is a compile feature of these targets; the build type is the
+# builder's choice (scripts/build asks for RelWithDebInfo).
 set(CMAKE_CXX_EXTENSIONS OFF)
-if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
-    set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
-endif()
 
 # tw_test_build_settings: the same without QT_NO_CAST_FROM_ASCII, so that
 # test tables can be written with plain string literals.
