@@ -25,22 +25,30 @@ void DesktopSteps::showSettings()
 QString DesktopSteps::chooseFile()
 {
     FileDialog dialog;
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
     return dialog.fileName();
 }
 
-void DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
+bool DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
 {
     AdvancedOptions dialog;
-    dialog.exec();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
     format = dialog.format();
     extraArgs = dialog.extraArguments();
+    return true;
 }
 
 int DesktopSteps::convert(const ConversionRequest &request)
 {
     taskbar::checkTaskbarSupportInBackground();
     auto *window = new Soundmill(nullptr);
+    QObject::connect(window, &Soundmill::ended, window, [this](int status) {
+        endProcess(status);
+        // Only steps that record the end instead of ending get here.
+        QCoreApplication::exit(status);
+    });
     // From here on a conversion may hold files of ours; a request to end
     // the process lets it take them back first (status 128 + signal, as a
     // shell reports a process ended by that signal).

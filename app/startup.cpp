@@ -25,12 +25,15 @@ int runStartup(const QStringList &arguments, const QString &programPath, Startup
 
     if (!line.fileGiven || line.advancedRequested) {
         QString format;
-        steps.chooseOptions(format, request.extraArgs);
+        if (!steps.chooseOptions(format, request.extraArgs)) {
+            steps.endProcess(0);
+            return 0;
+        }
         request.format = format.toLower();
     }
 
-    // Nothing chosen (the options dialog was left by Escape): nothing to convert.
-    if (request.format.size() < 3)
+    // A file without a format word: nothing to convert.
+    if (request.format.isEmpty())
         return 0;
 
     return steps.convert(request);

@@ -20,13 +20,16 @@ public:
     virtual bool fileExists(const QString &path) = 0;
     // Runs the settings dialog.
     virtual void showSettings() = 0;
-    // Runs the file selection dialog and returns its file name (may be empty).
+    // Runs the file selection dialog and returns its file name; empty when
+    // the dialog was left by Cancel or Escape.
     virtual QString chooseFile() = 0;
-    // Runs the advanced options dialog; fills the format as shown and the extra arguments.
-    virtual void chooseOptions(QString &format, QStringList &extraArgs) = 0;
-    // Creates the window, starts the conversion and runs the event loop.
+    // Runs the advanced options dialog; fills the format as shown and the
+    // extra arguments. False when the dialog was left by Cancel or Escape.
+    virtual bool chooseOptions(QString &format, QStringList &extraArgs) = 0;
+    // Creates the window, starts the conversion and runs the event loop
+    // until the window reports its end, which ends the process.
     virtual int convert(const ConversionRequest &request) = 0;
-    // Ends the process at once.
+    // Ends the process at once: the only way the program ends.
     virtual void endProcess(int status) = 0;
 };
 

@@ -7,7 +7,6 @@
 #include "conversionjob.h"
 #include "encodercontract.h"
 #include "encoderslot.h"
-#include "processexit.h"
 #include "product.h"
 #include "resourceimage.h"
 #include "settings.h"
@@ -276,7 +275,7 @@ void Soundmill::encoderFailedToStart()
     targetreservation::release(d->target);
     discardTemporaryInput();
     d->finished = true;
-    processexit::endProcess(0);
+    emit ended(0);
 }
 
 void Soundmill::stopEncoder()
@@ -357,7 +356,7 @@ void Soundmill::closeEvent(QCloseEvent *event)
 {
     if (d->finished) {
         event->accept();
-        processexit::endProcess(0);
+        emit ended(0);
         return;
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(
@@ -369,13 +368,13 @@ void Soundmill::closeEvent(QCloseEvent *event)
     }
     abandonConversion();
     event->accept();
-    processexit::endProcess(0);
+    emit ended(0);
 }
 
 void Soundmill::stopForTermination(int status)
 {
     abandonConversion();
-    processexit::endProcess(status);
+    emit ended(status);
 }
 
 void Soundmill::abandonConversion()

@@ -16,8 +16,9 @@ class TaskbarButton;
 }
 
 // The window that stays on screen while one file is converted. It owns the
-// encoder process and all state of the conversion, and ends the program when
-// the encoder has ended.
+// encoder process and all state of the conversion, and reports through
+// ended() when the program is to end: the encoder has ended, or the user or
+// the session stopped the conversion.
 class Soundmill : public QWidget
 {
     Q_OBJECT
@@ -32,6 +33,11 @@ public:
     // stop the encoder or extractor, take back the reserved target and the
     // temporary file, and end with the given status, without asking.
     void stopForTermination(int status);
+
+signals:
+    // The conversion is over, and so is the program, with this status. The
+    // receiver ends the process at once: the window is done with everything.
+    void ended(int status);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

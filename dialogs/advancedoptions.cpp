@@ -1,7 +1,6 @@
 #include "advancedoptions.h"
 #include "ui_advancedoptions.h"
 
-#include "processexit.h"
 #include "soundmillgui.h"
 
 #include <QCloseEvent>
@@ -50,12 +49,13 @@ void AdvancedOptions::closeEvent(QCloseEvent *event)
     // The base handler is skipped on purpose: every close, by the Convert
     // button or the window's own close button, delivers the choices.
     collect();
+    setResult(QDialog::Accepted);
     event->accept();
 }
 
 void AdvancedOptions::on_btn_Cancel_clicked()
 {
-    processexit::endProcess(0);
+    reject();
 }
 
 void AdvancedOptions::on_btn_Convert_clicked()

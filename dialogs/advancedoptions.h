@@ -10,7 +10,9 @@ class AdvancedOptions;
 }
 
 // Format, volume and tags chosen before a conversion. The caller reads the
-// results after exec(); they are filled only when the dialog is closed.
+// results after exec(): Accepted when the dialog was closed (by Convert or
+// the window's own close button), which fills them; Rejected when Cancel or
+// Escape left it, which fills nothing.
 class AdvancedOptions : public QDialog
 {
     Q_OBJECT

@@ -1,8 +1,6 @@
 #include "filedialog.h"
 #include "ui_filedialog.h"
 
-#include "processexit.h"
-
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,6 +29,7 @@ void FileDialog::closeEvent(QCloseEvent *event)
     const QFileInfo info(text);
     if (info.isFile() && info.isReadable()) {
         m_fileName = text;
+        setResult(QDialog::Accepted);
         event->accept();
         return;
     }
@@ -46,7 +45,7 @@ void FileDialog::closeEvent(QCloseEvent *event)
 
 void FileDialog::on_btn_Cancel_clicked()
 {
-    processexit::endProcess(0);
+    reject();
 }
 
 void FileDialog::on_btn_Convert_clicked()

@@ -10,7 +10,8 @@ class FileDialog;
 }
 
 // Asks for the file to convert when the program was started without one.
-// The dialog only closes (other than by Escape) on a readable regular file.
+// The dialog only closes (other than by Cancel or Escape, which reject it)
+// on a readable regular file, and is then accepted.
 class FileDialog : public QDialog
 {
     Q_OBJECT

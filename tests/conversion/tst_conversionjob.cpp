@@ -1,5 +1,4 @@
 #include "modalanswerer.h"
-#include "processexit.h"
 #include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
@@ -49,7 +48,6 @@ void TestConversionJob::initTestCase()
     // Run by hand, the suite must not touch the user's own settings.
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    processexit::setHandler([this](int status) { m_exits << status; });
 }
 
 void TestConversionJob::init()
@@ -89,6 +87,7 @@ bool TestConversionJob::convert(const QString &source, const QString &format,
                                 const QStringList &extra)
 {
     m_window = new Soundmill;
+    connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_window->startConversion(source, format, extra);
     QElapsedTimer timer;
     timer.start();
@@ -209,6 +208,7 @@ void TestConversionJob::labels()
 {
     QVERIFY(m_encoder->write("sleep 0.2; printf 'data' > \"$OUT\""));
     m_window = new Soundmill;
+    connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_window->startConversion(sourceFile("clip.avi"), "mp3", {});
     QCOMPARE(m_window->windowTitle(), "Converting AVI to MP3");
     QCOMPARE(m_window->findChild<QLabel *>("lbl_Title")->text(), "Converting AVI to MP3");

@@ -1,6 +1,5 @@
 #include "encoderslot.h"
 #include "modalanswerer.h"
-#include "processexit.h"
 #include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
@@ -48,7 +47,6 @@ void TestEncoderTurns::init()
     m_encoder = std::make_unique<ScriptEncoder>();
     m_answerer = std::make_unique<ModalAnswerer>();
     m_exits.clear();
-    processexit::setHandler([this](int status) { m_exits << status; });
     toollocator::setSearchDirectory(m_encoder->folder());
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
@@ -81,6 +79,7 @@ void TestEncoderTurns::waitsForAFreeSlot()
 {
     takeEverySlot();
     Soundmill window;
+    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     bool checkedWhileWaiting = false;
     QTimer::singleShot(300, this, [&] {
         // Still waiting: busy bar, "Calculating...", no encoder yet, the name reserved.
@@ -101,6 +100,7 @@ void TestEncoderTurns::closingWhileWaitingStartsNothing()
 {
     takeEverySlot();
     Soundmill window;
+    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     QTimer::singleShot(300, this, [&] {
         m_answerer->enqueue(ModalAnswerer::click("Yes"));
         window.close();

@@ -1,6 +1,5 @@
 #include "e2etools.h"
 #include "modalanswerer.h"
-#include "processexit.h"
 #include "settings.h"
 #include "soundmill.h"
 
@@ -121,15 +120,15 @@ void TestE2eBadInput::source()
 
     ModalAnswerer answerer;
     QList<int> exits;
-    processexit::setHandler([&exits](int status) { exits << status; });
     if (!converts)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
     {
         Soundmill window;
+        QObject::connect(&window, &Soundmill::ended, &window,
+                         [&exits](int status) { exits << status; });
         window.startConversion(source, "mp3", {});
         QTRY_VERIFY_WITH_TIMEOUT(!exits.isEmpty(), 60000);
     }
-    processexit::setHandler({});
     QCOMPARE(exits, QList<int>{0});
 
     const QString target = dir.filePath(base + "_1.mp3");

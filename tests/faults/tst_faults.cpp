@@ -1,7 +1,6 @@
 #include "encoderslot.h"
 #include "fakeencoderinstall.h"
 #include "modalanswerer.h"
-#include "processexit.h"
 #include "settings.h"
 #include "soundmill.h"
 #include "toollocator.h"
@@ -75,7 +74,6 @@ void TestFaults::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_answerer = std::make_unique<ModalAnswerer>();
     m_exits.clear();
-    processexit::setHandler([this](int status) { m_exits << status; });
 
     m_encoderFolder = m_dir->filePath("encoder");
     m_sourceFolder = m_dir->filePath("music");
@@ -130,6 +128,7 @@ QMap<QString, QByteArray> TestFaults::snapshot(const QString &folder) const
 bool TestFaults::runConversion(Action action, int timeoutMs)
 {
     Soundmill window;
+    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     window.startConversion(m_source, "mp3", {});
 
     const QString pidFile = m_encoderFolder + "/pid";
