@@ -8,13 +8,10 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 out="$build/discpull-mingw"
 mkdir -p "$out"
-. "$top/scripts/checks/wine.bash"
+. "$top/scripts/checks/windows.bash"
 
 compiler=x86_64-w64-mingw32-g++
-if ! command -v "$compiler" >/dev/null; then
-    echo "discpull-mingw: $compiler is not installed (package g++-mingw-w64-x86-64)"
-    exit 1
-fi
+mingw_ready || exit 1
 linux_discpull="$build/bin/discpull"
 linux_sim="$build/tests/discpull/discpull_sim"
 for program in "$linux_discpull" "$linux_sim"; do

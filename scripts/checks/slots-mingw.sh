@@ -7,12 +7,9 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 out="$build/slots-mingw"
 cxx=x86_64-w64-mingw32-g++
-. "$top/scripts/checks/wine.bash"
+. "$top/scripts/checks/windows.bash"
 
-if ! command -v "$cxx" >/dev/null; then
-    echo "slots-mingw: $cxx not found (package g++-mingw-w64-x86-64)" >&2
-    exit 1
-fi
+mingw_ready || exit 1
 mkdir -p "$out"
 "$cxx" -std=c++17 -O2 -static -municode -Wall -Wextra -Wpedantic -Werror \
     -DWIN32_LEAN_AND_MEAN -DNOMINMAX -DUNICODE -D_UNICODE -I"$top/conversion" \
