@@ -1,8 +1,9 @@
 #pragma once
 
+#include "slotlock.h"
+
 #include <QObject>
 #include <QString>
-#include <memory>
 
 class QFileSystemWatcher;
 class QTimer;
@@ -12,7 +13,8 @@ class QTimer;
 // encoder slots before it starts its encoder, so that at most one encoder
 // runs per processor core. A slot is an advisory lock on a file in the
 // user's runtime directory: the system drops it when its process ends, so a
-// crashed or killed process never keeps one.
+// crashed or killed process never keeps one. Where the slots cannot be kept
+// privately (see slotlock.h), conversions run without the limit.
 class EncoderSlot
 {
 public:
@@ -27,7 +29,8 @@ public:
     // One encoder per processor core.
     static int defaultSlotCount();
 
-    // Takes a free slot, if any; true when a slot is held afterwards.
+    // Takes a free slot, if any; true when a slot is held afterwards, or
+    // when the limit cannot be kept and the conversion goes ahead without it.
     bool tryAcquire();
     bool isHeld() const;
     int heldIndex() const; // -1 when none is held
@@ -35,13 +38,13 @@ public:
     void release();
 
 private:
-    struct Lock;
-    bool acquireWithoutDirectory();
+    bool runWithoutLimit();
 
     QString m_directory;
     int m_slotCount;
     int m_heldIndex = -1;
-    std::unique_ptr<Lock> m_lock;
+    slotlock::Handle m_lock = slotlock::NoHandle;
+    slotlock::Path m_lockPath;
 };
 
 // Retries a slot whenever a holder lets go of one (its lock file leaves the

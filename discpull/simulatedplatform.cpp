@@ -85,8 +85,9 @@ public:
             return false;
         if (end > leadOut())
             return false;
+        const auto fill = m_disc.byteRamp ? fillRampSector : fillSimulatedSector;
         for (std::uint32_t i = 0; i < count; ++i)
-            fillSimulatedSector(lba + std::int32_t(i), out + std::size_t(i) * RawSectorSize);
+            fill(lba + std::int32_t(i), out + std::size_t(i) * RawSectorSize);
         return true;
     }
 
@@ -161,6 +162,12 @@ void fillSimulatedSector(std::int32_t lba, unsigned char *out)
     const auto tag = static_cast<std::uint32_t>(lba);
     for (int i = 0; i < 4; ++i)
         out[i] = static_cast<unsigned char>((tag >> (8 * i)) & 0xff);
+}
+
+void fillRampSector(std::int32_t lba, unsigned char *out)
+{
+    for (int i = 0; i < RawSectorSize; ++i)
+        out[i] = static_cast<unsigned char>((std::uint32_t(lba) + std::uint32_t(i)) & 0xff);
 }
 
 SimulatedDisc SimulatedDisc::withTrackLengths(const std::vector<std::int32_t> &lengths)
@@ -244,6 +251,11 @@ bool SimulatedDisc::load(const std::string &path, SimulatedDisc &disc)
         } else if (directive == "write-limit") {
             if (!(words >> loaded.writeLimit))
                 return false;
+        } else if (directive == "pattern") {
+            std::string what;
+            if (!(words >> what) || what != "ramp")
+                return false;
+            loaded.byteRamp = true;
         } else if (directive == "log") {
             std::getline(words >> std::ws, loaded.logPath);
         } else {
@@ -279,7 +291,8 @@ std::unique_ptr<OutputFile> SimulatedPlatform::createFile(const std::string &pat
     record("create " + path);
     if (m_disc.failCreate)
         return nullptr;
-    std::unique_ptr<OutputFile> file = CdPlatform::createFile(path);
+    std::unique_ptr<OutputFile> file =
+        m_files ? m_files->createFile(path) : CdPlatform::createFile(path);
     if (!file)
         return nullptr;
     return std::make_unique<SimulatedOutputFile>(std::move(file), m_disc.writeLimit,

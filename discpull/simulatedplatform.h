@@ -30,6 +30,9 @@ struct SimulatedDisc
     bool failCreate = false;
     bool failFileClose = false;
     std::string logPath; // simulated program: where to record the requests
+    // Instead of the tone, byte i of the sector at LBA n is (n + i) mod 256,
+    // so that 256 sectors carry every byte value in every position.
+    bool byteRamp = false;
 
     // Tracks of the given lengths, the first starting at LBA 0 (00:02:00).
     static SimulatedDisc withTrackLengths(const std::vector<std::int32_t> &lengths);
@@ -43,12 +46,14 @@ struct SimulatedDisc
     //   fail-read <lba>
     //   write-limit <bytes>
     //   log <path>
+    //   pattern ramp              byteRamp
     // False when the file cannot be read or a line is not understood.
     static bool load(const std::string &path, SimulatedDisc &disc);
 };
 
 // Fills one sector of the simulated audio (see SimulatedDisc).
 void fillSimulatedSector(std::int32_t lba, unsigned char *out);
+void fillRampSector(std::int32_t lba, unsigned char *out);
 
 // Serves a SimulatedDisc and records every request it receives, in order:
 // "open <drive>", "lock", "unlock", "toc", "read <lba> <count>", "eject",
@@ -70,11 +75,15 @@ public:
     const std::vector<std::string> &requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
     const SimulatedDisc &disc() const { return m_disc; }
+    // Output files come from files (a device backend) instead of the portable
+    // default, with the disc's write faults still applied.
+    void writeFilesThrough(CdPlatform &files) { m_files = &files; }
     void record(std::string request) { m_requests.push_back(std::move(request)); }
 
 private:
     SimulatedDisc m_disc;
     bool m_discFromDriveName = false;
+    CdPlatform *m_files = nullptr;
     std::vector<std::string> m_requests;
 };
 
