@@ -333,11 +333,12 @@ void Soundmill::ffmpeg_finished(int ExitCode)
         return;
     }
 
-    qDebug() << d->stderrText;
+    // The encoder's text as it wrote it, new lines included.
+    qDebug().noquote().nospace() << '"' << d->stderrText << "\" ";
     if (d->sendReports) {
-        d->online.sendBugReport(QStringLiteral("tonewright"),
-                                d->encoderArgs.join(QLatin1String("&&")) + QLatin1String("##") +
-                                    d->stderrText);
+        d->online.sendBugReport(
+            QStringLiteral("tonewright"),
+            conversionjob::bugReportText(d->encoderArgs, d->stderrText, QDir::homePath()));
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "
