@@ -147,24 +147,21 @@ void TestCdDrive::trackTable_data()
     backwards.addAddress(0, 3, 0);
     QTest::newRow("addresses going backwards") << backwards << false << TrackList{} << QList<int>{};
 
+    // One track from 00:02:00 (LBA 0) to a lead-out at the given address.
+    auto oneTrackTo = [](quint8 minute, quint8 second, quint8 frame) {
+        SimulatedDisc disc;
+        disc.lastTrack = 1;
+        disc.addAddress(0, 2, 0);
+        disc.addAddress(minute, second, frame);
+        return disc;
+    };
     // 913045 sectors are the most whose bytes an int can count.
-    SimulatedDisc longest;
-    longest.lastTrack = 1;
-    longest.addAddress(0, 2, 0);
-    longest.addAddress(202, 55, 70);
     QTest::newRow("longest countable track")
-        << longest << true << TrackList{{0, 913045}} << QList<int>{12173};
-    SimulatedDisc tooLong;
-    tooLong.lastTrack = 1;
-    tooLong.addAddress(0, 2, 0);
-    tooLong.addAddress(202, 55, 71);
-    QTest::newRow("one sector more") << tooLong << false << TrackList{} << QList<int>{};
-    SimulatedDisc leadOutPast203;
-    leadOutPast203.lastTrack = 1;
-    leadOutPast203.addAddress(0, 2, 0);
-    leadOutPast203.addAddress(250, 0, 0);
+        << oneTrackTo(202, 55, 70) << true << TrackList{{0, 913045}} << QList<int>{12173};
+    QTest::newRow("one sector more")
+        << oneTrackTo(202, 55, 71) << false << TrackList{} << QList<int>{};
     QTest::newRow("lead-out past minute 203")
-        << leadOutPast203 << false << TrackList{} << QList<int>{};
+        << oneTrackTo(250, 0, 0) << false << TrackList{} << QList<int>{};
 
     SimulatedDisc tooMany = spectrumDisc();
     tooMany.lastTrack = 255;
