@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <climits>
 
@@ -152,6 +153,30 @@ QString createTemporaryWav(QString *error)
                      .arg(QDir::toNativeSeparators(directory), reason);
     }
     return QString();
+}
+
+bool isCompleteWav(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE")
+        return false;
+    qint64 at = 12;
+    while (at + 8 <= size && file.seek(at)) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            return false;
+        const quint32 length = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        at += 8;
+        if (chunk.startsWith("data"))
+            return size - at >= qint64(length);
+        // Chunks of odd length are padded to an even one.
+        at += qint64(length) + (length & 1);
+    }
+    return false;
 }
 
 QStringList extractorArguments(const QString &cdaPath, const QString &tempWav)

@@ -34,6 +34,11 @@ QString driveForPath(const QString &cdaPath, const QByteArray &mountInfo);
 // reason in error.
 QString createTemporaryWav(QString *error = nullptr);
 
+// Whether the file is a RIFF WAVE file that holds all the sample data its
+// "data" chunk announces. The extractor writes the whole track's header
+// first, so a file cut short by a failed read or a full disk fails this.
+bool isCompleteWav(const QString &path);
+
 // The extractor's command line: drive, track index, temporary file.
 QStringList extractorArguments(const QString &cdaPath, const QString &tempWav);
 

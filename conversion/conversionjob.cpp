@@ -48,4 +48,69 @@ QStringList encoderArguments(const QString &input, int bitrate, const QStringLis
     return arguments;
 }
 
+namespace {
+
+// Characters that carry a name on, so that "/home/ann" is not the start of
+// "/home/annie" or "/home/ann.old", nor the end of "/srv/home/ann".
+bool continuesName(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('.') || c == QLatin1Char('_') ||
+           c == QLatin1Char('-');
+}
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
+
+QString withHomeHidden(const QString &text, const QString &home)
+{
+    QString plain = home;
+    plain.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (plain.size() > 1 && plain.endsWith(QLatin1Char('/')))
+        plain.chop(1);
+    // A home at the root of a disk (or none) would hide every path.
+    if (plain.size() <= 1 || plain.endsWith(QLatin1Char(':')))
+        return text;
+    // Arguments carry native separators; error output may carry either.
+    QString backslashed = plain;
+    backslashed.replace(QLatin1Char('/'), QLatin1Char('\\'));
+
+    QString result;
+    qsizetype copied = 0;
+    qsizetype at = 0;
+    for (;;) {
+        qsizetype found = text.indexOf(plain, at);
+        const qsizetype other = text.indexOf(backslashed, at);
+        if (found < 0 || (other >= 0 && other < found))
+            found = other;
+        if (found < 0)
+            break;
+        const qsizetype end = found + plain.size();
+        const bool startsPath =
+            found == 0 || (!continuesName(text[found - 1]) && !isSeparator(text[found - 1]));
+        const bool endsName = end == text.size() || !continuesName(text[end]);
+        if (startsPath && endsName) {
+            result += QStringView(text).mid(copied, found - copied);
+            result += QLatin1Char('~');
+            copied = end;
+            at = end;
+        } else {
+            at = found + 1;
+        }
+    }
+    if (copied == 0)
+        return text;
+    result += QStringView(text).mid(copied);
+    return result;
+}
+
+} // namespace
+
+QString bugReportText(const QStringList &arguments, const QString &errorText, const QString &home)
+{
+    return withHomeHidden(arguments.join(QLatin1String("&&")), home) + QLatin1String("##") +
+           withHomeHidden(errorText, home);
+}
+
 } // namespace conversionjob

@@ -27,4 +27,11 @@ QString withTrailingSeparator(const QString &directory);
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
                              const QString &format, const QString &target);
 
+// The report of a failed conversion: the encoder's arguments joined with
+// "&&", then "##", then its error output. The user's home folder shows as "~"
+// in both, wherever it begins a path ("/home/ann/x.flac" gives "~/x.flac",
+// "/home/annie" stays), so that neither the user's name nor the home path
+// leaves the machine.
+QString bugReportText(const QStringList &arguments, const QString &errorText, const QString &home);
+
 } // namespace conversionjob

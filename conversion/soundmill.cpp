@@ -89,11 +89,9 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
 
     QString input = sourcePath;
     if (cdtrack::isCdTrack(sourcePath)) {
-        const QString wav = ripCdTrack(sourcePath);
-        if (d->finished) // the user stopped the conversion during the extraction
+        if (!ripCdTrack(sourcePath))
             return;
-        if (!wav.isEmpty())
-            input = wav;
+        input = d->temporaryInput;
     }
     // The encoder gets absolute paths only, so that a file whose name starts
     // with "-" can never be taken for an option.
@@ -180,26 +178,32 @@ bool Soundmill::waitForEncoderSlot()
     return !d->finished;
 }
 
-QString Soundmill::ripCdTrack(const QString &cdaPath)
+bool Soundmill::ripCdTrack(const QString &cdaPath)
 {
+    ui->lbl_Target->setText(QStringLiteral("Audio CD Ripping: Temporary WAV file"));
+    const QString missingExtractor =
+        tr("Ripping core module not found!\nPlease reinstall application.");
+    const QString unreadable = tr("The track could not be read from the disc.");
+    if (!toollocator::exists(encodercontract::extractorName())) {
+        endWithoutEncoder(missingExtractor);
+        return false;
+    }
     // The temporary file is created before the extractor starts, so that two
     // CD conversions at the same time can never write into the same file.
-    const QString wav = cdtrack::createTemporaryWav();
-    ui->lbl_Target->setText(QStringLiteral("Audio CD Ripping: Temporary WAV file"));
-    if (wav.isEmpty())
-        return QString();
+    QString reason;
+    const QString wav = cdtrack::createTemporaryWav(&reason);
+    if (wav.isEmpty()) {
+        qWarning().noquote() << reason;
+        endWithoutEncoder(unreadable);
+        return false;
+    }
     d->temporaryInput = wav;
 
     auto *extractor = new QProcess(this);
     d->extractor = extractor;
-    if (!toollocator::exists(encodercontract::extractorName())) {
-        QMessageBox::critical(this, tr("Error"),
-                              tr("Ripping core module not found!\nPlease reinstall application."));
-    }
     QEventLoop loop;
     connect(extractor, &QProcess::finished, &loop, &QEventLoop::quit);
-    // An extractor that cannot be started never finishes; the wait ends anyway
-    // and the encoder then reports the missing audio.
+    // An extractor that cannot be started never finishes.
     connect(extractor, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             loop.quit();
@@ -212,7 +216,30 @@ QString Soundmill::ripCdTrack(const QString &cdaPath)
         loop.exec();
     extractor->disconnect(&loop);
     d->extractor = nullptr;
-    return wav;
+
+    if (d->finished) // the user stopped the conversion during the extraction
+        return false;
+    if (extractor->error() == QProcess::FailedToStart) {
+        endWithoutEncoder(missingExtractor);
+        return false;
+    }
+    // A failed read leaves the sectors read so far under a header that
+    // claims the whole track; the encoder would make a short file of them
+    // and call it a success.
+    if (extractor->exitStatus() != QProcess::NormalExit || extractor->exitCode() != 0 ||
+        !cdtrack::isCompleteWav(wav)) {
+        endWithoutEncoder(unreadable);
+        return false;
+    }
+    return true;
+}
+
+void Soundmill::endWithoutEncoder(const QString &message)
+{
+    discardTemporaryInput();
+    QMessageBox::critical(this, tr("Error"), message);
+    d->finished = true;
+    close();
 }
 
 void Soundmill::discardTemporaryInput()
@@ -332,11 +359,12 @@ void Soundmill::ffmpeg_finished(int ExitCode)
         return;
     }
 
-    qDebug() << d->stderrText;
+    // The encoder's text as it wrote it, new lines included.
+    qDebug().noquote().nospace() << '"' << d->stderrText << "\" ";
     if (d->sendReports) {
-        d->online.sendBugReport(QStringLiteral("tonewright"),
-                                d->encoderArgs.join(QLatin1String("&&")) + QLatin1String("##") +
-                                    d->stderrText);
+        d->online.sendBugReport(
+            QStringLiteral("tonewright"),
+            conversionjob::bugReportText(d->encoderArgs, d->stderrText, QDir::homePath()));
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "

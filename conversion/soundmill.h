@@ -59,7 +59,11 @@ private:
     void prepareAdvertisement();
     void requestAdDocument();
     bool waitForEncoderSlot();
-    QString ripCdTrack(const QString &cdaPath);
+    // Extracts the track into d->temporaryInput. False when the conversion
+    // has ended instead: stopped by the user, or the track not extracted.
+    bool ripCdTrack(const QString &cdaPath);
+    // The error box, then the end of a conversion whose encoder never ran.
+    void endWithoutEncoder(const QString &message);
     void discardTemporaryInput();
     QString chooseDirectory();
     QString reserveTarget(const QString &source, const QString &format);

@@ -4,6 +4,7 @@
 #include "waveheader.h"
 
 #include <array>
+#include <limits>
 
 namespace discpull {
 
@@ -37,9 +38,13 @@ bool parseToc(const unsigned char *toc, std::size_t size, std::vector<TrackEntry
     for (int i = 0; i < count; ++i) {
         TrackEntry entry;
         entry.start = lbaOf(i);
-        entry.length = lbaOf(i + 1) - entry.start;
-        if (entry.length < 0)
+        const std::int64_t length = std::int64_t(lbaOf(i + 1)) - entry.start;
+        // No audio disc holds a track whose bytes pass the int range (over
+        // 200 minutes): such an address is damage, and its byte count would
+        // overflow every size computed from it.
+        if (length < 0 || length * RawSectorSize > std::numeric_limits<std::int32_t>::max())
             return false;
+        entry.length = std::int32_t(length);
         parsed.push_back(entry);
     }
     tracks = std::move(parsed);
@@ -125,7 +130,7 @@ int CdDrive::trackSeconds(std::uint32_t index) const
 int CdDrive::trackBytes(std::uint32_t index) const
 {
     const TrackEntry *entry = track(index);
-    return entry ? entry->length * RawSectorSize : -1;
+    return entry ? int(std::int64_t(entry->length) * RawSectorSize) : -1;
 }
 
 bool CdDrive::extractToWav(std::uint32_t index, const std::string &path)
@@ -137,7 +142,7 @@ bool CdDrive::extractToWav(std::uint32_t index, const std::string &path)
     if (!file)
         return false;
 
-    const std::uint32_t dataSize = std::uint32_t(entry->length) * RawSectorSize;
+    const auto dataSize = std::uint32_t(std::int64_t(entry->length) * RawSectorSize);
     const auto header = makeWaveHeader(44100, 16, 2, dataSize).bytes();
     // A short write must fail the extraction: otherwise a full disk leaves a
     // truncated file that is reported as extracted.
@@ -162,7 +167,7 @@ bool CdDrive::extractToMemory(std::uint32_t index, ByteBuffer &buffer)
     const TrackEntry *entry = track(index);
     if (!entry)
         return false;
-    if (!buffer.resize(entry->length * RawSectorSize)) {
+    if (!buffer.resize(std::int32_t(std::int64_t(entry->length) * RawSectorSize))) {
         buffer.release();
         return false;
     }

@@ -26,8 +26,9 @@ struct TrackEntry
 std::int32_t msfToLba(std::uint8_t minute, std::uint8_t second, std::uint8_t frame);
 
 // The track table of a table of contents (layout: CdDevice::readToc). False
-// when the table is damaged: more tracks than descriptors, or addresses that
-// go backwards. A last track number below the first gives an empty table.
+// when the table is damaged: more tracks than descriptors, addresses that go
+// backwards, or a track too long for its bytes to be counted in an int. A last track number below
+// the first gives an empty table.
 bool parseToc(const unsigned char *toc, std::size_t size, std::vector<TrackEntry> &tracks);
 
 // One request of a track read: count sectors from lba, stored at byteOffset

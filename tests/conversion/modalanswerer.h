@@ -23,6 +23,8 @@ public:
         QString title;
         QString text;
         QStringList buttons;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        const QWidget *parent = nullptr;
     };
     using Answer = std::function<void(QWidget *)>;
 
@@ -102,10 +104,15 @@ private:
         }
         m_answered.append(widget);
 
-        Seen record{QString::fromLatin1(widget->metaObject()->className()), widget->windowTitle(),
-                    QString(), QStringList()};
+        Seen record{QString::fromLatin1(widget->metaObject()->className()),
+                    widget->windowTitle(),
+                    QString(),
+                    QStringList(),
+                    QMessageBox::NoIcon,
+                    widget->parentWidget()};
         if (auto *box = qobject_cast<QMessageBox *>(widget)) {
             record.text = box->text();
+            record.icon = box->icon();
             for (QAbstractButton *button : box->buttons())
                 record.buttons << button->text().remove('&');
         }

@@ -25,7 +25,33 @@ private slots:
     void temporaryWavFailsCleanly_data();
     void temporaryWavFailsCleanly();
     void extractorArguments();
+    void completeWav_data();
+    void completeWav();
 };
+
+namespace {
+
+QByteArray le32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xff);
+    return bytes;
+}
+
+// A RIFF WAVE file: the chunks given, then a "data" chunk that claims
+// `claimed` bytes and holds `held`.
+QByteArray wavBytes(quint32 claimed, int held, const QByteArray &chunksBefore = {})
+{
+    const QByteArray format = "fmt " + le32(16) +
+                              QByteArray::fromHex("01000200441b0100104b0000"
+                                                  "04001000");
+    const QByteArray body =
+        "WAVE" + format + chunksBefore + "data" + le32(claimed) + QByteArray(held, '\x11');
+    return "RIFF" + le32(quint32(body.size())) + body;
+}
+
+} // namespace
 
 void TestCdTrack::isCdTrack_data()
 {
@@ -171,6 +197,35 @@ void TestCdTrack::extractorArguments()
     const QStringList args = cdtrack::extractorArguments(cda, "/tmp/Ab3dEf9h.wav");
     QCOMPARE(args, (QStringList{cdtrack::driveForPath(cda), "2", "/tmp/Ab3dEf9h.wav"}));
     QVERIFY(!args[0].isEmpty());
+}
+
+void TestCdTrack::completeWav_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("whole track") << wavBytes(4000, 4000) << true;
+    QTest::newRow("empty track") << wavBytes(0, 0) << true;
+    QTest::newRow("one byte short") << wavBytes(4000, 3999) << false;
+    QTest::newRow("header only") << wavBytes(4000, 0) << false;
+    QTest::newRow("odd chunk before the data")
+        << wavBytes(4, 4, "LIST" + le32(3) + QByteArray("abc\0", 4)) << true;
+    QTest::newRow("chunk past the end") << wavBytes(4, 4, "LIST" + le32(9999)) << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("not a wave file") << QByteArray("RIFFwave") << false;
+    QTest::newRow("no data chunk") << wavBytes(0, 0).left(36) << false;
+}
+
+void TestCdTrack::completeWav()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, complete);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("track.wav"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QCOMPARE(cdtrack::isCompleteWav(file.fileName()), complete);
+    QVERIFY(!cdtrack::isCompleteWav(dir.filePath("missing.wav")));
 }
 
 QTEST_GUILESS_MAIN(TestCdTrack)

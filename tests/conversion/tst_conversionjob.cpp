@@ -5,6 +5,7 @@
 #include "toollocator.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardPaths>
@@ -29,8 +30,15 @@ private slots:
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
     void cdTrackIsExtractedFirst();
+    void cdTrackThatCannotBeRead_data();
+    void cdTrackThatCannotBeRead();
 
 private:
+    // Puts the stand-in extractor beside the encoder, and the temporary
+    // files into a folder of the test's own.
+    void useFakeExtractor();
+    // The files left in that folder, but for the stand-in's own logs.
+    QStringList temporaryFilesLeft() const;
     // Converts the source and waits for the window to end the program.
     bool convert(const QString &source, const QString &format, const QStringList &extra = {});
     QString sourceFile(const QString &name);
@@ -41,6 +49,8 @@ private:
     ModalAnswerer *m_answerer = nullptr;
     Soundmill *m_window = nullptr;
     QList<int> m_exits;
+    QTemporaryDir *m_temp = nullptr;
+    QByteArray m_savedTemp;
 };
 
 void TestConversionJob::initTestCase()
@@ -68,6 +78,14 @@ void TestConversionJob::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    if (m_temp) {
+        qputenv("TMPDIR", m_savedTemp);
+        for (const char *name : {"FAKEDISCPULL_EXIT_CODE", "FAKEDISCPULL_NO_WAV",
+                                 "FAKEDISCPULL_CUT_BYTES", "FAKEDISCPULL_CRASH"})
+            qunsetenv(name);
+        delete m_temp;
+        m_temp = nullptr;
+    }
     QCOMPARE(m_answerer->pending(), 0);
     delete m_answerer;
     delete m_encoder;
@@ -263,29 +281,91 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
 }
 
+void TestConversionJob::useFakeExtractor()
+{
+    m_temp = new QTemporaryDir;
+    m_savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(m_temp->path()));
+    QVERIFY(QFile::link(TW_FAKE_DISCPULL, m_encoder->folder() + "/discpull"));
+}
+
+QStringList TestConversionJob::temporaryFilesLeft() const
+{
+    QStringList left = QDir(m_temp->path()).entryList(QDir::Files | QDir::Hidden);
+    left.removeIf([](const QString &name) { return name.endsWith(".args"); });
+    return left;
+}
+
 void TestConversionJob::cdTrackIsExtractedFirst()
 {
-    const QString extractorLog = m_encoder->folder() + "/extractor.log";
-    QFile extractor(m_encoder->folder() + "/discpull");
-    QVERIFY(extractor.open(QIODevice::WriteOnly));
-    extractor.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + extractorLog.toUtf8() +
-                    "'\nprintf 'RIFFwave' > \"$3\"\n");
-    extractor.close();
-    QVERIFY(extractor.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-
+    useFakeExtractor();
     QVERIFY(convert(sourceFile("Track03.cda"), "mp3"));
-    QFile log(extractorLog);
+    const QStringList logs = QDir(m_temp->path()).entryList({"*.args"});
+    QCOMPARE(logs.size(), 1);
+    QFile log(m_temp->filePath(logs[0]));
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QStringList extractorArguments = QString::fromUtf8(log.readAll()).trimmed().split('\n');
     QCOMPARE(extractorArguments.size(), 3);
     QCOMPARE(extractorArguments[1], "2");
     const QString wav = extractorArguments[2];
-    QVERIFY(wav.endsWith(".wav"));
+    QCOMPARE(wav + ".args", log.fileName());
     QCOMPARE(m_encoder->arguments()[1], wav);
     QCOMPARE(m_encoder->arguments().last(), m_dir->filePath("Track03.mp3"));
     // The temporary audio is ours and goes once the encoder is done with it.
-    QVERIFY(!QFileInfo::exists(wav));
+    QCOMPARE(temporaryFilesLeft(), QStringList());
     QVERIFY(m_answerer->seen.isEmpty());
+}
+
+void TestConversionJob::cdTrackThatCannotBeRead_data()
+{
+    QTest::addColumn<QByteArrayList>("environment"); // NAME=value for the stand-in
+    QTest::addColumn<int>("extractor"); // 0 the stand-in, 1 none, 2 a file that cannot run
+    QTest::addColumn<QString>("message");
+
+    const QString unreadable = "The track could not be read from the disc.";
+    const QString missing = "Ripping core module not found!\nPlease reinstall application.";
+    QTest::newRow("read error") << QByteArrayList{"FAKEDISCPULL_EXIT_CODE=12"} << 0 << unreadable;
+    QTest::newRow("crash") << QByteArrayList{"FAKEDISCPULL_CRASH=1"} << 0 << unreadable;
+    QTest::newRow("file shorter than its header")
+        << QByteArrayList{"FAKEDISCPULL_CUT_BYTES=1000"} << 0 << unreadable;
+    QTest::newRow("nothing written") << QByteArrayList{"FAKEDISCPULL_NO_WAV=1"} << 0 << unreadable;
+    QTest::newRow("extractor missing") << QByteArrayList{} << 1 << missing;
+    QTest::newRow("extractor cannot run") << QByteArrayList{} << 2 << missing;
+}
+
+void TestConversionJob::cdTrackThatCannotBeRead()
+{
+    QFETCH(QByteArrayList, environment);
+    QFETCH(int, extractor);
+    QFETCH(QString, message);
+
+    useFakeExtractor();
+    for (const QByteArray &setting : environment)
+        qputenv(setting.split('=')[0].constData(), setting.split('=')[1]);
+    const QString installed = m_encoder->folder() + "/discpull";
+    if (extractor != 0) {
+        QVERIFY(QFile::remove(installed));
+        if (extractor == 2) {
+            QFile file(installed);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    writeSetting(settings::SendStatKey, "true");
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+
+    const QString source = sourceFile("Track01.cda");
+    QVERIFY(convert(source, "mp3"));
+    QCOMPARE(m_answerer->seen.size(), 1);
+    QCOMPARE(m_answerer->seen[0].title, "Error");
+    QCOMPARE(m_answerer->seen[0].text, message);
+    QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
+    QCOMPARE(m_answerer->seen[0].icon, QMessageBox::Critical);
+    QCOMPARE(m_answerer->seen[0].parent, m_window);
+    // No encoder ran, so there is no failure to report; nothing is left behind.
+    QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Track01.cda"});
+    QCOMPARE(temporaryFilesLeft(), QStringList());
+    QVERIFY(!m_window->isVisible());
 }
 
 QTEST_MAIN(TestConversionJob)

@@ -1,4 +1,5 @@
 #include "addressopener.h"
+#include "conversionjob.h"
 #include "fakeshell.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
@@ -85,6 +86,8 @@ private slots:
     void encoderCannotStart();
     void reports_data();
     void reports();
+    void reportHidesHomeFolder_data();
+    void reportHidesHomeFolder();
     void links();
     void logoOpensWebsite();
     void adLabelDefaults();
@@ -342,21 +345,26 @@ void TestSoundmill::encoderEnd_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("success");
     QTest::addColumn<QStringList>("taskbarCalls");
+    // The debug text of a failure: the encoder's text since its last stamp,
+    // as written, in quotes and followed by one space.
+    QTest::addColumn<QString>("debugText");
 
     const QByteArray stamps = "printf 'Duration: 00:00:10.00, start\\n' >&2\n"
                               "sleep 0.2\nprintf 'size= 1kB time=00:00:05.00 speed\\n' >&2\n"
                               "sleep 0.2\n";
     QTest::newRow("exit 0") << stamps + "printf 'mp3' > \"$OUT\"\nexit 0" << true
-                            << QStringList{"state 1", "value 50/100", "state 2"};
+                            << QStringList{"state 1", "value 50/100", "state 2"} << QString();
     QTest::newRow("exit 1") << stamps + "printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nexit 1"
                             << false
                             << QStringList{"state 1", "value 50/100", "state 2", "value 100/100",
-                                           "state 4"};
+                                           "state 4"}
+                            << "\"Invalid data\n\" ";
     QTest::newRow("crash")
         << QByteArray("printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nkill -SEGV $$") << false
-        << QStringList{"state 1", "value 100/100", "state 4"};
-    QTest::newRow("exit 0 without output") << QByteArray("echo 'Invalid data' >&2\nexit 0") << false
-                                           << QStringList{"state 1", "value 100/100", "state 4"};
+        << QStringList{"state 1", "value 100/100", "state 4"} << "\"Invalid data\n\" ";
+    QTest::newRow("exit 0 without output")
+        << QByteArray("printf 'a \"b\"\\tc\\n' >&2\necho 'Invalid data' >&2\nexit 0") << false
+        << QStringList{"state 1", "value 100/100", "state 4"} << "\"a \"b\"\tc\nInvalid data\n\" ";
 }
 
 void TestSoundmill::encoderEnd()
@@ -364,10 +372,11 @@ void TestSoundmill::encoderEnd()
     QFETCH(QByteArray, body);
     QFETCH(bool, success);
     QFETCH(QStringList, taskbarCalls);
+    QFETCH(QString, debugText);
 
     if (!success) {
         m_answerer->enqueue(ModalAnswerer::click("OK"));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\".*Invalid data.*\"$"));
+        QTest::ignoreMessage(QtDebugMsg, debugText.toUtf8().constData());
     }
     QVERIFY(start(body));
     QProgressBar *bar = child<QProgressBar>(m_window, "prb_Progress");
@@ -437,22 +446,77 @@ void TestSoundmill::reports()
         m_answerer->enqueue(ModalAnswerer::click("OK"));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Error "));
     }
-    QVERIFY(start(QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251' >&2; exit ") +
-                  QByteArray::number(exitCode)));
-    QVERIFY(waitForEnd());
+    // The source and target lie in the home folder, which the report hides.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(m_dir->path()));
+    const bool started = start(
+        QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251 %s' \"$OUT\" >&2; exit ") +
+        QByteArray::number(exitCode));
+    const bool ended = started && waitForEnd();
+    qputenv("HOME", home);
+    QVERIFY(ended);
     QTRY_COMPARE(server.requestsTo("/statistics/usage.php").size(), 1);
     QCOMPARE(server.requestsTo("/statistics/usage.php")[0].body, "appid=tonewright&partid=main");
 
     if (bugReport) {
         QTRY_COMPARE(server.requestsTo("/statistics/bugreport.php").size(), 1);
         const QStringList arguments = m_encoder->arguments();
-        const QString report = arguments.join("&&") + "##" + QString::fromLatin1("Error \xc3\xa9");
+        const QString report = arguments.join("&&").replace(m_dir->path(), "~") + "##" +
+                               QString::fromLatin1("Error \xc3\xa9 ~/song.mp3");
         QCOMPARE(server.requestsTo("/statistics/bugreport.php")[0].body,
                  "appid=tonewright&reportstring=" + QUrl::toPercentEncoding(report));
     } else {
         QTest::qWait(200);
         QCOMPARE(server.requestsTo("/statistics/bugreport.php").size(), 0);
     }
+}
+
+void TestSoundmill::reportHidesHomeFolder_data()
+{
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hidden");
+
+    QTest::newRow("path in the home") << "/home/ann"
+                                      << "/home/ann/Music/x.flac"
+                                      << "~/Music/x.flac";
+    QTest::newRow("the home itself") << "/home/ann"
+                                     << "/home/ann"
+                                     << "~";
+    QTest::newRow("home given with a slash") << "/home/ann/"
+                                             << "/home/ann/x"
+                                             << "~/x";
+    QTest::newRow("quoted, twice") << "/home/ann"
+                                   << "'/home/ann/a.wav': /home/ann/b: Invalid"
+                                   << "'~/a.wav': ~/b: Invalid";
+    QTest::newRow("longer user name") << "/home/ann"
+                                      << "/home/annie/x.flac"
+                                      << "/home/annie/x.flac";
+    QTest::newRow("longer folder name") << "/home/ann"
+                                        << "/home/ann.old/x"
+                                        << "/home/ann.old/x";
+    QTest::newRow("inside another path") << "/home/ann"
+                                         << "/srv/home/ann/x"
+                                         << "/srv/home/ann/x";
+    QTest::newRow("windows separators") << "C:/Users/ann"
+                                        << "C:\\Users\\ann\\x.flac"
+                                        << "~\\x.flac";
+    QTest::newRow("home at the root hides nothing") << "/"
+                                                    << "/x.flac"
+                                                    << "/x.flac";
+    QTest::newRow("no home hides nothing") << ""
+                                           << "/x.flac"
+                                           << "/x.flac";
+}
+
+void TestSoundmill::reportHidesHomeFolder()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, text);
+    QFETCH(QString, hidden);
+    // Arguments and error output alike.
+    QCOMPARE(conversionjob::bugReportText({"-i", text}, text, home),
+             "-i&&" + hidden + "##" + hidden);
 }
 
 void TestSoundmill::links()

@@ -147,6 +147,22 @@ void TestCdDrive::trackTable_data()
     backwards.addAddress(0, 3, 0);
     QTest::newRow("addresses going backwards") << backwards << false << TrackList{} << QList<int>{};
 
+    // One track from 00:02:00 (LBA 0) to a lead-out at the given address.
+    auto oneTrackTo = [](quint8 minute, quint8 second, quint8 frame) {
+        SimulatedDisc disc;
+        disc.lastTrack = 1;
+        disc.addAddress(0, 2, 0);
+        disc.addAddress(minute, second, frame);
+        return disc;
+    };
+    // 913045 sectors are the most whose bytes an int can count.
+    QTest::newRow("longest countable track")
+        << oneTrackTo(202, 55, 70) << true << TrackList{{0, 913045}} << QList<int>{12173};
+    QTest::newRow("one sector more")
+        << oneTrackTo(202, 55, 71) << false << TrackList{} << QList<int>{};
+    QTest::newRow("lead-out past minute 203")
+        << oneTrackTo(250, 0, 0) << false << TrackList{} << QList<int>{};
+
     SimulatedDisc tooMany = spectrumDisc();
     tooMany.lastTrack = 255;
     QTest::newRow("more tracks than descriptors")

@@ -103,6 +103,9 @@ void TestDiscpullProgram::outputAndExitCode_data()
     QTest::newRow("empty toc") << "toc 1 0\nmsf 0 2 0\n"
                                << QStringList{"DISC"} << QByteArray("Error: 11") << 11
                                << qint64(-1);
+    QTest::newRow("lead-out past minute 203")
+        << "toc 1 1\nmsf 0 2 0\nmsf 250 0 0\n"
+        << QStringList{"DISC"} << QByteArray("Error: 11") << 11 << qint64(-1);
     QTest::newRow("no arguments") << threeTracks << QStringList{} << QByteArray("Error: 10") << 10
                                   << qint64(-1);
 }

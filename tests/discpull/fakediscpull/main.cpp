@@ -6,6 +6,9 @@
 //   FAKEDISCPULL_SECONDS    length of the WAV in whole seconds (default 1)
 //   FAKEDISCPULL_NO_WAV     when set to 1, leaves the output path untouched
 //   FAKEDISCPULL_DELAY_MS   waits this long before writing the WAV
+//   FAKEDISCPULL_CUT_BYTES  keeps only this many bytes of the sample data,
+//                           under a header that claims them all
+//   FAKEDISCPULL_CRASH      when set to 1, aborts after writing the WAV
 #include "waveheader.h"
 
 #include <chrono>
@@ -17,6 +20,10 @@
 #include <thread>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 namespace {
 
 long envNumber(const char *name, long fallback)
@@ -25,7 +32,7 @@ long envNumber(const char *name, long fallback)
     return value && *value ? std::strtol(value, nullptr, 10) : fallback;
 }
 
-bool writeSine(const std::string &path, long seconds)
+bool writeSine(const std::string &path, long seconds, long cutBytes)
 {
     const std::uint32_t frames = std::uint32_t(seconds) * 44100u;
     const auto header = discpull::makeWaveHeader(44100, 16, 2, frames * 4u).bytes();
@@ -40,7 +47,9 @@ bool writeSine(const std::string &path, long seconds)
     }
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(header.data()), std::streamsize(header.size()));
-    out.write(reinterpret_cast<const char *>(data.data()), std::streamsize(data.size()));
+    const std::size_t kept =
+        cutBytes >= 0 && std::size_t(cutBytes) < data.size() ? std::size_t(cutBytes) : data.size();
+    out.write(reinterpret_cast<const char *>(data.data()), std::streamsize(kept));
     return bool(out);
 }
 
@@ -69,9 +78,18 @@ int main(int argc, char **argv)
     const long seconds = envNumber("FAKEDISCPULL_SECONDS", 1);
     const int code = int(envNumber("FAKEDISCPULL_EXIT_CODE", 0));
     std::printf("Track-Extracting: %li", seconds * 44100 * 4);
-    if (envNumber("FAKEDISCPULL_NO_WAV", 0) != 1 && !writeSine(output, seconds < 0 ? 0 : seconds)) {
+    if (envNumber("FAKEDISCPULL_NO_WAV", 0) != 1 &&
+        !writeSine(output, seconds < 0 ? 0 : seconds, envNumber("FAKEDISCPULL_CUT_BYTES", -1))) {
         std::printf("Error: 12");
         return 12;
+    }
+    if (envNumber("FAKEDISCPULL_CRASH", 0) == 1) {
+#ifndef _WIN32
+        // A crash on purpose leaves no core file behind.
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+#endif
+        std::abort();
     }
     if (code == 0)
         std::printf("\nTrack-Extracted: %s", argv[2]);
