@@ -11,6 +11,11 @@
 #include <QApplication>
 #include <QFileInfo>
 
+DesktopSteps::DesktopSteps(const Services &services)
+    : m_services(services)
+{
+}
+
 bool DesktopSteps::fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo::exists(path);
@@ -18,7 +23,7 @@ bool DesktopSteps::fileExists(const QString &path)
 
 void DesktopSteps::showSettings()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.exec();
 }
 
@@ -32,7 +37,7 @@ QString DesktopSteps::chooseFile()
 
 bool DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(m_services);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     format = dialog.format();
@@ -43,7 +48,7 @@ bool DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
 int DesktopSteps::convert(const ConversionRequest &request)
 {
     taskbar::checkTaskbarSupportInBackground();
-    auto *window = new Soundmill(nullptr);
+    auto *window = new Soundmill(m_services);
     QObject::connect(window, &Soundmill::ended, window, [this](int status) {
         endProcess(status);
         // Only steps that record the end instead of ending get here.
@@ -58,7 +63,7 @@ int DesktopSteps::convert(const ConversionRequest &request)
         [window](int signalNumber) { window->stopForTermination(128 + signalNumber); });
     if (taskbar::isTaskbarSupported())
         window->setTaskbarButton(new taskbar::TaskbarButton(window));
-    window->startConversion(request.source, request.format, request.extraArgs);
+    window->startConversion(request);
     window->show();
     const int status = QApplication::exec();
     delete window;

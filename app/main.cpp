@@ -1,9 +1,7 @@
-#include "desktopsteps.h"
 #include "product.h"
-#include "resourceimage.h"
-#include "startup.h"
+#include "program.h"
+#include "services.h"
 
-#include <QApplication>
 #include <cstdio>
 #include <cstring>
 
@@ -37,16 +35,5 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(product::applicationName());
-    QApplication::setOrganizationName(product::organizationName());
-    QApplication::setOrganizationDomain(product::organizationDomain());
-    QApplication::setApplicationVersion(product::version());
-    QApplication::setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
-    // The launcher entry that carries the progress is tonewright.desktop.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
-
-    DesktopSteps steps;
-    return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(),
-                      steps);
+    return runProgram(argc, argv, Services());
 }

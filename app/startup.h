@@ -1,14 +1,7 @@
 #pragma once
 
 #include "commandline.h"
-
-// One conversion, as start-up hands it to the conversion window.
-struct ConversionRequest
-{
-    QString source;
-    QString format;        // lower-case, also the target's extension
-    QStringList extraArgs; // from the advanced options dialog
-};
+#include "conversionrequest.h"
 
 // The dialogs and the window that start-up drives, behind one interface so
 // that the order of the steps can be checked without showing anything.

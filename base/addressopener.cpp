@@ -3,13 +3,6 @@
 #include <QDesktopServices>
 
 namespace addressopener {
-namespace {
-std::function<void(const QUrl &)> &opener()
-{
-    static std::function<void(const QUrl &)> installed;
-    return installed;
-}
-} // namespace
 
 bool isWebAddress(const QUrl &url)
 {
@@ -19,20 +12,9 @@ bool isWebAddress(const QUrl &url)
     return scheme == QLatin1String("http") || scheme == QLatin1String("https");
 }
 
-bool openAddress(const QUrl &url)
+void openWithDesktop(const QUrl &url)
 {
-    if (!isWebAddress(url))
-        return false;
-    if (opener())
-        opener()(url);
-    else
-        QDesktopServices::openUrl(url);
-    return true;
-}
-
-void setOpener(std::function<void(const QUrl &)> newOpener)
-{
-    opener() = std::move(newOpener);
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace addressopener

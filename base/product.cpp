@@ -23,32 +23,23 @@ QString organizationDomain()
     return QStringLiteral(TONEWRIGHT_WEBSITE_URL);
 }
 
-QUrl websiteUrl()
-{
-    return QUrl(QStringLiteral(TONEWRIGHT_WEBSITE_URL));
-}
-QUrl socialUrl()
-{
-    return QUrl(QStringLiteral(TONEWRIGHT_SOCIAL_URL));
-}
-QUrl encoderBuildsUrl()
-{
-    return QUrl(QStringLiteral(TONEWRIGHT_ENCODER_BUILDS_URL));
-}
 bool onlineServicesEnabled()
 {
     return TONEWRIGHT_ONLINE_SERVICES;
 }
 
-// A build without online services has no servers: every request is skipped.
-QUrl adServerUrl()
+Addresses compiledIn()
 {
-    return onlineServicesEnabled() ? QUrl(QStringLiteral(TONEWRIGHT_AD_SERVER_URL)) : QUrl();
-}
-
-QUrl statsServerUrl()
-{
-    return onlineServicesEnabled() ? QUrl(QStringLiteral(TONEWRIGHT_STATS_SERVER_URL)) : QUrl();
+    Addresses addresses;
+    addresses.website = QUrl(QStringLiteral(TONEWRIGHT_WEBSITE_URL));
+    addresses.social = QUrl(QStringLiteral(TONEWRIGHT_SOCIAL_URL));
+    addresses.encoderBuilds = QUrl(QStringLiteral(TONEWRIGHT_ENCODER_BUILDS_URL));
+    // A build without online services has no servers: every request is skipped.
+    if (onlineServicesEnabled()) {
+        addresses.adServer = QUrl(QStringLiteral(TONEWRIGHT_AD_SERVER_URL));
+        addresses.statsServer = QUrl(QStringLiteral(TONEWRIGHT_STATS_SERVER_URL));
+    }
+    return addresses;
 }
 
 } // namespace product

@@ -12,13 +12,20 @@ QString applicationName();    // "Tonewright"
 QString organizationName();   // "Brightfold"
 QString organizationDomain(); // the web site, with scheme and trailing "/"
 
-QUrl websiteUrl();
-QUrl socialUrl();
-QUrl encoderBuildsUrl();
-// Base URLs (scheme, host, optional port) to which request paths are appended;
-// empty in a build without online services.
-QUrl adServerUrl();
-QUrl statsServerUrl();
+// The web pages and servers the window and dialogs talk to.
+struct Addresses
+{
+    QUrl website;
+    QUrl social;
+    QUrl encoderBuilds;
+    // Base URLs (scheme, host, optional port) to which request paths are
+    // appended; empty in a build without online services.
+    QUrl adServer;
+    QUrl statsServer;
+};
+
+// The addresses this build was made with.
+Addresses compiledIn();
 
 // False in builds made without network requests.
 bool onlineServicesEnabled();

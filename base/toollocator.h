@@ -16,10 +16,4 @@ QString programDirectory();
 // nowhere (so that a "not found" message and the start attempt name one place).
 QString locate(const QString &baseName);
 
-// Whether locate() found an existing file.
-bool exists(const QString &baseName);
-
-// Tests: look only in this directory; an empty text restores the normal search.
-void setSearchDirectory(const QString &directory);
-
 } // namespace toollocator

@@ -26,14 +26,6 @@ QString baseName(const QString &source)
     return dot <= 0 ? name : name.left(dot);
 }
 
-QString withTrailingSeparator(const QString &directory)
-{
-    QString native = QDir::toNativeSeparators(directory);
-    if (!native.endsWith(QDir::separator()))
-        native += QDir::separator();
-    return native;
-}
-
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
                              const QString &format, const QString &target)
 {

@@ -19,9 +19,6 @@ QString fileNamePart(const QString &path);
 // up with an empty name.
 QString baseName(const QString &source);
 
-// The directory with native separators and exactly one trailing separator.
-QString withTrailingSeparator(const QString &directory);
-
 // The encoder's argument list: input, bitrate, extra arguments, the codec
 // for wma, no video, target.
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,

@@ -1,26 +1,23 @@
 #include "soundmill.h"
 
 #include "aboutdialog.h"
-#include "addressopener.h"
 #include "advertisement.h"
 #include "cdtrack.h"
 #include "conversionjob.h"
 #include "encodercontract.h"
 #include "encoderslot.h"
-#include "product.h"
+#include "nativepath.h"
 #include "resourceimage.h"
 #include "settings.h"
 #include "soundmill_p.h"
 #include "steppedbusystyle.h"
 #include "targetreservation.h"
 #include "taskbarbutton.h"
-#include "toollocator.h"
 #include "ui_soundmill.h"
 
 #include <QCloseEvent>
 #include <QDebug>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPixmap>
@@ -42,9 +39,15 @@ constexpr int WaitingFrameIntervalMs = 250;
 } // namespace
 
 Soundmill::Soundmill(QWidget *parent)
+    : Soundmill(Services(), parent)
+{
+}
+
+Soundmill::Soundmill(const Services &services, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Soundmill>())
-    , d(std::make_unique<SoundmillPrivate>(product::statsServerUrl()))
+    , d(std::make_unique<SoundmillPrivate>(services.addresses.statsServer, services.onlineBackend))
+    , m_services(services)
 {
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
@@ -74,6 +77,14 @@ void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
 
 void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
 {
+    startConversion(ConversionRequest{sourcePath, format, extraArgs});
+}
+
+void Soundmill::startConversion(const ConversionRequest &request)
+{
+    const QString &sourcePath = request.source;
+    const QString &format = request.format;
+    const QStringList &extraArgs = request.extraArgs;
     // Labels, a busy bar, and the window on screen while the target is chosen.
     const QString title = tr("Converting ") + conversionjob::extensionLabel(sourcePath) +
                           tr(" to ") + format.toUpper();
@@ -97,9 +108,11 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
     // with "-" can never be taken for an option.
     const QString encoderInput = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
 
-    const int bitrate = settings::bitrateFromText(readSetting(QLatin1String(settings::BitrateKey)));
+    const int bitrate =
+        settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
     d->sendReports = true;
-    if (!settings::sendReportsFromText(readSetting(QLatin1String(settings::SendStatKey))))
+    if (!settings::sendReportsFromText(
+            m_services.readSetting(QLatin1String(settings::SendStatKey))))
         d->sendReports = false;
 
     d->target = reserveTarget(sourcePath, format);
@@ -110,7 +123,7 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
     ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());
 
     d->process = new QProcess(this);
-    const QString program = toollocator::locate(encodercontract::encoderName());
+    const QString program = m_services.locateTool(encodercontract::encoderName());
     connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
     connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
     // An encoder that cannot be started would never report an end; the
@@ -120,7 +133,7 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
             encoderFailedToStart();
     });
 
-    if (!toollocator::exists(encodercontract::encoderName())) {
+    if (!m_services.toolExists(encodercontract::encoderName())) {
         d->missingEncoderShown = true;
         QMessageBox::critical(
             this, tr("Error"),
@@ -184,7 +197,7 @@ bool Soundmill::ripCdTrack(const QString &cdaPath)
     const QString missingExtractor =
         tr("Ripping core module not found!\nPlease reinstall application.");
     const QString unreadable = tr("The track could not be read from the disc.");
-    if (!toollocator::exists(encodercontract::extractorName())) {
+    if (!m_services.toolExists(encodercontract::extractorName())) {
         endWithoutEncoder(missingExtractor);
         return false;
     }
@@ -210,7 +223,7 @@ bool Soundmill::ripCdTrack(const QString &cdaPath)
     });
     extractor->setStandardInputFile(QProcess::nullDevice());
     extractor->setStandardOutputFile(QProcess::nullDevice());
-    extractor->start(toollocator::locate(encodercontract::extractorName()),
+    extractor->start(m_services.locateTool(encodercontract::extractorName()),
                      cdtrack::extractorArguments(cdaPath, wav));
     if (extractor->state() != QProcess::NotRunning)
         loop.exec();
@@ -251,12 +264,12 @@ void Soundmill::discardTemporaryInput()
 
 QString Soundmill::chooseDirectory()
 {
-    return QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
+    return m_services.chooseDirectory(this);
 }
 
 QString Soundmill::reserveTarget(const QString &source, const QString &format)
 {
-    const QString stored = readSetting(QLatin1String(settings::TargetDirKey));
+    const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
     QString directory;
     switch (settings::targetRuleFromText(stored)) {
     case settings::TargetRule::Directory:
@@ -278,7 +291,7 @@ QString Soundmill::reserveTarget(const QString &source, const QString &format)
         // come again rather than writing into the root of the file system.
         if (!directory.isEmpty()) {
             const QString target = targetreservation::reserve(
-                conversionjob::withTrailingSeparator(directory), base, format);
+                nativepath::withTrailingSeparator(directory), base, format);
             if (!target.isEmpty())
                 return target;
         }
@@ -438,18 +451,18 @@ bool Soundmill::nativeEvent(const QByteArray &eventType, void *message, qintptr 
 bool Soundmill::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->lbl_Logo && event->type() == QEvent::MouseButtonPress) {
-        addressopener::openAddress(product::websiteUrl());
+        m_services.openAddress(m_services.addresses.website);
         return true;
     }
     if (watched == ui->lbl_Ad) {
         if (event->type() == QEvent::MouseButtonPress) {
-            addressopener::openAddress(QUrl(d->adTargetUrl));
+            m_services.openAddress(QUrl(d->adTargetUrl));
             d->adOpened = true;
             return true;
         }
         if (event->type() == QEvent::MouseMove && !d->adOpened) {
             d->adOpened = true;
-            addressopener::openAddress(QUrl(d->adTargetUrl));
+            m_services.openAddress(QUrl(d->adTargetUrl));
             return true;
         }
     }
@@ -458,7 +471,7 @@ bool Soundmill::eventFilter(QObject *watched, QEvent *event)
 
 void Soundmill::prepareAdvertisement()
 {
-    d->adTargetUrl = product::socialUrl().toString();
+    d->adTargetUrl = m_services.addresses.social.toString();
     d->adOpened = true;
     ui->lbl_Ad->removeEventFilter(this);
     ui->lbl_Ad->installEventFilter(this);
@@ -473,7 +486,7 @@ void Soundmill::prepareAdvertisement()
 
 void Soundmill::requestAdDocument()
 {
-    const QUrl server = product::adServerUrl();
+    const QUrl server = m_services.addresses.adServer;
     if (server.isEmpty())
         return;
     const int request = d->adRequest;
@@ -528,7 +541,7 @@ void Soundmill::on_link_Settings_linkActivated(QString link)
 void Soundmill::on_link_About_linkActivated(QString link)
 {
     Q_UNUSED(link)
-    AboutDialog dialog;
+    AboutDialog dialog(m_services);
     dialog.exec();
 }
 
@@ -545,5 +558,5 @@ void Soundmill::show_updateMessage()
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes)
-        addressopener::openAddress(QUrl(d->updateUrl));
+        m_services.openAddress(QUrl(d->updateUrl));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "conversionrequest.h"
+#include "services.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -23,10 +26,13 @@ class Soundmill : public QWidget
 {
     Q_OBJECT
 public:
+    // With the real services.
     explicit Soundmill(QWidget *parent = nullptr);
+    explicit Soundmill(const Services &services, QWidget *parent = nullptr);
     ~Soundmill() override;
 
     void setTaskbarButton(taskbar::TaskbarButton *button);
+    void startConversion(const ConversionRequest &request);
     void startConversion(QString sourcePath, QString format, QStringList extraArgs);
 
     // The process is asked to end (the session ends, someone sends SIGTERM):
@@ -73,4 +79,5 @@ private:
 
     std::unique_ptr<Ui::Soundmill> ui;
     std::unique_ptr<SoundmillPrivate> d;
+    const Services m_services;
 };

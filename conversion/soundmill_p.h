@@ -20,8 +20,8 @@ class TaskbarButton;
 // advertisement and the window's own slots.
 struct SoundmillPrivate
 {
-    explicit SoundmillPrivate(const QUrl &statsServer)
-        : online(statsServer)
+    SoundmillPrivate(const QUrl &statsServer, online::OnlineBackendFactory onlineBackend)
+        : online(statsServer, std::move(onlineBackend))
     {
     }
 

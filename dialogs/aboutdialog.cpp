@@ -1,8 +1,6 @@
 #include "aboutdialog.h"
 #include "ui_aboutdialog.h"
 
-#include "addressopener.h"
-#include "product.h"
 #include "toollocator.h"
 
 #include <QApplication>
@@ -40,8 +38,14 @@ QString licenceText()
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
+    : AboutDialog(Services(), parent)
+{
+}
+
+AboutDialog::AboutDialog(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutDialog>())
+    , m_services(services)
 {
     initDialogResources();
     m_ui->setupUi(this);
@@ -73,7 +77,7 @@ void AboutDialog::on_tw_Tabs_currentChanged(int index)
 void AboutDialog::openLink(const QUrl &url)
 {
     if (!url.isRelative()) {
-        addressopener::openAddress(url);
+        m_services.openAddress(url);
         return;
     }
     // A relative link names a file of the installation, beside the program.
@@ -84,8 +88,8 @@ void AboutDialog::openLink(const QUrl &url)
 
 QString AboutDialog::aboutText() const
 {
-    const QString site = product::websiteUrl().toString();
-    const QString builds = product::encoderBuildsUrl().toString();
+    const QString site = m_services.addresses.website.toString();
+    const QString builds = m_services.addresses.encoderBuilds.toString();
     const QString licences = QStringLiteral("licenses.zip");
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -17,7 +19,9 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
+    // With the real services.
     explicit AboutDialog(QWidget *parent = nullptr);
+    explicit AboutDialog(const Services &services, QWidget *parent = nullptr);
     ~AboutDialog() override;
 
 private slots:
@@ -29,4 +33,5 @@ private:
     void openLink(const QUrl &url);
 
     std::unique_ptr<Ui::AboutDialog> m_ui;
+    const Services m_services;
 };

@@ -25,8 +25,14 @@ QString volumeFactor(int percent)
 } // namespace
 
 AdvancedOptions::AdvancedOptions(QWidget *parent)
+    : AdvancedOptions(Services(), parent)
+{
+}
+
+AdvancedOptions::AdvancedOptions(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AdvancedOptions>())
+    , m_services(services)
 {
     m_ui->setupUi(this);
     connect(m_ui->cb_Year, &QCheckBox::toggled, m_ui->num_Year, &QSpinBox::setEnabled);
@@ -65,7 +71,7 @@ void AdvancedOptions::on_btn_Convert_clicked()
 
 void AdvancedOptions::on_btn_Settings_clicked()
 {
-    SoundmillGui settings;
+    SoundmillGui settings(m_services);
     settings.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -18,7 +20,9 @@ class AdvancedOptions : public QDialog
     Q_OBJECT
 
 public:
+    // With the real services.
     explicit AdvancedOptions(QWidget *parent = nullptr);
+    explicit AdvancedOptions(const Services &services, QWidget *parent = nullptr);
     ~AdvancedOptions() override;
 
     // The format as shown ("MP3"); empty until the dialog was closed.
@@ -38,6 +42,7 @@ private:
     void collect();
 
     std::unique_ptr<Ui::AdvancedOptions> m_ui;
+    const Services m_services;
     QString m_format;
     QStringList m_extraArguments;
 };

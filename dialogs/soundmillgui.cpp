@@ -2,10 +2,8 @@
 #include "ui_soundmillgui.h"
 
 #include "aboutdialog.h"
-#include "product.h"
 #include "settings.h"
 
-#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -13,9 +11,15 @@ constexpr int BitrateStep = 32;
 }
 
 SoundmillGui::SoundmillGui(QWidget *parent)
+    : SoundmillGui(Services(), parent)
+{
+}
+
+SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SoundmillGui>())
-    , m_online(product::statsServerUrl())
+    , m_services(services)
+    , m_online(services.addresses.statsServer, services.onlineBackend)
 {
     m_ui->setupUi(this);
     connect(m_ui->pushButton_5, &QPushButton::clicked, this, &QDialog::close);
@@ -23,14 +27,16 @@ SoundmillGui::SoundmillGui(QWidget *parent)
     // A stored bitrate other than the slider's 128 comes back through the
     // slider's value signal and is stored again; an invalid one shows as 128
     // and stays as it is until the user changes something.
-    showBitrate(settings::bitrateFromText(readSetting(QLatin1String(settings::BitrateKey))));
+    showBitrate(
+        settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey))));
 
-    m_ui->cb_SendStat->setChecked(
-        settings::sendReportsFromText(readSetting(QLatin1String(settings::SendStatKey))));
+    m_ui->cb_SendStat->setChecked(settings::sendReportsFromText(
+        m_services.readSetting(QLatin1String(settings::SendStatKey))));
 
     // The same rule as the conversion's, so that the dialog shows what the
     // next conversion will do; nothing is written back.
-    switch (settings::targetRuleFromText(readSetting(QLatin1String(settings::TargetDirKey)))) {
+    switch (settings::targetRuleFromText(
+        m_services.readSetting(QLatin1String(settings::TargetDirKey)))) {
     case settings::TargetRule::Directory:
         m_ui->btn_TSame->setChecked(false);
         m_ui->btn_TA->setChecked(false);
@@ -60,8 +66,9 @@ void SoundmillGui::on_btn_Def_clicked()
 
 void SoundmillGui::on_cb_SendStat_clicked()
 {
-    writeSetting(QLatin1String(settings::SendStatKey),
-                 m_ui->cb_SendStat->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+    m_services.writeSetting(QLatin1String(settings::SendStatKey), m_ui->cb_SendStat->isChecked()
+                                                                      ? QStringLiteral("true")
+                                                                      : QStringLiteral("false"));
 }
 
 void SoundmillGui::on_sli_Bitrate_sliderMoved(int value)
@@ -74,7 +81,7 @@ void SoundmillGui::on_btn_TSame_clicked()
     m_ui->btn_TSame->setChecked(true);
     m_ui->btn_TA->setChecked(false);
     m_ui->btn_TB->setChecked(false);
-    writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("same"));
+    m_services.writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("same"));
 }
 
 void SoundmillGui::on_btn_TA_clicked()
@@ -82,7 +89,7 @@ void SoundmillGui::on_btn_TA_clicked()
     m_ui->btn_TSame->setChecked(false);
     m_ui->btn_TA->setChecked(true);
     m_ui->btn_TB->setChecked(false);
-    writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("ask"));
+    m_services.writeSetting(QLatin1String(settings::TargetDirKey), QStringLiteral("ask"));
 }
 
 void SoundmillGui::on_btn_TB_clicked()
@@ -90,15 +97,14 @@ void SoundmillGui::on_btn_TB_clicked()
     m_ui->btn_TSame->setChecked(false);
     m_ui->btn_TA->setChecked(false);
     m_ui->btn_TB->setChecked(true);
-    const QString directory =
-        QFileDialog::getExistingDirectory(this, QString(), QString(), QFileDialog::ShowDirsOnly);
+    const QString directory = m_services.chooseDirectory(this);
     if (directory.isEmpty()) {
         // No directory chosen: fall back to the safe choice rather than
         // leaving a custom target without a directory.
         on_btn_TSame_clicked();
         return;
     }
-    writeSetting(QLatin1String(settings::TargetDirKey), directory);
+    m_services.writeSetting(QLatin1String(settings::TargetDirKey), directory);
 }
 
 void SoundmillGui::on_sli_Bitrate_valueChanged(int value)
@@ -108,7 +114,7 @@ void SoundmillGui::on_sli_Bitrate_valueChanged(int value)
 
 void SoundmillGui::on_link_About_linkActivated(const QString &)
 {
-    AboutDialog about;
+    AboutDialog about(m_services);
     about.exec();
 }
 
@@ -135,7 +141,7 @@ void SoundmillGui::applyBitrate(int value)
     const int remainder = value % BitrateStep;
     if (remainder == 0) {
         showBitrate(value);
-        writeSetting(QLatin1String(settings::BitrateKey), QString::number(value));
+        m_services.writeSetting(QLatin1String(settings::BitrateKey), QString::number(value));
         return;
     }
     // Only whole steps are stored; the rounded value comes back through the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "onlineservices.h"
+#include "services.h"
 
 #include <QDialog>
 
@@ -17,7 +18,9 @@ class SoundmillGui : public QDialog
     Q_OBJECT
 
 public:
+    // With the real services.
     explicit SoundmillGui(QWidget *parent = nullptr);
+    explicit SoundmillGui(const Services &services, QWidget *parent = nullptr);
     ~SoundmillGui() override;
 
 private slots:
@@ -36,6 +39,7 @@ private:
     void applyBitrate(int value);
 
     std::unique_ptr<Ui::SoundmillGui> m_ui;
+    const Services m_services;
     // Posts still under way when the dialog goes are abandoned with it.
     online::OnlineServices m_online;
 };

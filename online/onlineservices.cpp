@@ -12,20 +12,11 @@
 
 namespace online {
 
-namespace {
-
-OnlineBackendFactory &backendFactory()
-{
-    static OnlineBackendFactory factory;
-    return factory;
-}
-
-} // namespace
-
-OnlineServices::OnlineServices(const QUrl &statsServer, QObject *parent)
+OnlineServices::OnlineServices(const QUrl &statsServer, OnlineBackendFactory factory,
+                               QObject *parent)
     : QObject(parent)
     , m_statsServer(statsServer)
-    , m_factory(backendFactory())
+    , m_factory(std::move(factory))
 {
     if (!m_factory) {
         const QStringList folders = moduleFolders();
@@ -118,11 +109,6 @@ void OnlineServices::onNetworkThread(std::function<void(OnlineBackend *)> task)
             task(m_backend.get());
         },
         Qt::QueuedConnection);
-}
-
-void OnlineServices::setBackendFactory(OnlineBackendFactory factory)
-{
-    backendFactory() = std::move(factory);
 }
 
 QStringList OnlineServices::moduleFolders()

@@ -23,7 +23,10 @@ class OnlineServices : public QObject
 {
     Q_OBJECT
 public:
-    explicit OnlineServices(const QUrl &statsServer, QObject *parent = nullptr);
+    // An empty factory stands for the backend of the online module (see
+    // moduleFolders).
+    explicit OnlineServices(const QUrl &statsServer, OnlineBackendFactory factory = {},
+                            QObject *parent = nullptr);
     // Releases the requests still under way (on their thread) and ends it.
     ~OnlineServices() override;
 
@@ -41,10 +44,6 @@ public:
 
     // Whether any request has been made that needs the network thread (tests).
     bool isStarted() const;
-
-    // The backends of every OnlineServices made after this call. The default
-    // loads the online module (see moduleFolders); tests link a backend in.
-    static void setBackendFactory(OnlineBackendFactory factory);
 
     // Where the module is looked for, in this order: beside the program,
     // then in the folder it is installed to, relative to the program.

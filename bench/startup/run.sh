@@ -11,7 +11,7 @@ build=${1:-$top/build}
 runs=${2:-15}
 program="$build/bin/tonewright"
 floor="$build/bench/startup/tw_bench_minimalconverter"
-offline="$build/bin/tw_bench_tonewright_offline"
+offline="$build/bin/tonewright_test" # no servers without TW_TEST_SERVER
 for file in "$program" "$floor" "$offline"; do
     [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
 done

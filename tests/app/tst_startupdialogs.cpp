@@ -1,6 +1,7 @@
 #include "desktopsteps.h"
 #include "dialogtesting.h"
 #include "modalanswerer.h"
+#include "testservices.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,6 +16,11 @@ namespace {
 class RecordingDesktop final : public DesktopSteps
 {
 public:
+    RecordingDesktop()
+        : DesktopSteps(testServices())
+    {
+    }
+
     QList<ConversionRequest> conversions;
     QList<int> exits;
     int convert(const ConversionRequest &request) override

@@ -2,7 +2,7 @@
 #include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
-#include "toollocator.h"
+#include "testservices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +48,7 @@ private:
     ScriptEncoder *m_encoder = nullptr;
     ModalAnswerer *m_answerer = nullptr;
     Soundmill *m_window = nullptr;
+    Services m_services;
     QList<int> m_exits;
     QTemporaryDir *m_temp = nullptr;
     QByteArray m_savedTemp;
@@ -68,7 +69,7 @@ void TestConversionJob::init()
     m_answerer = new ModalAnswerer;
     m_exits.clear();
     QVERIFY(m_encoder->write("printf 'data' > \"$OUT\""));
-    toollocator::setSearchDirectory(m_encoder->folder());
+    m_services = testServices(m_encoder->folder());
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "");
     writeSetting(settings::BitrateKey, "");
@@ -104,7 +105,7 @@ QString TestConversionJob::sourceFile(const QString &name)
 bool TestConversionJob::convert(const QString &source, const QString &format,
                                 const QStringList &extra)
 {
-    m_window = new Soundmill;
+    m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_window->startConversion(source, format, extra);
     QElapsedTimer timer;
@@ -225,7 +226,7 @@ void TestConversionJob::targetAndArguments()
 void TestConversionJob::labels()
 {
     QVERIFY(m_encoder->write("sleep 0.2; printf 'data' > \"$OUT\""));
-    m_window = new Soundmill;
+    m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_window->startConversion(sourceFile("clip.avi"), "mp3", {});
     QCOMPARE(m_window->windowTitle(), "Converting AVI to MP3");

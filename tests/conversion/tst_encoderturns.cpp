@@ -3,7 +3,7 @@
 #include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
-#include "toollocator.h"
+#include "testservices.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -31,6 +31,7 @@ private:
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::vector<std::unique_ptr<EncoderSlot>> m_others;
     QList<int> m_exits;
+    Services m_services;
     QString m_source;
     QString m_target;
 };
@@ -47,7 +48,7 @@ void TestEncoderTurns::init()
     m_encoder = std::make_unique<ScriptEncoder>();
     m_answerer = std::make_unique<ModalAnswerer>();
     m_exits.clear();
-    toollocator::setSearchDirectory(m_encoder->folder());
+    m_services = testServices(m_encoder->folder());
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
     m_source = m_dir->filePath("song.wav");
@@ -78,7 +79,7 @@ void TestEncoderTurns::takeEverySlot()
 void TestEncoderTurns::waitsForAFreeSlot()
 {
     takeEverySlot();
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     bool checkedWhileWaiting = false;
     QTimer::singleShot(300, this, [&] {
@@ -99,7 +100,7 @@ void TestEncoderTurns::waitsForAFreeSlot()
 void TestEncoderTurns::closingWhileWaitingStartsNothing()
 {
     takeEverySlot();
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     QTimer::singleShot(300, this, [&] {
         m_answerer->enqueue(ModalAnswerer::click("Yes"));

@@ -1,16 +1,14 @@
-#include "addressopener.h"
 #include "conversionjob.h"
 #include "fakeshell.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
 #include "networkbackend.h"
 #include "onlineservices.h"
-#include "product.h"
 #include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
 #include "taskbarbutton.h"
-#include "toollocator.h"
+#include "testservices.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -33,14 +31,12 @@
 // product points to).
 namespace {
 
-// Where the loopback build of the product sends its requests.
-constexpr quint16 ServerPort = 38517;
-
 // Exposes the native-event hook for the forwarding test.
 class ExposedSoundmill : public Soundmill
 {
 public:
     using Soundmill::nativeEvent;
+    using Soundmill::Soundmill;
 };
 
 template<typename T> T *child(QWidget *window, const char *name)
@@ -107,6 +103,7 @@ private:
     taskbar::FakeShell *m_shell = nullptr;
     QList<int> m_exits;
     QList<QUrl> m_opened;
+    Services m_services;
     QString m_source;
     QString m_target;
 };
@@ -115,8 +112,6 @@ void TestSoundmill::initTestCase()
 {
     // Run by hand, the suite must not touch the user's own settings.
     QStandardPaths::setTestModeEnabled(true);
-    online::OnlineServices::setBackendFactory(online::createNetworkBackend);
-    addressopener::setOpener([this](const QUrl &url) { m_opened << url; });
 }
 
 void TestSoundmill::init()
@@ -126,7 +121,9 @@ void TestSoundmill::init()
     m_answerer = new ModalAnswerer;
     m_exits.clear();
     m_opened.clear();
-    toollocator::setSearchDirectory(m_encoder->folder());
+    m_services = testServices(m_encoder->folder());
+    m_services.onlineBackend = online::createNetworkBackend;
+    m_services.browse = [this](const QUrl &url) { m_opened << url; };
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
     writeSetting(settings::BitrateKey, "192");
@@ -154,7 +151,7 @@ Soundmill *TestSoundmill::start(const QByteArray &encoderBody, bool executable)
 {
     if (!encoderBody.isNull() && !m_encoder->write(encoderBody, executable))
         return nullptr;
-    m_window = new Soundmill(nullptr);
+    m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     const taskbar::FakeButton fake =
         taskbar::makeFakeButton(m_window, taskbar::FakeShell::Readiness::WhenAttached);
@@ -175,7 +172,7 @@ bool TestSoundmill::waitForEnd(int timeoutMs)
 
 void TestSoundmill::form()
 {
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     QCOMPARE(window.objectName(), "Soundmill");
     QCOMPARE(window.size(), QSize(390, 340));
@@ -439,8 +436,9 @@ void TestSoundmill::reports()
     QFETCH(bool, bugReport);
 
     twtest::HttpServer server;
-    if (!server.listen(ServerPort))
-        QSKIP("the loopback port of this test build is taken");
+    QVERIFY(server.listen());
+    m_services.addresses.adServer = server.baseUrl();
+    m_services.addresses.statsServer = server.baseUrl();
     writeSetting(settings::SendStatKey, sendstat);
     if (exitCode != 0) {
         m_answerer->enqueue(ModalAnswerer::click("OK"));
@@ -521,7 +519,7 @@ void TestSoundmill::reportHidesHomeFolder()
 
 void TestSoundmill::links()
 {
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_answerer->enqueue(ModalAnswerer::click("OK"));
     emit child<QLabel>(&window, "link_Settings")->linkActivated("chrome://settings");
@@ -540,21 +538,21 @@ void TestSoundmill::links()
 
 void TestSoundmill::logoOpensWebsite()
 {
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     window.show();
     QLabel *logo = child<QLabel>(&window, "lbl_Logo");
     QTest::mouseMove(logo);
     QVERIFY(m_opened.isEmpty());
     QTest::mousePress(logo, Qt::RightButton);
-    QCOMPARE(m_opened, QList<QUrl>{product::websiteUrl()});
+    QCOMPARE(m_opened, QList<QUrl>{m_services.addresses.website});
 }
 
 void TestSoundmill::adLabelDefaults()
 {
     // Until a document arrives, hovering opens nothing and a click opens
     // the social-network page; a new show restores these defaults.
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     window.show();
     QLabel *ad = child<QLabel>(&window, "lbl_Ad");
@@ -564,7 +562,7 @@ void TestSoundmill::adLabelDefaults()
     QApplication::sendEvent(ad, &move);
     QVERIFY(m_opened.isEmpty());
     QTest::mouseClick(ad, Qt::LeftButton);
-    QCOMPARE(m_opened, QList<QUrl>{product::socialUrl()});
+    QCOMPARE(m_opened, QList<QUrl>{m_services.addresses.social});
 }
 
 void TestSoundmill::advertisement_data()
@@ -596,8 +594,9 @@ void TestSoundmill::advertisement()
     QFETCH(bool, autoOpen);
 
     twtest::HttpServer server;
-    if (!server.listen(ServerPort))
-        QSKIP("the loopback port of this test build is taken");
+    QVERIFY(server.listen());
+    m_services.addresses.adServer = server.baseUrl();
+    m_services.addresses.statsServer = server.baseUrl();
     twtest::HttpResponse documentAnswer;
     documentAnswer.contentType = "application/json";
     documentAnswer.body = document.replace("IMG", server.url("/ad.png").toString().toUtf8());
@@ -609,7 +608,7 @@ void TestSoundmill::advertisement()
     if (updateQuestion)
         m_answerer->enqueue(ModalAnswerer::click("Yes"));
 
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     window.show();
     QLabel *ad = child<QLabel>(&window, "lbl_Ad");
@@ -628,7 +627,7 @@ void TestSoundmill::advertisement()
         m_opened.clear();
     }
 
-    const QUrl target = accepted ? QUrl("https://target.test/ad") : product::socialUrl();
+    const QUrl target = accepted ? QUrl("https://target.test/ad") : m_services.addresses.social;
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(ad, &move);
@@ -642,7 +641,7 @@ void TestSoundmill::advertisement()
 
 void TestSoundmill::nativeEventsGoToTheButton()
 {
-    ExposedSoundmill window;
+    ExposedSoundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     qintptr result = 0;
     QVERIFY(!window.nativeEvent("xcb_generic_event_t", nullptr, &result));

@@ -1,4 +1,5 @@
 #include "conversionjob.h"
+#include "nativepath.h"
 #include "targetreservation.h"
 
 #include <QDir>
@@ -203,8 +204,8 @@ void TestTargetReservation::names()
     QCOMPARE(conversionjob::extensionLabel(source), label);
     QCOMPARE(conversionjob::fileNamePart(source), fileName);
     QCOMPARE(conversionjob::baseName(source), base);
-    QCOMPARE(conversionjob::withTrailingSeparator("/out"), QDir::toNativeSeparators("/out/"));
-    QCOMPARE(conversionjob::withTrailingSeparator("/out/"), QDir::toNativeSeparators("/out/"));
+    QCOMPARE(nativepath::withTrailingSeparator("/out"), QDir::toNativeSeparators("/out/"));
+    QCOMPARE(nativepath::withTrailingSeparator("/out/"), QDir::toNativeSeparators("/out/"));
 }
 
 void TestTargetReservation::encoderArguments_data()

@@ -7,6 +7,7 @@
 #include "aboutdialog.h"
 #include "advancedoptions.h"
 #include "filedialog.h"
+#include "services.h"
 #include "soundmillgui.h"
 
 #include <QApplication>
@@ -34,9 +35,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonewright"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    // The real addresses, but no servers: nothing is posted.
+    Services services;
+    services.addresses.adServer = QUrl();
+    services.addresses.statsServer = QUrl();
     bool ok = true;
     {
-        AdvancedOptions dialog;
+        AdvancedOptions dialog(services);
         ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced.png")));
     }
     {
@@ -44,11 +49,11 @@ int main(int argc, char *argv[])
         ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-file.png")));
     }
     {
-        SoundmillGui dialog;
+        SoundmillGui dialog(services);
         ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-settings.png")));
     }
     {
-        AboutDialog dialog;
+        AboutDialog dialog(services);
         ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-about.png")));
     }
     return ok ? 0 : 1;

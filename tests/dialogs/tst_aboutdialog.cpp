@@ -1,8 +1,7 @@
 #include "aboutdialog.h"
-#include "addressopener.h"
 #include "dialogtesting.h"
 #include "modalanswerer.h"
-#include "product.h"
+#include "testservices.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -66,7 +65,7 @@ void TestAboutDialog::cleanup()
 
 void TestAboutDialog::form()
 {
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     QCOMPARE(dialog.windowTitle(), QString("About Tonewright"));
     QVERIFY(!dialog.windowIcon().isNull());
     QCOMPARE(dialog.size(), QSize(400, 300));
@@ -111,10 +110,10 @@ void TestAboutDialog::form()
 
 void TestAboutDialog::aboutText()
 {
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     auto *about = child<QTextBrowser>(dialog, "textBrowser");
-    const QString site = product::websiteUrl().toString();
-    const QString builds = product::encoderBuildsUrl().toString();
+    const QString site = testServices().addresses.website.toString();
+    const QString builds = testServices().addresses.encoderBuilds.toString();
     QCOMPARE(
         about->toPlainText(),
         QString(
@@ -165,7 +164,7 @@ void TestAboutDialog::aboutText()
 
 void TestAboutDialog::licenceIsTheVerbatimGpl2()
 {
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     auto *licence = child<QTextBrowser>(dialog, "textBrowser_2");
     const QString shown = licence->toPlainText();
     QVERIFY(shown.startsWith("GNU GENERAL PUBLIC LICENSE\nVersion 2, June 1991"));
@@ -201,7 +200,7 @@ void TestAboutDialog::qtTabShowsToolkitBoxOnce_data()
 void TestAboutDialog::qtTabShowsToolkitBoxOnce()
 {
     QFETCH(bool, byKeyboard);
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto *tabs = child<QTabWidget>(dialog, "tw_Tabs");
@@ -230,7 +229,7 @@ void TestAboutDialog::qtTabShowsToolkitBoxOnce()
 
 void TestAboutDialog::licenceTabOnlySwitches()
 {
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     dialog.show();
     auto *tabs = child<QTabWidget>(dialog, "tw_Tabs");
     ModalAnswerer answerer([](QWidget *) { return true; });
@@ -252,7 +251,7 @@ void TestAboutDialog::closing_data()
 void TestAboutDialog::closing()
 {
     QFETCH(QString, how);
-    AboutDialog dialog;
+    AboutDialog dialog(testServices());
     ModalAnswerer answerer([&](QWidget *modal) {
         if (modal != &dialog)
             return false;
@@ -273,19 +272,19 @@ void TestAboutDialog::closing()
 void TestAboutDialog::linksOpenOutsideAndKeepTheText()
 {
     QList<QUrl> opened;
-    addressopener::setOpener([&opened](const QUrl &url) { opened << url; });
-    AboutDialog dialog;
+    Services services = testServices();
+    services.browse = [&opened](const QUrl &url) { opened << url; };
+    AboutDialog dialog(services);
     auto *about = child<QTextBrowser>(dialog, "textBrowser");
     const QString text = about->toPlainText();
 
     emit about->anchorClicked(QUrl(QStringLiteral("licenses.zip")));
-    emit about->anchorClicked(product::websiteUrl());
+    emit about->anchorClicked(testServices().addresses.website);
     emit about->anchorClicked(QUrl(QStringLiteral("file:///bin/sh")));
     // The web site goes to the browser; the relative file (not installed
     // here) and other schemes open nothing, and the About text stays.
-    QCOMPARE(opened, QList<QUrl>{product::websiteUrl()});
+    QCOMPARE(opened, QList<QUrl>{testServices().addresses.website});
     QCOMPARE(about->toPlainText(), text);
-    addressopener::setOpener({});
 }
 
 QTEST_MAIN(TestAboutDialog)

@@ -1,6 +1,7 @@
 #include "advancedoptions.h"
 #include "dialogtesting.h"
 #include "modalanswerer.h"
+#include "testservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,7 +46,7 @@ void TestAdvancedOptions::cleanup()
 
 void TestAdvancedOptions::form()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     QCOMPARE(dialog.minimumSize(), QSize(492, 373));
     QCOMPARE(dialog.maximumSize(), QSize(492, 373));
     QCOMPARE(dialog.windowTitle(), QString("Advanced Conversion Options"));
@@ -118,7 +119,7 @@ void TestAdvancedOptions::form()
 
 void TestAdvancedOptions::bandsArePainted()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.size(), QSize(492, 373));
@@ -139,7 +140,7 @@ void TestAdvancedOptions::bandsArePainted()
 
 void TestAdvancedOptions::tabOrder()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     const QStringList expected = {"cb_Format",  "cb_Volume",   "txt_Title",
                                   "txt_Artist", "txt_Album",   "cb_Year",
                                   "num_Year",   "btn_Convert", "btn_Cancel"};
@@ -148,7 +149,7 @@ void TestAdvancedOptions::tabOrder()
 
 void TestAdvancedOptions::yearBoxFollowsCheckBox()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     auto *yearBox = child<QCheckBox>(dialog, "cb_Year");
     auto *year = child<QSpinBox>(dialog, "num_Year");
     yearBox->setChecked(true);
@@ -232,7 +233,7 @@ void TestAdvancedOptions::collection()
     QFETCH(int, year);
     QFETCH(QString, volume);
 
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     child<QComboBox>(dialog, "cb_Format")->setCurrentIndex(formatIndex);
     child<QLineEdit>(dialog, "txt_Title")->setText(title);
     child<QLineEdit>(dialog, "txt_Album")->setText(album);
@@ -256,7 +257,7 @@ void TestAdvancedOptions::collection()
 
 void TestAdvancedOptions::closeButtonCollectsLikeConvert()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     child<QLineEdit>(dialog, "txt_Title")->setText("Intro");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -270,7 +271,7 @@ void TestAdvancedOptions::closeButtonCollectsLikeConvert()
 
 void TestAdvancedOptions::everyCloseAppends()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     child<QLineEdit>(dialog, "txt_Title")->setText("Intro");
     dialog.show();
     dialog.close();
@@ -284,7 +285,7 @@ void TestAdvancedOptions::everyCloseAppends()
 
 void TestAdvancedOptions::escapeBypassesCollection()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     child<QLineEdit>(dialog, "txt_Title")->setText("Intro");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -297,7 +298,7 @@ void TestAdvancedOptions::escapeBypassesCollection()
 
 void TestAdvancedOptions::convertEndsExec()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     ModalAnswerer answerer([&dialog](QWidget *modal) {
         if (modal != &dialog)
             return false;
@@ -313,7 +314,7 @@ void TestAdvancedOptions::convertEndsExec()
 
 void TestAdvancedOptions::cancelRejects()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     child<QLineEdit>(dialog, "txt_Title")->setText("Intro");
     dialog.show();
     child<QPushButton>(dialog, "btn_Cancel")->click();
@@ -326,7 +327,7 @@ void TestAdvancedOptions::cancelRejects()
 
 void TestAdvancedOptions::settingsButtonOpensSettings()
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     dialog.show();
     ModalAnswerer answerer([](QWidget *modal) {
         if (modal->windowTitle() != QLatin1String("Tonewright Settings"))

@@ -3,6 +3,7 @@
 // every common container.
 
 #include "advancedoptions.h"
+#include "testservices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,7 +68,7 @@ QString TestEncoderTags::run(const QString &program, const QStringList &argument
 
 QStringList TestEncoderTags::optionsArguments(const QString &volume)
 {
-    AdvancedOptions dialog;
+    AdvancedOptions dialog(testServices());
     dialog.findChild<QLineEdit *>("txt_Title")->setText("Night Drive");
     dialog.findChild<QLineEdit *>("txt_Artist")->setText("The Örnsköld Trio");
     dialog.findChild<QLineEdit *>("txt_Album")->setText("Live & Loud");

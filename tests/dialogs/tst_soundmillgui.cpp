@@ -5,6 +5,7 @@
 #include "onlineservices.h"
 #include "settings.h"
 #include "soundmillgui.h"
+#include "testservices.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -52,6 +53,7 @@ private slots:
     void everyConstructionPostsUsage();
 
 private:
+    Services m_services;
     static bool stored(const char *key);
     static QString storedText(const char *key);
     static void store(const char *key, const QString &value);
@@ -112,7 +114,10 @@ void TestSoundmillGui::initTestCase()
 {
     // Run by hand, the suite must not touch the user's own settings.
     QStandardPaths::setTestModeEnabled(true);
-    online::OnlineServices::setBackendFactory(online::createNetworkBackend);
+    // Posts go to a made-up statistics host, reached through the proxy.
+    m_services = testServices(QUrl("http://stats.dialogs.test"));
+    m_services.addresses.adServer = QUrl();
+    m_services.onlineBackend = online::createNetworkBackend;
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());
     QVERIFY(m_proxy.listen());
@@ -137,7 +142,7 @@ void TestSoundmillGui::cleanupTestCase()
 
 void TestSoundmillGui::form()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     QCOMPARE(dialog.minimumSize(), QSize(509, 284));
     QCOMPARE(dialog.maximumSize(), QSize(509, 284));
     QCOMPARE(dialog.windowTitle(), QString("Tonewright Settings"));
@@ -201,7 +206,7 @@ void TestSoundmillGui::form()
 
 void TestSoundmillGui::bandsArePainted()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.size(), QSize(509, 284));
@@ -214,7 +219,7 @@ void TestSoundmillGui::bandsArePainted()
 
 void TestSoundmillGui::tabOrder()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     const QStringList expected = {"sli_Bitrate", "btn_Def",     "btn_TSame",   "btn_TA",
                                   "btn_TB",      "cb_SendStat", "pushButton_5"};
     QCOMPARE(dialogtesting::tabChain(child<QWidget>(dialog, "sli_Bitrate"), expected), expected);
@@ -243,7 +248,7 @@ void TestSoundmillGui::storedBitrate()
     if (storedValue != "<none>")
         store(settings::BitrateKey, storedValue);
 
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     QCOMPARE(child<QSlider>(dialog, "sli_Bitrate")->value(), shown);
     QCOMPARE(child<QLabel>(dialog, "lbl_Kbps")->text(), QString("%1 kbps").arg(shown));
     // What was stored stays as it was: a valid value is written back
@@ -272,7 +277,7 @@ void TestSoundmillGui::storedConsent()
     if (storedValue != "<none>")
         store(settings::SendStatKey, storedValue);
 
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     QCOMPARE(child<QCheckBox>(dialog, "cb_SendStat")->isChecked(), checked);
     QCOMPARE(stored(settings::SendStatKey), storedValue != "<none>");
     if (storedValue != "<none>")
@@ -307,7 +312,7 @@ void TestSoundmillGui::storedTarget()
     if (storedValue != "<none>")
         store(settings::TargetDirKey, storedValue);
 
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     QCOMPARE(checkedTarget(dialog), checked);
     QCOMPARE(stored(settings::TargetDirKey), storedValue != "<none>");
     if (storedValue != "<none>")
@@ -336,7 +341,7 @@ void TestSoundmillGui::sliderDragStoresWholeSteps()
     QFETCH(int, position);
     QFETCH(int, result);
 
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     auto *slider = child<QSlider>(dialog, "sli_Bitrate");
     dragSlider(slider, position);
     QCOMPARE(slider->value(), result);
@@ -351,7 +356,7 @@ void TestSoundmillGui::sliderDragStoresWholeSteps()
 
 void TestSoundmillGui::defaultButton()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     auto *defaultButton = child<QPushButton>(dialog, "btn_Def");
     defaultButton->click();
     QVERIFY(!stored(settings::BitrateKey));
@@ -366,7 +371,7 @@ void TestSoundmillGui::defaultButton()
 
 void TestSoundmillGui::consentClicks()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     auto *consent = child<QCheckBox>(dialog, "cb_SendStat");
     QVERIFY(consent->isChecked());
@@ -380,7 +385,7 @@ void TestSoundmillGui::consentClicks()
 
 void TestSoundmillGui::targetButtons()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     child<QPushButton>(dialog, "btn_TA")->click();
     QCOMPARE(checkedTarget(dialog), QString("btn_TA"));
@@ -400,7 +405,7 @@ void TestSoundmillGui::browseStoresChosenDirectory()
 {
     const QString directory = m_dir.filePath("target folder");
     QVERIFY(QDir().mkpath(directory));
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     bool dirsOnly = false;
     QString checkedWhileAsking;
@@ -427,14 +432,14 @@ void TestSoundmillGui::browseStoresChosenDirectory()
     dialog.hide();
 
     // The next dialog shows the stored directory.
-    SoundmillGui again;
+    SoundmillGui again(m_services);
     QCOMPARE(checkedTarget(again), QString("btn_TB"));
 }
 
 void TestSoundmillGui::browseCancelledMeansSame()
 {
     store(settings::TargetDirKey, "ask");
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     ModalAnswerer answerer([](QWidget *modal) {
         auto *chooser = qobject_cast<QFileDialog *>(modal);
@@ -452,7 +457,7 @@ void TestSoundmillGui::browseCancelledMeansSame()
 
 void TestSoundmillGui::conversionHelp()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     dialog.show();
     QString title, text;
     QStringList buttons;
@@ -481,7 +486,7 @@ void TestSoundmillGui::conversionHelp()
 
 void TestSoundmillGui::closeButtonEndsExec()
 {
-    SoundmillGui dialog;
+    SoundmillGui dialog(m_services);
     ModalAnswerer answerer([&dialog](QWidget *modal) {
         if (modal != &dialog)
             return false;
@@ -500,11 +505,11 @@ void TestSoundmillGui::everyConstructionPostsUsage()
     m_proxy.clearRequests();
     store(settings::SendStatKey, "false"); // the usage post does not depend on consent
     {
-        SoundmillGui first;
+        SoundmillGui first(m_services);
         QVERIFY(m_proxy.waitForRequests(1));
     }
     {
-        SoundmillGui second;
+        SoundmillGui second(m_services);
         QVERIFY(m_proxy.waitForRequests(2));
     }
     QTest::qWait(100);

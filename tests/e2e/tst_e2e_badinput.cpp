@@ -2,6 +2,7 @@
 #include "modalanswerer.h"
 #include "settings.h"
 #include "soundmill.h"
+#include "testservices.h"
 
 #include <QCryptographicHash>
 #include <QStandardPaths>
@@ -123,7 +124,7 @@ void TestE2eBadInput::source()
     if (!converts)
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
     {
-        Soundmill window;
+        Soundmill window(testServices());
         QObject::connect(&window, &Soundmill::ended, &window,
                          [&exits](int status) { exits << status; });
         window.startConversion(source, "mp3", {});

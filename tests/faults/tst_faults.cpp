@@ -3,7 +3,7 @@
 #include "modalanswerer.h"
 #include "settings.h"
 #include "soundmill.h"
-#include "toollocator.h"
+#include "testservices.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -45,6 +45,7 @@ private:
     QString m_targetFolder;
     QString m_source;
     QList<int> m_exits;
+    Services m_services;
     QMap<QString, QByteArray> m_sourceBefore;
     QMap<QString, QByteArray> m_targetBefore;
     QStringList m_mounts;
@@ -81,7 +82,7 @@ void TestFaults::init()
     QVERIFY(QDir().mkpath(m_encoderFolder));
     QVERIFY(QDir().mkpath(m_sourceFolder));
     QVERIFY(QDir().mkpath(m_targetFolder));
-    toollocator::setSearchDirectory(m_encoderFolder);
+    m_services = testServices(m_encoderFolder);
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, m_targetFolder);
 
@@ -127,7 +128,7 @@ QMap<QString, QByteArray> TestFaults::snapshot(const QString &folder) const
 
 bool TestFaults::runConversion(Action action, int timeoutMs)
 {
-    Soundmill window;
+    Soundmill window(m_services);
     QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     window.startConversion(m_source, "mp3", {});
 

@@ -59,8 +59,7 @@ void TestLoopbackProgram::initTestCase()
 void TestLoopbackProgram::init()
 {
     m_server = std::make_unique<HttpServer>();
-    QVERIFY2(m_server->listen(TW_LOOPBACK_PORT),
-             qPrintable(QString("port %1 is taken").arg(TW_LOOPBACK_PORT)));
+    QVERIFY(m_server->listen());
 
     QImage picture(300, 100, QImage::Format_RGB32);
     picture.fill(Qt::darkRed);
@@ -93,9 +92,10 @@ QProcess *TestLoopbackProgram::startProgram(const QStringList &arguments, const 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!extraPath.isEmpty())
         env.insert("PATH", extraPath + ":" + env.value("PATH"));
+    env.insert("TW_TEST_SERVER", m_server->baseUrl().toString());
     program->setProcessEnvironment(env);
     program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program->start(TW_LOOPBACK_PROGRAM, arguments);
+    program->start(TW_TEST_PROGRAM, arguments);
     return program;
 }
 

@@ -78,7 +78,6 @@ class TestOnlineServices : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void cleanupTestCase();
 
     void requestsRunInOrderOnTheNetworkThread();
     void nothingStartsWithoutAServer();
@@ -90,19 +89,14 @@ private slots:
 
 private:
     std::unique_ptr<Journal> m_journal;
+    online::OnlineBackendFactory m_fake; // records into m_journal
 };
 
 void TestOnlineServices::init()
 {
     m_journal = std::make_unique<Journal>();
     Journal *journal = m_journal.get();
-    OnlineServices::setBackendFactory(
-        [journal](const QUrl &) { return std::make_unique<FakeBackend>(*journal); });
-}
-
-void TestOnlineServices::cleanupTestCase()
-{
-    OnlineServices::setBackendFactory(nullptr);
+    m_fake = [journal](const QUrl &) { return std::make_unique<FakeBackend>(*journal); };
 }
 
 void TestOnlineServices::requestsRunInOrderOnTheNetworkThread()
@@ -110,7 +104,7 @@ void TestOnlineServices::requestsRunInOrderOnTheNetworkThread()
     QStringList answers;
     QList<QThread *> answerThreads;
     {
-        OnlineServices services(StatsServer);
+        OnlineServices services(StatsServer, m_fake);
         QVERIFY(!services.isStarted());
         services.sendUsage("tonewright", "main");
         services.fetch(QUrl("http://ads.test/doc"), 1024, [&](const QByteArray &body) {
@@ -139,7 +133,7 @@ void TestOnlineServices::requestsRunInOrderOnTheNetworkThread()
 
 void TestOnlineServices::nothingStartsWithoutAServer()
 {
-    OnlineServices services{QUrl()};
+    OnlineServices services(QUrl(), m_fake);
     services.sendUsage("tonewright", "main");
     services.sendBugReport("tonewright", "text");
     QByteArray answer = "none yet";
@@ -152,8 +146,7 @@ void TestOnlineServices::nothingStartsWithoutAServer()
 
 void TestOnlineServices::noBackendStillAnswersFetches()
 {
-    OnlineServices::setBackendFactory([](const QUrl &) { return nullptr; });
-    OnlineServices services(StatsServer);
+    OnlineServices services(StatsServer, [](const QUrl &) { return nullptr; });
     services.sendUsage("tonewright", "main");
     QByteArray answer = "none yet";
     services.fetch(QUrl("http://ads.test/doc"), 1024,
@@ -165,7 +158,7 @@ void TestOnlineServices::destroyedWithAFetchUnderWay()
 {
     bool answered = false;
     {
-        OnlineServices services(StatsServer);
+        OnlineServices services(StatsServer, m_fake);
         services.fetch(QUrl("http://ads.test/hold"), 1024,
                        [&](const QByteArray &) { answered = true; });
         QTRY_VERIFY(m_journal->heldAnswer != nullptr);
@@ -180,7 +173,7 @@ void TestOnlineServices::destroyedWithAFetchUnderWay()
 void TestOnlineServices::destroyedBeforeTheThreadStarted()
 {
     {
-        OnlineServices services(StatsServer);
+        OnlineServices services(StatsServer, m_fake);
         services.sendUsage("tonewright", "main");
     }
     QTest::qWait(OnlineServices::StartDelayMs + 50);
@@ -194,10 +187,9 @@ void TestOnlineServices::moduleLoadedFromTheFirstFolderHoldingIt()
     QVERIFY(server.listen());
     QTemporaryDir empty;
     const QStringList folders{empty.path(), QStringLiteral(TW_ONLINE_MODULE_DIR)};
-    OnlineServices::setBackendFactory([folders](const QUrl &statsServer) {
+    OnlineServices services(server.baseUrl(), [folders](const QUrl &statsServer) {
         return online::loadModuleBackend(folders, statsServer);
     });
-    OnlineServices services(server.baseUrl());
     services.sendUsage("tonewright", "main");
     QVERIFY(server.waitForRequests(1));
     QCOMPARE(server.requests().first().path, QByteArray("/statistics/usage.php"));

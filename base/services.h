@@ -1,0 +1,50 @@
+#pragma once
+
+#include "product.h"
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace online {
+class OnlineBackend;
+}
+
+// What the conversion window and the dialogs need from outside themselves,
+// in one object: start-up hands the real parts to their constructors, a test
+// hands in fakes. Made with no arguments it holds the real parts.
+struct Services
+{
+    // The web pages and servers of the product.
+    product::Addresses addresses = product::compiledIn();
+
+    // Hands a web address to the desktop's browser; reached only through
+    // openAddress(), which lets web addresses through and nothing else.
+    std::function<void(const QUrl &)> browse;
+
+    // The full path of a helper program ("ffmpeg", "discpull"): beside the
+    // program, then on PATH, else where it should have been beside the program.
+    std::function<QString(const QString &baseName)> locateTool;
+
+    // Asks the user for a directory; empty when the chooser was cancelled.
+    std::function<QString(QWidget *parent)> chooseDirectory;
+
+    // The settings store (text in, text out; see settings.h).
+    std::function<QString(const QString &key)> readSetting;
+    std::function<void(const QString &key, const QString &value)> writeSetting;
+
+    // Makes the network backend, on the network thread. Empty: the one the
+    // online module makes.
+    std::function<std::unique_ptr<online::OnlineBackend>(const QUrl &statsServer)> onlineBackend;
+
+    Services();
+
+    // Opens the address when it is an http or https address; returns whether
+    // it was handed on.
+    bool openAddress(const QUrl &url) const;
+    // Whether locateTool() names an existing file.
+    bool toolExists(const QString &baseName) const;
+};

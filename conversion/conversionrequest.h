@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One conversion, as start-up hands it to the conversion window.
+struct ConversionRequest
+{
+    QString source;
+    QString format;        // lower-case, also the target's extension
+    QStringList extraArgs; // from the advanced options dialog
+};

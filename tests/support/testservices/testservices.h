@@ -1,0 +1,31 @@
+#pragma once
+
+#include "services.h"
+#include "toollocator.h"
+
+#include <QUrl>
+
+// Services for a test: the real parts, except that no address reaches a
+// browser and there are no servers (pass a loopback server's address to
+// have them).
+inline Services testServices(const QUrl &server = QUrl())
+{
+    Services services;
+    services.addresses.website = QUrl(QStringLiteral("https://website.test/"));
+    services.addresses.social = QUrl(QStringLiteral("https://social.test/tonewright"));
+    services.addresses.encoderBuilds = QUrl(QStringLiteral("https://builds.test/"));
+    services.addresses.adServer = server;
+    services.addresses.statsServer = server;
+    services.browse = [](const QUrl &) {};
+    return services;
+}
+
+// The same, with helper programs looked up in the given folder only.
+inline Services testServices(const QString &toolFolder, const QUrl &server = QUrl())
+{
+    Services services = testServices(server);
+    services.locateTool = [toolFolder](const QString &baseName) -> QString {
+        return toolFolder + QLatin1Char('/') + toollocator::executableName(baseName);
+    };
+    return services;
+}
