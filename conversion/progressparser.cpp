@@ -2,7 +2,6 @@
 
 #include "encodercontract.h"
 
-#include <QCoreApplication>
 #include <QStringView>
 
 #include <cstring>
@@ -57,11 +56,6 @@ inline bool prefixAt(const char16_t *text, qsizetype c, const char16_t *prefix,
            std::memcmp(text + start, prefix, size_t(prefixLength) * sizeof(char16_t)) == 0;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Soundmill", text);
-}
-
 } // namespace
 
 qint32 timeToHundredths(const QString &text)
@@ -77,23 +71,6 @@ qint32 timeToHundredths(const QString &text)
     return 0;
 }
 
-QString timeRemainingText(qint64 remainingMs)
-{
-    if (remainingMs < 15000)
-        return tr("Less than <b>15</b> seconds");
-    if (remainingMs < 20000)
-        return tr("About <b>15</b> seconds");
-    if (remainingMs < 35000)
-        return tr("About <b>30</b> seconds");
-    if (remainingMs < 50000)
-        return tr("About <b>45</b> seconds");
-    if (remainingMs < 65000)
-        return tr("About <b>1</b> minute");
-    if (remainingMs < 3600000)
-        return tr("Less than <b>") + QString::number(remainingMs / 60000 + 1) + tr("</b> minutes");
-    return QString();
-}
-
 void ProgressParser::forgetSearch()
 {
     m_scanFrom = 0;
@@ -101,22 +78,18 @@ void ProgressParser::forgetSearch()
     m_durationValue = 0;
 }
 
-ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, qint32 &duration,
-                                    QString &stderrText)
+ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
 {
-    if (stderrText.size() != m_knownLength)
-        forgetSearch();
-
     // One byte is one character; a zero byte ends what this chunk contributes.
     const char *bytes = chunk.constData();
     const void *zero = std::memchr(bytes, 0, size_t(chunk.size()));
     const qsizetype used = zero ? static_cast<const char *>(zero) - bytes : chunk.size();
-    const qsizetype appendedAt = stderrText.size();
+    const qsizetype appendedAt = m_text.size();
     if (used > 0)
-        stderrText.append(QLatin1StringView(bytes, used));
+        m_text.append(QLatin1StringView(bytes, used));
 
-    const auto *text = reinterpret_cast<const char16_t *>(stderrText.constData());
-    const qsizetype size = stderrText.size();
+    const auto *text = reinterpret_cast<const char16_t *>(m_text.constData());
+    const qsizetype size = m_text.size();
     // The next ':' at or after c. The new part is searched in the chunk's own
     // bytes, half the memory of the text's UTF-16 copy of them.
     const auto nextColon = [&](qsizetype c) -> qsizetype {
@@ -152,7 +125,7 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
         }
     }
     if (m_durationSeen && m_durationValue > 0)
-        duration = m_durationValue;
+        m_duration = m_durationValue;
 
     ProgressUpdate update;
     if (progressColon < 0) {
@@ -165,40 +138,36 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs, q
             // text is moved back to the front of its block only when the free
             // end runs out, which a roomy block makes rare. A block grown by
             // one huge chunk is given back.
-            stderrText.remove(0, cut);
-            const qsizetype block = stderrText.capacity();
+            m_text.remove(0, cut);
+            const qsizetype block = m_text.capacity();
             if (block < 3 * KeptTextLimit || block > 5 * KeptTextLimit) {
                 QString kept;
                 kept.reserve(4 * KeptTextLimit);
-                kept.append(stderrText);
-                stderrText.swap(kept);
+                kept.append(m_text);
+                m_text.swap(kept);
             }
             m_scanFrom = qMax<qsizetype>(0, m_scanFrom - cut);
         }
-        m_knownLength = stderrText.size();
         return update;
     }
 
     const qint32 position = stampValue(text, progressColon);
     update.stampFound = true;
-    if (position >= 1 && duration >= 1) {
+    if (position >= 1 && m_duration >= 1) {
         // Positions past about six hours overflow 32 bits once multiplied by 100.
-        const qint64 percent = qint64(position) * 100 / duration;
+        const qint64 percent = qint64(position) * 100 / m_duration;
         update.percentValid = true;
         update.percent = int(qMin<qint64>(percent, std::numeric_limits<int>::max()));
         if (percent >= 1) {
             const qint64 elapsed = qMax<qint64>(elapsedMs, 0);
-            const qint64 remaining = elapsed / percent * 100 - elapsed;
-            update.timeRemaining = timeRemainingText(remaining);
+            update.remainingMs = elapsed / percent * 100 - elapsed;
         }
     }
-    // With the clock still at 0 ms there is no rate yet; the label keeps its text.
+    // With the clock still at 0 ms there is no rate yet.
     if (elapsedMs > 0)
-        update.speed = QStringLiteral("<b>") + QString::number(qint64(position) * 10 / elapsedMs) +
-                       tr("</b> s/s");
+        update.speed = qint64(position) * 10 / elapsedMs;
 
-    stderrText.clear();
+    m_text.clear();
     forgetSearch();
-    m_knownLength = 0;
     return update;
 }

@@ -7,6 +7,7 @@
 #include "encodercontract.h"
 #include "encoderslot.h"
 #include "nativepath.h"
+#include "progresstext.h"
 #include "resourceimage.h"
 #include "settings.h"
 #include "soundmill_p.h"
@@ -337,7 +338,7 @@ void Soundmill::ffmpeg_readyRead()
 {
     const QByteArray chunk = d->process->readAllStandardError();
     const qint64 elapsed = d->clock ? d->clock->elapsed() : 0;
-    const ProgressUpdate update = d->parser.feed(chunk, elapsed, d->duration, d->stderrText);
+    const ProgressUpdate update = d->parser.feed(chunk, elapsed);
     if (update.percentValid) {
         ui->prb_Progress->setValue(update.percent);
         if (d->hasTaskbarButton) {
@@ -346,10 +347,13 @@ void Soundmill::ffmpeg_readyRead()
             bar->setState(taskbar::TaskbarProgressBar::NormalProgress);
         }
     }
-    if (!update.timeRemaining.isEmpty())
-        ui->lbl_TimeRemaining->setText(update.timeRemaining);
-    if (!update.speed.isEmpty())
-        ui->lbl_Speed->setText(update.speed);
+    if (update.remainingMs) {
+        const QString remaining = progresstext::timeRemaining(*update.remainingMs);
+        if (!remaining.isEmpty())
+            ui->lbl_TimeRemaining->setText(remaining);
+    }
+    if (update.speed)
+        ui->lbl_Speed->setText(progresstext::speed(*update.speed));
 }
 
 void Soundmill::ffmpeg_finished(int ExitCode)
@@ -373,11 +377,11 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     }
 
     // The encoder's text as it wrote it, new lines included.
-    qDebug().noquote().nospace() << '"' << d->stderrText << "\" ";
+    qDebug().noquote().nospace() << '"' << d->parser.keptText() << "\" ";
     if (d->sendReports) {
         d->online.sendBugReport(
             QStringLiteral("tonewright"),
-            conversionjob::bugReportText(d->encoderArgs, d->stderrText, QDir::homePath()));
+            conversionjob::bugReportText(d->encoderArgs, d->parser.keptText(), QDir::homePath()));
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "

@@ -26,9 +26,7 @@ struct SoundmillPrivate
     }
 
     QProcess *process = nullptr;          // the encoder, a child of the window
-    qint32 duration = 0;                  // media length in hundredths, 0 = unknown
     bool finished = false;                // the encoder has ended; a close ends the program
-    QString stderrText;                   // encoder text since the last progress stamp
     std::unique_ptr<QElapsedTimer> clock; // started right after the encoder start
     bool sendReports = false;
     QStringList encoderArgs; // copied only when reports may be sent
@@ -45,6 +43,8 @@ struct SoundmillPrivate
     double currentVersion = 1.0;
     QString updateUrl;
 
+    // Keeps the media's duration and the encoder's text since its last
+    // progress stamp, which a failure reports.
     ProgressParser parser;
     // The reserved target: our empty file until the encoder writes it. It is
     // removed again whenever the conversion does not end in success.

@@ -96,16 +96,14 @@ int main(int argc, char **argv)
         colons = count;
 
         ProgressParser parser;
-        qint32 duration = 0;
-        QString stderrText;
         qint64 stamps = 0;
         timer.start();
         for (const Slice &slice : slices) {
             const QByteArray chunk =
                 QByteArray::fromRawData(source.constData() + slice.offset, slice.size);
-            stamps += parser.feed(chunk, 1000, duration, stderrText).stampFound;
-            peakText = std::max(peakText, stderrText.size());
-            peakCapacity = std::max(peakCapacity, stderrText.capacity());
+            stamps += parser.feed(chunk, 1000).stampFound;
+            peakText = std::max(peakText, parser.keptText().size());
+            peakCapacity = std::max(peakCapacity, parser.keptText().capacity());
         }
         bestParser = std::min(bestParser, timer.seconds());
         if (stamps != 0) {

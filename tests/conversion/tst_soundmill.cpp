@@ -382,6 +382,14 @@ void TestSoundmill::encoderEnd()
     QVERIFY(waitForEnd());
     QCOMPARE(m_exits, QList<int>{0});
     QCOMPARE(m_shell->calls(), taskbarCalls);
+    // A progress stamp reaches the labels as their texts; the figures follow the clock.
+    const bool stamped = taskbarCalls.contains("value 50/100");
+    static const QRegularExpression speedText("^<b>\\d+</b> s/s$");
+    static const QRegularExpression remainingText(
+        "^(Less than|About) <b>\\d+</b> (seconds|minutes?)$");
+    QCOMPARE(speedText.match(child<QLabel>(m_window, "lbl_Speed")->text()).hasMatch(), stamped);
+    QCOMPARE(remainingText.match(child<QLabel>(m_window, "lbl_TimeRemaining")->text()).hasMatch(),
+             stamped);
 
     if (success) {
         QCOMPARE(bar->value(), 100);

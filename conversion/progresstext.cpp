@@ -1,0 +1,33 @@
+#include "progresstext.h"
+
+#include <QCoreApplication>
+
+// The texts belong to the window, so they are translated in its context.
+namespace progresstext {
+
+QString timeRemaining(qint64 remainingMs)
+{
+    if (remainingMs < 15000)
+        return QCoreApplication::translate("Soundmill", "Less than <b>15</b> seconds");
+    if (remainingMs < 20000)
+        return QCoreApplication::translate("Soundmill", "About <b>15</b> seconds");
+    if (remainingMs < 35000)
+        return QCoreApplication::translate("Soundmill", "About <b>30</b> seconds");
+    if (remainingMs < 50000)
+        return QCoreApplication::translate("Soundmill", "About <b>45</b> seconds");
+    if (remainingMs < 65000)
+        return QCoreApplication::translate("Soundmill", "About <b>1</b> minute");
+    if (remainingMs < 3600000)
+        return QCoreApplication::translate("Soundmill", "Less than <b>") +
+               QString::number(remainingMs / 60000 + 1) +
+               QCoreApplication::translate("Soundmill", "</b> minutes");
+    return QString();
+}
+
+QString speed(qint64 secondsPerSecond)
+{
+    return QStringLiteral("<b>") + QString::number(secondsPerSecond) +
+           QCoreApplication::translate("Soundmill", "</b> s/s");
+}
+
+} // namespace progresstext
