@@ -40,6 +40,10 @@ constexpr int KilledEncoderWaitMs = 5000;
 // How often the busy bar of a window waiting for an encoder slot moves.
 constexpr int WaitingFrameIntervalMs = 250;
 
+// The prober reads only the source's headers and is done in a tenth of a
+// second; one that takes longer than this is given up.
+constexpr int SourceProbeWaitMs = 3000;
+
 } // namespace
 
 Soundmill::Soundmill(QWidget *parent)
@@ -106,8 +110,14 @@ void Soundmill::startConversion(QString sourcePath, QString format, QStringList 
         d->sendReports = false;
 
     d->target = reserveTarget(sourcePath, format);
-    const QStringList arguments =
-        conversionjob::encoderArguments(encoderInput, bitrate, extraArgs, format, d->target);
+    sourceprobe::SourceInfo source;
+    if (conversionjob::needsSourceInfo(format, bitrate)) {
+        source = sourceprobe::probe(encoderInput, SourceProbeWaitMs);
+        if (d->finished) // the user stopped the conversion while it was read
+            return;
+    }
+    const QStringList arguments = conversionjob::encoderArguments(encoderInput, bitrate, extraArgs,
+                                                                  format, d->target, source);
 
     ui->lbl_Source->setText(conversionjob::fileNamePart(encoderInput).toHtmlEscaped());
     ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());
