@@ -69,7 +69,8 @@ QStringList encoderArguments(const QString &input, int bitrate, const QStringLis
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
     else if (isOpus(format))
-        arguments << QLatin1String(CodecOption) << QLatin1String(OpusCodec);
+        arguments << QLatin1String(CodecOption) << QLatin1String(OpusCodec)
+                  << QLatin1String(OpusRateModeOption) << QLatin1String(OpusRateMode);
     // Every format takes the first audio stream, so a source with several
     // gives the same one whatever it is converted to.
     arguments << QLatin1String(MapOption) << QLatin1String(FirstAudioStream);

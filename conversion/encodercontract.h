@@ -31,6 +31,11 @@ inline constexpr char BitrateOption[] = "-b:a"; // then the bitrate with "k"
 inline constexpr char CodecOption[] = "-c:a";   // only for WMA and Opus
 inline constexpr char WmaCodec[] = "wmav2";
 inline constexpr char OpusCodec[] = "libopus";
+// Opus varies its rate freely by default: a pure tone comes out far above
+// the rate asked for and noise far below. Constrained, the file has the
+// rate the settings name, as the other lossy formats do.
+inline constexpr char OpusRateModeOption[] = "-vbr";
+inline constexpr char OpusRateMode[] = "constrained";
 inline constexpr char MapOption[] = "-map";          // then a stream of the input
 inline constexpr char FirstAudioStream[] = "0:a:0";  // the one audio stream converted
 inline constexpr char PictureCodecOption[] = "-c:v"; // with CopyCodec: the cover as it is

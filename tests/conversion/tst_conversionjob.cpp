@@ -157,7 +157,8 @@ void TestConversionJob::targetAndArguments_data()
                                  << "opus"
                                  << "320"
                                  << "same" << QStringList{} << "SRC/song.opus"
-                                 << QStringList{"-b:a", "256k", "-c:a", "libopus"};
+                                 << QStringList{"-b:a",    "256k", "-c:a",
+                                                "libopus", "-vbr", "constrained"};
     QTest::newRow("leading dash") << QStringList{} << "-i.wav"
                                   << "mp3"
                                   << ""

@@ -268,13 +268,16 @@ void TestTargetReservation::encoderArguments_data()
                                        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
     QTest::newRow("opus, mono at 320")
         << 320 << QStringList{} << "opus" << streams(Mono)
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus"} + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus", "-vbr", "constrained"} +
+               noCover;
     QTest::newRow("opus, stereo at 320")
         << 320 << QStringList{} << "opus" << streams(Stereo + "," + cover(1, "png", 64))
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-c:a", "libopus"} + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-c:a", "libopus", "-vbr", "constrained"} +
+               noCover;
     QTest::newRow("opus, channels unknown at 288")
         << 288 << QStringList{} << "opus" << QByteArray()
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus"} + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus", "-vbr", "constrained"} +
+               noCover;
 }
 
 void TestTargetReservation::encoderArguments()
