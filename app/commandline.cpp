@@ -5,8 +5,8 @@
 QString formatForWord(const QString &word)
 {
     static const char *const words[][2] = {
-        {"mp3", "mp3"},  {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},
-        {"fla", "flac"}, {"aac", "aac"}, {"ogg", "ogg"}, {"mka", "mka"},
+        {"mp3", "mp3"}, {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},   {"fla", "flac"},
+        {"aac", "aac"}, {"ogg", "ogg"}, {"mka", "mka"}, {"opus", "opus"},
     };
     for (const auto &entry : words) {
         if (word == QLatin1String(entry[0]))
@@ -28,8 +28,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
             result.configRequested = true;
             return result;
         }
-        if (argument.size() == 3) {
-            const QString word = argument.toLower();
+        // Three characters always make a word; "opus" is the one longer word.
+        const QString word = argument.toLower();
+        if (argument.size() == 3 || word == QLatin1String("opus")) {
             if (word == QLatin1String("ppp")) {
                 result.advancedRequested = true;
             } else {

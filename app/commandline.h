@@ -15,10 +15,10 @@ struct CommandLine
 };
 
 // Reads the arguments after the program's own path. Three-character arguments
-// are words; "fla" means flac. Other arguments are paths, taken with native
-// separators; "config" ends the reading at once.
+// and "opus" (in any case) are words; "fla" means flac. Other arguments are
+// paths, taken with native separators; "config" ends the reading at once.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &programPath,
                              const std::function<bool(const QString &)> &fileExists);
 
-// The format word for a three-character argument (already lower-case), or empty.
+// The format word for a word argument (already lower-case), or empty.
 QString formatForWord(const QString &word);

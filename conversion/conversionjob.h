@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sourceprobe.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,10 +21,19 @@ QString fileNamePart(const QString &path);
 // up with an empty name.
 QString baseName(const QString &source);
 
+// Formats whose files hold a cover picture where players look for it.
+bool keepsPicture(const QString &format);
+
+// Whether the arguments for this format and bitrate depend on what the
+// source holds, so that it is worth probing.
+bool needsSourceInfo(const QString &format, int bitrate);
+
 // The encoder's argument list: input, bitrate, extra arguments, the codec
-// for wma, no video, target.
+// for wma and opus, the first audio stream and, for formats that keep one,
+// the source's cover copied as it is (otherwise no video), target.
 QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
-                             const QString &format, const QString &target);
+                             const QString &format, const QString &target,
+                             const sourceprobe::SourceInfo &source = {});
 
 // The report of a failed conversion: the encoder's arguments joined with
 // "&&", then "##", then its error output. The user's home folder shows as "~"

@@ -14,6 +14,11 @@ inline QString encoderName()
 {
     return QStringLiteral("ffmpeg");
 }
+// Reads what a source holds (its streams) before the encoder starts.
+inline QString proberName()
+{
+    return QStringLiteral("ffprobe");
+}
 inline QString extractorName()
 {
     return QStringLiteral("discpull");
@@ -23,9 +28,22 @@ inline QString extractorName()
 inline constexpr char InputOption[] = "-i";     // then the input path
 inline constexpr char OverwriteOption[] = "-y"; // the target is our own reservation
 inline constexpr char BitrateOption[] = "-b:a"; // then the bitrate with "k"
-inline constexpr char CodecOption[] = "-c:a";   // only for WMA, with WmaCodec
+inline constexpr char CodecOption[] = "-c:a";   // only for WMA and Opus
 inline constexpr char WmaCodec[] = "wmav2";
-inline constexpr char NoVideoOption[] = "-vn"; // then the target path
+inline constexpr char OpusCodec[] = "libopus";
+// Opus varies its rate freely by default: a pure tone comes out far above
+// the rate asked for and noise far below. Constrained, the file has the
+// rate the settings name, as the other lossy formats do.
+inline constexpr char OpusRateModeOption[] = "-vbr";
+inline constexpr char OpusRateMode[] = "constrained";
+inline constexpr char MapOption[] = "-map";          // then a stream of the input
+inline constexpr char FirstAudioStream[] = "0:a:0";  // the one audio stream converted
+inline constexpr char PictureCodecOption[] = "-c:v"; // with CopyCodec: the cover as it is
+inline constexpr char CopyCodec[] = "copy";
+inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept; then the target path
+
+// libopus refuses more than this many kb/s per channel.
+inline constexpr int MaxOpusBitratePerChannel = 256;
 
 // Standard-error stamps, each followed by HH:MM:SS?hh: the input's length,
 // printed once, and the position reached, printed repeatedly.

@@ -37,6 +37,10 @@ constexpr int KilledEncoderWaitMs = 5000;
 // How often the busy bar of a window waiting for an encoder slot moves.
 constexpr int WaitingFrameIntervalMs = 250;
 
+// The prober reads only the source's headers and is done in a tenth of a
+// second; one that takes longer than this is given up.
+constexpr int SourceProbeWaitMs = 3000;
+
 } // namespace
 
 Soundmill::Soundmill(QWidget *parent)
@@ -117,8 +121,15 @@ void Soundmill::startConversion(const ConversionRequest &request)
         d->sendReports = false;
 
     d->target = reserveTarget(sourcePath, format);
-    const QStringList arguments =
-        conversionjob::encoderArguments(encoderInput, bitrate, extraArgs, format, d->target);
+    sourceprobe::SourceInfo source;
+    if (conversionjob::needsSourceInfo(format, bitrate)) {
+        source = sourceprobe::probe(m_services.locateTool(encodercontract::proberName()),
+                                    encoderInput, SourceProbeWaitMs);
+        if (d->finished) // the user stopped the conversion while it was read
+            return;
+    }
+    const QStringList arguments = conversionjob::encoderArguments(encoderInput, bitrate, extraArgs,
+                                                                  format, d->target, source);
 
     ui->lbl_Source->setText(conversionjob::fileNamePart(encoderInput).toHtmlEscaped());
     ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());

@@ -21,11 +21,13 @@ const QString Program = QStringLiteral("/opt/tw/tonewright");
 const QString Song = QStringLiteral("/music/song.flac");
 const QString Other = QStringLiteral("/music/other.wav");
 const QString ThreeChars = QStringLiteral("abc");
+const QString OpusFile = QStringLiteral("opus"); // a file in the working folder
 
 bool existsInFixture(const QString &path)
 {
     static const QSet<QString> files = {QDir::toNativeSeparators(Song),
-                                        QDir::toNativeSeparators(Other), Program, ThreeChars};
+                                        QDir::toNativeSeparators(Other), Program, ThreeChars,
+                                        OpusFile};
     return files.contains(path);
 }
 } // namespace
@@ -47,6 +49,9 @@ void TestCommandLine::words_data()
     QTest::newRow("flac is a path") << QStringList{"flac", Song} << "" << song << false;
     QTest::newRow("every format") << QStringList{"m4a", "wma", "wav", "aac", "mka"} << "mka"
                                   << "" << false;
+    QTest::newRow("opus in any case") << QStringList{"OpUs", Song} << "opus" << song << false;
+    QTest::newRow("file named opus is the word")
+        << QStringList{Song, OpusFile} << "opus" << song << false;
     QTest::newRow("later word wins") << QStringList{"mp3", "wav", Song} << "wav" << song << false;
     QTest::newRow("ppp") << QStringList{"ppp", "mp3", Song} << "mp3" << song << true;
     QTest::newRow("PPP") << QStringList{"PPP", Song} << "" << song << true;

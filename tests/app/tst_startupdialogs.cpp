@@ -92,7 +92,7 @@ void TestStartupDialogs::paths_data()
     QTest::newRow("format word without file: the options overwrite it")
         << QStringList{"mp3"} << QStringList{"file", "FLAC"} << "flac" << QList<int>{};
     QTest::newRow("ppp with a file: options only")
-        << QStringList{"ppp", "SONG"} << QStringList{"M4A"} << "m4a" << QList<int>{};
+        << QStringList{"ppp", "SONG"} << QStringList{"OPUS"} << "opus" << QList<int>{};
     QTest::newRow("format word and file: no dialog")
         << QStringList{"wav", "SONG"} << QStringList{} << "wav" << QList<int>{};
     QTest::newRow("file dialog cancelled")

@@ -25,6 +25,7 @@ private slots:
 
     void targetAndArguments_data();
     void targetAndArguments();
+    void labels_data();
     void labels();
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
@@ -124,7 +125,7 @@ void TestConversionJob::targetAndArguments_data()
     QTest::addColumn<QString>("targetdir"); // OUT stands for a second folder
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QString>("target");     // SRC/ or OUT/ then the name
-    QTest::addColumn<QStringList>("middle"); // the arguments between "-y" and "-vn"
+    QTest::addColumn<QStringList>("middle"); // the arguments between "-y" and the stream choice
 
     QTest::newRow("flac to mp3 at 192")
         << QStringList{} << "song.flac"
@@ -172,6 +173,13 @@ void TestConversionJob::targetAndArguments_data()
         << "flac"
         << ""
         << "same" << QStringList{} << "SRC/song.flac" << QStringList{"-b:a", "128k"};
+    // Without a prober the channels are unknown: the rate that a mono source takes.
+    QTest::newRow("opus at 320") << QStringList{} << "song.flac"
+                                 << "opus"
+                                 << "320"
+                                 << "same" << QStringList{} << "SRC/song.opus"
+                                 << QStringList{"-b:a",    "256k", "-c:a",
+                                                "libopus", "-vbr", "constrained"};
     QTest::newRow("leading dash") << QStringList{} << "-i.wav"
                                   << "mp3"
                                   << ""
@@ -205,7 +213,10 @@ void TestConversionJob::targetAndArguments()
     QVERIFY(ended);
 
     QStringList expected{"-i", sourcePath, "-y"};
-    expected << middle << "-vn" << target;
+    // No prober stands beside this encoder: no cover is kept.
+    expected << middle << "-map"
+             << "0:a:0"
+             << "-vn" << target;
     QCOMPARE(m_encoder->arguments(), expected);
     QCOMPARE(m_encoder->input(), "eof");
     QFile result(target);
@@ -223,16 +234,36 @@ void TestConversionJob::targetAndArguments()
     QVERIFY(m_answerer->seen.isEmpty());
 }
 
+void TestConversionJob::labels_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("avi to mp3") << "clip.avi"
+                                << "mp3"
+                                << "Converting AVI to MP3"
+                                << "clip.mp3";
+    QTest::newRow("flac to opus") << "clip.flac"
+                                  << "opus"
+                                  << "Converting FLAC to OPUS"
+                                  << "clip.opus";
+}
+
 void TestConversionJob::labels()
 {
+    QFETCH(QString, source);
+    QFETCH(QString, format);
+    QFETCH(QString, title);
+    QFETCH(QString, target);
     QVERIFY(m_encoder->write("sleep 0.2; printf 'data' > \"$OUT\""));
     m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
-    m_window->startConversion(sourceFile("clip.avi"), "mp3", {});
-    QCOMPARE(m_window->windowTitle(), "Converting AVI to MP3");
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Title")->text(), "Converting AVI to MP3");
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Source")->text(), "clip.avi");
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Target")->text(), "clip.mp3");
+    m_window->startConversion(sourceFile(source), format, {});
+    QCOMPARE(m_window->windowTitle(), title);
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Title")->text(), title);
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Source")->text(), source);
+    QCOMPARE(m_window->findChild<QLabel *>("lbl_Target")->text(), target);
     QCOMPARE(m_window->findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
     QCOMPARE(m_window->findChild<QProgressBar *>("prb_Progress")->maximum(), 100);
     QVERIFY(m_window->isVisible());

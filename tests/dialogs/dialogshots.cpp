@@ -11,19 +11,29 @@
 #include "soundmillgui.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 
 #include <cstdio>
 
 namespace {
-bool shoot(QWidget &dialog, const QString &path)
+// With a list to open, the list is opened first and the picture is taken
+// from the screen, because the open list is a window of its own.
+bool shoot(QWidget &dialog, const QString &path, QComboBox *openList = nullptr)
 {
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog))
         return false;
+    if (openList)
+        openList->showPopup();
     QTest::qWait(300);
-    const bool saved = dialog.grab().save(path);
+    const QRect area = dialog.frameGeometry();
+    const QPixmap picture =
+        openList ? dialog.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                 : dialog.grab();
+    const bool saved = picture.save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     dialog.hide();
     return saved;
@@ -42,7 +52,9 @@ int main(int argc, char *argv[])
     bool ok = true;
     {
         AdvancedOptions dialog(services);
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced.png")));
+        // Every format shows, down to the last one.
+        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced.png")),
+                    dialog.findChild<QComboBox *>(QStringLiteral("cb_Format")));
     }
     {
         FileDialog dialog;

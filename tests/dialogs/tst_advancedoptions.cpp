@@ -90,7 +90,8 @@ void TestAdvancedOptions::form()
         return texts;
     };
     auto *format = child<QComboBox>(dialog, "cb_Format");
-    QCOMPARE(items(format), QStringList({"MP3", "M4A", "WMA", "FLAC", "WAV", "AAC", "OGG", "MKA"}));
+    QCOMPARE(items(format),
+             QStringList({"MP3", "M4A", "WMA", "FLAC", "WAV", "AAC", "OGG", "MKA", "OPUS"}));
     QCOMPARE(format->currentIndex(), 0);
     QCOMPARE(format->minimumHeight(), 22);
     auto *volume = child<QComboBox>(dialog, "cb_Volume");

@@ -39,6 +39,18 @@ inline int run(const QString &program, const QStringList &arguments, int timeout
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+// What a tool printed on standard output; empty when it failed.
+inline QByteArray output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
 // A few seconds of stereo pink noise (noise keeps every lossy encoder at
 // its full bitrate), the same on every run.
 inline bool makeWav(const QString &path, int seconds = 4)
@@ -57,15 +69,18 @@ struct Probe
     double kbps = 0; // the stream's stated bitrate, else the file's
 };
 
+// The prober's whole answer: "format" and "streams".
+inline QJsonObject probeJson(const QString &path)
+{
+    return QJsonDocument::fromJson(output("ffprobe", {"-v", "error", "-print_format", "json",
+                                                      "-show_format", "-show_streams", path}))
+        .object();
+}
+
 inline Probe probe(const QString &path)
 {
-    QProcess process;
-    process.start("ffprobe",
-                  {"-v", "error", "-print_format", "json", "-show_format", "-show_streams", path});
     Probe result;
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return result;
-    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    const QJsonObject root = probeJson(path);
     const QJsonObject format = root.value("format").toObject();
     const QJsonObject stream = root.value("streams").toArray().first().toObject();
     result.ok = !stream.isEmpty();

@@ -5,6 +5,7 @@
 #include "testservices.h"
 
 #include <QCryptographicHash>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void initTestCase();
     void source_data();
     void source();
+    void opusShowsProgress();
 
 private:
     QTemporaryDir m_sources;
@@ -148,6 +150,24 @@ void TestE2eBadInput::source()
     QCOMPARE(after, before);
     if (taken != source)
         QCOMPARE(contents(taken), QByteArray("keep"));
+}
+
+void TestE2eBadInput::opusShowsProgress()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath("song.wav");
+    QVERIFY(QFile::copy(m_wav, source));
+    QList<int> exits;
+    Soundmill window(testServices());
+    QObject::connect(&window, &Soundmill::ended, &window,
+                     [&exits](int status) { exits << status; });
+    window.startConversion(source, "opus", {});
+    QTRY_VERIFY_WITH_TIMEOUT(!exits.isEmpty(), 60000);
+    QCOMPARE(exits, QList<int>{0});
+    // The encoder's last progress stamp always comes, however fast it runs.
+    QVERIFY(window.findChild<QLabel *>("lbl_Speed")->text().endsWith(" s/s"));
+    QVERIFY(window.findChild<QLabel *>("lbl_TimeRemaining")->text() != "Calculating...");
+    QCOMPARE(e2e::probe(dir.filePath("song.opus")).codec, "opus");
 }
 
 QTEST_MAIN(TestE2eBadInput)

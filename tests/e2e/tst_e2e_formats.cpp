@@ -3,7 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The real program with the real encoder: one source into each format.
+// The real program with the real encoder: one source into each format, the
+// cover a source carries, the audio stream taken, Opus rates.
 class TestE2eFormats : public QObject
 {
     Q_OBJECT
@@ -12,12 +13,137 @@ private slots:
     void initTestCase();
     void convertsIntoEveryFormat_data();
     void convertsIntoEveryFormat();
+    void covers_data();
+    void covers();
+    void takesTheFirstAudioStream_data();
+    void takesTheFirstAudioStream();
+    void opusRates_data();
+    void opusRates();
 
 private:
+    bool makeSources();
     QTemporaryDir m_config;
     QTemporaryDir m_sources;
     QString m_wav;
 };
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Runs the program on a copy of the source in a folder of its own; the
+// target's path, or empty when the program did not end with 0.
+QString convert(const QString &configDir, const QString &word, const QString &source,
+                const QTemporaryDir &dir, const QString &extension)
+{
+    const QString copy = dir.filePath(QFileInfo(source).fileName());
+    if (!QFile::copy(source, copy))
+        return {};
+    QProcess program;
+    program.setProcessEnvironment(e2e::programEnvironment(configDir));
+    program.start(e2e::tonewright(), {word, copy});
+    // An error box would keep the program waiting until the timeout.
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        return {};
+    }
+    if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+        return {};
+    const QFileInfo info(copy);
+    const QString suffix = info.suffix() == extension ? "_1." : ".";
+    return dir.filePath(info.completeBaseName() + suffix + extension);
+}
+
+QList<QJsonObject> streamsOf(const QString &path, const QString &type)
+{
+    QList<QJsonObject> found;
+    for (const QJsonValue &value : e2e::probeJson(path).value("streams").toArray()) {
+        if (value.toObject().value("codec_type").toString() == type)
+            found << value.toObject();
+    }
+    return found;
+}
+
+// An MP3 whose ID3 tag holds one picture frame with these bytes, written by
+// hand: the encoder would not write a picture it cannot read.
+bool writeMp3WithPicture(const QString &path, const QByteArray &plainMp3, const QByteArray &mime,
+                         const QByteArray &picture)
+{
+    const QByteArray body =
+        QByteArray(1, '\0') + mime + QByteArray(1, '\0') + '\x03' + QByteArray(1, '\0') + picture;
+    QByteArray frame = "APIC";
+    for (int shift : {24, 16, 8, 0})
+        frame += char((body.size() >> shift) & 0xff);
+    frame += QByteArray(2, '\0') + body;
+    QByteArray tag = QByteArray("ID3\x03\x00\x00", 6);
+    for (int shift : {21, 14, 7, 0}) // sizes in the tag header are 7 bits a byte
+        tag += char((frame.size() >> shift) & 0x7f);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(tag + frame + plainMp3) > 0;
+}
+
+} // namespace
+
+bool TestE2eFormats::makeSources()
+{
+    auto ffmpeg = [](const QStringList &arguments) {
+        return e2e::run("ffmpeg", QStringList{"-v", "error", "-y"} + arguments) == 0;
+    };
+    auto at = [this](const char *name) { return m_sources.filePath(name); };
+    const QStringList picture{"-f", "lavfi", "-i", "testsrc=s=64x48", "-frames:v", "1"};
+    auto withCover = [&](const char *cover, const char *target) {
+        return ffmpeg({"-i", m_wav, "-i", at(cover), "-map", "0", "-map", "1", "-c:v", "copy",
+                       "-disposition:v", "attached_pic", at(target)});
+    };
+    const QByteArray noise(3000, '\x5a');
+    return ffmpeg(picture + QStringList{at("cover.png")}) &&
+           ffmpeg(picture + QStringList{at("cover.jpg")}) &&
+           ffmpeg(picture + QStringList{at("cover.gif")}) && withCover("cover.png", "png.flac") &&
+           withCover("cover.jpg", "jpeg.mp3") && withCover("cover.png", "png.m4a") &&
+           ffmpeg({"-i", m_wav, "-id3v2_version", "0", at("plain.mp3")}) &&
+           writeMp3WithPicture(at("undecodable.mp3"), contents(at("plain.mp3")), "image/jpeg",
+                               noise) &&
+           writeMp3WithPicture(at("gif.mp3"), contents(at("plain.mp3")), "image/gif",
+                               contents(at("cover.gif"))) &&
+           // A film whose second audio stream is flagged as the one to play.
+           ffmpeg({"-f",
+                   "lavfi",
+                   "-i",
+                   "testsrc=d=2:s=160x120",
+                   "-f",
+                   "lavfi",
+                   "-i",
+                   "sine=d=2",
+                   "-f",
+                   "lavfi",
+                   "-i",
+                   "aevalsrc=sin(440*2*PI*t)|sin(660*2*PI*t):d=2",
+                   "-map",
+                   "0",
+                   "-map",
+                   "1",
+                   "-map",
+                   "2",
+                   "-c:v",
+                   "mpeg4",
+                   "-c:a",
+                   "flac",
+                   "-disposition:a:0",
+                   "0",
+                   "-disposition:a:1",
+                   "default",
+                   at("film.mkv")}) &&
+           ffmpeg({"-f", "lavfi", "-i", "sine=d=3", at("mono.wav")}) &&
+           ffmpeg({"-f", "lavfi", "-i",
+                   "aevalsrc=0.3*sin(440*2*PI*t)|0.3*sin(660*2*PI*t):d=60:s=44100",
+                   at("tone.wav")});
+}
 
 void TestE2eFormats::initTestCase()
 {
@@ -27,6 +153,7 @@ void TestE2eFormats::initTestCase()
     m_wav = m_sources.filePath("source.wav");
     QVERIFY(e2e::makeWav(m_wav));
     QVERIFY(e2e::writeSettings(m_config.path(), "192"));
+    QVERIFY(makeSources());
 }
 
 void TestE2eFormats::convertsIntoEveryFormat_data()
@@ -69,6 +196,10 @@ void TestE2eFormats::convertsIntoEveryFormat_data()
                          << "mka"
                          << "matroska,webm"
                          << "vorbis" << true;
+    QTest::newRow("opus") << "opus"
+                          << "opus"
+                          << "ogg"
+                          << "opus" << true;
 }
 
 void TestE2eFormats::convertsIntoEveryFormat()
@@ -102,6 +233,115 @@ void TestE2eFormats::convertsIntoEveryFormat()
         QVERIFY2(result.kbps > 192 * 0.7 && result.kbps < 192 * 1.25,
                  qPrintable(QString::number(result.kbps)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+void TestE2eFormats::covers_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("picture"); // the cover the target holds; empty: none
+
+    const QList<QPair<QString, QString>> words = {{"mp3", "mp3"}, {"m4a", "m4a"}, {"fla", "flac"},
+                                                  {"wav", "wav"}, {"aac", "aac"}, {"ogg", "ogg"},
+                                                  {"mka", "mka"}, {"wma", "wma"}, {"opus", "opus"}};
+    const QList<QPair<QString, QString>> sources = {
+        {"png.flac", "cover.png"}, {"jpeg.mp3", "cover.jpg"}, {"png.m4a", "cover.png"}};
+    for (const auto &[source, cover] : sources) {
+        for (const auto &[word, extension] : words) {
+            const bool keeps = word == "mp3" || word == "m4a" || word == "fla";
+            QTest::addRow("%s to %s", qPrintable(source), qPrintable(word))
+                << source << word << extension << (keeps ? cover : QString());
+        }
+    }
+    // Pictures that the targets would refuse: the audio comes without them.
+    for (const QString source : {"undecodable.mp3", "gif.mp3"}) {
+        for (const auto &[word, extension] : words.first(3))
+            QTest::addRow("%s to %s", qPrintable(source), qPrintable(word))
+                << source << word << extension << QString();
+    }
+}
+
+void TestE2eFormats::covers()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, word);
+    QFETCH(QString, extension);
+    QFETCH(QString, picture);
+
+    QTemporaryDir dir;
+    const QString target =
+        convert(m_config.path(), word, m_sources.filePath(source), dir, extension);
+    QVERIFY(!target.isEmpty());
+    QCOMPARE(streamsOf(target, "audio").size(), 1);
+    const QList<QJsonObject> pictures = streamsOf(target, "video");
+    if (picture.isEmpty()) {
+        QCOMPARE(pictures.size(), 0);
+        return;
+    }
+    QCOMPARE(pictures.size(), 1);
+    QCOMPARE(pictures[0].value("disposition").toObject().value("attached_pic").toInt(), 1);
+    const QByteArray copied = e2e::output("ffmpeg", {"-v", "error", "-i", target, "-map", "0:v",
+                                                     "-c", "copy", "-f", "image2pipe", "-"});
+    QCOMPARE(copied, contents(m_sources.filePath(picture)));
+}
+
+void TestE2eFormats::takesTheFirstAudioStream_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::newRow("mp3") << "mp3";
+    QTest::newRow("m4a") << "m4a";
+}
+
+void TestE2eFormats::takesTheFirstAudioStream()
+{
+    QFETCH(QString, word);
+    QTemporaryDir dir;
+    const QString target =
+        convert(m_config.path(), word, m_sources.filePath("film.mkv"), dir, word);
+    QVERIFY(!target.isEmpty());
+    const QJsonArray streams = e2e::probeJson(target).value("streams").toArray();
+    QCOMPARE(streams.size(), 1);
+    QCOMPARE(streams[0].toObject().value("codec_type").toString(), "audio");
+    // The first stream is the mono one, although the stereo one is flagged.
+    QCOMPARE(streams[0].toObject().value("channels").toInt(), 1);
+}
+
+void TestE2eFormats::opusRates_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("bitrate");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("kbps"); // 0: not compared
+
+    QTest::newRow("stereo tone at 96") << "tone.wav"
+                                       << "96" << 60.0 << 96.0;
+    QTest::newRow("mono at 320") << "mono.wav"
+                                 << "320" << 3.0 << 0.0;
+}
+
+void TestE2eFormats::opusRates()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, bitrate);
+    QFETCH(double, seconds);
+    QFETCH(double, kbps);
+
+    QTemporaryDir config;
+    QVERIFY(e2e::writeSettings(config.path(), bitrate));
+    QTemporaryDir dir;
+    const QString target = convert(config.path(), "OPUS", m_sources.filePath(source), dir, "opus");
+    QVERIFY(!target.isEmpty());
+    const QJsonObject root = e2e::probeJson(target);
+    const QJsonObject stream = root.value("streams").toArray().first().toObject();
+    QCOMPARE(stream.value("codec_name").toString(), "opus");
+    QCOMPARE(stream.value("sample_rate").toString(), "48000");
+    const QJsonObject format = root.value("format").toObject();
+    const double duration = format.value("duration").toString().toDouble();
+    QVERIFY2(qAbs(duration - seconds) < 0.1, qPrintable(QString::number(duration)));
+    const double measured = format.value("bit_rate").toString().toDouble() / 1000.0;
+    if (kbps > 0)
+        QVERIFY2(qAbs(measured - kbps) < kbps * 0.1, qPrintable(QString::number(measured)));
 }
 
 QTEST_GUILESS_MAIN(TestE2eFormats)

@@ -43,7 +43,8 @@ check "programs installed" installed bin/tonewright bin/discpull bin/tonewright-
 check "desktop files installed" installed share/applications/tonewright.desktop \
     share/metainfo/org.example.tonewright.Tonewright.metainfo.xml \
     share/icons/hicolor/scalable/apps/tonewright.svg share/icons/hicolor/48x48/apps/tonewright.png \
-    share/kio/servicemenus/tonewright.desktop share/nemo/actions/tonewright-1-mp3.nemo_action \
+    share/kio/servicemenus/tonewright.desktop share/nemo/actions/tonewright-01-mp3.nemo_action \
+    share/nemo/actions/tonewright-10-ppp.nemo_action \
     share/nautilus-python/extensions/tonewright-menu.py share/tonewright/thunar/uca.xml
 check "manual pages installed" installed share/man/man1/tonewright.1.gz share/man/man1/discpull.1.gz
 check "service menu is executable" test -x "$stage/share/kio/servicemenus/tonewright.desktop"

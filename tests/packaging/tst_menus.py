@@ -23,10 +23,10 @@ PACKAGING = os.path.join(SOURCE, "packaging")
 MENUS_SCRIPT = os.path.join(PACKAGING, "scripts", "tonewright-menus")
 EACH_SCRIPT = os.path.join(PACKAGING, "scripts", "tonewright-each")
 
-WORDS = ["mp3", "m4a", "wma", "wav", "fla", "aac", "ogg", "mka", "ppp"]
+WORDS = ["mp3", "m4a", "wma", "wav", "fla", "aac", "ogg", "mka", "opus", "ppp"]
 LABELS = ["Convert to MP3", "Convert to M4A", "Convert to WMA", "Convert to WAV",
           "Convert to FLAC", "Convert to AAC", "Convert to OGG", "Convert to MKA",
-          "Advanced conversion\u2026"]
+          "Convert to Opus", "Advanced conversion\u2026"]
 
 USER_UCA = """<?xml version="1.0" encoding="UTF-8"?>
 <actions>

@@ -18,6 +18,7 @@ ENTRIES = [
     ("aac", "Convert to AAC"),
     ("ogg", "Convert to OGG"),
     ("mka", "Convert to MKA"),
+    ("opus", "Convert to Opus"),
     ("ppp", "Advanced conversion\u2026"),
 ]
 SUBMENU_LABEL = "Convert to"

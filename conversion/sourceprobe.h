@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What the encoder's arguments need to know of a source beforehand, read by
+// the prober that comes with the encoder.
+namespace sourceprobe {
+
+struct SourceInfo
+{
+    // Channels of the first audio stream, the one that is converted; 0 when
+    // unknown.
+    int channels = 0;
+    // The input stream index of an embedded cover that a target can take as
+    // it is (a JPEG or PNG picture whose size is known), -1 when there is none.
+    int pictureStream = -1;
+};
+
+// The prober's arguments for one input (an absolute path).
+QStringList proberArguments(const QString &input);
+
+// Reads the prober's JSON answer; anything unreadable gives an empty SourceInfo.
+SourceInfo parseProberOutput(const QByteArray &json);
+
+// Runs the prober (its path) on the input. Events are handled while it runs,
+// so the window keeps drawing; after timeoutMs it is given up. A missing,
+// failing or slow prober gives an empty SourceInfo, and the conversion goes
+// on without what it would have told.
+SourceInfo probe(const QString &prober, const QString &input, int timeoutMs);
+
+} // namespace sourceprobe
