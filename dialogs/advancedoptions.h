@@ -1,5 +1,7 @@
 #pragma once
 
+#include "encoderoptions.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -21,9 +23,15 @@ public:
     explicit AdvancedOptions(QWidget *parent = nullptr);
     ~AdvancedOptions() override;
 
+    // Asks once for a whole selection: the title names the number of files,
+    // and the title field is off, since each file keeps its own.
+    void setFileCount(int count);
+
     // The format as shown ("MP3"); empty until the dialog was closed.
     QString format() const;
-    // Encoder arguments, one element per argument.
+    // The volume and tags of the last close.
+    EncoderOptions options() const;
+    // Encoder arguments, one element per argument; every close appends.
     QStringList extraArguments() const;
 
 protected:
@@ -39,5 +47,6 @@ private:
 
     std::unique_ptr<Ui::AdvancedOptions> m_ui;
     QString m_format;
+    EncoderOptions m_options;
     QStringList m_extraArguments;
 };
