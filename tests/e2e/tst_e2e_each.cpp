@@ -40,6 +40,7 @@ private slots:
     void init();
     void oneQuestion_data();
     void oneQuestion();
+    void optionsFromAScript();
 
 private:
     QTemporaryDir m_config;
@@ -127,6 +128,25 @@ void TestE2eEach::oneQuestion()
         const double gain = e2e::meanVolume(target) - m_sourceVolume;
         QVERIFY2(qAbs(gain - 3.52) < 0.3, qPrintable(QString("%1 dB").arg(gain)));
     }
+}
+
+void TestE2eEach::optionsFromAScript()
+{
+    // Quotes and a command substitution reach the tag as typed, never a shell.
+    const QString artist = "O'Brien $(touch pwned)";
+    QProcess program;
+    program.setWorkingDirectory(m_music.path());
+    program.start(e2e::tonewright(), {"mp3", "--volume=50", "--artist=" + artist, "a.wav"});
+    QVERIFY(program.waitForFinished(120000));
+    QCOMPARE(program.exitCode(), 0);
+
+    const QString target = m_music.filePath("a.mp3");
+    QCOMPARE(e2e::tags(target).value("artist"), artist);
+    // Half the amplitude is 20·log10(0.5) ≈ -6.02 dB; MP3 loses a little
+    // more of so quiet a tone, but far from the next step (-2.5 or -12 dB).
+    const double gain = e2e::meanVolume(target) - m_sourceVolume;
+    QVERIFY2(qAbs(gain + 6.02) < 1.0, qPrintable(QString("%1 dB").arg(gain)));
+    QVERIFY(!QFile::exists(m_music.filePath("pwned")));
 }
 
 QTEST_MAIN(TestE2eEach)
