@@ -1,25 +1,161 @@
 #include "commandline.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+namespace {
+
+struct WordEntry
+{
+    const char *word;
+    const char *format;
+};
+
+// The words the command line takes for formats; the file managers' verbs and
+// --each use the same table.
+const WordEntry Words[] = {
+    {"mp3", "mp3"},  {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},   {"fla", "flac"},
+    {"aac", "aac"},  {"ogg", "ogg"}, {"mka", "mka"}, {"opus", "opus"},
+};
+
+const QLatin1String EachSwitch("--each");
+const QLatin1String AdvancedWord("ppp");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// A whole number written plainly: digits only, no sign, no leading zero.
+bool readPlain(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.toInt(&ok, 10);
+    return ok && QString::number(value) == text;
+}
+
+// Reads one --name=value option into options. False when the argument is no
+// option at all (it is then a path, as any other argument); an option given
+// twice or with a value the dialog could not give sets error.
+bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
+{
+    static const char *const names[] = {"volume", "title", "artist", "album", "year"};
+    if (!argument.startsWith(QLatin1String("--")))
+        return false;
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return false;
+    const QString name = argument.mid(2, equals - 2);
+    bool known = false;
+    for (const char *candidate : names)
+        known = known || name == QLatin1String(candidate);
+    if (!known)
+        return false;
+    if (!line.error.isEmpty())
+        return true;
+    if (seen.contains(name)) {
+        line.error = tr("--%1 may be given only once").arg(name);
+        return true;
+    }
+    seen << name;
+
+    const QString value = argument.mid(equals + 1);
+    EncoderOptions &options = line.options;
+    if (name == QLatin1String("title")) {
+        options.title = value;
+    } else if (name == QLatin1String("artist")) {
+        options.artist = value;
+    } else if (name == QLatin1String("album")) {
+        options.album = value;
+    } else if (name == QLatin1String("volume")) {
+        int percent = 100;
+        if (!value.isEmpty() &&
+            (!readPlain(value, percent) || !encoderoptions::volumes().contains(percent))) {
+            QStringList allowed;
+            for (int volume : encoderoptions::volumes())
+                allowed << QString::number(volume);
+            line.error = tr("--volume takes one of %1").arg(allowed.join(QLatin1String(", ")));
+        }
+        options.volume = percent;
+    } else {
+        int year = 0;
+        if (!value.isEmpty() && (!readPlain(value, year) || year < encoderoptions::FirstYear ||
+                                 year > encoderoptions::LastYear)) {
+            line.error = tr("--year takes a year from %1 to %2")
+                             .arg(encoderoptions::FirstYear)
+                             .arg(encoderoptions::LastYear);
+        }
+        options.year = year;
+    }
+    return true;
+}
+
+void parseEach(const QStringList &arguments, CommandLine &line)
+{
+    line.each = true;
+    if (arguments.size() < 3) {
+        line.error = tr("--each needs a format word or ppp");
+        return;
+    }
+    line.eachWord = arguments.at(2).toLower();
+    if (line.eachWord != AdvancedWord && formatForWord(line.eachWord).isEmpty()) {
+        line.error = tr("--each needs a format word or ppp, not \"%1\"").arg(arguments.at(2));
+        return;
+    }
+    QStringList seen;
+    for (qsizetype i = 3; i < arguments.size(); ++i) {
+        if (!readOption(arguments.at(i), line, seen))
+            line.eachPaths << arguments.at(i);
+    }
+}
+
+} // namespace
 
 QString formatForWord(const QString &word)
 {
-    static const char *const words[][2] = {
-        {"mp3", "mp3"}, {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},   {"fla", "flac"},
-        {"aac", "aac"}, {"ogg", "ogg"}, {"mka", "mka"}, {"opus", "opus"},
-    };
-    for (const auto &entry : words) {
-        if (word == QLatin1String(entry[0]))
-            return QLatin1String(entry[1]);
+    for (const WordEntry &entry : Words) {
+        if (word == QLatin1String(entry.word))
+            return QLatin1String(entry.format);
     }
     return QString();
+}
+
+QString wordForFormat(const QString &format)
+{
+    for (const WordEntry &entry : Words) {
+        if (format == QLatin1String(entry.format))
+            return QLatin1String(entry.word);
+    }
+    return QString();
+}
+
+QStringList commandLineOptions(const EncoderOptions &options)
+{
+    QStringList arguments;
+    const auto add = [&arguments](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            arguments << QLatin1String("--") + QLatin1String(name) + QLatin1Char('=') + value;
+    };
+    if (options.volume != 100)
+        add("volume", QString::number(options.volume));
+    add("title", options.title);
+    add("artist", options.artist);
+    add("album", options.album);
+    if (options.year > 0)
+        add("year", QString::number(options.year));
+    return arguments;
 }
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &programPath,
                              const std::function<bool(const QString &)> &fileExists)
 {
     CommandLine result;
+    if (arguments.size() > 1 && arguments.at(1) == EachSwitch) {
+        parseEach(arguments, result);
+        return result;
+    }
     const QString self = QDir::toNativeSeparators(programPath);
+    QStringList seenOptions;
 
     // The first element is how the program itself was started: never a source.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -31,7 +167,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
         // Three characters always make a word; "opus" is the one longer word.
         const QString word = argument.toLower();
         if (argument.size() == 3 || word == QLatin1String("opus")) {
-            if (word == QLatin1String("ppp")) {
+            if (word == AdvancedWord) {
                 result.advancedRequested = true;
             } else {
                 const QString format = formatForWord(word);
@@ -40,6 +176,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
             }
             continue;
         }
+        if (readOption(argument, result, seenOptions))
+            continue;
         const QString path = QDir::toNativeSeparators(argument);
         if (path == self)
             continue;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "encoderoptions.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-// What the words and paths of one start ask for.
+// What the words, options and paths of one start ask for.
 struct CommandLine
 {
     bool configRequested = false; // "config": only the settings dialog
@@ -12,13 +14,28 @@ struct CommandLine
     QString source;               // the last existing file named
     bool fileGiven = false;
     bool advancedRequested = false; // "ppp"
+    EncoderOptions options;         // --volume=, --title=, --artist=, --album=, --year=
+    QString error;                  // a malformed option or --each line: nothing is done
+
+    // "--each WORD F1 … Fn": one conversion per file, each in a process of its own.
+    bool each = false;
+    QString eachWord;      // lower-case: a format word as typed ("fla") or "ppp"
+    QStringList eachPaths; // every other argument, unchecked
 };
 
 // Reads the arguments after the program's own path. Three-character arguments
-// and "opus" (in any case) are words; "fla" means flac. Other arguments are
-// paths, taken with native separators; "config" ends the reading at once.
+// and "opus" (in any case) are words; "fla" means flac. The options are read
+// only in the --name=value form; any other argument is a path, taken with
+// native separators. "config" ends the reading at once. With "--each" first,
+// the next argument is the word and every later one that is not an option is
+// a file.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &programPath,
                              const std::function<bool(const QString &)> &fileExists);
 
-// The format word for a word argument (already lower-case), or empty.
+// The format word for a command-line word (already lower-case), or empty.
 QString formatForWord(const QString &word);
+// The command-line word for a lower-case format ("flac" -> "fla"), or empty.
+QString wordForFormat(const QString &format);
+
+// The options as the command line takes them, one argument each, only those set.
+QStringList commandLineOptions(const EncoderOptions &options);

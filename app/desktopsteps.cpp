@@ -10,6 +10,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QProcess>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
 
 DesktopSteps::DesktopSteps(const Services &services)
     : m_services(services)
@@ -19,6 +24,11 @@ DesktopSteps::DesktopSteps(const Services &services)
 bool DesktopSteps::fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+bool DesktopSteps::isRegularFile(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 void DesktopSteps::showSettings()
@@ -35,13 +45,14 @@ QString DesktopSteps::chooseFile()
     return dialog.fileName();
 }
 
-bool DesktopSteps::chooseOptions(QString &format, QStringList &extraArgs)
+bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions &options)
 {
     AdvancedOptions dialog(m_services);
+    dialog.setFileCount(fileCount);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     format = dialog.format();
-    extraArgs = dialog.extraArguments();
+    options = dialog.options();
     return true;
 }
 
@@ -68,6 +79,39 @@ int DesktopSteps::convert(const ConversionRequest &request)
     const int status = QApplication::exec();
     delete window;
     return status;
+}
+
+int DesktopSteps::runChildren(const QString &program, const QList<QStringList> &argumentLists)
+{
+    // All start at once, as the file manager used to start them; the encoder
+    // slots let only as many encode at a time as the machine has cores.
+    // Waiting for them lets a script know when every file is done.
+    int status = 0;
+    std::vector<std::unique_ptr<QProcess>> children;
+    for (const QStringList &arguments : argumentLists) {
+        auto child = std::make_unique<QProcess>();
+        child->setProcessChannelMode(QProcess::ForwardedChannels);
+        child->setStandardInputFile(QProcess::nullDevice());
+        child->start(program, arguments);
+        if (!child->waitForStarted(-1)) {
+            std::fprintf(stderr, "tonewright: could not start %s: %s\n", qPrintable(program),
+                         qPrintable(child->errorString()));
+            status = status != 0 ? status : 1;
+            continue;
+        }
+        children.push_back(std::move(child));
+    }
+    for (const auto &child : children) {
+        child->waitForFinished(-1);
+        const int code = child->exitStatus() == QProcess::NormalExit ? child->exitCode() : 1;
+        status = status != 0 ? status : code;
+    }
+    return status;
+}
+
+void DesktopSteps::reportUsageError(const QString &message)
+{
+    std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n", qPrintable(message));
 }
 
 void DesktopSteps::endProcess(int status)

@@ -13,10 +13,13 @@ public:
     explicit DesktopSteps(const Services &services);
 
     bool fileExists(const QString &path) override;
+    bool isRegularFile(const QString &path) override;
     void showSettings() override;
     QString chooseFile() override;
-    bool chooseOptions(QString &format, QStringList &extraArgs) override;
+    bool chooseOptions(int fileCount, QString &format, EncoderOptions &options) override;
     int convert(const ConversionRequest &request) override;
+    int runChildren(const QString &program, const QList<QStringList> &argumentLists) override;
+    void reportUsageError(const QString &message) override;
     void endProcess(int status) override;
 
 private:

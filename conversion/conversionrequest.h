@@ -8,5 +8,5 @@ struct ConversionRequest
 {
     QString source;
     QString format;        // lower-case, also the target's extension
-    QStringList extraArgs; // from the advanced options dialog
+    QStringList extraArgs; // from the options, on the command line or in the dialog
 };

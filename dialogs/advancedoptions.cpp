@@ -5,25 +5,6 @@
 
 #include <QCloseEvent>
 
-namespace {
-
-// The encoder's volume filter takes a factor; the list offers percentages.
-// Integer arithmetic keeps the text free of locale and rounding noise:
-// 25 -> 0.25, 150 -> 1.5, 400 -> 4.
-QString volumeFactor(int percent)
-{
-    QString text = QString::number(percent / 100);
-    const int hundredths = percent % 100;
-    if (hundredths == 0)
-        return text;
-    QString fraction = QStringLiteral("%1").arg(hundredths, 2, 10, QLatin1Char('0'));
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    return text + QLatin1Char('.') + fraction;
-}
-
-} // namespace
-
 AdvancedOptions::AdvancedOptions(QWidget *parent)
     : AdvancedOptions(Services(), parent)
 {
@@ -43,6 +24,21 @@ AdvancedOptions::~AdvancedOptions() = default;
 QString AdvancedOptions::format() const
 {
     return m_format;
+}
+
+void AdvancedOptions::setFileCount(int count)
+{
+    if (count < 2)
+        return;
+    setWindowTitle(tr("Advanced Conversion Options (%n files)", nullptr, count));
+    m_ui->txt_Title->clear();
+    m_ui->txt_Title->setEnabled(false);
+    m_ui->txt_Title->setPlaceholderText(tr("(each file keeps its own)"));
+}
+
+EncoderOptions AdvancedOptions::options() const
+{
+    return m_options;
 }
 
 QStringList AdvancedOptions::extraArguments() const
@@ -77,26 +73,19 @@ void AdvancedOptions::on_btn_Settings_clicked()
 
 void AdvancedOptions::collect()
 {
-    // Texts go out exactly as typed; the process launcher does the quoting.
     m_format = m_ui->cb_Format->currentText();
-
-    const auto addTag = [this](const QString &key, const QString &value) {
-        if (value.isEmpty())
-            return;
-        m_extraArguments << QStringLiteral("-metadata") << key + QLatin1Char('=') + value;
-    };
-    addTag(QStringLiteral("title"), m_ui->txt_Title->text());
-    addTag(QStringLiteral("album"), m_ui->txt_Album->text());
-    // "artist" and "date" are the keys the encoder maps onto every container's
-    // own tag; "author" and "year" were silently dropped by most of them.
-    addTag(QStringLiteral("artist"), m_ui->txt_Artist->text());
+    EncoderOptions options;
+    // A disabled title field stands for "each file keeps its own".
+    if (m_ui->txt_Title->isEnabled())
+        options.title = m_ui->txt_Title->text();
+    options.album = m_ui->txt_Album->text();
+    options.artist = m_ui->txt_Artist->text();
     if (m_ui->num_Year->isEnabled())
-        addTag(QStringLiteral("date"), QString::number(m_ui->num_Year->value()));
-
-    const QString volume = m_ui->cb_Volume->currentText();
+        options.year = m_ui->num_Year->value();
     bool ok = false;
-    const int percent = volume.toInt(&ok, 10);
-    if (volume != QLatin1String("100") && ok && percent > 0)
-        m_extraArguments << QStringLiteral("-filter:a")
-                         << QStringLiteral("volume=") + volumeFactor(percent);
+    const int percent = m_ui->cb_Volume->currentText().toInt(&ok, 10);
+    if (ok)
+        options.volume = percent;
+    m_options = options;
+    m_extraArguments << encoderoptions::encoderArguments(options);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoderoptions.h"
 #include "services.h"
 
 #include <QDialog>
@@ -25,9 +26,15 @@ public:
     explicit AdvancedOptions(const Services &services, QWidget *parent = nullptr);
     ~AdvancedOptions() override;
 
+    // Asks once for a whole selection: the title names the number of files,
+    // and the title field is off, since each file keeps its own.
+    void setFileCount(int count);
+
     // The format as shown ("MP3"); empty until the dialog was closed.
     QString format() const;
-    // Encoder arguments, one element per argument.
+    // The volume and tags of the last close.
+    EncoderOptions options() const;
+    // Encoder arguments, one element per argument; every close appends.
     QStringList extraArguments() const;
 
 protected:
@@ -44,5 +51,6 @@ private:
     std::unique_ptr<Ui::AdvancedOptions> m_ui;
     const Services m_services;
     QString m_format;
+    EncoderOptions m_options;
     QStringList m_extraArguments;
 };

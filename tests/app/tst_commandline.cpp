@@ -14,6 +14,11 @@ private slots:
     void programPathIsNeverTheSource();
     void configStopsReading();
     void configIsCaseSensitive();
+    void options_data();
+    void options();
+    void optionsRoundTrip();
+    void each_data();
+    void each();
 };
 
 namespace {
@@ -113,6 +118,131 @@ void TestCommandLine::configIsCaseSensitive()
         {Program, QStringLiteral("Config"), QStringLiteral("CONFIG")}, Program, existsInFixture);
     QVERIFY(!line.configRequested);
     QVERIFY(!line.fileGiven);
+}
+
+void TestCommandLine::options_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("encoderArguments");
+    QTest::addColumn<QString>("source"); // "SONG" when the song stays the source
+    QTest::addColumn<bool>("error");
+
+    QTest::newRow("none") << QStringList{"mp3", Song} << QStringList{} << "SONG" << false;
+    QTest::newRow("volume and quoted artist")
+        << QStringList{"mp3", "--volume=50", "--artist=O'Brien $(x)", Song}
+        << QStringList{"-metadata", "artist=O'Brien $(x)", "-filter:a", "volume=0.5"} << "SONG"
+        << false;
+    QTest::newRow("all, in the dialog's order")
+        << QStringList{"--year=1999",   "--volume=150",  "--album=Live",
+                       "--artist=Band", "--title=Intro", Song}
+        << QStringList{"-metadata",   "title=Intro", "-metadata", "album=Live", "-metadata",
+                       "artist=Band", "-metadata",   "date=1999", "-filter:a",  "volume=1.5"}
+        << "SONG" << false;
+    QTest::newRow("values arrive intact")
+        << QStringList{"--title=-y\nx=\"a b\"", "--album=--album=", Song}
+        << QStringList{"-metadata", "title=-y\nx=\"a b\"", "-metadata", "album=--album="} << "SONG"
+        << false;
+    QTest::newRow("empty values are not set")
+        << QStringList{"--volume=", "--title=", "--year=", Song} << QStringList{} << "SONG"
+        << false;
+    QTest::newRow("volume 100 adds nothing")
+        << QStringList{"--volume=100", Song} << QStringList{} << "SONG" << false;
+    QTest::newRow("unknown option is a path")
+        << QStringList{Song, "--nonsense", "--nonsense=1"} << QStringList{} << "SONG" << false;
+    QTest::newRow("option without value is a path")
+        << QStringList{Song, "--volume", "--Title=x"} << QStringList{} << "SONG" << false;
+    QTest::newRow("--each later is a path")
+        << QStringList{"mp3", "--each", "ppp", Song} << QStringList{} << "SONG" << false;
+    QTest::newRow("volume not offered")
+        << QStringList{"--volume=60", Song} << QStringList{} << "" << true;
+    QTest::newRow("volume with sign")
+        << QStringList{"--volume=+50", Song} << QStringList{} << "" << true;
+    QTest::newRow("volume with zero")
+        << QStringList{"--volume=050", Song} << QStringList{} << "" << true;
+    QTest::newRow("year too early")
+        << QStringList{"--year=999", Song} << QStringList{} << "" << true;
+    QTest::newRow("year not a number")
+        << QStringList{"--year=20x2", Song} << QStringList{} << "" << true;
+    QTest::newRow("twice") << QStringList{"--album=A", "--album=B", Song} << QStringList{} << ""
+                           << true;
+    QTest::newRow("twice, once empty")
+        << QStringList{"--album=", "--album=B", Song} << QStringList{} << "" << true;
+}
+
+void TestCommandLine::options()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, error);
+
+    const CommandLine line =
+        parseCommandLine(QStringList{Program} + arguments, Program, existsInFixture);
+    QCOMPARE(!line.error.isEmpty(), error);
+    QVERIFY(!line.each);
+    if (error)
+        return;
+    QTEST(encoderoptions::encoderArguments(line.options), "encoderArguments");
+    QCOMPARE(line.source, QDir::toNativeSeparators(Song));
+}
+
+void TestCommandLine::optionsRoundTrip()
+{
+    // What the one question hands to each file's process must read back as
+    // the same options.
+    EncoderOptions options;
+    options.volume = 250;
+    options.title = QStringLiteral("--x=\n$(y)");
+    options.artist = QStringLiteral("-a");
+    options.album = QStringLiteral("Live");
+    options.year = 1000;
+    const CommandLine line = parseCommandLine(QStringList{Program, "ogg"} +
+                                                  commandLineOptions(options) + QStringList{Song},
+                                              Program, existsInFixture);
+    QVERIFY(line.error.isEmpty());
+    QVERIFY(line.options == options);
+    QCOMPARE(commandLineOptions(EncoderOptions()), QStringList());
+
+    for (const char *word : {"mp3", "fla", "ogg", "mka"})
+        QCOMPARE(wordForFormat(formatForWord(word)), word);
+    QCOMPARE(wordForFormat("ppp"), QString());
+}
+
+void TestCommandLine::each_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("word"); // empty: an error
+    QTest::addColumn<QStringList>("paths");
+
+    QTest::newRow("word and files") << QStringList{"--each", "ppp", Song, "abc", "config", "mp3"}
+                                    << "ppp" << QStringList{Song, "abc", "config", "mp3"};
+    QTest::newRow("upper-case word")
+        << QStringList{"--each", "FLA", Song} << "fla" << QStringList{Song};
+    QTest::newRow("options among files")
+        << QStringList{"--each", "ogg", Song, "--album=Live", "--x", Other} << "ogg"
+        << QStringList{Song, "--x", Other};
+    QTest::newRow("no files") << QStringList{"--each", "ppp"} << "ppp" << QStringList{};
+    QTest::newRow("no word") << QStringList{"--each"} << "" << QStringList{};
+    QTest::newRow("flac is no word") << QStringList{"--each", "flac", Song} << "" << QStringList{};
+    QTest::newRow("config is no word")
+        << QStringList{"--each", "config", Song} << "" << QStringList{};
+    QTest::newRow("bad option") << QStringList{"--each", "mp3", "--year=1", Song} << ""
+                                << QStringList{};
+}
+
+void TestCommandLine::each()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, word);
+    QFETCH(QStringList, paths);
+
+    const CommandLine line =
+        parseCommandLine(QStringList{Program} + arguments, Program, existsInFixture);
+    QVERIFY(line.each);
+    QVERIFY(!line.configRequested);
+    QCOMPARE(line.error.isEmpty(), !word.isEmpty());
+    if (word.isEmpty())
+        return;
+    QCOMPARE(line.eachWord, word);
+    QCOMPARE(line.eachPaths, paths);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

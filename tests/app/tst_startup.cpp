@@ -16,14 +16,24 @@ public:
     QStringList calls;
     QString fileChoice;    // what the file dialog returns
     QString optionsFormat; // what the options dialog returns, as shown
-    QStringList optionsArgs;
+    EncoderOptions options;
     bool cancelFileDialog = false; // left by Cancel or Escape
     bool cancelOptions = false;    // left by Cancel or Escape
+    QStringList goneWhileAsking;   // files that vanish while the options dialog is open
+    bool asked = false;
     ConversionRequest converted;
+    QList<QStringList> children;
+    int childrenStatus = 0;
 
+    // "/real/" files exist; "/real/dir/" is a folder.
     bool fileExists(const QString &path) override
     {
         return path.startsWith(QLatin1String("/real/"));
+    }
+    bool isRegularFile(const QString &path) override
+    {
+        return fileExists(path) && !path.endsWith(QLatin1Char('/')) &&
+               !(asked && goneWhileAsking.contains(path));
     }
     void showSettings() override { calls << QStringLiteral("settings"); }
     QString chooseFile() override
@@ -31,13 +41,14 @@ public:
         calls << QStringLiteral("file");
         return cancelFileDialog ? QString() : fileChoice;
     }
-    bool chooseOptions(QString &format, QStringList &extraArgs) override
+    bool chooseOptions(int fileCount, QString &format, EncoderOptions &chosen) override
     {
-        calls << QStringLiteral("options");
+        calls << QStringLiteral("options %1").arg(fileCount);
+        asked = true;
         if (cancelOptions)
             return false;
         format = optionsFormat;
-        extraArgs = optionsArgs;
+        chosen = options;
         return true;
     }
     int convert(const ConversionRequest &request) override
@@ -46,6 +57,13 @@ public:
         converted = request;
         return 0;
     }
+    int runChildren(const QString &program, const QList<QStringList> &argumentLists) override
+    {
+        calls << QStringLiteral("children of ") + program;
+        children = argumentLists;
+        return childrenStatus;
+    }
+    void reportUsageError(const QString &) override { calls << QStringLiteral("usage"); }
     // The real steps never return from here; the recording ones unwind.
     void endProcess(int status) override
     {
@@ -79,6 +97,14 @@ private slots:
     void pppAsksForOptionsAndOverridesWord();
     void cancelInDialogsEnds();
     void flacWordAloneConvertsNothing();
+    void commandLineOptions();
+    void badOptionEndsWithUsage();
+    void eachAsksOnceForManyFiles();
+    void eachWithOneFileAsksAsToday();
+    void eachWithFormatWordAsksNothing();
+    void eachSkipsWhatIsNoFile();
+    void eachCancelledStartsNothing();
+    void eachWithoutFilesAsksForOne();
 };
 
 void TestStartup::formatAndFileConvertAtOnce()
@@ -102,12 +128,12 @@ void TestStartup::noFileAsksForFileThenOptions()
     RecordingSteps steps;
     steps.fileChoice = QStringLiteral("/real/chosen.wav");
     steps.optionsFormat = QStringLiteral("FLAC");
-    steps.optionsArgs = QStringList{"-metadata", "title=Intro"};
-    QCOMPARE(run(steps, {"mp3"}), (QStringList{"file", "options", "convert"}));
+    steps.options.title = QStringLiteral("Intro");
+    QCOMPARE(run(steps, {"mp3"}), (QStringList{"file", "options 1", "convert"}));
     // The dialog's format overwrites the word, lower-cased; the chosen path is kept as returned.
     QCOMPARE(steps.converted.format, QStringLiteral("flac"));
     QCOMPARE(steps.converted.source, QStringLiteral("/real/chosen.wav"));
-    QCOMPARE(steps.converted.extraArgs, steps.optionsArgs);
+    QCOMPARE(steps.converted.extraArgs, (QStringList{"-metadata", "title=Intro"}));
 }
 
 void TestStartup::fileDialogWithoutExistingFileEnds()
@@ -121,7 +147,7 @@ void TestStartup::pppAsksForOptionsAndOverridesWord()
 {
     RecordingSteps steps;
     steps.optionsFormat = QStringLiteral("OGG");
-    QCOMPARE(run(steps, {"mp3", "ppp", "/real/a.wav"}), (QStringList{"options", "convert"}));
+    QCOMPARE(run(steps, {"mp3", "ppp", "/real/a.wav"}), (QStringList{"options 1", "convert"}));
     QCOMPARE(steps.converted.format, QStringLiteral("ogg"));
 }
 
@@ -134,17 +160,125 @@ void TestStartup::cancelInDialogsEnds()
     RecordingSteps optionsCancelled;
     optionsCancelled.cancelOptions = true;
     optionsCancelled.fileChoice = QStringLiteral("/real/a.wav");
-    QCOMPARE(run(optionsCancelled, {}), (QStringList{"file", "options", "exit 0"}));
+    QCOMPARE(run(optionsCancelled, {}), (QStringList{"file", "options 1", "exit 0"}));
 
     RecordingSteps pppCancelled;
     pppCancelled.cancelOptions = true;
-    QCOMPARE(run(pppCancelled, {"ppp", "mp3", "/real/a.wav"}), (QStringList{"options", "exit 0"}));
+    QCOMPARE(run(pppCancelled, {"ppp", "mp3", "/real/a.wav"}),
+             (QStringList{"options 1", "exit 0"}));
 }
 
 void TestStartup::flacWordAloneConvertsNothing()
 {
     RecordingSteps steps;
     QVERIFY(run(steps, {"flac", "/real/a.wav"}).isEmpty());
+}
+
+void TestStartup::commandLineOptions()
+{
+    RecordingSteps steps;
+    QCOMPARE(run(steps, {"mp3", "--volume=50", "--artist=O'Brien $(x)", "/real/song.wav"}),
+             QStringList{"convert"});
+    QCOMPARE(steps.converted.extraArgs,
+             (QStringList{"-metadata", "artist=O'Brien $(x)", "-filter:a", "volume=0.5"}));
+
+    // The dialog's answer replaces them, as its format replaces the word.
+    RecordingSteps asked;
+    asked.optionsFormat = QStringLiteral("MP3");
+    asked.options.album = QStringLiteral("Live");
+    QCOMPARE(run(asked, {"ppp", "--artist=X", "/real/song.wav"}),
+             (QStringList{"options 1", "convert"}));
+    QCOMPARE(asked.converted.extraArgs, (QStringList{"-metadata", "album=Live"}));
+}
+
+void TestStartup::badOptionEndsWithUsage()
+{
+    RecordingSteps steps;
+    QCOMPARE(run(steps, {"ppp", "--volume=33", "/real/song.wav"}),
+             (QStringList{"usage", "exit 2"}));
+    RecordingSteps each;
+    QCOMPARE(run(each, {"--each", "xyz", "/real/song.wav"}), (QStringList{"usage", "exit 2"}));
+}
+
+void TestStartup::eachAsksOnceForManyFiles()
+{
+    RecordingSteps steps;
+    steps.optionsFormat = QStringLiteral("FLAC");
+    steps.options.volume = 150;
+    steps.options.album = QStringLiteral("Live");
+    QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/real/c.wav"}),
+             (QStringList{"options 3", "children of " + Program, "exit 0"}));
+    // The format goes out as the command line's word for it.
+    QCOMPARE(steps.children, (QList<QStringList>{
+                                 {"fla", "--volume=150", "--album=Live", "/real/a.wav"},
+                                 {"fla", "--volume=150", "--album=Live", "/real/b.wav"},
+                                 {"fla", "--volume=150", "--album=Live", "/real/c.wav"},
+                             }));
+
+    // The children's status becomes the parent's.
+    RecordingSteps failing;
+    failing.optionsFormat = QStringLiteral("OGG");
+    failing.childrenStatus = 3;
+    QCOMPARE(run(failing, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}).last(), "exit 3");
+}
+
+void TestStartup::eachWithOneFileAsksAsToday()
+{
+    RecordingSteps steps;
+    steps.optionsFormat = QStringLiteral("MP3");
+    steps.options.title = QStringLiteral("Intro");
+    QCOMPARE(run(steps, {"--each", "PPP", "/real/dir/", "/real/a.wav"}),
+             (QStringList{"options 1", "children of " + Program, "exit 0"}));
+    QCOMPARE(steps.children, (QList<QStringList>{{"mp3", "--title=Intro", "/real/a.wav"}}));
+}
+
+void TestStartup::eachWithFormatWordAsksNothing()
+{
+    RecordingSteps steps;
+    QCOMPARE(run(steps, {"--each", "mka", "--year=2001", "/real/a.wav", "/real/b.wav"}),
+             (QStringList{"children of " + Program, "exit 0"}));
+    QCOMPARE(steps.children, (QList<QStringList>{{"mka", "--year=2001", "/real/a.wav"},
+                                                 {"mka", "--year=2001", "/real/b.wav"}}));
+}
+
+void TestStartup::eachSkipsWhatIsNoFile()
+{
+    // Nothing left: no question, no child.
+    RecordingSteps none;
+    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/real/dir/"}), (QStringList{"exit 0"}));
+
+    // A file that goes while the question is open is skipped at the start.
+    RecordingSteps steps;
+    steps.optionsFormat = QStringLiteral("WAV");
+    steps.goneWhileAsking = QStringList{"/real/b.wav"};
+    QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/gone/c.wav"}),
+             (QStringList{"options 2", "children of " + Program, "exit 0"}));
+    QCOMPARE(steps.children, (QList<QStringList>{{"wav", "/real/a.wav"}}));
+
+    RecordingSteps allGone;
+    allGone.optionsFormat = QStringLiteral("WAV");
+    allGone.goneWhileAsking = QStringList{"/real/a.wav", "/real/b.wav"};
+    QCOMPARE(run(allGone, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
+             (QStringList{"options 2", "exit 0"}));
+}
+
+void TestStartup::eachCancelledStartsNothing()
+{
+    RecordingSteps steps;
+    steps.cancelOptions = true;
+    QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
+             (QStringList{"options 2", "exit 0"}));
+    QVERIFY(steps.children.isEmpty());
+}
+
+void TestStartup::eachWithoutFilesAsksForOne()
+{
+    // The launcher's "--each ppp %F" started from the menu: as "ppp" alone.
+    RecordingSteps steps;
+    steps.fileChoice = QStringLiteral("/real/chosen.wav");
+    steps.optionsFormat = QStringLiteral("OGG");
+    QCOMPARE(run(steps, {"--each", "ppp"}), (QStringList{"file", "options 1", "convert"}));
+    QCOMPARE(steps.converted.format, QStringLiteral("ogg"));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -1,4 +1,5 @@
-// Takes the documentation's pictures of the four dialogs. Not a test and not
+// Takes the documentation's pictures of the four dialogs, and of the
+// options dialog as it asks once for several files. Not a test and not
 // part of the product; build it with the target dialogshots and run it by
 // hand under a virtual display, with a fresh settings folder, for example
 //   XDG_CONFIG_HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24"
@@ -55,6 +56,11 @@ int main(int argc, char *argv[])
         // Every format shows, down to the last one.
         ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced.png")),
                     dialog.findChild<QComboBox *>(QStringLiteral("cb_Format")));
+    }
+    {
+        AdvancedOptions dialog;
+        dialog.setFileCount(12);
+        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced-many.png")));
     }
     {
         FileDialog dialog;

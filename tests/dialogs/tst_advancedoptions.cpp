@@ -31,6 +31,7 @@ private slots:
     void convertEndsExec();
     void cancelRejects();
     void settingsButtonOpensSettings();
+    void severalFiles();
 
 private:
 };
@@ -98,6 +99,11 @@ void TestAdvancedOptions::form()
     QCOMPARE(items(volume), QStringList({"25", "50", "75", "100", "125", "150", "175", "200", "250",
                                          "300", "350", "400"}));
     QCOMPARE(volume->currentIndex(), 3);
+    // The command line accepts exactly the volumes offered here.
+    QStringList accepted;
+    for (int percent : encoderoptions::volumes())
+        accepted << QString::number(percent);
+    QCOMPARE(items(volume), accepted);
 
     for (const char *name : {"txt_Title", "txt_Artist", "txt_Album"}) {
         QCOMPARE(child<QLineEdit>(dialog, name)->placeholderText(), QString("(not set)"));
@@ -343,6 +349,36 @@ void TestAdvancedOptions::settingsButtonOpensSettings()
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.format(), QString());
     dialog.hide();
+}
+
+void TestAdvancedOptions::severalFiles()
+{
+    AdvancedOptions one;
+    one.setFileCount(1);
+    QCOMPARE(one.windowTitle(), QString("Advanced Conversion Options"));
+    QVERIFY(child<QLineEdit>(one, "txt_Title")->isEnabled());
+
+    AdvancedOptions dialog;
+    child<QLineEdit>(dialog, "txt_Title")->setText("Intro");
+    dialog.setFileCount(40);
+    QCOMPARE(dialog.windowTitle(), QString("Advanced Conversion Options (40 files)"));
+    QCOMPARE(dialog.size(), QSize(492, 373));
+    auto *title = child<QLineEdit>(dialog, "txt_Title");
+    QVERIFY(!title->isEnabled());
+    QCOMPARE(title->placeholderText(), QString("(each file keeps its own)"));
+
+    child<QLineEdit>(dialog, "txt_Album")->setText("Live");
+    auto *volume = child<QComboBox>(dialog, "cb_Volume");
+    volume->setCurrentIndex(volume->findText("150"));
+    dialog.show();
+    child<QPushButton>(dialog, "btn_Convert")->click();
+    // One title for every file is never wanted: none goes out.
+    QCOMPARE(dialog.extraArguments(),
+             QStringList({"-metadata", "album=Live", "-filter:a", "volume=1.5"}));
+    EncoderOptions expected;
+    expected.album = "Live";
+    expected.volume = 150;
+    QVERIFY(dialog.options() == expected);
 }
 
 QTEST_MAIN(TestAdvancedOptions)

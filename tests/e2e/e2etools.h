@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 // Helpers shared by the end-to-end suites: the real encoder makes the
@@ -60,6 +61,14 @@ inline bool makeWav(const QString &path, int seconds = 4)
                           "-ac", "2", "-y", path}) == 0;
 }
 
+// A quiet tone (about -21 dB mean), so that even four times louder cannot clip.
+inline bool makeTone(const QString &path, int seconds = 2)
+{
+    return run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                          QString("sine=frequency=440:duration=%1:sample_rate=44100").arg(seconds),
+                          "-ac", "2", "-y", path}) == 0;
+}
+
 struct Probe
 {
     bool ok = false;
@@ -92,6 +101,41 @@ inline Probe probe(const QString &path)
         (streamRate.isEmpty() ? format.value("bit_rate").toString() : streamRate).toDouble() /
         1000.0;
     return result;
+}
+
+// The mean volume in dB that the encoder's volumedetect filter measures;
+// 0 when it could not be read.
+inline double meanVolume(const QString &path)
+{
+    QProcess process;
+    process.start("ffmpeg", {"-hide_banner", "-i", path, "-af", "volumedetect", "-f", "null", "-"});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return 0.0;
+    const QRegularExpressionMatch match =
+        QRegularExpression("mean_volume: (-?[0-9.]+) dB")
+            .match(QString::fromUtf8(process.readAllStandardError()));
+    return match.hasMatch() ? match.captured(1).toDouble() : 0.0;
+}
+
+// Every tag of a file, keys in lower case: containers keep tags on the file
+// or on the stream, and the keys' case varies.
+inline QMap<QString, QString> tags(const QString &path)
+{
+    QProcess process;
+    process.start("ffprobe",
+                  {"-v", "error", "-show_entries", "format_tags:stream_tags", "-of", "json", path});
+    QMap<QString, QString> found;
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return found;
+    const QJsonObject root = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    QList<QJsonObject> tagObjects = {root.value("format").toObject().value("tags").toObject()};
+    for (const QJsonValue &stream : root.value("streams").toArray())
+        tagObjects << stream.toObject().value("tags").toObject();
+    for (const QJsonObject &object : tagObjects) {
+        for (auto it = object.begin(); it != object.end(); ++it)
+            found.insert(it.key().toLower(), it.value().toString());
+    }
+    return found;
 }
 
 // A settings folder for the real program (it reads $XDG_CONFIG_HOME/Tonewright.conf).

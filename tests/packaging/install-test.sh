@@ -32,12 +32,17 @@ if ! cmake --install "$build" --prefix "$stage" >"$work/install.log" 2>&1; then
     exit 1
 fi
 
-installed() {
-    local missing=0
+installed_in() { # installed_in <dir> <file...>
+    local dir=$1 missing=0
+    shift
     for file in "$@"; do
-        [ -e "$stage/$file" ] || { echo "  missing: $file"; missing=1; }
+        [ -e "$dir/$file" ] || { echo "  missing: $dir/$file"; missing=1; }
     done
     return $missing
+}
+
+installed() {
+    installed_in "$stage" "$@"
 }
 check "programs installed" installed bin/tonewright bin/discpull bin/tonewright-each bin/tonewright-menus
 check "desktop files installed" installed share/applications/tonewright.desktop \
@@ -72,6 +77,19 @@ format=$(ffprobe -v error -show_entries format=format_name -of default=noprint_w
 check "converted file is MP3" test "$format" = "mp3"
 check "source file kept" cmp -s "$source/samples/sample.flac" "$work/music/sample.flac"
 [ "$failed" -eq 0 ] || sed 's/^/  tonewright: /' "$work/convert.log"
+
+# A selection through the installed wrapper: one process per file, and the
+# first one waits for all of them.
+mkdir -p "$work/selection"
+cp "$source/samples/sample.flac" "$work/selection/one.flac"
+cp "$source/samples/sample.flac" "$work/selection/two words.flac"
+env QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+    timeout 120 "$stage/bin/tonewright-each" ogg "$work/selection/one.flac" \
+    "$work/selection/two words.flac" >"$work/each.log" 2>&1
+status=$?
+check "tonewright-each ogg exits with 0" test "$status" -eq 0
+check "every selected file converted" installed_in "$work/selection" one.ogg "two words.ogg"
+[ "$status" -eq 0 ] || sed 's/^/  tonewright-each: /' "$work/each.log"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

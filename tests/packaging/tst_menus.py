@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""The file manager verbs: the Thunar merge of tonewright-menus, one
-Tonewright per file from tonewright-each, the Nautilus extension's helpers,
-and that every file manager offers the same verbs.
+"""The file manager verbs: the Thunar merge of tonewright-menus, the
+tonewright-each wrapper, the Nautilus extension's helpers, and that every
+file manager offers the same verbs and hands the whole selection to
+"tonewright --each".
 
     tst_menus.py <source dir>
 """
@@ -111,13 +112,13 @@ class ThunarMerge(unittest.TestCase):
         with open(self.uca, encoding="utf-8") as f:
             self.assertIn("kept by the user", f.read())
 
-    def test_commands_start_the_helper_with_the_word(self):
+    def test_commands_hand_the_selection_to_each(self):
         self.write_user_file()
         self.run_menus("install")
         for action in actions(self.uca)[2:]:
             word = action.findtext("unique-id")[len("tonewright-"):]
             command = action.findtext("command")
-            self.assertTrue(command.endswith("tonewright-each %s %%F" % word), command)
+            self.assertTrue(command.endswith("tonewright --each %s %%F" % word), command)
 
     def test_new_user_file_starts_from_system_defaults(self):
         os.makedirs(os.path.join(self.system, "Thunar"))
@@ -150,7 +151,7 @@ class ThunarMerge(unittest.TestCase):
                 self.assertEqual(self.run_menus(command).returncode, 2)
 
 
-class OneProgramPerFile(unittest.TestCase):
+class EachWrapper(unittest.TestCase):
     NAMES = ["plain.flac", "with space.mp3", "it's \"quoted\".ogg", "$(touch pwned).wav",
              "-starts-with-dash.m4a", "new\nline.mka", "back\\slash.aac", "star*.wma"]
 
@@ -183,18 +184,18 @@ class OneProgramPerFile(unittest.TestCase):
             time.sleep(0.05)
         self.fail("expected %d runs of the program" % expected)
 
-    def test_each_file_gets_its_own_program(self):
+    def test_the_selection_goes_to_one_program(self):
         paths = [os.path.join(self.dir, name) for name in self.NAMES]
-        result = subprocess.run([os.path.join(self.bin, "tonewright-each"), "fla"] + paths,
+        result = subprocess.run([os.path.join(self.bin, "tonewright-each"), "ppp"] + paths,
                                 cwd=self.dir, timeout=30)
         self.assertEqual(result.returncode, 0)
-        self.assertEqual(self.calls(len(paths)), sorted(("fla", p) for p in paths))
+        self.assertEqual(self.calls(1), [tuple(["--each", "ppp"] + paths)])
         self.assertFalse(os.path.exists(os.path.join(self.dir, "pwned")))
 
     def test_without_files_the_program_asks(self):
-        result = subprocess.run([os.path.join(self.bin, "tonewright-each"), "ppp"], timeout=30)
+        result = subprocess.run([os.path.join(self.bin, "tonewright-each"), "mp3"], timeout=30)
         self.assertEqual(result.returncode, 0)
-        self.assertEqual(self.calls(1), [("ppp",)])
+        self.assertEqual(self.calls(1), [("--each", "mp3")])
 
     def test_without_a_word(self):
         result = subprocess.run([os.path.join(self.bin, "tonewright-each")],
@@ -225,10 +226,10 @@ class NautilusExtension(unittest.TestCase):
             with self.subTest(uri=uri):
                 self.assertEqual(extension.convertible_path(uri, mime), expected)
 
-    def test_one_argument_vector_per_file(self):
+    def test_one_argument_vector_for_the_selection(self):
         extension = load_nautilus_extension()
-        self.assertEqual(extension.commands("mka", ["/a b.wav", "/c;d.wav"]),
-                         [["tonewright", "mka", "/a b.wav"], ["tonewright", "mka", "/c;d.wav"]])
+        self.assertEqual(extension.command("ppp", ["/a b.wav", "/c;d.wav"]),
+                         ["tonewright", "--each", "ppp", "/a b.wav", "/c;d.wav"])
 
 
 class SameVerbsEverywhere(unittest.TestCase):
@@ -242,7 +243,7 @@ class SameVerbsEverywhere(unittest.TestCase):
         for word, label in zip(WORDS, LABELS):
             action = menu["Desktop Action " + word]
             self.assertEqual(action["Name"], label)
-            self.assertEqual(action["Exec"], "tonewright %s %%f" % word)
+            self.assertEqual(action["Exec"], "tonewright --each %s %%F" % word)
 
     def test_nemo(self):
         files = sorted(glob.glob(os.path.join(PACKAGING, "menus", "nemo", "*.nemo_action")))
@@ -254,7 +255,13 @@ class SameVerbsEverywhere(unittest.TestCase):
             action.optionxform = str
             action.read(path, encoding="utf-8")
             self.assertEqual(action["Nemo Action"]["Name"], label)
-            self.assertEqual(action["Nemo Action"]["Exec"], "tonewright-each %s %%F" % word)
+            self.assertEqual(action["Nemo Action"]["Exec"], "tonewright --each %s %%F" % word)
+
+    def test_launcher_opens_a_selection_with_one_question(self):
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(os.path.join(PACKAGING, "tonewright.desktop"), encoding="utf-8")
+        self.assertEqual(entry["Desktop Entry"]["Exec"], "tonewright --each ppp %F")
 
     def test_nautilus(self):
         extension = load_nautilus_extension()

@@ -1,8 +1,9 @@
 """Tonewright's "Convert to" submenu for Nautilus (loaded by nautilus-python).
 
-Each item starts one Tonewright per selected file, because every Tonewright
-process converts a single file. The program is started directly, without a
-shell, so no file name can be read as a command.
+Each item starts one Tonewright with the whole selection: it converts every
+file in a process of its own and asks "Advanced conversion…" only once. The
+program is started directly, without a shell, so no file name can be read
+as a command.
 """
 
 import subprocess
@@ -35,16 +36,15 @@ def convertible_path(uri, mime_type):
     return unquote(parts.path)
 
 
-def commands(word, paths):
-    return [[PROGRAM, word, path] for path in paths]
+def command(word, paths):
+    return [PROGRAM, "--each", word] + list(paths)
 
 
 def start(word, paths):
-    for argv in commands(word, paths):
-        try:
-            subprocess.Popen(argv, stdin=subprocess.DEVNULL, start_new_session=True)
-        except OSError as error:
-            print("tonewright-menu: could not start %s: %s" % (PROGRAM, error))
+    try:
+        subprocess.Popen(command(word, paths), stdin=subprocess.DEVNULL, start_new_session=True)
+    except OSError as error:
+        print("tonewright-menu: could not start %s: %s" % (PROGRAM, error))
 
 
 try:

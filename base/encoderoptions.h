@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The volume and tags chosen for a conversion, whether in the advanced
+// options dialog or as options on the command line. Both turn into encoder
+// arguments through encoderArguments(), so a script gets exactly what the
+// dialog would have given.
+struct EncoderOptions
+{
+    int volume = 100; // percent; 100 leaves the volume alone
+    QString title;    // empty: not set
+    QString artist;
+    QString album;
+    int year = 0; // 0: not set
+
+    bool operator==(const EncoderOptions &other) const
+    {
+        return volume == other.volume && title == other.title && artist == other.artist &&
+               album == other.album && year == other.year;
+    }
+};
+
+namespace encoderoptions {
+
+// The volumes the dialog offers, in percent.
+const QList<int> &volumes();
+constexpr int FirstYear = 1000;
+constexpr int LastYear = 9999;
+
+// Encoder arguments in the dialog's order: title, album, artist, year, then
+// the volume filter; one list element per argument, texts exactly as given.
+QStringList encoderArguments(const EncoderOptions &options);
+
+} // namespace encoderoptions

@@ -1,0 +1,158 @@
+#include "desktopsteps.h"
+#include "dialogtesting.h"
+#include "e2etools.h"
+#include "modalanswerer.h"
+#include "testservices.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A selection of three files with "Advanced conversion…": the one question
+// is answered in this process, the conversions run in the real program,
+// one process per file, with the real encoder.
+namespace {
+
+class EachDesktop final : public DesktopSteps
+{
+public:
+    EachDesktop()
+        : DesktopSteps(testServices())
+    {
+    }
+    QList<QStringList> children;
+    QList<int> exits;
+    int runChildren(const QString &program, const QList<QStringList> &argumentLists) override
+    {
+        children = argumentLists;
+        return DesktopSteps::runChildren(program, argumentLists);
+    }
+    void endProcess(int status) override { exits << status; }
+};
+
+using dialogtesting::child;
+
+} // namespace
+
+class TestE2eEach : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void oneQuestion_data();
+    void oneQuestion();
+    void optionsFromAScript();
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_music;
+    QStringList m_sources;
+    double m_sourceVolume = 0;
+};
+
+void TestE2eEach::initTestCase()
+{
+    if (!e2e::haveTools())
+        QSKIP("ffmpeg and ffprobe are needed");
+    QVERIFY(QFileInfo(e2e::tonewright()).isExecutable());
+    QVERIFY(e2e::writeSettings(m_config.path(), "128"));
+    // The children read their settings here.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
+
+void TestE2eEach::init()
+{
+    QDir music(m_music.path());
+    music.removeRecursively();
+    QVERIFY(music.mkpath("."));
+    m_sources.clear();
+    for (const char *name : {"a.wav", "b c.wav", "-d.wav"}) {
+        m_sources << music.filePath(name);
+        QVERIFY(e2e::makeTone(m_sources.last()));
+    }
+    m_sourceVolume = e2e::meanVolume(m_sources.first());
+    QVERIFY(m_sourceVolume < -10.0);
+}
+
+void TestE2eEach::oneQuestion_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("convert") << "convert";
+    QTest::newRow("cancel") << "cancel";
+    QTest::newRow("escape") << "escape";
+}
+
+void TestE2eEach::oneQuestion()
+{
+    QFETCH(QString, answer);
+
+    ModalAnswerer answerer;
+    answerer.enqueue([answer](QWidget *dialog) {
+        if (answer == "escape") {
+            static_cast<QDialog *>(dialog)->reject();
+        } else if (answer == "cancel") {
+            child<QPushButton>(*dialog, "btn_Cancel")->click();
+        } else {
+            child<QComboBox>(*dialog, "cb_Format")->setCurrentText("OGG");
+            child<QComboBox>(*dialog, "cb_Volume")->setCurrentText("150");
+            child<QLineEdit>(*dialog, "txt_Album")->setText("Live");
+            child<QPushButton>(*dialog, "btn_Convert")->click();
+        }
+    });
+
+    EachDesktop steps;
+    const int status = runStartup(QStringList{e2e::tonewright(), "--each", "ppp"} + m_sources,
+                                  e2e::tonewright(), steps);
+    QCOMPARE(status, 0);
+    QCOMPARE(steps.exits, QList<int>{0});
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("Advanced Conversion Options (3 files)"));
+
+    const QStringList left = QDir(m_music.path()).entryList(QDir::Files, QDir::Name);
+    if (answer != "convert") {
+        QVERIFY(steps.children.isEmpty());
+        QCOMPARE(left, QStringList({"-d.wav", "a.wav", "b c.wav"}));
+        return;
+    }
+
+    // One process per file, each with one file.
+    QCOMPARE(steps.children.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(steps.children[i].last(), m_sources[i]);
+    QCOMPARE(left, QStringList({"-d.ogg", "-d.wav", "a.ogg", "a.wav", "b c.ogg", "b c.wav"}));
+    for (const QString &source : std::as_const(m_sources)) {
+        const QString target = source.chopped(3) + "ogg";
+        QCOMPARE(e2e::probe(target).codec, QString("vorbis"));
+        QCOMPARE(e2e::tags(target).value("album"), QString("Live"));
+        QVERIFY(!e2e::tags(target).contains("title"));
+        // One and a half times the amplitude is 20·log10(1.5) ≈ 3.52 dB louder.
+        const double gain = e2e::meanVolume(target) - m_sourceVolume;
+        QVERIFY2(qAbs(gain - 3.52) < 0.3, qPrintable(QString("%1 dB").arg(gain)));
+    }
+}
+
+void TestE2eEach::optionsFromAScript()
+{
+    // Quotes and a command substitution reach the tag as typed, never a shell.
+    const QString artist = "O'Brien $(touch pwned)";
+    QProcess program;
+    program.setWorkingDirectory(m_music.path());
+    program.start(e2e::tonewright(), {"mp3", "--volume=50", "--artist=" + artist, "a.wav"});
+    QVERIFY(program.waitForFinished(120000));
+    QCOMPARE(program.exitCode(), 0);
+
+    const QString target = m_music.filePath("a.mp3");
+    QCOMPARE(e2e::tags(target).value("artist"), artist);
+    // Half the amplitude is 20·log10(0.5) ≈ -6.02 dB; MP3 loses a little
+    // more of so quiet a tone, but far from the next step (-2.5 or -12 dB).
+    const double gain = e2e::meanVolume(target) - m_sourceVolume;
+    QVERIFY2(qAbs(gain + 6.02) < 1.0, qPrintable(QString("%1 dB").arg(gain)));
+    QVERIFY(!QFile::exists(m_music.filePath("pwned")));
+}
+
+QTEST_MAIN(TestE2eEach)
+#include "tst_e2e_each.moc"
