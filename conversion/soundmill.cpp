@@ -3,7 +3,7 @@
 #include "aboutdialog.h"
 #include "advertisement.h"
 #include "cdtrack.h"
-#include "conversionjob.h"
+#include "encoderarguments.h"
 #include "encodercontract.h"
 #include "encoderslot.h"
 #include "nativepath.h"
@@ -11,6 +11,7 @@
 #include "resourceimage.h"
 #include "settings.h"
 #include "soundmill_p.h"
+#include "sourcenames.h"
 #include "steppedbusystyle.h"
 #include "targetreservation.h"
 #include "taskbarbutton.h"
@@ -91,11 +92,11 @@ void Soundmill::startConversion(const ConversionRequest &request)
     const QString &format = request.format;
     const QStringList &extraArgs = request.extraArgs;
     // Labels, a busy bar, and the window on screen while the target is chosen.
-    const QString title = tr("Converting ") + conversionjob::extensionLabel(sourcePath) +
-                          tr(" to ") + format.toUpper();
+    const QString title =
+        tr("Converting ") + sourcenames::extensionLabel(sourcePath) + tr(" to ") + format.toUpper();
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
-    ui->lbl_Source->setText(conversionjob::fileNamePart(sourcePath).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(sourcePath).toHtmlEscaped());
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     ui->prb_Progress->setRange(0, 0);
     if (d->hasTaskbarButton)
@@ -122,17 +123,17 @@ void Soundmill::startConversion(const ConversionRequest &request)
 
     d->target = reserveTarget(sourcePath, format);
     sourceprobe::SourceInfo source;
-    if (conversionjob::needsSourceInfo(format, bitrate)) {
+    if (encoderarguments::needsSourceInfo(format, bitrate)) {
         source = sourceprobe::probe(m_services.locateTool(encodercontract::proberName()),
                                     encoderInput, SourceProbeWaitMs);
         if (d->finished) // the user stopped the conversion while it was read
             return;
     }
-    const QStringList arguments = conversionjob::encoderArguments(encoderInput, bitrate, extraArgs,
-                                                                  format, d->target, source);
+    const QStringList arguments =
+        encoderarguments::build(encoderInput, bitrate, extraArgs, format, d->target, source);
 
-    ui->lbl_Source->setText(conversionjob::fileNamePart(encoderInput).toHtmlEscaped());
-    ui->lbl_Target->setText(conversionjob::fileNamePart(d->target).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(encoderInput).toHtmlEscaped());
+    ui->lbl_Target->setText(sourcenames::fileNamePart(d->target).toHtmlEscaped());
 
     d->process = new QProcess(this);
     const QString program = m_services.locateTool(encodercontract::encoderName());
@@ -297,7 +298,7 @@ QString Soundmill::reserveTarget(const QString &source, const QString &format)
         break;
     }
 
-    const QString base = conversionjob::baseName(source);
+    const QString base = sourcenames::baseName(source);
     for (;;) {
         // A cancelled chooser names no directory; the box and the chooser
         // come again rather than writing into the root of the file system.
@@ -390,9 +391,9 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << d->parser.keptText() << "\" ";
     if (d->sendReports) {
-        d->online.sendBugReport(
-            QStringLiteral("tonewright"),
-            conversionjob::bugReportText(d->encoderArgs, d->parser.keptText(), QDir::homePath()));
+        d->online.sendBugReport(QStringLiteral("tonewright"),
+                                encoderarguments::bugReportText(
+                                    d->encoderArgs, d->parser.keptText(), QDir::homePath()));
     }
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion error!\nMake sure that the file you are trying to "

@@ -1,4 +1,3 @@
-#include "conversionjob.h"
 #include "fakeshell.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
@@ -82,8 +81,6 @@ private slots:
     void encoderCannotStart();
     void reports_data();
     void reports();
-    void reportHidesHomeFolder_data();
-    void reportHidesHomeFolder();
     void links();
     void logoOpensWebsite();
     void adLabelDefaults();
@@ -475,54 +472,6 @@ void TestSoundmill::reports()
         QTest::qWait(200);
         QCOMPARE(server.requestsTo("/statistics/bugreport.php").size(), 0);
     }
-}
-
-void TestSoundmill::reportHidesHomeFolder_data()
-{
-    QTest::addColumn<QString>("home");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("hidden");
-
-    QTest::newRow("path in the home") << "/home/ann"
-                                      << "/home/ann/Music/x.flac"
-                                      << "~/Music/x.flac";
-    QTest::newRow("the home itself") << "/home/ann"
-                                     << "/home/ann"
-                                     << "~";
-    QTest::newRow("home given with a slash") << "/home/ann/"
-                                             << "/home/ann/x"
-                                             << "~/x";
-    QTest::newRow("quoted, twice") << "/home/ann"
-                                   << "'/home/ann/a.wav': /home/ann/b: Invalid"
-                                   << "'~/a.wav': ~/b: Invalid";
-    QTest::newRow("longer user name") << "/home/ann"
-                                      << "/home/annie/x.flac"
-                                      << "/home/annie/x.flac";
-    QTest::newRow("longer folder name") << "/home/ann"
-                                        << "/home/ann.old/x"
-                                        << "/home/ann.old/x";
-    QTest::newRow("inside another path") << "/home/ann"
-                                         << "/srv/home/ann/x"
-                                         << "/srv/home/ann/x";
-    QTest::newRow("windows separators") << "C:/Users/ann"
-                                        << "C:\\Users\\ann\\x.flac"
-                                        << "~\\x.flac";
-    QTest::newRow("home at the root hides nothing") << "/"
-                                                    << "/x.flac"
-                                                    << "/x.flac";
-    QTest::newRow("no home hides nothing") << ""
-                                           << "/x.flac"
-                                           << "/x.flac";
-}
-
-void TestSoundmill::reportHidesHomeFolder()
-{
-    QFETCH(QString, home);
-    QFETCH(QString, text);
-    QFETCH(QString, hidden);
-    // Arguments and error output alike.
-    QCOMPARE(conversionjob::bugReportText({"-i", text}, text, home),
-             "-i&&" + hidden + "##" + hidden);
 }
 
 void TestSoundmill::links()

@@ -1,5 +1,5 @@
-#include "conversionjob.h"
 #include "nativepath.h"
+#include "sourcenames.h"
 #include "targetreservation.h"
 
 #include <QDir>
@@ -25,8 +25,6 @@ private slots:
     void releaseRemovesOnlyPlainFiles();
     void names_data();
     void names();
-    void encoderArguments_data();
-    void encoderArguments();
 };
 
 void TestTargetReservation::reservesFirstFreeName_data()
@@ -201,97 +199,11 @@ void TestTargetReservation::names()
     QFETCH(QString, fileName);
     QFETCH(QString, base);
 
-    QCOMPARE(conversionjob::extensionLabel(source), label);
-    QCOMPARE(conversionjob::fileNamePart(source), fileName);
-    QCOMPARE(conversionjob::baseName(source), base);
+    QCOMPARE(sourcenames::extensionLabel(source), label);
+    QCOMPARE(sourcenames::fileNamePart(source), fileName);
+    QCOMPARE(sourcenames::baseName(source), base);
     QCOMPARE(nativepath::withTrailingSeparator("/out"), QDir::toNativeSeparators("/out/"));
     QCOMPARE(nativepath::withTrailingSeparator("/out/"), QDir::toNativeSeparators("/out/"));
-}
-
-namespace {
-// Prober answers: streams as the prober lists them.
-QByteArray streams(const QByteArray &list)
-{
-    return R"({"programs":[],"streams":[)" + list + "]}";
-}
-const QByteArray Stereo = R"({"index":0,"codec_type":"audio","codec_name":"flac","channels":2})";
-const QByteArray Mono = R"({"index":0,"codec_type":"audio","codec_name":"mp3","channels":1})";
-QByteArray cover(int index, const QByteArray &codec, int width)
-{
-    return QByteArray(R"({"index":%1,"codec_type":"video","codec_name":"%2","width":%3,)"
-                      R"("height":48,"disposition":{"attached_pic":1}})")
-        .replace("%1", QByteArray::number(index))
-        .replace("%2", codec)
-        .replace("%3", QByteArray::number(width));
-}
-} // namespace
-
-void TestTargetReservation::encoderArguments_data()
-{
-    QTest::addColumn<int>("bitrate");
-    QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QByteArray>("probed"); // the prober's answer; empty: no prober
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList noCover{"-map", "0:a:0", "-vn", "OUT"};
-    QTest::newRow("mp3") << 192 << QStringList{} << "mp3" << QByteArray()
-                         << QStringList{"-i", "IN", "-y", "-b:a", "192k"} + noCover;
-    QTest::newRow("wma with title")
-        << 128 << QStringList{"-metadata", "title=Intro"} << "wma" << QByteArray()
-        << QStringList{"-i",        "IN",          "-y",   "-b:a", "128k",
-                       "-metadata", "title=Intro", "-c:a", "wmav2"} +
-               noCover;
-    QTest::newRow("wmav is no wma")
-        << 320 << QStringList{"-vol", "512"} << "wmav" << QByteArray()
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-vol", "512"} + noCover;
-    QTest::newRow("mp3 keeps a png cover")
-        << 192 << QStringList{} << "mp3" << streams(Stereo + "," + cover(1, "png", 64))
-        << QStringList{"-i",    "IN",   "-y",  "-b:a", "192k", "-map",
-                       "0:a:0", "-map", "0:1", "-c:v", "copy", "OUT"};
-    QTest::newRow("flac keeps the cover, not the film")
-        << 128 << QStringList{} << "flac"
-        << streams(R"({"index":0,"codec_type":"video","codec_name":"h264","width":640,)"
-                   R"("height":480,"disposition":{"attached_pic":0}},)" +
-                   Mono + "," + cover(2, "mjpeg", 64))
-        << QStringList{"-i",    "IN",   "-y",  "-b:a", "128k", "-map",
-                       "0:a:0", "-map", "0:2", "-c:v", "copy", "OUT"};
-    QTest::newRow("wav drops the cover")
-        << 128 << QStringList{} << "wav" << streams(Stereo + "," + cover(1, "png", 64))
-        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
-    QTest::newRow("undecodable cover")
-        << 128 << QStringList{} << "m4a" << streams(Stereo + "," + cover(1, "mjpeg", 0))
-        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
-    QTest::newRow("gif cover") << 128 << QStringList{} << "flac"
-                               << streams(Stereo + "," + cover(1, "gif", 64))
-                               << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
-    QTest::newRow("unreadable answer") << 128 << QStringList{} << "mp3" << QByteArray("{\"str")
-                                       << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
-    QTest::newRow("opus, mono at 320")
-        << 320 << QStringList{} << "opus" << streams(Mono)
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus", "-vbr", "constrained"} +
-               noCover;
-    QTest::newRow("opus, stereo at 320")
-        << 320 << QStringList{} << "opus" << streams(Stereo + "," + cover(1, "png", 64))
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-c:a", "libopus", "-vbr", "constrained"} +
-               noCover;
-    QTest::newRow("opus, channels unknown at 288")
-        << 288 << QStringList{} << "opus" << QByteArray()
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k", "-c:a", "libopus", "-vbr", "constrained"} +
-               noCover;
-}
-
-void TestTargetReservation::encoderArguments()
-{
-    QFETCH(int, bitrate);
-    QFETCH(QStringList, extra);
-    QFETCH(QString, format);
-    QFETCH(QByteArray, probed);
-    QFETCH(QStringList, expected);
-    const sourceprobe::SourceInfo source =
-        probed.isEmpty() ? sourceprobe::SourceInfo{} : sourceprobe::parseProberOutput(probed);
-    QCOMPARE(conversionjob::encoderArguments("IN", bitrate, extra, format, "OUT", source),
-             expected);
 }
 
 QTEST_GUILESS_MAIN(TestTargetReservation)

@@ -5,21 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The pieces of a conversion job that depend on nothing but their inputs.
-namespace conversionjob {
-
-// The part after the last "." of the path (the whole path when it has none),
-// in upper case: the "AVI" of "Converting AVI to MP3".
-QString extensionLabel(const QString &path);
-
-// The last component of a path with native separators (the whole text when
-// it has no separator).
-QString fileNamePart(const QString &path);
-
-// The file name of the source without its last extension; a name without a
-// "." (or only a leading one) is kept whole, so that the target never ends
-// up with an empty name.
-QString baseName(const QString &source);
+// The encoder's command line for a conversion, and the report of a failed one.
+namespace encoderarguments {
 
 // Formats whose files hold a cover picture where players look for it.
 bool keepsPicture(const QString &format);
@@ -31,9 +18,9 @@ bool needsSourceInfo(const QString &format, int bitrate);
 // The encoder's argument list: input, bitrate, extra arguments, the codec
 // for wma and opus, the first audio stream and, for formats that keep one,
 // the source's cover copied as it is (otherwise no video), target.
-QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
-                             const QString &format, const QString &target,
-                             const sourceprobe::SourceInfo &source = {});
+QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
+                  const QString &format, const QString &target,
+                  const sourceprobe::SourceInfo &source = {});
 
 // The report of a failed conversion: the encoder's arguments joined with
 // "&&", then "##", then its error output. The user's home folder shows as "~"
@@ -42,4 +29,4 @@ QStringList encoderArguments(const QString &input, int bitrate, const QStringLis
 // leaves the machine.
 QString bugReportText(const QStringList &arguments, const QString &errorText, const QString &home);
 
-} // namespace conversionjob
+} // namespace encoderarguments

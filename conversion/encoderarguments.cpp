@@ -1,30 +1,8 @@
-#include "conversionjob.h"
+#include "encoderarguments.h"
 
 #include "encodercontract.h"
 
-#include <QDir>
-
-namespace conversionjob {
-
-QString extensionLabel(const QString &path)
-{
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    return (dot < 0 ? path : path.mid(dot + 1)).toUpper();
-}
-
-QString fileNamePart(const QString &path)
-{
-    const QString native = QDir::toNativeSeparators(path);
-    const qsizetype separator = native.lastIndexOf(QDir::separator());
-    return separator < 0 ? native : native.mid(separator + 1);
-}
-
-QString baseName(const QString &source)
-{
-    const QString name = fileNamePart(source);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    return dot <= 0 ? name : name.left(dot);
-}
+namespace encoderarguments {
 
 namespace {
 bool isOpus(const QString &format)
@@ -45,9 +23,9 @@ bool needsSourceInfo(const QString &format, int bitrate)
            (isOpus(format) && bitrate > encodercontract::MaxOpusBitratePerChannel);
 }
 
-QStringList encoderArguments(const QString &input, int bitrate, const QStringList &extraArgs,
-                             const QString &format, const QString &target,
-                             const sourceprobe::SourceInfo &source)
+QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
+                  const QString &format, const QString &target,
+                  const sourceprobe::SourceInfo &source)
 {
     using namespace encodercontract;
     // An unknown channel count is taken as one: the rate is then one that
@@ -141,4 +119,4 @@ QString bugReportText(const QStringList &arguments, const QString &errorText, co
            withHomeHidden(errorText, home);
 }
 
-} // namespace conversionjob
+} // namespace encoderarguments
