@@ -146,12 +146,8 @@ void Soundmill::startConversion(const ConversionRequest &request)
             encoderFailedToStart();
     });
 
-    if (!m_services.toolExists(encodercontract::encoderName())) {
-        d->missingEncoderShown = true;
-        QMessageBox::critical(
-            this, tr("Error"),
-            tr("Conversion core module not found!\nPlease reinstall application."));
-    }
+    if (!m_services.toolExists(encodercontract::encoderName()))
+        reportMissingEncoder();
 
     // Many conversions started together take turns: the window shows its busy
     // bar until one of the user's encoder slots is free.
@@ -315,16 +311,21 @@ QString Soundmill::reserveTarget(const QString &source, const QString &format)
     }
 }
 
+void Soundmill::reportMissingEncoder()
+{
+    // Once: a missing encoder is also an encoder that fails to start.
+    if (d->missingEncoderShown)
+        return;
+    d->missingEncoderShown = true;
+    QMessageBox::critical(this, tr("Error"),
+                          tr("Conversion core module not found!\nPlease reinstall application."));
+}
+
 void Soundmill::encoderFailedToStart()
 {
     if (d->finished)
         return;
-    if (!d->missingEncoderShown) {
-        d->missingEncoderShown = true;
-        QMessageBox::critical(
-            this, tr("Error"),
-            tr("Conversion core module not found!\nPlease reinstall application."));
-    }
+    reportMissingEncoder();
     targetreservation::release(d->target);
     discardTemporaryInput();
     d->finished = true;

@@ -73,6 +73,7 @@ private:
     void discardTemporaryInput();
     QString chooseDirectory();
     QString reserveTarget(const QString &source, const QString &format);
+    void reportMissingEncoder();
     void encoderFailedToStart();
     void stopEncoder();
     void abandonConversion();
