@@ -22,6 +22,7 @@ struct Journal
     QStringList calls;
     QList<QThread *> threads;
     std::function<void(const QByteArray &)> heldAnswer; // a fetch left unanswered
+    std::function<void()> heldPost;                     // a post left unanswered
     bool destroyed = false;
 
     void record(const QString &call)
@@ -45,13 +46,21 @@ public:
         m_journal.destroyed = true;
         m_journal.threads << QThread::currentThread();
     }
-    void sendUsage(const QString &appId, const QString &partId) override
+    void sendUsage(const QString &appId, const QString &partId, std::function<void()> done) override
     {
         m_journal.record("usage " + appId + " " + partId);
+        if (partId == "hold") {
+            QMutexLocker lock(&m_journal.mutex);
+            m_journal.heldPost = done;
+            return;
+        }
+        done();
     }
-    void sendBugReport(const QString &appId, const QString &reportText) override
+    void sendBugReport(const QString &appId, const QString &reportText,
+                       std::function<void()> done) override
     {
         m_journal.record("bug " + appId + " " + reportText);
+        done();
     }
     void fetch(const QUrl &address, qint64 maxBytes,
                std::function<void(const QByteArray &)> done) override
@@ -84,6 +93,8 @@ private slots:
     void nothingStartsWithoutAServer();
     void noBackendStillAnswersFetches();
     void destroyedWithAFetchUnderWay();
+    void settlePosts_data();
+    void settlePosts();
     void destroyedBeforeTheThreadStarted();
     void moduleLoadedFromTheFirstFolderHoldingIt();
     void brokenModuleIsRefused();
@@ -175,6 +186,29 @@ void TestOnlineServices::destroyedWithAFetchUnderWay()
     QVERIFY(m_journal->threads.last() != QThread::currentThread());
     QTest::qWait(50);
     QVERIFY(!answered);
+}
+
+void TestOnlineServices::settlePosts_data()
+{
+    QTest::addColumn<QStringList>("partIds");
+    QTest::addColumn<bool>("settled");
+    QTest::newRow("nothing posted") << QStringList() << true;
+    QTest::newRow("answered") << QStringList{"main", "gui"} << true;
+    QTest::newRow("one unanswered") << QStringList{"main", "hold"} << false;
+}
+
+void TestOnlineServices::settlePosts()
+{
+    QFETCH(QStringList, partIds);
+    QFETCH(bool, settled);
+    OnlineServices services(StatsServer);
+    for (const QString &partId : partIds)
+        services.sendUsage("tonewright", partId);
+    services.sendBugReport("tonewright", "text");
+    // Also before the thread's start delay: the end does not wait for it.
+    QCOMPARE(services.settlePosts(QDeadlineTimer(settled ? 60000 : 200)), settled);
+    QCOMPARE(services.postsUnderWay(), settled ? 0 : 1);
+    QCOMPARE(m_journal->calls.size(), partIds.size() + 1);
 }
 
 void TestOnlineServices::destroyedBeforeTheThreadStarted()
