@@ -20,6 +20,8 @@ void DesktopSteps::showSettings()
 {
     SoundmillGui dialog;
     dialog.exec();
+    // The process ends right after: its usage post arrives first.
+    dialog.online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
 }
 
 QString DesktopSteps::chooseFile()

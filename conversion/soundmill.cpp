@@ -357,7 +357,7 @@ void Soundmill::closeEvent(QCloseEvent *event)
 {
     if (d->finished) {
         event->accept();
-        processexit::endProcess(0);
+        endAfterPosts();
         return;
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(
@@ -369,6 +369,17 @@ void Soundmill::closeEvent(QCloseEvent *event)
     }
     abandonConversion();
     event->accept();
+    processexit::endProcess(0);
+}
+
+void Soundmill::endAfterPosts()
+{
+    // The window goes at once; the process stays a moment longer, unseen,
+    // so that the usage record and bug report of even the shortest
+    // conversion reach the server. The advertisement is abandoned.
+    hide();
+    ++d->adRequest;
+    d->online.settlePosts(QDeadlineTimer(online::PostsGraceMs));
     processexit::endProcess(0);
 }
 
@@ -507,6 +518,10 @@ void Soundmill::on_link_About_linkActivated(QString link)
 
 void Soundmill::show_updateMessage()
 {
+    // Once the conversion has ended the window is gone: no question may hold
+    // up the end.
+    if (d->finished)
+        return;
     QMessageBox box(QMessageBox::Question, tr("Update available"),
                     tr("Tonewright had been updated!\nPlease download the fresh version to avoid "
                        "bugs and other problems.\nWould you like to download it now?"),

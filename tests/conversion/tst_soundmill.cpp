@@ -103,6 +103,7 @@ private:
     Soundmill *m_window = nullptr;
     taskbar::FakeShell *m_shell = nullptr;
     QList<int> m_exits;
+    std::function<void()> m_atExit;
     QList<QUrl> m_opened;
     QString m_source;
     QString m_target;
@@ -110,7 +111,11 @@ private:
 
 void TestSoundmill::initTestCase()
 {
-    processexit::setHandler([this](int status) { m_exits << status; });
+    processexit::setHandler([this](int status) {
+        if (m_atExit)
+            m_atExit();
+        m_exits << status;
+    });
     online::OnlineServices::setBackendFactory(online::createNetworkBackend);
     addressopener::setOpener([this](const QUrl &url) { m_opened << url; });
 }
@@ -121,6 +126,7 @@ void TestSoundmill::init()
     m_encoder = new ScriptEncoder;
     m_answerer = new ModalAnswerer;
     m_exits.clear();
+    m_atExit = nullptr;
     m_opened.clear();
     toollocator::setSearchDirectory(m_encoder->folder());
     writeSetting(settings::SendStatKey, "false");
@@ -412,10 +418,13 @@ void TestSoundmill::reports_data()
     QTest::addColumn<QString>("sendstat");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<bool>("bugReport");
+    QTest::addColumn<bool>("stalled");
 
-    QTest::newRow("consent, failure") << "true" << 1 << true;
-    QTest::newRow("no consent, failure") << "false" << 1 << false;
-    QTest::newRow("consent, success") << "" << 0 << false;
+    QTest::newRow("consent, failure") << "true" << 1 << true << false;
+    QTest::newRow("no consent, failure") << "false" << 1 << false << false;
+    QTest::newRow("consent, success") << "" << 0 << false << false;
+    // A server that never answers holds the end for a bounded moment only.
+    QTest::newRow("stalled server, failure") << "true" << 1 << true << true;
 }
 
 void TestSoundmill::reports()
@@ -423,26 +432,42 @@ void TestSoundmill::reports()
     QFETCH(QString, sendstat);
     QFETCH(int, exitCode);
     QFETCH(bool, bugReport);
+    QFETCH(bool, stalled);
 
     twtest::HttpServer server;
     if (!server.listen(ServerPort))
         QSKIP("the loopback port of this test build is taken");
+    if (stalled) {
+        twtest::HttpResponse never;
+        never.stall = true;
+        server.setFallback(never);
+    }
     writeSetting(settings::SendStatKey, sendstat);
     if (exitCode != 0) {
         m_answerer->enqueue(ModalAnswerer::click("OK"));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Error "));
     }
+    // What has arrived by the time the process ends, and whether the window was still up.
+    QList<twtest::HttpRequest> usage;
+    QList<twtest::HttpRequest> reports;
+    bool visibleAtExit = true;
+    m_atExit = [&] {
+        usage = server.requestsTo("/statistics/usage.php");
+        reports = server.requestsTo("/statistics/bugreport.php");
+        visibleAtExit = m_window->isVisible();
+    };
     QVERIFY(start(QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251' >&2; exit ") +
                   QByteArray::number(exitCode)));
     QVERIFY(waitForEnd());
-    QTRY_COMPARE(server.requestsTo("/statistics/usage.php").size(), 1);
-    QCOMPARE(server.requestsTo("/statistics/usage.php")[0].body, "appid=tonewright&partid=main");
+    QVERIFY(!visibleAtExit);
+    QCOMPARE(usage.size(), 1);
+    QCOMPARE(usage[0].body, "appid=tonewright&partid=main");
 
     if (bugReport) {
-        QTRY_COMPARE(server.requestsTo("/statistics/bugreport.php").size(), 1);
+        QCOMPARE(reports.size(), 1);
         const QStringList arguments = m_encoder->arguments();
         const QString report = arguments.join("&&") + "##" + QString::fromLatin1("Error \xc3\xa9");
-        QCOMPARE(server.requestsTo("/statistics/bugreport.php")[0].body,
+        QCOMPARE(reports[0].body,
                  "appid=tonewright&reportstring=" + QUrl::toPercentEncoding(report));
     } else {
         QTest::qWait(200);
