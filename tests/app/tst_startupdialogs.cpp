@@ -1,11 +1,16 @@
 #include "desktopsteps.h"
 #include "dialogtesting.h"
+#include "httpserver.h"
 #include "modalanswerer.h"
+#include "networkbackend.h"
+#include "onlineservices.h"
 #include "processexit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QNetworkProxy>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +71,7 @@ private slots:
     void init();
     void paths_data();
     void paths();
+    void settingsUsageArrivesBeforeTheEnd();
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +144,35 @@ void TestStartupDialogs::paths()
     QCOMPARE(steps.conversions.size(), 1);
     QCOMPARE(steps.conversions[0].source, song);
     QCOMPARE(steps.conversions[0].format, format);
+}
+
+void TestStartupDialogs::settingsUsageArrivesBeforeTheEnd()
+{
+    // The statistics server of this build is a made-up host, reached through
+    // a loopback proxy that records the post.
+    twtest::HttpServer proxy;
+    QVERIFY(proxy.listen());
+    QNetworkProxy::setApplicationProxy(
+        QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", proxy.port()));
+    online::OnlineServices::setBackendFactory(online::createNetworkBackend);
+    const auto restore = qScopeGuard([] {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy());
+        online::OnlineServices::setBackendFactory(nullptr);
+    });
+    int postsAtExit = -1;
+    processexit::setHandler([&](int status) {
+        m_exits << status;
+        postsAtExit = int(proxy.requests().size());
+    });
+
+    ModalAnswerer answerer;
+    answerer.enqueue([](QWidget *dialog) { child<QPushButton>(*dialog, "pushButton_5")->click(); });
+    RecordingDesktop steps;
+    runStartup({"/opt/tw/tonewright", "config"}, "/opt/tw/tonewright", steps);
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(m_exits, QList<int>{0});
+    QCOMPARE(postsAtExit, 1);
+    QCOMPARE(proxy.requests().at(0).body, QByteArray("appid=tonewright&partid=gui"));
 }
 
 QTEST_MAIN(TestStartupDialogs)
