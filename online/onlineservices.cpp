@@ -95,8 +95,6 @@ bool OnlineServices::settlePosts(QDeadlineTimer deadline)
 {
     if (m_postsUnderWay == 0)
         return true;
-    // The end of the program must not wait for the thread's start delay.
-    startThread();
     QEventLoop loop;
     connect(this, &OnlineServices::postsSettled, &loop, &QEventLoop::quit);
     QTimer timer;
@@ -116,12 +114,6 @@ bool OnlineServices::settlePosts(QDeadlineTimer deadline)
 int OnlineServices::postsUnderWay() const
 {
     return m_postsUnderWay;
-}
-
-void OnlineServices::startThread()
-{
-    if (m_thread && !m_thread->isRunning() && !m_thread->isFinished())
-        m_thread->start();
 }
 
 void OnlineServices::fetch(const QUrl &address, qint64 maxBytes,
@@ -157,8 +149,7 @@ void OnlineServices::onNetworkThread(std::function<void(OnlineBackend *)> task)
         m_thread->setObjectName(QStringLiteral("online"));
         m_threadContext = new QObject;
         m_threadContext->moveToThread(m_thread);
-        // Requests wait in the thread's queue meanwhile, in their order.
-        QTimer::singleShot(StartDelayMs, this, &OnlineServices::startThread);
+        m_thread->start();
     }
     QMetaObject::invokeMethod(
         m_threadContext,

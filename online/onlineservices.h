@@ -13,9 +13,9 @@ namespace online {
 // The network work of one window: the statistics posts and the fetches of
 // the advertisement. All of it runs on a thread of its own, with the network
 // stack loaded there from the online module: the window's thread never loads,
-// waits for or works on any of it. The thread starts a moment after the first
-// request, once the window has drawn itself and the encoder is under way;
-// loading the network stack alongside would take a processor from both.
+// waits for or works on any of it. The thread starts with the first request
+// (the usage post, once the encoder is under way), so that the network stack
+// loads while the window draws itself rather than after a short conversion.
 //
 // Requests are carried out in the order they are made. Without a module, or
 // without a server to talk to, requests are dropped and fetches answer with
@@ -39,10 +39,6 @@ public:
     // could not be made. It never runs once this object is gone.
     void fetch(const QUrl &address, qint64 maxBytes,
                std::function<void(const QByteArray &body)> done);
-
-    // How long after the first request the network thread starts, unless
-    // settlePosts starts it sooner.
-    static constexpr int StartDelayMs = 100;
 
     // Runs the event loop until every post made so far has been answered or
     // has failed, or until the deadline; true when none is under way. Meant
@@ -70,7 +66,6 @@ private:
     // A statistics post, sent on the network thread; the backend calls the
     // function it is given once the post is done.
     void post(std::function<void(OnlineBackend &, std::function<void()>)> send);
-    void startThread();
     // Runs task on the network thread with the backend, made by the first
     // task; nullptr when none could be made.
     void onNetworkThread(std::function<void(OnlineBackend *)> task);

@@ -95,7 +95,6 @@ private slots:
     void destroyedWithAFetchUnderWay();
     void settlePosts_data();
     void settlePosts();
-    void destroyedBeforeTheThreadStarted();
     void moduleLoadedFromTheFirstFolderHoldingIt();
     void brokenModuleIsRefused();
 
@@ -205,21 +204,9 @@ void TestOnlineServices::settlePosts()
     for (const QString &partId : partIds)
         services.sendUsage("tonewright", partId);
     services.sendBugReport("tonewright", "text");
-    // Also before the thread's start delay: the end does not wait for it.
     QCOMPARE(services.settlePosts(QDeadlineTimer(settled ? 60000 : 200)), settled);
     QCOMPARE(services.postsUnderWay(), settled ? 0 : 1);
     QCOMPARE(m_journal->calls.size(), partIds.size() + 1);
-}
-
-void TestOnlineServices::destroyedBeforeTheThreadStarted()
-{
-    {
-        OnlineServices services(StatsServer);
-        services.sendUsage("tonewright", "main");
-    }
-    QTest::qWait(OnlineServices::StartDelayMs + 50);
-    QVERIFY(m_journal->calls.isEmpty());
-    QVERIFY(!m_journal->destroyed);
 }
 
 void TestOnlineServices::moduleLoadedFromTheFirstFolderHoldingIt()
