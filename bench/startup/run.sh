@@ -17,9 +17,7 @@ for file in "$program" "$floor" "$offline"; do
     [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
 done
 
-# Both servers on loopback, answering at once; the first connection check
-# shows up as no request.
-. "$top/bench/startup/loopback.sh"
+. "$top/bench/startup/quickrun.sh"
 printf 'RIFF' > "$work/music/song.wav"
 
 : > "$work/program.tenths"

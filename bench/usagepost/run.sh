@@ -17,7 +17,7 @@ floor="$build/bench/usagepost/tw_bench_postingconverter"
 for file in "$program" "$floor"; do
     [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
 done
-. "$top/bench/startup/loopback.sh"
+. "$top/bench/startup/quickrun.sh"
 cp "$top/samples/sample.flac" "$work/music/song.flac"
 
 : > "$work/program.tenths"
