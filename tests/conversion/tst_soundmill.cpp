@@ -437,11 +437,8 @@ void TestSoundmill::reports()
     twtest::HttpServer server;
     if (!server.listen(ServerPort))
         QSKIP("the loopback port of this test build is taken");
-    if (stalled) {
-        twtest::HttpResponse never;
-        never.stall = true;
-        server.setFallback(never);
-    }
+    if (stalled)
+        server.setFallback(twtest::HttpResponse::stalled());
     writeSetting(settings::SendStatKey, sendstat);
     if (exitCode != 0) {
         m_answerer->enqueue(ModalAnswerer::click("OK"));

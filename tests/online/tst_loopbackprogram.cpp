@@ -133,12 +133,8 @@ void TestLoopbackProgram::quickConversionDeliversUsage_data()
 {
     QTest::addColumn<HttpResponse>("answer");
     QTest::newRow("answered") << HttpResponse();
-    HttpResponse refused;
-    refused.status = 500;
-    QTest::newRow("error status") << refused;
-    HttpResponse stalled;
-    stalled.stall = true;
-    QTest::newRow("stalled server") << stalled;
+    QTest::newRow("error status") << HttpResponse::withStatus(500);
+    QTest::newRow("stalled server") << HttpResponse::stalled();
 }
 
 void TestLoopbackProgram::quickConversionDeliversUsage()

@@ -141,12 +141,8 @@ void TestReportSender::postDoneWithinItsBounds_data()
 {
     QTest::addColumn<HttpResponse>("answer");
     QTest::newRow("answered") << HttpResponse();
-    HttpResponse refused;
-    refused.status = 500;
-    QTest::newRow("error status") << refused;
-    HttpResponse stalled;
-    stalled.stall = true;
-    QTest::newRow("stalled server") << stalled;
+    QTest::newRow("error status") << HttpResponse::withStatus(500);
+    QTest::newRow("stalled server") << HttpResponse::stalled();
     // Nothing of an answer is kept, however much the server sends.
     HttpResponse endless;
     endless.streamBytes = qint64(1) << 40;

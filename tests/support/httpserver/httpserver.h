@@ -45,6 +45,19 @@ struct HttpResponse
     // > 0: instead of body, this many bytes made up as the client takes
     // them, sent chunked; what was handed to the socket is counted.
     qint64 streamBytes = 0;
+
+    static HttpResponse withStatus(int status)
+    {
+        HttpResponse response;
+        response.status = status;
+        return response;
+    }
+    static HttpResponse stalled()
+    {
+        HttpResponse response;
+        response.stall = true;
+        return response;
+    }
 };
 
 // A scripted HTTP/1.1 server on 127.0.0.1 for tests. Answers come from the
