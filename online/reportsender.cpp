@@ -85,10 +85,10 @@ void ReportSender::post(const QString &path, const QByteArray &body, std::functi
     deadline->setSingleShot(true);
     QObject::connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
     deadline->start(qMax(0, m_timeoutMs));
-    // The status line is all we wait for; the rest of the answer is cut off.
+    // The status line is all we wait for; the rest of the answer is cut off
+    // (from the event loop: the network stack is not done with the reply yet).
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] {
-        if (reply->isRunning())
-            reply->abort();
+        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
     });
     QObject::connect(reply, &QNetworkReply::finished, &manager,
                      [this, reply, done = std::move(done)] {
