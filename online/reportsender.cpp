@@ -88,7 +88,14 @@ void ReportSender::post(const QString &path, const QByteArray &body, std::functi
     // The status line is all we wait for; the rest of the answer is cut off
     // (from the event loop: the network stack is not done with the reply yet).
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] {
-        QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            reply,
+            [reply] {
+                // An error answer may have ended it meanwhile.
+                if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
+                    reply->abort();
+            },
+            Qt::QueuedConnection);
     });
     QObject::connect(reply, &QNetworkReply::finished, &manager,
                      [this, reply, done = std::move(done)] {
