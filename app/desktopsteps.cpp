@@ -35,6 +35,8 @@ void DesktopSteps::showSettings()
 {
     SoundmillGui dialog(m_services);
     dialog.exec();
+    // The process ends right after: its usage post arrives first.
+    dialog.online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
 }
 
 QString DesktopSteps::chooseFile()

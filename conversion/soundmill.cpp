@@ -414,7 +414,7 @@ void Soundmill::closeEvent(QCloseEvent *event)
 {
     if (d->finished) {
         event->accept();
-        emit ended(0);
+        endAfterPosts();
         return;
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(
@@ -426,6 +426,17 @@ void Soundmill::closeEvent(QCloseEvent *event)
     }
     abandonConversion();
     event->accept();
+    emit ended(0);
+}
+
+void Soundmill::endAfterPosts()
+{
+    // The window goes at once; the process stays a moment longer, unseen,
+    // so that the usage record and bug report of even the shortest
+    // conversion reach the server. The advertisement is abandoned.
+    hide();
+    ++d->adRequest;
+    d->online.settlePosts(QDeadlineTimer(online::PostsGraceMs));
     emit ended(0);
 }
 
@@ -564,6 +575,10 @@ void Soundmill::on_link_About_linkActivated(QString link)
 
 void Soundmill::show_updateMessage()
 {
+    // Once the conversion has ended the window is gone: no question may hold
+    // up the end.
+    if (d->finished)
+        return;
     QMessageBox box(QMessageBox::Question, tr("Update available"),
                     tr("Tonewright had been updated!\nPlease download the fresh version to avoid "
                        "bugs and other problems.\nWould you like to download it now?"),

@@ -77,6 +77,8 @@ private:
     void encoderFailedToStart();
     void stopEncoder();
     void abandonConversion();
+    // Ends the process after a finished conversion, once its posts are done.
+    void endAfterPosts();
 
     std::unique_ptr<Ui::Soundmill> ui;
     std::unique_ptr<SoundmillPrivate> d;

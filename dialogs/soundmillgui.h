@@ -23,6 +23,9 @@ public:
     explicit SoundmillGui(const Services &services, QWidget *parent = nullptr);
     ~SoundmillGui() override;
 
+    // The dialog's statistics posts, for the program's end to wait for.
+    online::OnlineServices &online() { return m_online; }
+
 private slots:
     void on_btn_Def_clicked();
     void on_cb_SendStat_clicked();

@@ -12,6 +12,46 @@ namespace online {
 namespace {
 
 const char AbortReasonProperty[] = "tw_boundedGetAbortReason";
+const char CollectorName[] = "tw_boundedGetBody";
+
+// Qt keeps at most this much of a reply unread: the transfer waits for us,
+// so the limit is checked as the data arrives rather than after the stack
+// has buffered all the server cares to send. (A buffer the size of the limit
+// would stall the transfer at the limit and leave only the deadline to end it.)
+constexpr qint64 ReadBufferBytes = 64 << 10;
+
+// Collects the body of one reply as it arrives; a child of the reply.
+class BodyCollector : public QObject
+{
+public:
+    BodyCollector(QNetworkReply *reply, qint64 maxBytes)
+        : QObject(reply)
+        , m_reply(reply)
+        , m_maxBytes(maxBytes)
+    {
+        setObjectName(QLatin1String(CollectorName));
+    }
+
+    // Moves what has arrived into the body; false, keeping nothing, once the
+    // body would pass the limit.
+    bool collect()
+    {
+        const qint64 available = m_reply->bytesAvailable();
+        if (available > m_maxBytes - body.size()) {
+            body.clear();
+            return false;
+        }
+        if (available > 0)
+            body += m_reply->read(available);
+        return true;
+    }
+
+    QByteArray body;
+
+private:
+    QNetworkReply *m_reply;
+    qint64 m_maxBytes;
+};
 
 void abortFor(QNetworkReply *reply, AbortReason reason)
 {
@@ -19,6 +59,12 @@ void abortFor(QNetworkReply *reply, AbortReason reason)
         return;
     reply->setProperty(AbortReasonProperty, int(reason));
     reply->abort();
+}
+
+bool isSuccessStatus(const QNetworkReply *reply)
+{
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return status.isValid() && status.toInt() >= 200 && status.toInt() <= 299;
 }
 
 } // namespace
@@ -35,6 +81,8 @@ QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint6
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(5);
     QNetworkReply *reply = manager.get(request);
+    reply->setReadBufferSize(ReadBufferBytes);
+    auto *collector = new BodyCollector(reply, maxBytes);
 
     // The server is untrusted: a declared or delivered body past the limit is
     // cut off at once rather than buffered.
@@ -43,13 +91,8 @@ QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint6
         if (length.isValid() && length.toLongLong() > maxBytes)
             abortFor(reply, AbortReason::TooLarge);
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, maxBytes](qint64 received, qint64 total) {
-                         if (received > maxBytes || total > maxBytes)
-                             abortFor(reply, AbortReason::TooLarge);
-                     });
-    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, maxBytes] {
-        if (reply->bytesAvailable() > maxBytes)
+    QObject::connect(reply, &QNetworkReply::readyRead, collector, [reply, collector] {
+        if (reply->isRunning() && !collector->collect())
             abortFor(reply, AbortReason::TooLarge);
     });
 
@@ -66,9 +109,27 @@ QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint6
 
 QByteArray takeBody(QNetworkReply *reply)
 {
-    if (!reply || !reply->isOpen())
+    if (!reply || !reply->isFinished())
         return QByteArray();
-    return reply->readAll();
+    auto *collector = static_cast<BodyCollector *>(
+        reply->findChild<QObject *>(QLatin1String(CollectorName), Qt::FindDirectChildrenOnly));
+    if (!collector)
+        return QByteArray();
+    // The last piece may arrive together with finished().
+    if (!collector->collect())
+        return QByteArray();
+    QByteArray body = std::move(collector->body);
+    collector->body.clear();
+    // A failed, refused, cut-off or undecodable answer is no document and no
+    // picture, whatever part of it arrived.
+    if (reply->error() != QNetworkReply::NoError || abortReason(reply) != AbortReason::None ||
+        !isSuccessStatus(reply))
+        return QByteArray();
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && !reply->hasRawHeader("Content-Encoding") &&
+        body.size() < length.toLongLong())
+        return QByteArray();
+    return body;
 }
 
 AbortReason abortReason(const QNetworkReply *reply)

@@ -18,14 +18,15 @@ public:
     {
     }
 
-    void sendUsage(const QString &appId, const QString &partId) override
+    void sendUsage(const QString &appId, const QString &partId, std::function<void()> done) override
     {
-        m_reporter.sendUsage(appId, partId);
+        m_reporter.sendUsage(appId, partId, std::move(done));
     }
 
-    void sendBugReport(const QString &appId, const QString &reportText) override
+    void sendBugReport(const QString &appId, const QString &reportText,
+                       std::function<void()> done) override
     {
-        m_reporter.sendBugReport(appId, reportText);
+        m_reporter.sendBugReport(appId, reportText, std::move(done));
     }
 
     void fetch(const QUrl &address, qint64 maxBytes,

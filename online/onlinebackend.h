@@ -16,9 +16,13 @@ class OnlineBackend
 public:
     virtual ~OnlineBackend() = default;
 
-    // Fire-and-forget posts to the statistics server (see ReportSender).
-    virtual void sendUsage(const QString &appId, const QString &partId) = 0;
-    virtual void sendBugReport(const QString &appId, const QString &reportText) = 0;
+    // Posts to the statistics server (see ReportSender). done runs once the
+    // post has been answered or has failed; it is not called once the
+    // backend is gone.
+    virtual void sendUsage(const QString &appId, const QString &partId,
+                           std::function<void()> done) = 0;
+    virtual void sendBugReport(const QString &appId, const QString &reportText,
+                               std::function<void()> done) = 0;
 
     // A bounded GET (see boundedGet). done gets the body once the request has
     // ended, or an empty one when it failed or was cut off; it is not called
@@ -35,6 +39,6 @@ using OnlineBackendFactory = std::function<std::unique_ptr<OnlineBackend>(const 
 //   extern "C" OnlineBackend *<name>(const QUrl &statsServer);
 // A module built against another version of this interface has another name
 // and is never called.
-inline constexpr char OnlineModuleEntry[] = "tonewright_online_backend_v1";
+inline constexpr char OnlineModuleEntry[] = "tonewright_online_backend_v2";
 
 } // namespace online

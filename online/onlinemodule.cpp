@@ -3,7 +3,7 @@
 #include "networkbackend.h"
 
 extern "C" Q_DECL_EXPORT online::OnlineBackend *
-tonewright_online_backend_v1(const QUrl &statsServer)
+tonewright_online_backend_v2(const QUrl &statsServer)
 {
     return online::createNetworkBackend(statsServer).release();
 }

@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QThread>
 #include <QTimer>
+#include <climits>
 
 namespace online {
 
@@ -44,23 +46,65 @@ OnlineServices::~OnlineServices()
 
 void OnlineServices::sendUsage(const QString &appId, const QString &partId)
 {
-    post([appId, partId](OnlineBackend &backend) { backend.sendUsage(appId, partId); });
+    post([appId, partId](OnlineBackend &backend, std::function<void()> done) {
+        backend.sendUsage(appId, partId, std::move(done));
+    });
 }
 
 void OnlineServices::sendBugReport(const QString &appId, const QString &reportText)
 {
-    post([appId, reportText](OnlineBackend &backend) { backend.sendBugReport(appId, reportText); });
+    post([appId, reportText](OnlineBackend &backend, std::function<void()> done) {
+        backend.sendBugReport(appId, reportText, std::move(done));
+    });
 }
 
-void OnlineServices::post(std::function<void(OnlineBackend &)> send)
+void OnlineServices::post(std::function<void(OnlineBackend &, std::function<void()>)> send)
 {
     // Without a statistics server there is nothing to post to, and no thread starts.
     if (!isFetchable(m_statsServer))
         return;
-    onNetworkThread([send = std::move(send)](OnlineBackend *backend) {
+    ++m_postsUnderWay;
+    // Counted back here, from the event loop; never once this object is gone.
+    auto done = [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (--m_postsUnderWay == 0)
+                    emit postsSettled();
+            },
+            Qt::QueuedConnection);
+    };
+    onNetworkThread([send = std::move(send), done](OnlineBackend *backend) {
         if (backend)
-            send(*backend);
+            send(*backend, done);
+        else
+            done();
     });
+}
+
+bool OnlineServices::settlePosts(QDeadlineTimer deadline)
+{
+    if (m_postsUnderWay == 0)
+        return true;
+    QEventLoop loop;
+    connect(this, &OnlineServices::postsSettled, &loop, &QEventLoop::quit);
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // An application-wide exit also ends nested loops, and a timer may fire
+    // a little early: wait on until the posts are done or the deadline has passed.
+    while (m_postsUnderWay > 0 && !deadline.hasExpired()) {
+        if (!deadline.isForever())
+            timer.start(int(qBound(qint64(1), deadline.remainingTime(), qint64(INT_MAX))));
+        loop.exec();
+    }
+    return m_postsUnderWay == 0;
+}
+
+int OnlineServices::postsUnderWay() const
+{
+    return m_postsUnderWay;
 }
 
 void OnlineServices::fetch(const QUrl &address, qint64 maxBytes,
@@ -96,8 +140,7 @@ void OnlineServices::onNetworkThread(std::function<void(OnlineBackend *)> task)
         m_thread->setObjectName(QStringLiteral("online"));
         m_threadContext = new QObject;
         m_threadContext->moveToThread(m_thread);
-        // Requests wait in the thread's queue meanwhile, in their order.
-        QTimer::singleShot(StartDelayMs, this, [this] { m_thread->start(); });
+        m_thread->start();
     }
     QMetaObject::invokeMethod(
         m_threadContext,

@@ -2,6 +2,7 @@
 
 #include "onlinebackend.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 
@@ -12,13 +13,16 @@ namespace online {
 // The network work of one window: the statistics posts and the fetches of
 // the advertisement. All of it runs on a thread of its own, with the network
 // stack loaded there from the online module: the window's thread never loads,
-// waits for or works on any of it. The thread starts a moment after the first
-// request, once the window has drawn itself and the encoder is under way;
-// loading the network stack alongside would take a processor from both.
+// waits for or works on any of it. The thread starts with the first request
+// (the usage post, once the encoder is under way), so that the network stack
+// loads while the window draws itself rather than after a short conversion.
 //
 // Requests are carried out in the order they are made. Without a module, or
 // without a server to talk to, requests are dropped and fetches answer with
 // an empty body.
+//
+// The statistics posts are the one thing the program's end waits for (see
+// settlePosts): they are what the statistics server learns of a run.
 class OnlineServices : public QObject
 {
     Q_OBJECT
@@ -39,8 +43,12 @@ public:
     void fetch(const QUrl &address, qint64 maxBytes,
                std::function<void(const QByteArray &body)> done);
 
-    // How long after the first request the network thread starts.
-    static constexpr int StartDelayMs = 100;
+    // Runs the event loop until every post made so far has been answered or
+    // has failed, or until the deadline; true when none is under way. Meant
+    // for the end of the program, once its window is gone: fetches are not
+    // waited for.
+    bool settlePosts(QDeadlineTimer deadline);
+    int postsUnderWay() const;
 
     // Whether any request has been made that needs the network thread (tests).
     bool isStarted() const;
@@ -49,9 +57,14 @@ public:
     // then in the folder it is installed to, relative to the program.
     static QStringList moduleFolders();
 
+signals:
+    // The last post under way is done.
+    void postsSettled();
+
 private:
-    // A statistics post, sent on the network thread.
-    void post(std::function<void(OnlineBackend &)> send);
+    // A statistics post, sent on the network thread; the backend calls the
+    // function it is given once the post is done.
+    void post(std::function<void(OnlineBackend &, std::function<void()>)> send);
     // Runs task on the network thread with the backend, made by the first
     // task; nullptr when none could be made.
     void onNetworkThread(std::function<void(OnlineBackend *)> task);
@@ -63,7 +76,11 @@ private:
     // Made, used and destroyed on m_thread only.
     std::unique_ptr<OnlineBackend> m_backend;
     bool m_backendTried = false;
+    int m_postsUnderWay = 0; // counted on this object's thread
 };
+
+// How long the program's end waits for its statistics posts at most.
+inline constexpr int PostsGraceMs = 2000;
 
 // Loads the online module from the first of folders that holds one and
 // makes its backend; nullptr when no folder holds a module that loads.

@@ -2,6 +2,7 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 namespace {
 
@@ -26,8 +27,9 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-ReportSender::ReportSender(const QUrl &serverBase)
+ReportSender::ReportSender(const QUrl &serverBase, int timeoutMs)
     : m_serverBase(serverBase)
+    , m_timeoutMs(timeoutMs)
 {
 }
 
@@ -39,18 +41,21 @@ ReportSender::~ReportSender()
         QObject::disconnect(reply, nullptr, &manager, nullptr);
 }
 
-void ReportSender::sendUsage(const QString &appId, const QString &partId)
+void ReportSender::sendUsage(const QString &appId, const QString &partId,
+                             std::function<void()> done)
 {
-    const QString form = QStringLiteral("appid=") + appId + QStringLiteral("&partid=") + partId;
-    post(QStringLiteral("/statistics/usage.php"), form.toUtf8());
+    const QByteArray form = QByteArrayLiteral("appid=") + QUrl::toPercentEncoding(appId) +
+                            QByteArrayLiteral("&partid=") + QUrl::toPercentEncoding(partId);
+    post(QStringLiteral("/statistics/usage.php"), form, std::move(done));
 }
 
-void ReportSender::sendBugReport(const QString &appId, const QString &reportText)
+void ReportSender::sendBugReport(const QString &appId, const QString &reportText,
+                                 std::function<void()> done)
 {
-    const QByteArray form = QByteArrayLiteral("appid=") + appId.toUtf8() +
+    const QByteArray form = QByteArrayLiteral("appid=") + QUrl::toPercentEncoding(appId) +
                             QByteArrayLiteral("&reportstring=") +
                             QUrl::toPercentEncoding(reportText);
-    post(QStringLiteral("/statistics/bugreport.php"), form);
+    post(QStringLiteral("/statistics/bugreport.php"), form, std::move(done));
 }
 
 int ReportSender::pendingReplies() const
@@ -58,19 +63,45 @@ int ReportSender::pendingReplies() const
     return int(replies.size());
 }
 
-void ReportSender::post(const QString &path, const QByteArray &body)
+void ReportSender::post(const QString &path, const QByteArray &body, std::function<void()> done)
 {
-    if (!isWebAddress(m_serverBase))
+    if (!isWebAddress(m_serverBase)) {
+        if (done)
+            done();
         return;
+    }
     QNetworkRequest request(postAddress(m_serverBase, path));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));
+    // Whatever the server answers, the post has arrived; an answer is never followed.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
     QNetworkReply *reply = manager.post(request, body);
     replies.append(reply);
-    // Nobody reads the answer; a long-lived sender releases each reply as soon
-    // as it is done instead of keeping it until the sender goes.
-    QObject::connect(reply, &QNetworkReply::finished, &manager, [this, reply] {
-        replies.removeOne(reply);
-        reply->deleteLater();
+    // Nothing of the answer is kept: the server may send any amount.
+    reply->setReadBufferSize(4096);
+
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    QObject::connect(deadline, &QTimer::timeout, reply, &QNetworkReply::abort);
+    deadline->start(qMax(0, m_timeoutMs));
+    // The status line is all we wait for; the rest of the answer is cut off
+    // (from the event loop: the network stack is not done with the reply yet).
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply] {
+        QMetaObject::invokeMethod(
+            reply,
+            [reply] {
+                // An error answer may have ended it meanwhile.
+                if (reply->isRunning() && reply->error() == QNetworkReply::NoError)
+                    reply->abort();
+            },
+            Qt::QueuedConnection);
     });
+    QObject::connect(reply, &QNetworkReply::finished, &manager,
+                     [this, reply, done = std::move(done)] {
+                         replies.removeOne(reply);
+                         reply->deleteLater();
+                         if (done)
+                             done();
+                     });
 }

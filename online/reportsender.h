@@ -4,32 +4,42 @@
 #include <QNetworkAccessManager>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class QNetworkReply;
 
 // Fire-and-forget posts of usage statistics and bug reports: form posts to
 // "/statistics/usage.php" and "/statistics/bugreport.php" on the statistics
-// server. Nothing reads the answers and nothing is shown about them.
+// server. Nothing reads the answers and nothing is shown about them: a post
+// is done once the server's answer has begun (its body is never read), once
+// it has failed, or at its deadline.
 class ReportSender
 {
 public:
     // serverBase: scheme, host and optional port of the statistics server;
     // an empty URL (or one that is not http or https) sends nothing.
-    explicit ReportSender(const QUrl &serverBase);
+    explicit ReportSender(const QUrl &serverBase, int timeoutMs = DefaultTimeoutMs);
     ~ReportSender();
     ReportSender(const ReportSender &) = delete;
     ReportSender &operator=(const ReportSender &) = delete;
 
-    void sendUsage(const QString &appId, const QString &partId);
-    void sendBugReport(const QString &appId, const QString &reportText);
+    static constexpr int DefaultTimeoutMs = 30000;
+
+    // done, when given, runs once the post is done, also when nothing could
+    // be sent; it does not run once the sender is gone.
+    void sendUsage(const QString &appId, const QString &partId,
+                   std::function<void()> done = nullptr);
+    void sendBugReport(const QString &appId, const QString &reportText,
+                       std::function<void()> done = nullptr);
 
     // Posts still under way; a finished post's reply is released at once.
     int pendingReplies() const;
 
 private:
-    void post(const QString &path, const QByteArray &body);
+    void post(const QString &path, const QByteArray &body, std::function<void()> done);
 
     QUrl m_serverBase;
+    int m_timeoutMs;
     QNetworkAccessManager manager;
     QList<QNetworkReply *> replies;
 };

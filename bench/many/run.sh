@@ -12,11 +12,14 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 count=${2:-16}
 seconds=${3:-300}
-program="$build/bin/tonewright"
+program="$build/bin/tonewright_test"
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The program's servers answer at once on loopback, as in the start-up benchmark.
+. "$top/bench/startup/loopback.sh"
+trap 'stop_loopback_server; rm -rf "$work"' EXIT
+start_loopback_server
 mkdir -p "$work/wrap" "$work/config"
 
 # An encoder wrapper that notes when each encoder starts and ends.

@@ -11,7 +11,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 runs=${2:-5}
 seconds=${3:-600}
-program="$build/bin/tonewright"
+program="$build/bin/tonewright_test"
 floor="$build/bench/startup/tw_bench_minimalconverter"
 for file in "$program" "$floor"; do
     [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
@@ -19,7 +19,10 @@ done
 ffmpeg=$(command -v ffmpeg)
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# The program's servers answer at once on loopback, as in the start-up benchmark.
+. "$top/bench/startup/loopback.sh"
+trap 'stop_loopback_server; rm -rf "$work"' EXIT
+start_loopback_server
 mkdir -p "$work/config" "$work/music" "$work/direct"
 printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
 "$ffmpeg" -v error -f lavfi -i "anoisesrc=d=$seconds:c=pink:r=44100:a=0.3:seed=7" -ac 2 \

@@ -1,45 +1,23 @@
 #!/usr/bin/env bash
-# Start-up cost: a whole tonewright run whose encoder ends at once, against a
-# minimal Qt Widgets program that shows one window, starts the same encoder
-# through QProcess, waits for it and quits. Prints the median wall times and
-# their ratio (target: at most 1.5).
+# Start-up cost: a whole tonewright run whose encoder ends at once, with both
+# servers on loopback answering at once, against a minimal Qt Widgets program
+# that shows one window, starts the same encoder through QProcess, waits for
+# it and quits. Prints the median wall times and their ratio (target: at
+# most 1.5).
 #
 #   bench/startup/run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 runs=${2:-15}
-program="$build/bin/tonewright"
+program="$build/bin/tonewright_test"
 floor="$build/bench/startup/tw_bench_minimalconverter"
-offline="$build/bin/tonewright_test" # no servers without TW_TEST_SERVER
-for file in "$program" "$floor" "$offline"; do
+for file in "$program" "$floor"; do
     [ -x "$file" ] || { echo "build first: $file is missing" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/encoder" "$work/config" "$work/music"
-# An encoder that writes a byte to its target and ends with 0 at once.
-cat > "$work/encoder/ffmpeg" <<'ENC'
-#!/bin/sh
-for OUT in "$@"; do :; done
-printf x > "$OUT"
-ENC
-chmod +x "$work/encoder/ffmpeg"
-# Its prober, which also ends at once: like the encoder's work, the prober's
-# own start is the outside program's cost, not the window's.
-printf '#!/bin/sh\n' > "$work/encoder/ffprobe"
-chmod +x "$work/encoder/ffprobe"
-printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
+. "$top/bench/startup/quickrun.sh"
 printf 'RIFF' > "$work/music/song.wav"
-
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-now() { date +%s%N; }
-# Times are kept in tenths of a millisecond: a whole run takes only a few tens.
-tenths() { echo $(( ($(now) - $1) / 100000 )); }
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 : > "$work/program.tenths"
 : > "$work/floor.tenths"
@@ -52,7 +30,8 @@ for _ in $(seq "$runs"); do
     rm -f "$work/music/song.mp3"
 
     start=$(now)
-    PATH="$work/encoder:$PATH" "$offline" mp3 "$work/music/song.wav"
+    # The same program without servers.
+    PATH="$work/encoder:$PATH" env -u TW_TEST_SERVER "$program" mp3 "$work/music/song.wav"
     tenths "$start" >> "$work/offline.tenths"
     rm -f "$work/music/song.mp3"
 

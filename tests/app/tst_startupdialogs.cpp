@@ -1,6 +1,9 @@
 #include "desktopsteps.h"
 #include "dialogtesting.h"
+#include "httpserver.h"
 #include "modalanswerer.h"
+#include "networkbackend.h"
+#include "onlineservices.h"
 #include "testservices.h"
 
 #include <QComboBox>
@@ -16,19 +19,25 @@ namespace {
 class RecordingDesktop final : public DesktopSteps
 {
 public:
-    RecordingDesktop()
-        : DesktopSteps(testServices())
+    explicit RecordingDesktop(const Services &services = testServices())
+        : DesktopSteps(services)
     {
     }
 
     QList<ConversionRequest> conversions;
     QList<int> exits;
+    std::function<void()> atExit;
     int convert(const ConversionRequest &request) override
     {
         conversions << request;
         return 0;
     }
-    void endProcess(int status) override { exits << status; }
+    void endProcess(int status) override
+    {
+        exits << status;
+        if (atExit)
+            atExit();
+    }
 };
 
 using dialogtesting::child;
@@ -68,6 +77,7 @@ private slots:
     void init();
     void paths_data();
     void paths();
+    void settingsUsageArrivesBeforeTheEnd();
 
 private:
     QTemporaryDir m_dir;
@@ -137,6 +147,25 @@ void TestStartupDialogs::paths()
     QCOMPARE(steps.conversions.size(), 1);
     QCOMPARE(steps.conversions[0].source, song);
     QCOMPARE(steps.conversions[0].format, format);
+}
+
+void TestStartupDialogs::settingsUsageArrivesBeforeTheEnd()
+{
+    twtest::HttpServer server;
+    QVERIFY(server.listen());
+    Services services = testServices(server.baseUrl());
+    services.onlineBackend = online::createNetworkBackend;
+    RecordingDesktop steps(services);
+    int postsAtExit = -1;
+    steps.atExit = [&] { postsAtExit = int(server.requests().size()); };
+
+    ModalAnswerer answerer;
+    answerer.enqueue([](QWidget *dialog) { child<QPushButton>(*dialog, "pushButton_5")->click(); });
+    runStartup({"/opt/tw/tonewright", "config"}, "/opt/tw/tonewright", steps);
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(steps.exits, QList<int>{0});
+    QCOMPARE(postsAtExit, 1);
+    QCOMPARE(server.requests().at(0).body, QByteArray("appid=tonewright&partid=gui"));
 }
 
 QTEST_MAIN(TestStartupDialogs)

@@ -6,8 +6,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 using online::AbortReason;
 using twtest::HttpResponse;
@@ -30,6 +32,7 @@ private slots:
     void bounded_data();
     void bounded();
     void releasedReplyStopsItsDeadline();
+    void hugeBodyCutOffAsItArrives();
     void picture();
 
 private:
@@ -279,10 +282,25 @@ void TestAdvertisement::bounded_data()
 
     HttpResponse missing;
     missing.status = 404;
-    missing.body = "nope";
+    missing.body = Full; // an error page is no document, however well-formed
     QTest::newRow("server error") << missing << qint64(1000) << 5000
                                   << int(QNetworkReply::ContentNotFoundError)
                                   << int(AbortReason::None);
+
+    HttpResponse corrupt;
+    corrupt.extraHeaders = {{"Content-Encoding", "deflate"}};
+    corrupt.body = "this is no deflate stream";
+    QTest::newRow("undecodable") << corrupt << qint64(1000) << 5000
+                                 << int(QNetworkReply::UnknownContentError)
+                                 << int(AbortReason::None);
+
+    // A few kilobytes that inflate to 16 MB.
+    HttpResponse bomb;
+    bomb.extraHeaders = {{"Content-Encoding", "deflate"}};
+    bomb.body = qCompress(QByteArray(16 << 20, 0), 9).mid(4); // without qCompress's length
+    QTest::newRow("decompression bomb")
+        << bomb << qint64(64 << 10) << 5000 << int(QNetworkReply::UnknownContentError)
+        << int(AbortReason::None);
 }
 
 void TestAdvertisement::bounded()
@@ -303,8 +321,8 @@ void TestAdvertisement::bounded()
     const QByteArray body = online::takeBody(reply);
     if (error == QNetworkReply::NoError)
         QCOMPARE(body, response.body);
-    else if (reason != int(AbortReason::None))
-        QVERIFY(body.isEmpty()); // nothing of a cut-off answer reaches the reader
+    else
+        QVERIFY(body.isEmpty()); // nothing of a failed answer reaches the reader
 }
 
 void TestAdvertisement::releasedReplyStopsItsDeadline()
@@ -319,6 +337,39 @@ void TestAdvertisement::releasedReplyStopsItsDeadline()
     manager->deleteLater();
     QTRY_VERIFY(reply.isNull());
     QTest::qWait(200);
+}
+
+void TestAdvertisement::hugeBodyCutOffAsItArrives()
+{
+    // The server sends from a thread of its own, as fast as the client takes
+    // the data; it must be cut off near the limit, not after the network
+    // stack has buffered whatever it was sent meanwhile.
+    QThread serverThread;
+    auto *server = new HttpServer;
+    server->moveToThread(&serverThread);
+    connect(&serverThread, &QThread::finished, server, &QObject::deleteLater);
+    serverThread.start();
+    const auto stopServer = qScopeGuard([&] {
+        serverThread.quit();
+        serverThread.wait();
+    });
+    bool listening = false;
+    QMetaObject::invokeMethod(
+        server, [&] { listening = server->listen(); }, Qt::BlockingQueuedConnection);
+    QVERIFY(listening);
+    HttpResponse endless;
+    endless.streamBytes = qint64(1) << 40;
+    QMetaObject::invokeMethod(
+        server, [&] { server->route("/doc", endless); }, Qt::BlockingQueuedConnection);
+
+    QNetworkAccessManager manager;
+    QNetworkReply *reply = online::boundedGet(manager, server->url("/doc"), 1 << 20);
+    QVERIFY(finishes(reply, 60000));
+    QCOMPARE(online::abortReason(reply), AbortReason::TooLarge);
+    QVERIFY(online::takeBody(reply).isEmpty());
+    // The limit, plus what the sockets' buffers on both sides hold.
+    QVERIFY2(server->streamedBytes() < (32 << 20),
+             qPrintable(QString::number(server->streamedBytes())));
 }
 
 void TestAdvertisement::picture()

@@ -11,6 +11,8 @@
 using twtest::HttpResponse;
 using twtest::HttpServer;
 
+Q_DECLARE_METATYPE(twtest::HttpResponse)
+
 // Runs a build of the program whose advertisement and statistics servers are
 // this test's loopback server, on a real WAV file, and checks what reaches
 // the servers.
@@ -21,6 +23,8 @@ private slots:
     void initTestCase();
     void init();
     void conversionFetchesAdAndPostsUsage();
+    void quickConversionDeliversUsage_data();
+    void quickConversionDeliversUsage();
     void failedConversionPostsBugReport();
 
 private:
@@ -123,6 +127,43 @@ void TestLoopbackProgram::conversionFetchesAdAndPostsUsage()
     QCOMPARE(usage.at(0).body, QByteArray("appid=tonewright&partid=main"));
     QCOMPARE(usage.at(0).header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
     QVERIFY(m_server->requestsTo("/statistics/bugreport.php").isEmpty());
+}
+
+void TestLoopbackProgram::quickConversionDeliversUsage_data()
+{
+    QTest::addColumn<HttpResponse>("answer");
+    QTest::newRow("answered") << HttpResponse();
+    QTest::newRow("error status") << HttpResponse::withStatus(500);
+    QTest::newRow("stalled server") << HttpResponse::stalled();
+}
+
+void TestLoopbackProgram::quickConversionDeliversUsage()
+{
+    // An encoder that writes its target and ends at once: the conversion is
+    // over before the network stack could have sent anything, and the usage
+    // record must still have arrived when the process ends.
+    QFETCH(HttpResponse, answer);
+    m_server->route("/statistics/usage.php", answer);
+    const QString bin = m_dir.filePath("quick-bin");
+    QVERIFY(QDir().mkpath(bin));
+    QFile quick(bin + "/ffmpeg");
+    QVERIFY(quick.open(QIODevice::WriteOnly));
+    quick.write("#!/bin/sh\nfor OUT in \"$@\"; do :; done\nprintf x > \"$OUT\"\n");
+    quick.close();
+    quick.setPermissions(quick.permissions() | QFileDevice::ExeOwner);
+    const QString target = m_dir.filePath("song.mp3");
+    QFile::remove(target);
+
+    QProcess *program = startProgram({"mp3", m_wav}, bin);
+    QSignalSpy finished(program, &QProcess::finished);
+    // A stalled server holds the end two seconds at most; this only proves no hang.
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    QCOMPARE(QFileInfo(target).size(), 1);
+    const QList<twtest::HttpRequest> usage = m_server->requestsTo("/statistics/usage.php");
+    QCOMPARE(usage.size(), 1);
+    QCOMPARE(usage.at(0).body, QByteArray("appid=tonewright&partid=main"));
 }
 
 void TestLoopbackProgram::failedConversionPostsBugReport()

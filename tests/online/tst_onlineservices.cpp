@@ -22,6 +22,7 @@ struct Journal
     QStringList calls;
     QList<QThread *> threads;
     std::function<void(const QByteArray &)> heldAnswer; // a fetch left unanswered
+    std::function<void()> heldPost;                     // a post left unanswered
     bool destroyed = false;
 
     void record(const QString &call)
@@ -45,13 +46,21 @@ public:
         m_journal.destroyed = true;
         m_journal.threads << QThread::currentThread();
     }
-    void sendUsage(const QString &appId, const QString &partId) override
+    void sendUsage(const QString &appId, const QString &partId, std::function<void()> done) override
     {
         m_journal.record("usage " + appId + " " + partId);
+        if (partId == "hold") {
+            QMutexLocker lock(&m_journal.mutex);
+            m_journal.heldPost = done;
+            return;
+        }
+        done();
     }
-    void sendBugReport(const QString &appId, const QString &reportText) override
+    void sendBugReport(const QString &appId, const QString &reportText,
+                       std::function<void()> done) override
     {
         m_journal.record("bug " + appId + " " + reportText);
+        done();
     }
     void fetch(const QUrl &address, qint64 maxBytes,
                std::function<void(const QByteArray &)> done) override
@@ -83,7 +92,8 @@ private slots:
     void nothingStartsWithoutAServer();
     void noBackendStillAnswersFetches();
     void destroyedWithAFetchUnderWay();
-    void destroyedBeforeTheThreadStarted();
+    void settlePosts_data();
+    void settlePosts();
     void moduleLoadedFromTheFirstFolderHoldingIt();
     void brokenModuleIsRefused();
 
@@ -170,15 +180,26 @@ void TestOnlineServices::destroyedWithAFetchUnderWay()
     QVERIFY(!answered);
 }
 
-void TestOnlineServices::destroyedBeforeTheThreadStarted()
+void TestOnlineServices::settlePosts_data()
 {
-    {
-        OnlineServices services(StatsServer, m_fake);
-        services.sendUsage("tonewright", "main");
-    }
-    QTest::qWait(OnlineServices::StartDelayMs + 50);
-    QVERIFY(m_journal->calls.isEmpty());
-    QVERIFY(!m_journal->destroyed);
+    QTest::addColumn<QStringList>("partIds");
+    QTest::addColumn<bool>("settled");
+    QTest::newRow("nothing posted") << QStringList() << true;
+    QTest::newRow("answered") << QStringList{"main", "gui"} << true;
+    QTest::newRow("one unanswered") << QStringList{"main", "hold"} << false;
+}
+
+void TestOnlineServices::settlePosts()
+{
+    QFETCH(QStringList, partIds);
+    QFETCH(bool, settled);
+    OnlineServices services(StatsServer, m_fake);
+    for (const QString &partId : partIds)
+        services.sendUsage("tonewright", partId);
+    services.sendBugReport("tonewright", "text");
+    QCOMPARE(services.settlePosts(QDeadlineTimer(settled ? 60000 : 200)), settled);
+    QCOMPARE(services.postsUnderWay(), settled ? 0 : 1);
+    QCOMPARE(m_journal->calls.size(), partIds.size() + 1);
 }
 
 void TestOnlineServices::moduleLoadedFromTheFirstFolderHoldingIt()

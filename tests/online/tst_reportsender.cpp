@@ -7,7 +7,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using twtest::HttpResponse;
 using twtest::HttpServer;
+
+Q_DECLARE_METATYPE(twtest::HttpResponse)
 
 class TestReportSender : public QObject
 {
@@ -22,6 +25,8 @@ private slots:
     void noServerSendsNothing_data();
     void noServerSendsNothing();
     void repliesReleasedWhenFinished();
+    void postDoneWithinItsBounds_data();
+    void postDoneWithinItsBounds();
     void destroyedWithPostsUnderWay();
     void randomCharacters();
     void randomWithSeed();
@@ -42,8 +47,8 @@ void TestReportSender::usage_data()
     QTest::addColumn<QByteArray>("body");
     QTest::newRow("settings dialog") << "gui" << QByteArray("appid=tonewright&partid=gui");
     QTest::newRow("conversion") << "main" << QByteArray("appid=tonewright&partid=main");
-    // The usage values go out unchanged, without percent-encoding.
-    QTest::newRow("not encoded") << "a b&c" << QByteArray("appid=tonewright&partid=a b&c");
+    // A value can never break out of its field.
+    QTest::newRow("encoded") << "a b&c=d" << QByteArray("appid=tonewright&partid=a%20b%26c%3Dd");
 }
 
 void TestReportSender::usage()
@@ -130,6 +135,32 @@ void TestReportSender::repliesReleasedWhenFinished()
     QCOMPARE(sender.pendingReplies(), 6);
     QVERIFY(m_server->waitForRequests(6));
     QTRY_COMPARE(sender.pendingReplies(), 0);
+}
+
+void TestReportSender::postDoneWithinItsBounds_data()
+{
+    QTest::addColumn<HttpResponse>("answer");
+    QTest::newRow("answered") << HttpResponse();
+    QTest::newRow("error status") << HttpResponse::withStatus(500);
+    QTest::newRow("stalled server") << HttpResponse::stalled();
+    // Nothing of an answer is kept, however much the server sends.
+    HttpResponse endless;
+    endless.streamBytes = qint64(1) << 40;
+    QTest::newRow("endless answer") << endless;
+}
+
+void TestReportSender::postDoneWithinItsBounds()
+{
+    QFETCH(HttpResponse, answer);
+    m_server->route("/statistics/usage.php", answer);
+    m_server->route("/statistics/bugreport.php", answer);
+    ReportSender sender(m_server->baseUrl(), 300);
+    int done = 0;
+    sender.sendUsage("tonewright", "main", [&] { ++done; });
+    sender.sendBugReport("tonewright", "report", [&] { ++done; });
+    QTRY_COMPARE(done, 2);
+    QCOMPARE(sender.pendingReplies(), 0);
+    QVERIFY(m_server->streamedBytes() < (32 << 20));
 }
 
 void TestReportSender::destroyedWithPostsUnderWay()

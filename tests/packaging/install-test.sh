@@ -56,7 +56,7 @@ check "service menu is executable" test -x "$stage/share/kio/servicemenus/tonewr
 module=$(find "$stage" -name 'libtonewright-online.so' | head -n 1)
 check "online module installed" test -n "$module"
 check "online module offers its entry" \
-    sh -c "nm -D --defined-only '$module' | grep -q ' tonewright_online_backend_v1\$'"
+    sh -c "nm -D --defined-only '$module' | grep -q ' tonewright_online_backend_v2\$'"
 
 version=$("$stage/bin/tonewright" --version 2>&1)
 check "tonewright --version" test "$version" = "tonewright 1.0.0"

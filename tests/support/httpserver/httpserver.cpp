@@ -196,7 +196,9 @@ void HttpServer::answer(QTcpSocket *socket, const HttpRequest &request,
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
                       reasonPhrase(response.status) + "\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
-    if (!response.omitContentLength)
+    if (response.streamBytes > 0)
+        head += "Transfer-Encoding: chunked\r\n";
+    else if (!response.omitContentLength)
         head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += close ? "Connection: close\r\n" : "Connection: keep-alive\r\n";
     for (const auto &h : response.extraHeaders)
@@ -204,6 +206,16 @@ void HttpServer::answer(QTcpSocket *socket, const HttpRequest &request,
     head += "\r\n";
     socket->write(head);
 
+    if (response.streamBytes > 0) {
+        // Written only as the socket drains: the client's reading sets the pace.
+        connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket] {
+            const qint64 rest = socket->property("tw_streamRest").toLongLong();
+            if (rest > 0 && socket->bytesToWrite() == 0)
+                stream(socket, rest);
+        });
+        stream(socket, response.streamBytes);
+        return;
+    }
     if (response.dripIntervalMs > 0) {
         drip(socket, response.body, response);
         return;
@@ -225,6 +237,19 @@ void HttpServer::drip(QTcpSocket *socket, QByteArray rest, const HttpResponse &r
     }
     QTimer::singleShot(response.dripIntervalMs, socket,
                        [this, socket, rest, response] { drip(socket, rest, response); });
+}
+
+void HttpServer::stream(QTcpSocket *socket, qint64 rest)
+{
+    const qint64 piece = qMin<qint64>(rest, 64 << 10);
+    socket->write(QByteArray::number(piece, 16) + "\r\n" + QByteArray(piece, 's') + "\r\n");
+    m_streamed.fetchAndAddRelaxed(piece);
+    rest -= piece;
+    socket->setProperty("tw_streamRest", rest);
+    if (rest == 0) {
+        socket->write("0\r\n\r\n");
+        answerDone(socket, true);
+    }
 }
 
 void HttpServer::answerDone(QTcpSocket *socket, bool close)

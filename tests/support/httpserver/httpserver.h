@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAtomicInteger>
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -41,6 +42,22 @@ struct HttpResponse
     bool omitContentLength = false; // no Content-Length: send the body, then close
     int dripIntervalMs = 0;         // > 0: send the body dripBytes at a time at this pace
     int dripBytes = 1;
+    // > 0: instead of body, this many bytes made up as the client takes
+    // them, sent chunked; what was handed to the socket is counted.
+    qint64 streamBytes = 0;
+
+    static HttpResponse withStatus(int status)
+    {
+        HttpResponse response;
+        response.status = status;
+        return response;
+    }
+    static HttpResponse stalled()
+    {
+        HttpResponse response;
+        response.stall = true;
+        return response;
+    }
 };
 
 // A scripted HTTP/1.1 server on 127.0.0.1 for tests. Answers come from the
@@ -67,6 +84,8 @@ public:
     QList<HttpRequest> requestsTo(const QByteArray &path) const;
     void clearRequests() { m_requests.clear(); }
     int openConnections() const { return int(m_connections.size()); }
+    // Bytes of streamed bodies handed to the socket so far (any thread).
+    qint64 streamedBytes() const { return m_streamed.loadRelaxed(); }
 
     // Runs the event loop until count requests have arrived in all, or the time is up.
     bool waitForRequests(int count, int timeoutMs = 5000);
@@ -86,12 +105,14 @@ private:
     void answer(QTcpSocket *socket, const HttpRequest &request, const HttpResponse &response);
     void drip(QTcpSocket *socket, QByteArray rest, const HttpResponse &response);
     void answerDone(QTcpSocket *socket, bool close);
+    void stream(QTcpSocket *socket, qint64 rest);
 
     QTcpServer *m_server;
     QHash<QByteArray, HttpResponse> m_routes;
     HttpResponse m_fallback;
     QList<HttpRequest> m_requests;
     QHash<QTcpSocket *, Connection> m_connections;
+    QAtomicInteger<qint64> m_streamed = 0;
 };
 
 } // namespace twtest

@@ -1,0 +1,28 @@
+# Sourced by the start-up benchmarks: a work folder with an encoder that ends
+# at once, settings, the loopback server, and the timing helpers. Needs
+# $top and $build; sets $work.
+. "$top/bench/startup/loopback.sh"
+work=$(mktemp -d)
+trap 'stop_loopback_server; rm -rf "$work"' EXIT
+mkdir -p "$work/encoder" "$work/config" "$work/music"
+# An encoder that writes a byte to its target and ends with 0 at once.
+cat > "$work/encoder/ffmpeg" <<'ENC'
+#!/bin/sh
+for OUT in "$@"; do :; done
+printf x > "$OUT"
+ENC
+chmod +x "$work/encoder/ffmpeg"
+# Its prober, which also ends at once: like the encoder's work, the prober's
+# own start is the outside program's cost, not the window's.
+printf '#!/bin/sh\n' > "$work/encoder/ffprobe"
+chmod +x "$work/encoder/ffprobe"
+printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
+start_loopback_server
+
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+now() { date +%s%N; }
+# Times are kept in tenths of a millisecond: a whole run takes only a few tens.
+tenths() { echo $(( ($(now) - $1) / 100000 )); }
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
