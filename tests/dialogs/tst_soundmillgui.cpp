@@ -417,7 +417,8 @@ void TestSoundmillGui::browseStoresChosenDirectory()
     QString checkedWhileAsking;
     ModalAnswerer answerer;
     answerer.enqueue([&](QWidget *modal) {
-        dirsOnly = qobject_cast<QFileDialog *>(modal)->testOption(QFileDialog::ShowDirsOnly);
+        auto *chooser = qobject_cast<QFileDialog *>(modal);
+        dirsOnly = chooser && chooser->testOption(QFileDialog::ShowDirsOnly);
         checkedWhileAsking = checkedTarget(dialog);
         ModalAnswerer::chooseDirectory(directory)(modal);
     });
