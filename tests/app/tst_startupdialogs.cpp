@@ -63,11 +63,6 @@ ModalAnswerer::Answer cancel()
     return [](QWidget *dialog) { child<QPushButton>(*dialog, "btn_Cancel")->click(); };
 }
 
-ModalAnswerer::Answer escape()
-{
-    return [](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); };
-}
-
 } // namespace
 
 class TestStartupDialogs : public QObject
@@ -129,7 +124,7 @@ void TestStartupDialogs::paths()
         else if (answer == "cancel")
             answerer.enqueue(cancel());
         else if (answer == "escape")
-            answerer.enqueue(escape());
+            answerer.enqueue(ModalAnswerer::reject());
         else
             answerer.enqueue(chooseFormat(answer));
     }

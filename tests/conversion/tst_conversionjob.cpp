@@ -1,5 +1,5 @@
+#include "fakeencoderinstall.h"
 #include "modalanswerer.h"
-#include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
 #include "testservices.h"
@@ -46,10 +46,11 @@ private:
 
     QTemporaryDir *m_dir = nullptr;
     QTemporaryDir *m_out = nullptr;
-    ScriptEncoder *m_encoder = nullptr;
+    QTemporaryDir *m_encoder = nullptr;
     ModalAnswerer *m_answerer = nullptr;
     Soundmill *m_window = nullptr;
     Services m_services;
+    DirectoryAnswers m_directories;
     QList<int> m_exits;
     QTemporaryDir *m_temp = nullptr;
     QByteArray m_savedTemp;
@@ -66,11 +67,13 @@ void TestConversionJob::init()
 {
     m_dir = new QTemporaryDir;
     m_out = new QTemporaryDir;
-    m_encoder = new ScriptEncoder;
+    m_encoder = new QTemporaryDir;
     m_answerer = new ModalAnswerer;
     m_exits.clear();
-    QVERIFY(m_encoder->write("printf 'data' > \"$OUT\""));
-    m_services = testServices(m_encoder->folder());
+    QVERIFY(!fakeencoder::install(m_encoder->path(), "stdin\nwrite-text data\n").isEmpty());
+    m_services = testServices(m_encoder->path());
+    m_directories = {};
+    m_services.chooseDirectory = m_directories.chooser();
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "");
     writeSetting(settings::BitrateKey, "");
@@ -217,8 +220,8 @@ void TestConversionJob::targetAndArguments()
     expected << middle << "-map"
              << "0:a:0"
              << "-vn" << target;
-    QCOMPARE(m_encoder->arguments(), expected);
-    QCOMPARE(m_encoder->input(), "eof");
+    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()), expected);
+    QCOMPARE(fakeencoder::recordedInput(m_encoder->path()), "eof");
     QFile result(target);
     QVERIFY(result.open(QIODevice::ReadOnly));
     QCOMPARE(result.readAll(), QByteArray("data"));
@@ -256,7 +259,7 @@ void TestConversionJob::labels()
     QFETCH(QString, format);
     QFETCH(QString, title);
     QFETCH(QString, target);
-    QVERIFY(m_encoder->write("sleep 0.2; printf 'data' > \"$OUT\""));
+    QVERIFY(fakeencoder::setScript(m_encoder->path(), "sleep 200\nwrite-text data\n"));
     m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
     m_window->startConversion(sourceFile(source), format, {});
@@ -273,11 +276,10 @@ void TestConversionJob::labels()
 void TestConversionJob::askChoosesUntilADirectoryIsGiven()
 {
     writeSetting(settings::TargetDirKey, "ask");
-    m_answerer->enqueue(ModalAnswerer::chooseDirectory(QString()));
-    m_answerer->enqueue(ModalAnswerer::chooseDirectory(m_out->path()));
+    m_directories.queue = QStringList{QString(), m_out->path()};
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
-    QCOMPARE(m_answerer->seen.size(), 2);
-    QCOMPARE(m_answerer->seen[0].className, "QFileDialog");
+    QCOMPARE(m_directories.askedOver, QList<QWidget *>({m_window, m_window}));
+    QVERIFY(m_answerer->seen.isEmpty());
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
     QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
 }
@@ -300,16 +302,17 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
         "The target directory is not writable.\nPlease choose another directory.";
     m_answerer->enqueue(ModalAnswerer::click("OK"));
     if (cancelFirst) {
-        m_answerer->enqueue(ModalAnswerer::chooseDirectory(QString()));
+        m_directories.queue << QString();
         m_answerer->enqueue(ModalAnswerer::click("OK"));
     }
-    m_answerer->enqueue(ModalAnswerer::chooseDirectory(m_out->path()));
+    m_directories.queue << m_out->path();
 
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
     QCOMPARE(m_answerer->count("Error"), cancelFirst ? 2 : 1);
     QCOMPARE(m_answerer->seen[0].text, notWritable);
     QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
-    QCOMPARE(m_encoder->arguments().last(), m_out->filePath("song.mp3"));
+    QCOMPARE(m_directories.askedOver.size(), cancelFirst ? 2 : 1);
+    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(), m_out->filePath("song.mp3"));
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
 }
 
@@ -318,7 +321,7 @@ void TestConversionJob::useFakeExtractor()
     m_temp = new QTemporaryDir;
     m_savedTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(m_temp->path()));
-    QVERIFY(QFile::link(TW_FAKE_DISCPULL, m_encoder->folder() + "/discpull"));
+    QVERIFY(QFile::link(TW_FAKE_DISCPULL, m_encoder->path() + "/discpull"));
 }
 
 QStringList TestConversionJob::temporaryFilesLeft() const
@@ -341,8 +344,9 @@ void TestConversionJob::cdTrackIsExtractedFirst()
     QCOMPARE(extractorArguments[1], "2");
     const QString wav = extractorArguments[2];
     QCOMPARE(wav + ".args", log.fileName());
-    QCOMPARE(m_encoder->arguments()[1], wav);
-    QCOMPARE(m_encoder->arguments().last(), m_dir->filePath("Track03.mp3"));
+    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path())[1], wav);
+    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(),
+             m_dir->filePath("Track03.mp3"));
     // The temporary audio is ours and goes once the encoder is done with it.
     QCOMPARE(temporaryFilesLeft(), QStringList());
     QVERIFY(m_answerer->seen.isEmpty());
@@ -374,7 +378,7 @@ void TestConversionJob::cdTrackThatCannotBeRead()
     useFakeExtractor();
     for (const QByteArray &setting : environment)
         qputenv(setting.split('=')[0].constData(), setting.split('=')[1]);
-    const QString installed = m_encoder->folder() + "/discpull";
+    const QString installed = m_encoder->path() + "/discpull";
     if (extractor != 0) {
         QVERIFY(QFile::remove(installed));
         if (extractor == 2) {
@@ -394,7 +398,7 @@ void TestConversionJob::cdTrackThatCannotBeRead()
     QCOMPARE(m_answerer->seen[0].icon, QMessageBox::Critical);
     QCOMPARE(m_answerer->seen[0].parent, m_window);
     // No encoder ran, so there is no failure to report; nothing is left behind.
-    QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Track01.cda"});
     QCOMPARE(temporaryFilesLeft(), QStringList());
     QVERIFY(!m_window->isVisible());

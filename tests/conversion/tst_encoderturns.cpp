@@ -1,6 +1,6 @@
 #include "encoderslot.h"
+#include "fakeencoderinstall.h"
 #include "modalanswerer.h"
-#include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
 #include "testservices.h"
@@ -27,7 +27,7 @@ private:
     void takeEverySlot();
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptEncoder> m_encoder;
+    std::unique_ptr<QTemporaryDir> m_encoder;
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::vector<std::unique_ptr<EncoderSlot>> m_others;
     QList<int> m_exits;
@@ -45,10 +45,10 @@ void TestEncoderTurns::initTestCase()
 void TestEncoderTurns::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_encoder = std::make_unique<ScriptEncoder>();
+    m_encoder = std::make_unique<QTemporaryDir>();
     m_answerer = std::make_unique<ModalAnswerer>();
     m_exits.clear();
-    m_services = testServices(m_encoder->folder());
+    m_services = testServices(m_encoder->path());
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
     m_source = m_dir->filePath("song.wav");
@@ -56,7 +56,7 @@ void TestEncoderTurns::init()
     QFile source(m_source);
     QVERIFY(source.open(QIODevice::WriteOnly));
     source.write("RIFF");
-    QVERIFY(m_encoder->write("printf 'mp3' > \"$OUT\""));
+    QVERIFY(!fakeencoder::install(m_encoder->path(), "write-text mp3\n").isEmpty());
 }
 
 void TestEncoderTurns::cleanup()
@@ -84,7 +84,7 @@ void TestEncoderTurns::waitsForAFreeSlot()
     bool checkedWhileWaiting = false;
     QTimer::singleShot(300, this, [&] {
         // Still waiting: busy bar, "Calculating...", no encoder yet, the name reserved.
-        QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+        QVERIFY(!fakeencoder::ran(m_encoder->path()));
         QCOMPARE(window.findChild<QProgressBar *>("prb_Progress")->maximum(), 0);
         QCOMPARE(window.findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
         QVERIFY(QFileInfo::exists(m_target));
@@ -109,7 +109,7 @@ void TestEncoderTurns::closingWhileWaitingStartsNothing()
     window.startConversion(m_source, "mp3", {});
     QCOMPARE(m_exits, QList<int>{0});
     QTest::qWait(200);
-    QVERIFY(!QFileInfo::exists(m_encoder->argumentLog()));
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
     // The reserved name is given back; the source is untouched.
     QVERIFY(!QFileInfo::exists(m_target));
     QCOMPARE(QFileInfo(m_source).size(), 4);

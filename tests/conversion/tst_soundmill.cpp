@@ -1,9 +1,9 @@
+#include "fakeencoderinstall.h"
 #include "fakeshell.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
 #include "networkbackend.h"
 #include "onlineservices.h"
-#include "scriptencoder.h"
 #include "settings.h"
 #include "soundmill.h"
 #include "taskbarbutton.h"
@@ -89,12 +89,13 @@ private slots:
     void nativeEventsGoToTheButton();
 
 private:
-    // Starts a conversion of a dummy source with the given encoder body.
-    Soundmill *start(const QByteArray &encoderBody, bool executable = true);
+    // Starts a conversion of a dummy source with the fake encoder running
+    // this script; with none, the encoder folder is left as it is.
+    Soundmill *start(const QByteArray &encoderScript);
     bool waitForEnd(int timeoutMs = 10000);
 
     QTemporaryDir *m_dir = nullptr;
-    ScriptEncoder *m_encoder = nullptr;
+    QTemporaryDir *m_encoder = nullptr;
     ModalAnswerer *m_answerer = nullptr;
     Soundmill *m_window = nullptr;
     taskbar::FakeShell *m_shell = nullptr;
@@ -115,12 +116,12 @@ void TestSoundmill::initTestCase()
 void TestSoundmill::init()
 {
     m_dir = new QTemporaryDir;
-    m_encoder = new ScriptEncoder;
+    m_encoder = new QTemporaryDir;
     m_answerer = new ModalAnswerer;
     m_exits.clear();
     m_atExit = nullptr;
     m_opened.clear();
-    m_services = testServices(m_encoder->folder());
+    m_services = testServices(m_encoder->path());
     m_services.onlineBackend = online::createNetworkBackend;
     m_services.browse = [this](const QUrl &url) { m_opened << url; };
     writeSetting(settings::SendStatKey, "false");
@@ -146,9 +147,9 @@ void TestSoundmill::cleanup()
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
 }
 
-Soundmill *TestSoundmill::start(const QByteArray &encoderBody, bool executable)
+Soundmill *TestSoundmill::start(const QByteArray &encoderScript)
 {
-    if (!encoderBody.isNull() && !m_encoder->write(encoderBody, executable))
+    if (!encoderScript.isNull() && fakeencoder::install(m_encoder->path(), encoderScript).isEmpty())
         return nullptr;
     m_window = new Soundmill(m_services);
     connect(m_window, &Soundmill::ended, this, [this](int status) {
@@ -289,7 +290,7 @@ void TestSoundmill::closeQuestion_data()
 void TestSoundmill::closeQuestion()
 {
     QFETCH(QString, answer);
-    QVERIFY(start("printf 'partial' > \"$OUT\"\nexec sleep 30"));
+    QVERIFY(start("write-text partial\nhang\n"));
     QTRY_VERIFY(QFileInfo(m_target).size() > 0);
     QProcess *encoder = m_window->findChild<QProcess *>();
     QVERIFY(encoder);
@@ -323,7 +324,7 @@ void TestSoundmill::closeAfterEndAsksNothing()
 {
     // The encoder fails while the close question is open: its error box
     // runs inside the question, and after No the next close ends the program.
-    QVERIFY(start("sleep 0.3; echo broken >&2; exit 1"));
+    QVERIFY(start("sleep 300\nerr broken\\n\nexit 1\n"));
     m_answerer->enqueue([](QWidget *box) {
         // The encoder ends meanwhile and its box is answered first.
         QTimer::singleShot(1000, box, [box] { ModalAnswerer::click("No")(box); });
@@ -349,21 +350,22 @@ void TestSoundmill::encoderEnd_data()
     // as written, in quotes and followed by one space.
     QTest::addColumn<QString>("debugText");
 
-    const QByteArray stamps = "printf 'Duration: 00:00:10.00, start\\n' >&2\n"
-                              "sleep 0.2\nprintf 'size= 1kB time=00:00:05.00 speed\\n' >&2\n"
-                              "sleep 0.2\n";
-    QTest::newRow("exit 0") << stamps + "printf 'mp3' > \"$OUT\"\nexit 0" << true
-                            << QStringList{"state 1", "value 50/100", "state 2"} << QString();
-    QTest::newRow("exit 1") << stamps + "printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nexit 1"
+    const QByteArray stamps = "err Duration: 00:00:10.00, start\\n\n"
+                              "sleep 200\nerr size= 1kB time=00:00:05.00 speed\\n\n"
+                              "sleep 200\n";
+    QTest::newRow("exit 0") << stamps + "write-text mp3\nexit 0\n"
+                            << true << QStringList{"state 1", "value 50/100", "state 2"}
+                            << QString();
+    QTest::newRow("exit 1") << stamps + "write-text part\nerr Invalid data\\n\nexit 1\n"
                             << false
                             << QStringList{"state 1", "value 50/100", "state 2", "value 100/100",
                                            "state 4"}
                             << "\"Invalid data\n\" ";
-    QTest::newRow("crash")
-        << QByteArray("printf 'part' > \"$OUT\"\necho 'Invalid data' >&2\nkill -SEGV $$") << false
-        << QStringList{"state 1", "value 100/100", "state 4"} << "\"Invalid data\n\" ";
+    QTest::newRow("crash") << QByteArray("write-text part\nerr Invalid data\\n\nsignal 11\n")
+                           << false << QStringList{"state 1", "value 100/100", "state 4"}
+                           << "\"Invalid data\n\" ";
     QTest::newRow("exit 0 without output")
-        << QByteArray("printf 'a \"b\"\\tc\\n' >&2\necho 'Invalid data' >&2\nexit 0") << false
+        << QByteArray("err a \"b\"\\tc\\n\nerr Invalid data\\n\nexit 0\n") << false
         << QStringList{"state 1", "value 100/100", "state 4"} << "\"a \"b\"\tc\nInvalid data\n\" ";
 }
 
@@ -420,7 +422,12 @@ void TestSoundmill::encoderCannotStart()
 {
     QFETCH(bool, present);
     m_answerer->enqueue(ModalAnswerer::click("OK"));
-    QVERIFY(start(present ? QByteArray("exit 0") : QByteArray(), false));
+    if (present) {
+        QFile encoder(m_encoder->filePath(fakeencoder::programName()));
+        QVERIFY(encoder.open(QIODevice::WriteOnly));
+        encoder.write("#!/bin/sh\n");
+    }
+    QVERIFY(start(QByteArray()));
     QVERIFY(waitForEnd());
     QCOMPARE(m_exits, QList<int>{0});
     QCOMPARE(m_answerer->seen.size(), 1);
@@ -473,9 +480,8 @@ void TestSoundmill::reports()
     // The source and target lie in the home folder, which the report hides.
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(m_dir->path()));
-    const bool started = start(
-        QByteArray("printf 'x' > \"$OUT\"; printf 'Error \\303\\251 %s' \"$OUT\" >&2; exit ") +
-        QByteArray::number(exitCode));
+    const bool started = start("write-text x\nerr Error \\xc3\\xa9 " + QFile::encodeName(m_target) +
+                               "\nexit " + QByteArray::number(exitCode) + "\n");
     const bool ended = started && waitForEnd();
     qputenv("HOME", home);
     QVERIFY(ended);
@@ -485,7 +491,7 @@ void TestSoundmill::reports()
 
     if (bugReport) {
         QCOMPARE(reports.size(), 1);
-        const QStringList arguments = m_encoder->arguments();
+        const QStringList arguments = fakeencoder::recordedArguments(m_encoder->path());
         const QString report = arguments.join("&&").replace(m_dir->path(), "~") + "##" +
                                QString::fromLatin1("Error \xc3\xa9 ~/song.mp3");
         QCOMPARE(reports[0].body,

@@ -306,16 +306,14 @@ void TestAdvancedOptions::escapeBypassesCollection()
 void TestAdvancedOptions::convertEndsExec()
 {
     AdvancedOptions dialog(testServices());
-    ModalAnswerer answerer([&dialog](QWidget *modal) {
-        if (modal != &dialog)
-            return false;
+    ModalAnswerer answerer;
+    answerer.enqueue([&dialog](QWidget *) {
         child<QComboBox>(dialog, "cb_Format")->setCurrentIndex(6);
         child<QPushButton>(dialog, "btn_Convert")->click();
-        return true;
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QVERIFY(!answerer.timedOut());
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.unanswered(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(dialog.format(), QString("OGG"));
 }
 
@@ -336,15 +334,12 @@ void TestAdvancedOptions::settingsButtonOpensSettings()
 {
     AdvancedOptions dialog(testServices());
     dialog.show();
-    ModalAnswerer answerer([](QWidget *modal) {
-        if (modal->windowTitle() != QLatin1String("Tonewright Settings"))
-            return false;
-        modal->close();
-        return true;
-    });
+    ModalAnswerer answerer;
+    answerer.enqueue(ModalAnswerer::closeIt());
     child<QPushButton>(dialog, "btn_Settings")->click();
-    QVERIFY(!answerer.timedOut());
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.unanswered(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, "Tonewright Settings");
     // The options dialog stays open and has collected nothing.
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.format(), QString());

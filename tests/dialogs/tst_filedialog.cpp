@@ -44,33 +44,6 @@ private:
 
 namespace {
 using dialogtesting::child;
-
-// Answers the "Error" box and remembers what it showed.
-struct ErrorBoxes
-{
-    QStringList texts;
-    QStringList titles;
-    QList<QStringList> buttons;
-    QList<QMessageBox::Icon> icons;
-
-    ModalAnswerer::Answer answer()
-    {
-        return [this](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            if (!box)
-                return false;
-            texts << box->text();
-            titles << box->windowTitle();
-            icons << box->icon();
-            QStringList names;
-            const auto all = box->buttons();
-            for (QAbstractButton *button : all)
-                names << button->text();
-            buttons << names;
-            return ModalAnswerer::clickButton(box, "Dismiss");
-        };
-    }
-};
 } // namespace
 
 void TestFileDialog::initTestCase()
@@ -190,22 +163,23 @@ void TestFileDialog::validation()
     FileDialog dialog;
     child<QLineEdit>(dialog, "txt_FileName")->setText(full);
     dialog.show();
-    ErrorBoxes boxes;
-    ModalAnswerer answerer(boxes.answer());
+    ModalAnswerer answerer;
+    if (!accepted)
+        answerer.enqueue(ModalAnswerer::click("Dismiss"));
     child<QPushButton>(dialog, "btn_Convert")->click();
 
-    QVERIFY(!answerer.timedOut());
+    QCOMPARE(answerer.unanswered(), 0);
     QCOMPARE(dialog.isVisible(), !accepted);
     QCOMPARE(dialog.fileName(), accepted ? full : QString());
     QCOMPARE(child<QLineEdit>(dialog, "txt_FileName")->text(), full);
     if (accepted) {
-        QCOMPARE(answerer.answered(), 0);
+        QVERIFY(answerer.seen.isEmpty());
     } else {
-        QCOMPARE(answerer.answered(), 1);
-        QCOMPARE(boxes.titles, QStringList({"Error"}));
-        QCOMPARE(boxes.texts, QStringList({"Please browse for a file you want to convert!\n"}));
-        QCOMPARE(boxes.buttons, QList<QStringList>({{"Dismiss"}}));
-        QCOMPARE(boxes.icons, QList<QMessageBox::Icon>({QMessageBox::Warning}));
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen[0].title, "Error");
+        QCOMPARE(answerer.seen[0].text, "Please browse for a file you want to convert!\n");
+        QCOMPARE(answerer.seen[0].buttons, QStringList{"Dismiss"});
+        QCOMPARE(answerer.seen[0].icon, QMessageBox::Warning);
         dialog.hide();
     }
     QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
@@ -216,17 +190,17 @@ void TestFileDialog::closeButtonValidates()
     FileDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    ErrorBoxes boxes;
-    ModalAnswerer answerer(boxes.answer());
+    ModalAnswerer answerer;
+    answerer.enqueue(ModalAnswerer::click("Dismiss"));
     // The title bar's close button: a spontaneous close event via the window.
     dialog.windowHandle()->close();
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.seen.size(), 1);
     QVERIFY(dialog.isVisible());
 
     const QString file = writeFile("closing.wav");
     child<QLineEdit>(dialog, "txt_FileName")->setText(file);
     dialog.windowHandle()->close();
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.seen.size(), 1);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.fileName(), file);
 }
@@ -235,21 +209,18 @@ void TestFileDialog::retryAfterError()
 {
     FileDialog dialog;
     const QString file = writeFile("typed.wav");
-    ErrorBoxes boxes;
-    int attempts = 0;
-    ModalAnswerer answerer([&](QWidget *modal) {
-        if (modal != &dialog)
-            return boxes.answer()(modal);
-        // Continue with an empty field first, then with a path typed by hand.
-        if (++attempts == 2)
-            child<QLineEdit>(dialog, "txt_FileName")->setText(file);
+    ModalAnswerer answerer;
+    // Continue with an empty field first, then with a path typed by hand.
+    answerer.enqueue([&dialog](QWidget *) { child<QPushButton>(dialog, "btn_Convert")->click(); });
+    answerer.enqueue(ModalAnswerer::click("Dismiss"));
+    answerer.enqueue([&dialog, &file](QWidget *) {
+        child<QLineEdit>(dialog, "txt_FileName")->setText(file);
         child<QPushButton>(dialog, "btn_Convert")->click();
-        return true;
     });
     dialog.exec();
-    QVERIFY(!answerer.timedOut());
-    QCOMPARE(attempts, 2);
-    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(answerer.unanswered(), 0);
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.count("Error"), 1);
     QCOMPARE(dialog.fileName(), file);
 }
 
@@ -259,10 +230,10 @@ void TestFileDialog::escapeLeavesNoFile()
     child<QLineEdit>(dialog, "txt_FileName")->setText(writeFile("escaped.wav"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    ModalAnswerer answerer([](QWidget *) { return true; });
+    ModalAnswerer answerer;
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(answerer.answered(), 0);
+    QVERIFY(answerer.seen.isEmpty());
     QCOMPARE(dialog.fileName(), QString());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
@@ -283,21 +254,15 @@ void TestFileDialog::browseChoosesFile()
     const QString file = writeFile("browsed.ogg");
     FileDialog dialog;
     dialog.show();
-    ModalAnswerer answerer([&file](QWidget *modal) {
-        auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser)
-            return false;
+    ModalAnswerer answerer;
+    answerer.enqueue([&file](QWidget *modal) {
         // Typed like a user would: selectFile() leaves a focused name field alone.
-        auto *nameField = chooser->findChild<QLineEdit *>("fileNameEdit");
-        if (!nameField)
-            return false;
-        nameField->setText(file);
-        static_cast<QDialog *>(chooser)->accept(); // protected in QFileDialog
-        return true;
+        child<QLineEdit>(*modal, "fileNameEdit")->setText(file);
+        static_cast<QDialog *>(modal)->accept(); // protected in QFileDialog
     });
     child<QPushButton>(dialog, "btn_Browse")->click();
-    QVERIFY(!answerer.timedOut());
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].className, "QFileDialog");
     QCOMPARE(child<QLineEdit>(dialog, "txt_FileName")->text(), file);
     // The field still has to pass the check when the dialog closes.
     dialog.close();
@@ -310,15 +275,11 @@ void TestFileDialog::browseCancelledEmptiesField()
     auto *field = child<QLineEdit>(dialog, "txt_FileName");
     field->setText(writeFile("before.wav"));
     dialog.show();
-    ModalAnswerer answerer([](QWidget *modal) {
-        auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser)
-            return false;
-        chooser->reject();
-        return true;
-    });
+    ModalAnswerer answerer;
+    answerer.enqueue(ModalAnswerer::reject());
     child<QPushButton>(dialog, "btn_Browse")->click();
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].className, "QFileDialog");
     QCOMPARE(field->text(), QString());
     dialog.hide();
 }

@@ -54,6 +54,7 @@ private slots:
 
 private:
     Services m_services;
+    DirectoryAnswers m_directories;
     static bool stored(const char *key);
     static QString storedText(const char *key);
     static void store(const char *key, const QString &value);
@@ -118,6 +119,7 @@ void TestSoundmillGui::initTestCase()
     m_services = testServices(QUrl("http://stats.dialogs.test"));
     m_services.addresses.adServer = QUrl();
     m_services.onlineBackend = online::createNetworkBackend;
+    m_services.chooseDirectory = m_directories.chooser();
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());
     QVERIFY(m_proxy.listen());
@@ -128,6 +130,7 @@ void TestSoundmillGui::initTestCase()
 void TestSoundmillGui::init()
 {
     storeObject().clear();
+    m_directories = {};
 }
 
 void TestSoundmillGui::cleanup()
@@ -405,25 +408,24 @@ void TestSoundmillGui::browseStoresChosenDirectory()
 {
     const QString directory = m_dir.filePath("target folder");
     QVERIFY(QDir().mkpath(directory));
-    SoundmillGui dialog(m_services);
+    // The one test that drives the real directory chooser.
+    Services services = m_services;
+    services.chooseDirectory = Services().chooseDirectory;
+    SoundmillGui dialog(services);
     dialog.show();
     bool dirsOnly = false;
     QString checkedWhileAsking;
-    ModalAnswerer answerer([&](QWidget *modal) {
+    ModalAnswerer answerer;
+    answerer.enqueue([&](QWidget *modal) {
         auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser)
-            return false;
-        dirsOnly = chooser->testOption(QFileDialog::ShowDirsOnly);
+        dirsOnly = chooser && chooser->testOption(QFileDialog::ShowDirsOnly);
         checkedWhileAsking = checkedTarget(dialog);
-        auto *nameField = chooser->findChild<QLineEdit *>("fileNameEdit");
-        if (!nameField)
-            return false;
-        nameField->setText(directory);
-        static_cast<QDialog *>(chooser)->accept(); // protected in QFileDialog
-        return true;
+        ModalAnswerer::chooseDirectory(directory)(modal);
     });
     child<QPushButton>(dialog, "btn_TB")->click();
-    QVERIFY(!answerer.timedOut());
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].className, "QFileDialog");
+    QCOMPARE(answerer.seen[0].parent, &dialog);
     QVERIFY(dirsOnly);
     QCOMPARE(checkedWhileAsking, QString("btn_TB"));
     QCOMPARE(checkedTarget(dialog), QString("btn_TB"));
@@ -441,15 +443,9 @@ void TestSoundmillGui::browseCancelledMeansSame()
     store(settings::TargetDirKey, "ask");
     SoundmillGui dialog(m_services);
     dialog.show();
-    ModalAnswerer answerer([](QWidget *modal) {
-        auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser)
-            return false;
-        chooser->reject();
-        return true;
-    });
+    m_directories.queue << QString();
     child<QPushButton>(dialog, "btn_TB")->click();
-    QCOMPARE(answerer.answered(), 1);
+    QCOMPARE(m_directories.askedOver, QList<QWidget *>{&dialog});
     QCOMPARE(checkedTarget(dialog), QString("btn_TSame"));
     QCOMPARE(storedText(settings::TargetDirKey), QString("same"));
     dialog.hide();
@@ -459,27 +455,17 @@ void TestSoundmillGui::conversionHelp()
 {
     SoundmillGui dialog(m_services);
     dialog.show();
-    QString title, text;
-    QStringList buttons;
-    ModalAnswerer answerer([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box)
-            return false;
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton *button : box->buttons())
-            buttons << QString(button->text()).remove('&');
-        box->button(QMessageBox::Ok)->click();
-        return true;
-    });
+    ModalAnswerer answerer;
+    answerer.enqueue(ModalAnswerer::click("OK"));
     emit child<QLabel>(dialog, "link_Settings")->linkActivated("#help");
-    QCOMPARE(answerer.answered(), 1);
-    QCOMPARE(title, QString("Conversion help"));
-    QCOMPARE(text, QString("Just go to Explorer or your desktop, select your audio/video file and "
-                           "right click on it.\n"
-                           "Select Convert to *file type* to convert the file to *file type*.\n"
-                           "If you want to increase the volume select advanced conversion."));
-    QCOMPARE(buttons, QStringList({"OK"}));
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("Conversion help"));
+    QCOMPARE(answerer.seen[0].text,
+             QString("Just go to Explorer or your desktop, select your audio/video file and "
+                     "right click on it.\n"
+                     "Select Convert to *file type* to convert the file to *file type*.\n"
+                     "If you want to increase the volume select advanced conversion."));
+    QCOMPARE(answerer.seen[0].buttons, QStringList({"OK"}));
     QVERIFY(dialog.isVisible());
     dialog.hide();
 }
@@ -487,14 +473,10 @@ void TestSoundmillGui::conversionHelp()
 void TestSoundmillGui::closeButtonEndsExec()
 {
     SoundmillGui dialog(m_services);
-    ModalAnswerer answerer([&dialog](QWidget *modal) {
-        if (modal != &dialog)
-            return false;
-        child<QPushButton>(dialog, "pushButton_5")->click();
-        return true;
-    });
+    ModalAnswerer answerer;
+    answerer.enqueue([&dialog](QWidget *) { child<QPushButton>(dialog, "pushButton_5")->click(); });
     dialog.exec();
-    QVERIFY(!answerer.timedOut());
+    QCOMPARE(answerer.unanswered(), 0);
     QVERIFY(!dialog.isVisible());
     // Closing writes nothing.
     QVERIFY(storeObject().allKeys().isEmpty());

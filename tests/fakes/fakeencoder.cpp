@@ -23,6 +23,9 @@
 //   echo-args             write the arguments to standard error, one per line
 //   args <path>           record the arguments in <path> as well (zero-byte separated)
 //   pid <path>            write the process id to <path> as decimal text
+//   stdin                 note in "fakeencoder.stdin" beside the script whether standard
+//                         input is at its end ("eof") or holds data ("data"); an input
+//                         that stays open and empty blocks here
 //   sleep <ms>            pause; a pause between writes makes them separate reads
 //   write <bytes>         create the output file (the last argument) with that many bytes
 //   write-text <text>     create the output file with exactly this text
@@ -231,6 +234,9 @@ int main(int argc, char **argv)
             recordArguments(rest, args);
         } else if (command == "pid") {
             writeFile(rest, std::to_string(tw_getpid()));
+        } else if (command == "stdin") {
+            writeFile(folderOf(scriptPath) + "/fakeencoder.stdin",
+                      std::fgetc(stdin) == EOF ? "eof" : "data");
         } else if (command == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(number(rest)));
         } else if (command == "write") {

@@ -30,13 +30,17 @@ void TestFakeEncoder::recordsArgumentsAndWritesOutput()
 
     const QString program = fakeencoder::install(dir.path(), "# copy and say so\n"
                                                              "copy-input\n"
+                                                             "stdin\n"
                                                              "echo-args\n");
     QVERIFY(!program.isEmpty());
     const QStringList args{"-i",  input.fileName(),       "-y", "-metadata", "title=two\nlines  ",
                            "-vn", dir.filePath("out.mp3")};
+    QVERIFY(!fakeencoder::ran(dir.path()));
     QProcess process;
     process.start(program, args);
+    process.closeWriteChannel();
     QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(fakeencoder::recordedInput(dir.path()), "eof");
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(fakeencoder::recordedArguments(dir.path()), args);

@@ -48,6 +48,19 @@ inline QString install(const QString &folder, const QByteArray &script)
     return program;
 }
 
+// Whether the fake installed in folder was started.
+inline bool ran(const QString &folder)
+{
+    return QFile::exists(QDir(folder).filePath(QStringLiteral("fakeencoder.args")));
+}
+
+// What the script's "stdin" command found: "eof", "data", or empty.
+inline QString recordedInput(const QString &folder)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("fakeencoder.stdin")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
 // The arguments of the fake's last start in folder; empty when it never ran.
 inline QStringList recordedArguments(const QString &folder)
 {

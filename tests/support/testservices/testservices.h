@@ -3,6 +3,8 @@
 #include "services.h"
 #include "toollocator.h"
 
+#include <QList>
+#include <QStringList>
 #include <QUrl>
 
 // Services for a test: the real parts, except that no address reaches a
@@ -29,3 +31,21 @@ inline Services testServices(const QString &toolFolder, const QUrl &server = QUr
     };
     return services;
 }
+
+// A directory chooser for the services that answers from a queue, front
+// first; an empty text, or a question with nothing queued, is a cancelled
+// chooser. It must outlive the services it is put in.
+struct DirectoryAnswers
+{
+    QStringList queue;
+    // The window each question was asked over, in order.
+    QList<QWidget *> askedOver;
+
+    std::function<QString(QWidget *)> chooser()
+    {
+        return [this](QWidget *parent) {
+            askedOver << parent;
+            return queue.isEmpty() ? QString() : queue.takeFirst();
+        };
+    }
+};

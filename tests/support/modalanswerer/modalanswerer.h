@@ -11,9 +11,23 @@
 #include <functional>
 
 // Answers modal boxes and dialogs while the code under test waits in their
-// nested event loops: a short timer looks at the active modal widget and
-// hands each new one to the next queued answer (or, with none queued, to the
-// fallback, so that a forgotten box can never hang a test).
+// nested event loops (exec(), QMessageBox::warning() and the like).
+//
+// A short timer looks at the active modal widget; each time a widget becomes
+// the active one it is recorded in `seen` and handed to the next queued
+// answer. With none queued it goes to the fallback (the first button, or
+// reject), so that a forgotten box can never hang a test; unanswered() counts
+// those. A widget answered before that becomes the active one again (a dialog
+// whose own box has gone) takes the next queued answer, and with none queued
+// is left to the answer it had.
+//
+//     ModalAnswerer answerer;
+//     answerer.enqueue(ModalAnswerer::click("OK"));
+//     window.startConversion(...);
+//     QCOMPARE(answerer.seen[0].title, "Error");
+//
+// For QFileDialog set Qt::AA_DontUseNativeDialogs before the dialog is made,
+// so that it is a Qt widget an answer can reach.
 class ModalAnswerer : public QObject
 {
 public:
@@ -35,9 +49,20 @@ public:
     }
 
     void enqueue(Answer answer) { m_answers.append(std::move(answer)); }
+    // Answers queued and not used yet.
     int pending() const { return int(m_answers.size()); }
+    // Widgets that found no queued answer and went to the fallback.
+    int unanswered() const { return m_unanswered; }
 
     QList<Seen> seen;
+
+    int count(const QString &title) const
+    {
+        int n = 0;
+        for (const Seen &box : seen)
+            n += box.title == title ? 1 : 0;
+        return n;
+    }
 
     // Clicks the message-box button with this text ("&" ignored).
     static Answer click(const QString &buttonText)
@@ -47,7 +72,7 @@ public:
             if (!box)
                 return;
             for (QAbstractButton *button : box->buttons()) {
-                if (button->text().remove('&') == buttonText) {
+                if (button->text().remove(QLatin1Char('&')) == buttonText) {
                     button->click();
                     return;
                 }
@@ -66,7 +91,7 @@ public:
             if (!dialog)
                 return;
             if (directory.isEmpty()) {
-                dialog->reject();
+                reject()(dialog);
                 return;
             }
             // With nothing selected or typed, a directory chooser answers
@@ -79,29 +104,33 @@ public:
         };
     }
 
+    // Leaves a dialog as Escape does.
+    static Answer reject()
+    {
+        return [](QWidget *widget) {
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                dialog->reject();
+        };
+    }
+
     static Answer closeIt()
     {
         return [](QWidget *widget) { widget->close(); };
-    }
-
-    int count(const QString &title) const
-    {
-        int n = 0;
-        for (const Seen &box : seen)
-            n += box.title == title ? 1 : 0;
-        return n;
     }
 
 private:
     void poll()
     {
         QWidget *widget = QApplication::activeModalWidget();
-        if (!widget || !widget->isVisible())
+        if (!widget || !widget->isVisible()) {
+            m_current = nullptr;
             return;
-        for (const QPointer<QWidget> &done : m_answered) {
-            if (done == widget)
-                return;
         }
+        if (widget == m_current)
+            return;
+        m_current = widget;
+        if (m_answered.contains(widget) && m_answers.isEmpty())
+            return;
         m_answered.append(widget);
 
         Seen record{QString::fromLatin1(widget->metaObject()->className()),
@@ -114,12 +143,23 @@ private:
             record.text = box->text();
             record.icon = box->icon();
             for (QAbstractButton *button : box->buttons())
-                record.buttons << button->text().remove('&');
+                record.buttons << button->text().remove(QLatin1Char('&'));
         }
         seen.append(record);
 
+        if (m_answers.isEmpty())
+            ++m_unanswered;
         Answer answer = m_answers.isEmpty() ? fallback() : m_answers.takeFirst();
-        answer(widget);
+        // The answer runs from the event loop rather than inside this timer's
+        // callback: answering may open another modal box, and its nested loop
+        // would not deliver this timer again until the callback returned.
+        QMetaObject::invokeMethod(
+            this,
+            [answer = std::move(answer), target = QPointer<QWidget>(widget)] {
+                if (target)
+                    answer(target);
+            },
+            Qt::QueuedConnection);
     }
 
     static Answer fallback()
@@ -140,5 +180,7 @@ private:
 
     QTimer m_timer;
     QList<Answer> m_answers;
+    QPointer<QWidget> m_current;
     QList<QPointer<QWidget>> m_answered;
+    int m_unanswered = 0;
 };
