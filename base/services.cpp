@@ -3,6 +3,7 @@
 #include "addressopener.h"
 #include "settings.h"
 #include "toollocator.h"
+#include "weburl.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ Services::Services()
 
 bool Services::openAddress(const QUrl &url) const
 {
-    if (!addressopener::isWebAddress(url))
+    if (!weburl::isWebAddress(url))
         return false;
     browse(url);
     return true;

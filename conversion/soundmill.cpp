@@ -1,4 +1,5 @@
 #include "soundmill.h"
+#include "weburl.h"
 
 #include "aboutdialog.h"
 #include "advertisement.h"
@@ -537,7 +538,7 @@ void Soundmill::adInfoOk(const QByteArray &body)
     // picture shown stays.
     const QUrl imageAddress(document->imgUrl);
     const int request = d->adRequest;
-    if (online::isFetchable(imageAddress)) {
+    if (weburl::isWebAddress(imageAddress)) {
         d->online.fetch(imageAddress, online::MaxPictureBytes,
                         [this, request](const QByteArray &picture) {
                             if (request == d->adRequest)

@@ -1,5 +1,7 @@
 #include "advertisement.h"
 
+#include "weburl.h"
+
 #include "json.h"
 
 #include <QImage>
@@ -29,14 +31,7 @@ bool isConvertibleScalar(const QVariant &value)
 
 QUrl adDocumentAddress(const QUrl &serverBase)
 {
-    QUrl url = serverBase;
-    QString basePath = serverBase.path();
-    while (basePath.endsWith(QLatin1Char('/')))
-        basePath.chop(1);
-    url.setPath(basePath + QStringLiteral("/tonewright/v10.json"));
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
+    return weburl::withPath(serverBase, QStringLiteral("/tonewright/v10.json"));
 }
 
 std::optional<AdDocument> evaluateAdDocument(const QByteArray &body)
@@ -72,13 +67,6 @@ std::optional<AdDocument> evaluateAdDocument(const QByteArray &body)
     document.autoOpen = map.value(QStringLiteral("autoopen")).toBool();
     document.targetUrl = map.value(QStringLiteral("targeturl")).toString();
     return document;
-}
-
-bool isFetchable(const QUrl &url)
-{
-    const QString scheme = url.scheme();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 QImage decodePicture(const QByteArray &data)

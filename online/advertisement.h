@@ -30,9 +30,6 @@ QUrl adDocumentAddress(const QUrl &serverBase);
 // when it is an object with all five members of the right kinds.
 std::optional<AdDocument> evaluateAdDocument(const QByteArray &body);
 
-// True for an absolute http or https address with a host: the only kind ever fetched.
-bool isFetchable(const QUrl &url);
-
 // The advertisement picture in whatever format the image readers recognise
 // from the data; a null QImage when the data is no image.
 QImage decodePicture(const QByteArray &data);

@@ -1,4 +1,5 @@
 #include "boundedget.h"
+#include "weburl.h"
 
 #include "advertisement.h"
 
@@ -72,7 +73,7 @@ bool isSuccessStatus(const QNetworkReply *reply)
 QNetworkReply *boundedGet(QNetworkAccessManager &manager, const QUrl &url, qint64 maxBytes,
                           int timeoutMs)
 {
-    if (!isFetchable(url))
+    if (!weburl::isWebAddress(url))
         return nullptr;
 
     QNetworkRequest request(url);

@@ -1,4 +1,5 @@
 #include "onlineservices.h"
+#include "weburl.h"
 
 #include "advertisement.h"
 
@@ -61,7 +62,7 @@ void OnlineServices::sendBugReport(const QString &appId, const QString &reportTe
 void OnlineServices::post(std::function<void(OnlineBackend &, std::function<void()>)> send)
 {
     // Without a statistics server there is nothing to post to, and no thread starts.
-    if (!isFetchable(m_statsServer))
+    if (!weburl::isWebAddress(m_statsServer))
         return;
     ++m_postsUnderWay;
     // Counted back here, from the event loop; never once this object is gone.
@@ -116,7 +117,7 @@ void OnlineServices::fetch(const QUrl &address, qint64 maxBytes,
         QMetaObject::invokeMethod(
             this, [done, body] { done(body); }, Qt::QueuedConnection);
     };
-    if (!isFetchable(address)) {
+    if (!weburl::isWebAddress(address)) {
         answer(QByteArray());
         return;
     }

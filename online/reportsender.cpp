@@ -1,31 +1,10 @@
 #include "reportsender.h"
 
+#include "weburl.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
-
-namespace {
-
-QUrl postAddress(const QUrl &base, const QString &path)
-{
-    QUrl url = base;
-    QString basePath = base.path();
-    while (basePath.endsWith(QLatin1Char('/')))
-        basePath.chop(1);
-    url.setPath(basePath + path);
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
-}
-
-bool isWebAddress(const QUrl &url)
-{
-    const QString scheme = url.scheme();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
-
-} // namespace
 
 ReportSender::ReportSender(const QUrl &serverBase, int timeoutMs)
     : m_serverBase(serverBase)
@@ -65,12 +44,12 @@ int ReportSender::pendingReplies() const
 
 void ReportSender::post(const QString &path, const QByteArray &body, std::function<void()> done)
 {
-    if (!isWebAddress(m_serverBase)) {
+    if (!weburl::isWebAddress(m_serverBase)) {
         if (done)
             done();
         return;
     }
-    QNetworkRequest request(postAddress(m_serverBase, path));
+    QNetworkRequest request(weburl::withPath(m_serverBase, path));
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/x-www-form-urlencoded"));
     // Whatever the server answers, the post has arrived; an answer is never followed.

@@ -1,6 +1,7 @@
 #include "advertisement.h"
 #include "boundedget.h"
 #include "httpserver.h"
+#include "weburl.h"
 
 #include <QBuffer>
 #include <QNetworkAccessManager>
@@ -194,7 +195,7 @@ void TestAdvertisement::unsafeAddressesNeverFetched()
 {
     QFETCH(QString, address);
     const QUrl url(address.contains("%1") ? address.arg(m_server->port()) : address);
-    QVERIFY(!online::isFetchable(url));
+    QVERIFY(!weburl::isWebAddress(url));
     QNetworkAccessManager manager;
     QCOMPARE(online::boundedGet(manager, url, 1000), nullptr);
     QVERIFY(manager.findChildren<QNetworkReply *>().isEmpty());
