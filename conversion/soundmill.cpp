@@ -1,8 +1,7 @@
 #include "soundmill.h"
-#include "weburl.h"
 
 #include "aboutdialog.h"
-#include "advertisement.h"
+#include "adpanel.h"
 #include "cdtrack.h"
 #include "encoderarguments.h"
 #include "encodercontract.h"
@@ -26,7 +25,6 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -63,7 +61,7 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
     ui->lbl_Logo->setPixmap(logo);
     ui->lbl_Ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png")));
     ui->lbl_Logo->installEventFilter(this);
-    d->currentVersion = product::currentVersion();
+    m_ad = new AdPanel(ui->lbl_Ad, this, m_services, d->online, product::currentVersion());
 }
 
 Soundmill::~Soundmill()
@@ -436,7 +434,7 @@ void Soundmill::endAfterPosts()
     // so that the usage record and bug report of even the shortest
     // conversion reach the server. The advertisement is abandoned.
     hide();
-    ++d->adRequest;
+    m_ad->stop();
     d->online.settlePosts(QDeadlineTimer(online::PostsGraceMs));
     emit ended(0);
 }
@@ -467,7 +465,7 @@ void Soundmill::abandonConversion()
 void Soundmill::showEvent(QShowEvent *event)
 {
     event->accept();
-    prepareAdvertisement();
+    m_ad->restart();
 }
 
 bool Soundmill::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
@@ -483,79 +481,17 @@ bool Soundmill::eventFilter(QObject *watched, QEvent *event)
         m_services.openAddress(m_services.addresses.website);
         return true;
     }
-    if (watched == ui->lbl_Ad) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            m_services.openAddress(QUrl(d->adTargetUrl));
-            d->adOpened = true;
-            return true;
-        }
-        if (event->type() == QEvent::MouseMove && !d->adOpened) {
-            d->adOpened = true;
-            m_services.openAddress(QUrl(d->adTargetUrl));
-            return true;
-        }
-    }
     return QWidget::eventFilter(watched, event);
-}
-
-void Soundmill::prepareAdvertisement()
-{
-    d->adTargetUrl = m_services.addresses.social.toString();
-    d->adOpened = true;
-    ui->lbl_Ad->removeEventFilter(this);
-    ui->lbl_Ad->installEventFilter(this);
-    ui->lbl_Ad->setAttribute(Qt::WA_MouseTracking);
-
-    // Answers to the requests of an earlier show are no longer awaited.
-    ++d->adRequest;
-    // The request goes out from the event loop, after the window is shown
-    // and the conversion has started.
-    QTimer::singleShot(0, this, &Soundmill::requestAdDocument);
-}
-
-void Soundmill::requestAdDocument()
-{
-    const QUrl server = m_services.addresses.adServer;
-    if (server.isEmpty())
-        return;
-    const int request = d->adRequest;
-    d->online.fetch(online::adDocumentAddress(server), online::MaxDocumentBytes,
-                    [this, request](const QByteArray &body) {
-                        if (request == d->adRequest)
-                            adInfoOk(body);
-                    });
 }
 
 void Soundmill::adInfoOk(const QByteArray &body)
 {
-    const std::optional<online::AdDocument> document = online::evaluateAdDocument(body);
-    if (!document)
-        return;
-    d->adTargetUrl = document->targetUrl;
-    d->adOpened = !document->autoOpen;
-
-    // A picture address that is no web address is not asked for, and the
-    // picture shown stays.
-    const QUrl imageAddress(document->imgUrl);
-    const int request = d->adRequest;
-    if (weburl::isWebAddress(imageAddress)) {
-        d->online.fetch(imageAddress, online::MaxPictureBytes,
-                        [this, request](const QByteArray &picture) {
-                            if (request == d->adRequest)
-                                adImageOk(picture);
-                        });
-    }
-
-    if (document->currentVersion > d->currentVersion)
-        QTimer::singleShot(100, this, &Soundmill::show_updateMessage);
-    d->updateUrl = document->freshUrl;
+    m_ad->takeDocument(body);
 }
 
 void Soundmill::adImageOk(const QByteArray &body)
 {
-    QPixmap picture;
-    picture.loadFromData(body);
-    ui->lbl_Ad->setPixmap(picture);
+    m_ad->takePicture(body);
 }
 
 void Soundmill::on_link_Settings_linkActivated(QString link)
@@ -576,20 +512,5 @@ void Soundmill::on_link_About_linkActivated(QString link)
 
 void Soundmill::show_updateMessage()
 {
-    // Once the conversion has ended the window is gone: no question may hold
-    // up the end.
-    if (d->finished)
-        return;
-    QMessageBox box(QMessageBox::Question, tr("Update available"),
-                    tr("Tonewright had been updated!\nPlease download the fresh version to avoid "
-                       "bugs and other problems.\nWould you like to download it now?"),
-                    QMessageBox::NoButton, this);
-    // Neither button takes the Escape key or the title bar's close: the
-    // question is answered with one of them.
-    QPushButton *yes = box.addButton(tr("Yes"), QMessageBox::ActionRole);
-    box.addButton(tr("No"), QMessageBox::ActionRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    if (box.clickedButton() == yes)
-        m_services.openAddress(QUrl(d->updateUrl));
+    m_ad->askAboutUpdate();
 }

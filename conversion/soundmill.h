@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+class AdPanel;
 class QCloseEvent;
 class QShowEvent;
 struct SoundmillPrivate;
@@ -54,7 +55,8 @@ protected:
 private slots:
     void ffmpeg_readyRead();
     void ffmpeg_finished(int ExitCode);
-    // The advertisement document's and picture's bodies, once fetched.
+    // The advertisement document's and picture's bodies, once fetched;
+    // the advertisement's panel does the work (see AdPanel).
     void adInfoOk(const QByteArray &body);
     void adImageOk(const QByteArray &body);
     void on_link_Settings_linkActivated(QString link);
@@ -62,8 +64,6 @@ private slots:
     void show_updateMessage();
 
 private:
-    void prepareAdvertisement();
-    void requestAdDocument();
     bool waitForEncoderSlot();
     // Extracts the track into d->temporaryInput. False when the conversion
     // has ended instead: stopped by the user, or the track not extracted.
@@ -83,4 +83,5 @@ private:
     std::unique_ptr<Ui::Soundmill> ui;
     std::unique_ptr<SoundmillPrivate> d;
     const Services m_services;
+    AdPanel *m_ad = nullptr; // a child: the advertisement beside the progress
 };

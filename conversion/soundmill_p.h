@@ -32,16 +32,9 @@ struct SoundmillPrivate
     QStringList encoderArgs; // copied only when reports may be sent
     taskbar::TaskbarButton *taskbarButton = nullptr;
     bool hasTaskbarButton = false;
-    QString adTargetUrl;
-    bool adOpened = false; // true: hovering the picture opens nothing
     // The statistics posts and the advertisement's requests, carried out on
     // a thread of their own.
     online::OnlineServices online;
-    // Counts the advertisement requests; an answer to an earlier one than
-    // the newest is no longer awaited.
-    int adRequest = 0;
-    double currentVersion = 1.0;
-    QString updateUrl;
 
     // Keeps the media's duration and the encoder's text since its last
     // progress stamp, which a failure reports.
