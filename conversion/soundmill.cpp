@@ -91,8 +91,8 @@ void Soundmill::startConversion(const ConversionRequest &request)
     const QString &format = request.format;
     const QStringList &extraArgs = request.extraArgs;
     // Labels, a busy bar, and the window on screen while the target is chosen.
-    const QString title = tr("Converting ") + conversionjob::extensionLabel(sourcePath) +
-                          tr(" to ") + format.toUpper();
+    const QString title =
+        tr("Converting %1 to %2").arg(conversionjob::extensionLabel(sourcePath), format.toUpper());
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
     ui->lbl_Source->setText(conversionjob::fileNamePart(sourcePath).toHtmlEscaped());
@@ -205,7 +205,7 @@ bool Soundmill::waitForEncoderSlot()
 
 bool Soundmill::ripCdTrack(const QString &cdaPath)
 {
-    ui->lbl_Target->setText(QStringLiteral("Audio CD Ripping: Temporary WAV file"));
+    ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
     const QString missingExtractor =
         tr("Ripping core module not found!\nPlease reinstall application.");
     const QString unreadable = tr("The track could not be read from the disc.");
