@@ -34,14 +34,35 @@ void TestUiLanguage::program_data()
     QTest::addColumn<QStringList>("buttons");
 
     const QString english = "Converting FLAC to MP3";
-    QTest::newRow("de") << "de"
-                        << "de_DE.UTF-8"
-                        << "FLAC wird in MP3 umgewandelt"
-                        << "Quelle:" << QStringList{"&Ja", "&Nein"};
+    const struct
+    {
+        const char *language, *title, *source, *yes, *no;
+    } languages[] = {
+        {"de", "FLAC wird in MP3 umgewandelt", "Quelle:", "&Ja", "&Nein"},
+        {"fr", "Conversion de FLAC en MP3", "Source :", "&Oui", "&Non"},
+        {"es", "Convirtiendo FLAC a MP3", "Origen:", "&Sí", "&No"},
+        {"it", "Conversione da FLAC a MP3", "Origine:", "&Sì", "&No"},
+        {"pt_BR", "Convertendo FLAC para MP3", "Origem:", "&Sim", "&Não"},
+        {"pl", "Konwersja z FLAC do MP3", "Źródło:", "&Tak", "&Nie"},
+        {"ru", "Преобразование FLAC в MP3", "Источник:", "&Да", "&Нет"},
+        {"zh_CN", "正在将 FLAC 转换为 MP3", "源文件：", "是(&Y)", "否(&N)"},
+        {"ja", "FLAC を MP3 に変換中", "変換元:", "はい(&Y)", "いいえ(&N)"},
+    };
+    for (const auto &row : languages) {
+        QStringList buttons{QString::fromUtf8(row.yes), QString::fromUtf8(row.no)};
+        buttons.sort();
+        QTest::newRow(row.language) << row.language << "C.UTF-8" << QString::fromUtf8(row.title)
+                                    << QString::fromUtf8(row.source) << buttons;
+    }
+    // A regional variant reads its language; LANG alone is read too.
     QTest::newRow("de_AT") << "de_AT"
                            << "C.UTF-8"
                            << "FLAC wird in MP3 umgewandelt"
                            << "Quelle:" << QStringList{"&Ja", "&Nein"};
+    QTest::newRow("LANG=pt_BR") << ""
+                                << "pt_BR.UTF-8"
+                                << "Convertendo FLAC para MP3"
+                                << "Origem:" << QStringList{"&Não", "&Sim"};
     QTest::newRow("unknown") << "xx_YY"
                              << "C.UTF-8" << english << "Source:" << QStringList{"&No", "&Yes"};
     QTest::newRow("C") << ""
