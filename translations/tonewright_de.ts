@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sie können eine Umwandlung auch im Dateimanager starten: Klicken Sie die Datei mit der rechten Maustaste an und wählen Sie &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;In [Format] umwandeln&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sie können auch im Dateimanager die Datei mit der rechten Maustaste anklicken und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;In [Format] umwandeln&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; wählen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -360,7 +360,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>&amp;Ask before conversion</source>
-        <translation>&amp;Vor der Umwandlung fragen</translation>
+        <translation>&amp;Vorher fragen</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>

@@ -352,7 +352,7 @@ Descárgala para evitar errores y otros problemas.
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Carpeta de destino:</translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>
@@ -360,7 +360,7 @@ Descárgala para evitar errores y otros problemas.
     </message>
     <message>
         <source>&amp;Ask before conversion</source>
-        <translation>Pregunt&amp;ar antes de convertir</translation>
+        <translation>Pregunt&amp;ar antes</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>

@@ -352,7 +352,7 @@ Vuoi scaricarla adesso?</translation>
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Cartella di destinazione:</translation>
+        <translation>Destinazione:</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>

@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Преобразование можно запустить и из файлового менеджера: щёлкните файл правой кнопкой мыши и выберите &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Преобразовать в [формат]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Можно также щёлкнуть файл правой кнопкой мыши в файловом менеджере и выбрать &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Преобразовать в [формат]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -362,7 +362,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>&amp;Ask before conversion</source>
-        <translation>&amp;Спрашивать перед преобразованием</translation>
+        <translation>&amp;Спрашивать</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -370,7 +370,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>Send anonymus bug reports:</source>
-        <translation>Отправлять анонимные отчёты об ошибках:</translation>
+        <translation>Анонимные отчёты об ошибках:</translation>
     </message>
     <message>
         <source>&amp;helps making Tonewright better</source>
