@@ -56,10 +56,12 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
 {
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
-    const QPixmap logo = resourceimage::pixmap(QStringLiteral(":/resources/imgs/icon.png"));
-    setWindowIcon(QIcon(logo));
-    ui->lbl_Logo->setPixmap(logo);
-    ui->lbl_Ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png")));
+    // They are chosen for the screen's pixel density.
+    const QString logo = QStringLiteral(":/resources/imgs/icon.png");
+    setWindowIcon(resourceimage::icon(logo));
+    ui->lbl_Logo->setPixmap(resourceimage::pixmap(logo, devicePixelRatioF()));
+    ui->lbl_Ad->setPixmap(
+        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
     ui->lbl_Logo->installEventFilter(this);
     d->currentVersion = product::currentVersion();
 }
