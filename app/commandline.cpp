@@ -14,17 +14,12 @@ struct WordEntry
 // The words the command line takes for formats; the file managers' verbs and
 // --each use the same table.
 const WordEntry Words[] = {
-    {"mp3", "mp3"},  {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},   {"fla", "flac"},
-    {"aac", "aac"},  {"ogg", "ogg"}, {"mka", "mka"}, {"opus", "opus"},
+    {"mp3", "mp3"}, {"m4a", "m4a"}, {"wma", "wma"}, {"wav", "wav"},   {"fla", "flac"},
+    {"aac", "aac"}, {"ogg", "ogg"}, {"mka", "mka"}, {"opus", "opus"},
 };
 
 const QLatin1String EachSwitch("--each");
 const QLatin1String AdvancedWord("ppp");
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 // A whole number written plainly: digits only, no sign, no leading zero.
 bool readPlain(const QString &text, int &value)
@@ -54,7 +49,8 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
     if (!line.error.isEmpty())
         return true;
     if (seen.contains(name)) {
-        line.error = tr("--%1 may be given only once").arg(name);
+        line.error =
+            QCoreApplication::translate("CommandLine", "--%1 may be given only once").arg(name);
         return true;
     }
     seen << name;
@@ -74,16 +70,18 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
             QStringList allowed;
             for (int volume : encoderoptions::volumes())
                 allowed << QString::number(volume);
-            line.error = tr("--volume takes one of %1").arg(allowed.join(QLatin1String(", ")));
+            line.error = QCoreApplication::translate("CommandLine", "--volume takes one of %1")
+                             .arg(allowed.join(QLatin1String(", ")));
         }
         options.volume = percent;
     } else {
         int year = 0;
         if (!value.isEmpty() && (!readPlain(value, year) || year < encoderoptions::FirstYear ||
                                  year > encoderoptions::LastYear)) {
-            line.error = tr("--year takes a year from %1 to %2")
-                             .arg(encoderoptions::FirstYear)
-                             .arg(encoderoptions::LastYear);
+            line.error =
+                QCoreApplication::translate("CommandLine", "--year takes a year from %1 to %2")
+                    .arg(encoderoptions::FirstYear)
+                    .arg(encoderoptions::LastYear);
         }
         options.year = year;
     }
@@ -94,12 +92,15 @@ void parseEach(const QStringList &arguments, CommandLine &line)
 {
     line.each = true;
     if (arguments.size() < 3) {
-        line.error = tr("--each needs a format word or ppp");
+        line.error =
+            QCoreApplication::translate("CommandLine", "--each needs a format word or ppp");
         return;
     }
     line.eachWord = arguments.at(2).toLower();
     if (line.eachWord != AdvancedWord && formatForWord(line.eachWord).isEmpty()) {
-        line.error = tr("--each needs a format word or ppp, not \"%1\"").arg(arguments.at(2));
+        line.error = QCoreApplication::translate("CommandLine",
+                                                 "--each needs a format word or ppp, not \"%1\"")
+                         .arg(arguments.at(2));
         return;
     }
     QStringList seen;

@@ -5,8 +5,10 @@
 #include "resourceimage.h"
 #include "services.h"
 #include "startup.h"
+#include "uilanguage.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int runProgram(int argc, char *argv[], const Services &services)
 {
@@ -15,6 +17,8 @@ int runProgram(int argc, char *argv[], const Services &services)
     QApplication::setOrganizationName(product::organizationName());
     QApplication::setOrganizationDomain(product::organizationDomain());
     QApplication::setApplicationVersion(product::version());
+    // Before any window or box, so that every text is in the user's language.
+    uilanguage::install(QLocale::system().uiLanguages(), &app);
     QApplication::setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
     // The launcher entry that carries the progress is tonewright.desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));

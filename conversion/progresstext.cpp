@@ -17,17 +17,17 @@ QString timeRemaining(qint64 remainingMs)
         return QCoreApplication::translate("Soundmill", "About <b>45</b> seconds");
     if (remainingMs < 65000)
         return QCoreApplication::translate("Soundmill", "About <b>1</b> minute");
-    if (remainingMs < 3600000)
-        return QCoreApplication::translate("Soundmill", "Less than <b>") +
-               QString::number(remainingMs / 60000 + 1) +
-               QCoreApplication::translate("Soundmill", "</b> minutes");
+    if (remainingMs < 3600000) {
+        const int minutes = int(remainingMs / 60000) + 1;
+        return QCoreApplication::translate("Soundmill", "Less than <b>%n</b> minutes", nullptr,
+                                           minutes);
+    }
     return QString();
 }
 
 QString speed(qint64 secondsPerSecond)
 {
-    return QStringLiteral("<b>") + QString::number(secondsPerSecond) +
-           QCoreApplication::translate("Soundmill", "</b> s/s");
+    return QCoreApplication::translate("Soundmill", "<b>%1</b> s/s").arg(secondsPerSecond);
 }
 
 } // namespace progresstext

@@ -56,10 +56,12 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
 {
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
-    const QPixmap logo = resourceimage::pixmap(QStringLiteral(":/resources/imgs/icon.png"));
-    setWindowIcon(QIcon(logo));
-    ui->lbl_Logo->setPixmap(logo);
-    ui->lbl_Ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png")));
+    // They are chosen for the screen's pixel density.
+    const QString logo = QStringLiteral(":/resources/imgs/icon.png");
+    setWindowIcon(resourceimage::icon(logo));
+    ui->lbl_Logo->setPixmap(resourceimage::pixmap(logo, devicePixelRatioF()));
+    ui->lbl_Ad->setPixmap(
+        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
     ui->lbl_Logo->installEventFilter(this);
     m_ad = new AdPanel(ui->lbl_Ad, this, m_services, d->online, product::currentVersion());
 }
@@ -92,7 +94,7 @@ void Soundmill::startConversion(const ConversionRequest &request)
     const QStringList &extraArgs = request.extraArgs;
     // Labels, a busy bar, and the window on screen while the target is chosen.
     const QString title =
-        tr("Converting ") + sourcenames::extensionLabel(sourcePath) + tr(" to ") + format.toUpper();
+        tr("Converting %1 to %2").arg(sourcenames::extensionLabel(sourcePath), format.toUpper());
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
     ui->lbl_Source->setText(sourcenames::fileNamePart(sourcePath).toHtmlEscaped());
@@ -201,7 +203,7 @@ bool Soundmill::waitForEncoderSlot()
 
 bool Soundmill::ripCdTrack(const QString &cdaPath)
 {
-    ui->lbl_Target->setText(QStringLiteral("Audio CD Ripping: Temporary WAV file"));
+    ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
     const QString missingExtractor =
         tr("Ripping core module not found!\nPlease reinstall application.");
     const QString unreadable = tr("The track could not be read from the disc.");

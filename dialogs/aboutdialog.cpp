@@ -104,14 +104,15 @@ QString AboutDialog::aboutText() const
            escaped(tr("This software is free to use.")) + QStringLiteral("<br />") +
            escaped(tr("Share with your friends and enjoy it.")) + QStringLiteral("<br />") +
            escaped(tr("This application uses FFmpeg as a standalone executable; its builds can be "
-                      "found at ")) +
-           link(builds, builds) + QLatin1Char('.') + QStringLiteral("<br />") +
+                      "found at %1."))
+               .arg(link(builds, builds)) +
+           QStringLiteral("<br />") +
            escaped(tr("You can download the source code on the site above.")) +
            QStringLiteral("<br />") +
            escaped(tr("No FFmpeg libraries were built into this application.")) +
-           QStringLiteral("</span></p><p><span style=\"font-size:8pt;\">") + escaped(tr("See ")) +
-           QStringLiteral("</span>") + link(licences, licences, QStringLiteral("8pt")) +
-           QStringLiteral("<span style=\"font-size:8pt;\">") +
-           escaped(tr(" for more information in the installation directory if Tonewright.")) +
+           QStringLiteral("</span></p><p><span style=\"font-size:8pt;\">") +
+           escaped(tr("See %1 for more information in the installation directory if Tonewright."))
+               .arg(QStringLiteral("</span>") + link(licences, licences, QStringLiteral("8pt")) +
+                    QStringLiteral("<span style=\"font-size:8pt;\">")) +
            QStringLiteral("</span></p></body></html>");
 }

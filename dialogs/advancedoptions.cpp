@@ -3,6 +3,8 @@
 
 #include "soundmillgui.h"
 
+#include "resourceimage.h"
+
 #include <QCloseEvent>
 
 AdvancedOptions::AdvancedOptions(QWidget *parent)
@@ -16,6 +18,9 @@ AdvancedOptions::AdvancedOptions(const Services &services, QWidget *parent)
     , m_services(services)
 {
     m_ui->setupUi(this);
+    // The header picture is chosen for the screen's pixel density.
+    m_ui->lbl_Logo->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/advenced.png"),
+                                                    devicePixelRatioF()));
     connect(m_ui->cb_Year, &QCheckBox::toggled, m_ui->num_Year, &QSpinBox::setEnabled);
 }
 

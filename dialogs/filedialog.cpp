@@ -1,6 +1,8 @@
 #include "filedialog.h"
 #include "ui_filedialog.h"
 
+#include "resourceimage.h"
+
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +14,9 @@ FileDialog::FileDialog(QWidget *parent)
     , m_ui(std::make_unique<Ui::FileDialog>())
 {
     m_ui->setupUi(this);
+    // The header picture is chosen for the screen's pixel density.
+    m_ui->lbl_Logo->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/advenced.png"),
+                                                    devicePixelRatioF()));
 }
 
 FileDialog::~FileDialog() = default;

@@ -4,6 +4,8 @@
 #include "aboutdialog.h"
 #include "settings.h"
 
+#include "resourceimage.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -22,6 +24,9 @@ SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
     , m_online(services.addresses.statsServer, services.onlineBackend)
 {
     m_ui->setupUi(this);
+    // The header picture is chosen for the screen's pixel density.
+    m_ui->lbl_Logo->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/advenced.png"),
+                                                    devicePixelRatioF()));
     connect(m_ui->pushButton_5, &QPushButton::clicked, this, &QDialog::close);
 
     // A stored bitrate other than the slider's 128 comes back through the

@@ -1,19 +1,28 @@
-// Takes the documentation's pictures of the four dialogs, and of the
-// options dialog as it asks once for several files. Not a test and not
-// part of the product; build it with the target dialogshots and run it by
-// hand under a virtual display, with a fresh settings folder, for example
+// Takes the documentation's pictures of the conversion window and the four
+// dialogs, and of the options dialog as it asks once for several files. Not
+// a test and not part of the product; build it with the target dialogshots
+// and run it by hand under a virtual display, with a fresh settings folder,
+// for example
 //   XDG_CONFIG_HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24"
 //   build/tests/dialogs/dialogshots docs
+// With a language ("de") as second argument the pictures are taken in that
+// language and named window-de.png, dialog-advanced-de.png and so on; under
+// QT_SCALE_FACTOR=2 they have twice the pixels.
 
 #include "aboutdialog.h"
 #include "advancedoptions.h"
 #include "filedialog.h"
+#include "progresstext.h"
 #include "services.h"
+#include "soundmill.h"
 #include "soundmillgui.h"
+#include "uilanguage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
 #include <QScreen>
 #include <QTest>
 
@@ -46,33 +55,58 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonewright"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QString language = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!language.isEmpty() && uilanguage::install({language}, &app) != language) {
+        std::printf("no translation for %s\n", qPrintable(language));
+        return 1;
+    }
+    // "window.png", or "window-de.png" in German.
+    const auto named = [&out, &language](const char *name) {
+        return out.filePath(QLatin1String(name) +
+                            (language.isEmpty() ? QString() : QLatin1Char('-') + language) +
+                            QStringLiteral(".png"));
+    };
     // The real addresses, but no servers: nothing is posted.
     Services services;
     services.addresses.adServer = QUrl();
     services.addresses.statsServer = QUrl();
     bool ok = true;
     {
+        // A conversion under way, with the texts the window shows then.
+        Soundmill window(services);
+        const QString title = Soundmill::tr("Converting %1 to %2").arg("FLAC", "MP3");
+        window.setWindowTitle(title);
+        window.findChild<QLabel *>("lbl_Title")->setText(title);
+        window.findChild<QLabel *>("lbl_Source")->setText("sample.flac");
+        window.findChild<QLabel *>("lbl_Target")->setText("sample.mp3");
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(150000));
+        window.findChild<QLabel *>("lbl_Speed")->setText(progresstext::speed(42));
+        window.findChild<QProgressBar *>()->setValue(35);
+        ok &= shoot(window, named("window"));
+    }
+    {
         AdvancedOptions dialog(services);
         // Every format shows, down to the last one.
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced.png")),
+        ok &= shoot(dialog, named("dialog-advanced"),
                     dialog.findChild<QComboBox *>(QStringLiteral("cb_Format")));
     }
     {
         AdvancedOptions dialog;
         dialog.setFileCount(12);
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-advanced-many.png")));
+        ok &= shoot(dialog, named("dialog-advanced-many"));
     }
     {
         FileDialog dialog;
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-file.png")));
+        ok &= shoot(dialog, named("dialog-file"));
     }
     {
         SoundmillGui dialog(services);
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-settings.png")));
+        ok &= shoot(dialog, named("dialog-settings"));
     }
     {
         AboutDialog dialog(services);
-        ok &= shoot(dialog, out.filePath(QStringLiteral("dialog-about.png")));
+        ok &= shoot(dialog, named("dialog-about"));
     }
     return ok ? 0 : 1;
 }

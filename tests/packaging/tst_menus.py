@@ -268,6 +268,40 @@ class SameVerbsEverywhere(unittest.TestCase):
         self.assertEqual(extension.ENTRIES, list(zip(WORDS, LABELS)))
         self.assertEqual(extension.SUBMENU_LABEL, "Convert to")
 
+    def test_translated_alike(self):
+        # Every file manager shows the same words in each language.
+        extension = load_nautilus_extension()
+        dolphin = configparser.ConfigParser(interpolation=None, strict=True)
+        dolphin.optionxform = str
+        dolphin.read(os.path.join(PACKAGING, "menus", "dolphin", "tonewright.desktop"), encoding="utf-8")
+        nemo = sorted(glob.glob(os.path.join(PACKAGING, "menus", "nemo", "*.nemo_action")))
+        thunar = actions(os.path.join(PACKAGING, "menus", "thunar", "uca.xml"))
+        xml_lang = "{http://www.w3.org/XML/1998/namespace}lang"
+        for language in extension.TRANSLATIONS:
+            submenu, entries = extension.labels({"LANG": language + ".UTF-8"})
+            self.assertEqual(dolphin["Desktop Entry"]["X-KDE-Submenu[%s]" % language], submenu)
+            for (word, label), nemo_path, thunar_action in zip(entries, nemo, thunar):
+                self.assertEqual(dolphin["Desktop Action " + word]["Name[%s]" % language], label)
+                action = configparser.ConfigParser(interpolation=None)
+                action.optionxform = str
+                action.read(nemo_path, encoding="utf-8")
+                self.assertEqual(action["Nemo Action"]["Name[%s]" % language], label)
+                names = {n.get(xml_lang): n.text for n in thunar_action.findall("name")}
+                self.assertEqual(names[language], label)
+
+    def test_nautilus_language(self):
+        extension = load_nautilus_extension()
+        for environ, expected in [
+                ({"LANG": "de_DE.UTF-8"}, "de"),
+                ({"LANGUAGE": "xx:pt", "LANG": "en_US.UTF-8"}, "pt_BR"),
+                ({"LANGUAGE": "ja", "LANG": "C"}, None),
+                ({"LC_ALL": "zh_TW.UTF-8"}, None),
+                ({"LANG": "en_GB.UTF-8"}, None),
+                ({}, None)]:
+            self.assertEqual(extension.language(environ), expected, environ)
+        self.assertEqual(extension.labels({"LANG": "C"}), ("Convert to", extension.ENTRIES))
+        self.assertEqual(extension.labels({"LANG": "de_DE"})[1][0], ("mp3", "In MP3 umwandeln"))
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -6,6 +6,7 @@ program is started directly, without a shell, so no file name can be read
 as a command.
 """
 
+import os
 import subprocess
 from urllib.parse import unquote, urlparse
 
@@ -24,6 +25,52 @@ ENTRIES = [
 ]
 SUBMENU_LABEL = "Convert to"
 PROGRAM = "tonewright"
+
+# The same labels in the languages of the program and of the other file
+# managers' verbs: (submenu, "Convert to %s", "Advanced conversion…").
+TRANSLATIONS = {
+    "de": ("Umwandeln in", "In %s umwandeln", "Erweiterte Umwandlung\u2026"),
+    "fr": ("Convertir en", "Convertir en %s", "Conversion avancée\u2026"),
+    "es": ("Convertir a", "Convertir a %s", "Conversión avanzada\u2026"),
+    "it": ("Converti in", "Converti in %s", "Conversione avanzata\u2026"),
+    "pt_BR": ("Converter para", "Converter para %s", "Conversão avançada\u2026"),
+    "pl": ("Konwertuj do", "Konwertuj do %s", "Konwersja zaawansowana\u2026"),
+    "ru": ("Преобразовать в", "Преобразовать в %s", "Расширенное преобразование\u2026"),
+    "zh_CN": ("转换为", "转换为 %s", "高级转换\u2026"),
+    "ja": ("形式を変換", "%s に変換", "詳細な変換\u2026"),
+}
+
+
+def language(environ):
+    """The first of the user's languages that has labels, as gettext reads
+    them (LANGUAGE unless the locale is C, then LC_ALL, LC_MESSAGES, LANG);
+    None for English."""
+    locale = next((environ[k] for k in ("LC_ALL", "LC_MESSAGES", "LANG") if environ.get(k)), "")
+    candidates = [] if locale in ("", "C", "POSIX") else environ.get("LANGUAGE", "").split(":")
+    for candidate in candidates + [locale]:
+        name = candidate.split(".")[0].split("@")[0]
+        if name in TRANSLATIONS:
+            return name
+        bare = name.split("_")[0]
+        # Chinese in the traditional script is better left in English.
+        if bare != "zh" and bare:
+            for known in TRANSLATIONS:
+                if known.split("_")[0] == bare:
+                    return known
+        elif name in ("zh", "zh_SG"):
+            return "zh_CN"
+    return None
+
+
+def labels(environ=os.environ):
+    """The submenu's label and the (word, label) entries in the user's language."""
+    chosen = language(environ)
+    if chosen is None:
+        return SUBMENU_LABEL, ENTRIES
+    submenu, verb, advanced = TRANSLATIONS[chosen]
+    entries = [(word, advanced if word == "ppp" else verb % label[len("Convert to "):])
+               for word, label in ENTRIES]
+    return submenu, entries
 
 
 def convertible_path(uri, mime_type):
@@ -78,10 +125,11 @@ if Nautilus is not None:
             if not paths:
                 return []
 
-            top = Nautilus.MenuItem(name="Tonewright::ConvertTo", label=SUBMENU_LABEL)
+            submenu_label, entries = labels()
+            top = Nautilus.MenuItem(name="Tonewright::ConvertTo", label=submenu_label)
             submenu = Nautilus.Menu()
             top.set_submenu(submenu)
-            for word, label in ENTRIES:
+            for word, label in entries:
                 entry = Nautilus.MenuItem(name="Tonewright::" + word, label=label)
                 entry.connect("activate", self._activate, word, paths)
                 submenu.append_item(entry)

@@ -1,7 +1,66 @@
 #include "program.h"
 #include "services.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QByteArray>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void print(const char *kind, const QString &text)
+{
+    std::printf("%s\t%s\n", kind,
+                qPrintable(QString(text).replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+    std::fflush(stdout);
+}
+
+// With TW_TEST_SHOW_TEXTS set, prints the texts of the conversion window once
+// it shows a conversion, closes it, prints the texts of the question that
+// follows and answers it with Yes: a test reads what the user would see.
+void showTexts()
+{
+    if (qEnvironmentVariableIsEmpty("TW_TEST_SHOW_TEXTS"))
+        return;
+    auto *timer = new QTimer(QCoreApplication::instance());
+    auto window = std::make_shared<QPointer<QWidget>>();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, window] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (box && box->isVisible() && box->button(QMessageBox::Yes)) {
+                print("box-title", box->windowTitle());
+                print("box-text", box->text());
+                for (QAbstractButton *button : box->buttons())
+                    print("box-button", button->text());
+                timer->stop();
+                box->button(QMessageBox::Yes)->click();
+                return;
+            }
+            const auto *title = widget->findChild<QLabel *>(QStringLiteral("lbl_Title"));
+            if (*window || !widget->inherits("Soundmill") || !widget->isVisible() || !title ||
+                title->text().isEmpty())
+                continue;
+            *window = widget;
+            print("window-title", widget->windowTitle());
+            for (const QLabel *label : widget->findChildren<QLabel *>())
+                print("label", label->text());
+            for (const QAbstractButton *button : widget->findChildren<QAbstractButton *>())
+                print("button", button->text());
+            QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+        }
+    });
+    timer->start(20);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(showTexts)
 
 // The program for tests and benchmarks: the real one, except that its web
 // pages and servers are under the address in TW_TEST_SERVER (a loopback

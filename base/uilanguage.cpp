@@ -1,0 +1,76 @@
+#include "uilanguage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace uilanguage {
+
+namespace {
+
+const QLatin1String Folder(":/translations");
+const QLatin1String Prefix("tonewright_");
+
+// The shipped language for one of the user's languages: the exact one, else
+// the language alone ("de_AT" reads German). Chinese only in its simplified
+// script: a reader of the traditional one is better served by English than by
+// the other script.
+QString match(const QString &language, const QStringList &available)
+{
+    const QLocale locale(language);
+    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
+        return QString();
+    // QLocale fills in a missing territory ("pt" is pt_BR, "zh" is zh_CN).
+    const QString full = locale.name();
+    if (available.contains(full))
+        return full;
+    if (locale.language() == QLocale::Chinese && locale.script() != QLocale::SimplifiedHanScript)
+        return QString();
+    const QString bare = full.section(QLatin1Char('_'), 0, 0);
+    for (const QString &candidate : available) {
+        if (candidate.section(QLatin1Char('_'), 0, 0) == bare)
+            return candidate;
+    }
+    return QString();
+}
+
+} // namespace
+
+QStringList shipped()
+{
+    QStringList languages;
+    const QStringList files = QDir(Folder).entryList({Prefix + QLatin1String("*.qm")}, QDir::Files);
+    for (const QString &file : files)
+        languages << file.mid(Prefix.size()).chopped(3);
+    return languages;
+}
+
+QString install(const QStringList &languages, QObject *owner)
+{
+    const QStringList available = shipped();
+    for (const QString &language : languages) {
+        const QString chosen = match(language, available);
+        if (chosen.isEmpty())
+            continue;
+        auto *own = new QTranslator(owner);
+        if (!own->load(Folder + QLatin1Char('/') + Prefix + chosen)) {
+            delete own;
+            continue;
+        }
+        QCoreApplication::installTranslator(own);
+        // Qt's own texts come from the system's Qt translations; without them
+        // the standard buttons stay English, the program's texts do not.
+        auto *qt = new QTranslator(owner);
+        if (qt->load(QLatin1String("qtbase_") + chosen,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+        return chosen;
+    }
+    return QString();
+}
+
+} // namespace uilanguage

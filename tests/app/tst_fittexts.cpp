@@ -1,0 +1,131 @@
+// Every language's texts fit the fixed-size windows: each label and button
+// gets at least the width its text needs (and a wrapping label the height).
+// The fonts are chosen here, so the result does not depend on the machine.
+#include "advancedoptions.h"
+#include "filedialog.h"
+#include "progresstext.h"
+#include "soundmill.h"
+#include "soundmillgui.h"
+#include "testservices.h"
+#include "uilanguage.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+class TestFitTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void windows_data();
+    void windows();
+};
+
+void TestFitTexts::initTestCase()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const char *family : {"Noto Sans", "Noto Sans CJK SC", "Noto Sans CJK JP"})
+        QVERIFY2(families.contains(family), family);
+}
+
+void TestFitTexts::windows_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("cjk");
+    QTest::newRow("en") << ""
+                        << "Noto Sans CJK SC";
+    for (const QString &language : uilanguage::shipped())
+        QTest::newRow(qPrintable(language))
+            << language << (language == "ja" ? "Noto Sans CJK JP" : "Noto Sans CJK SC");
+}
+
+namespace {
+
+// Where the widget's text would be cut off, a line naming it.
+QStringList cutOff(const QWidget &window)
+{
+    QStringList faults;
+    const auto check = [&faults](const QWidget *widget, const QString &text, bool fits) {
+        if (!fits && widget->isVisible())
+            faults << QString("%1 \"%2\": %3 wide, %4 high")
+                          .arg(widget->objectName(), text)
+                          .arg(widget->width())
+                          .arg(widget->height());
+    };
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        if (label->wordWrap())
+            check(label, label->text(), label->heightForWidth(label->width()) <= label->height());
+        else
+            check(label, label->text(), label->sizeHint().width() <= label->width());
+    }
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        check(button, button->text(), button->sizeHint().width() <= button->width());
+    return faults;
+}
+
+QStringList laidOut(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return {"not shown"};
+    return cutOff(window);
+}
+
+} // namespace
+
+void TestFitTexts::windows()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, cjk);
+    QFont font;
+    font.setFamilies({"Noto Sans", cjk});
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    QObject owner;
+    if (!language.isEmpty())
+        QCOMPARE(uilanguage::install({language}, &owner), language);
+
+    const Services services = testServices();
+    QStringList faults;
+    {
+        Soundmill window(services);
+        // The longest texts the window shows while it converts.
+        window.findChild<QLabel *>("lbl_Title")
+            ->setText(Soundmill::tr("Converting %1 to %2").arg("FLAC", "OPUS"));
+        window.findChild<QLabel *>("lbl_Target")
+            ->setText(Soundmill::tr("Audio CD Ripping: Temporary WAV file"));
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(3540000));
+        window.findChild<QLabel *>("lbl_Speed")->setText(progresstext::speed(100));
+        faults << laidOut(window);
+    }
+    {
+        AdvancedOptions dialog(services);
+        faults << laidOut(dialog);
+    }
+    {
+        AdvancedOptions dialog(services);
+        dialog.setFileCount(12);
+        faults << laidOut(dialog);
+    }
+    {
+        FileDialog dialog;
+        faults << laidOut(dialog);
+    }
+    {
+        SoundmillGui dialog(services);
+        faults << laidOut(dialog);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+QTEST_MAIN(TestFitTexts)
+#include "tst_fittexts.moc"

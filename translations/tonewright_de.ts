@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Tonewright</source>
+        <translation>Über Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>FFMpeg</source>
+        <translation>FFMpeg</translation>
+    </message>
+    <message>
+        <source>This software is free to use.</source>
+        <translation>Diese Software ist kostenlos nutzbar.</translation>
+    </message>
+    <message>
+        <source>Share with your friends and enjoy it.</source>
+        <translation>Teilen Sie sie mit Ihren Freunden und viel Spaß damit.</translation>
+    </message>
+    <message>
+        <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
+        <translation>Dieses Programm verwendet FFmpeg als eigenständiges Programm; fertige Builds finden Sie unter %1.</translation>
+    </message>
+    <message>
+        <source>You can download the source code on the site above.</source>
+        <translation>Den Quelltext können Sie von der oben genannten Seite herunterladen.</translation>
+    </message>
+    <message>
+        <source>No FFmpeg libraries were built into this application.</source>
+        <translation>In dieses Programm sind keine FFmpeg-Bibliotheken eingebaut.</translation>
+    </message>
+    <message>
+        <source>See %1 for more information in the installation directory if Tonewright.</source>
+        <translation>Weitere Informationen finden Sie in %1 im Installationsverzeichnis von Tonewright.</translation>
+    </message>
+</context>
+<context>
+    <name>AdPanel</name>
+    <message>
+        <source>Update available</source>
+        <translation>Aktualisierung verfügbar</translation>
+    </message>
+    <message>
+        <source>Tonewright had been updated!
+Please download the fresh version to avoid bugs and other problems.
+Would you like to download it now?</source>
+        <translation>Es gibt eine neue Version von Tonewright!
+Bitte laden Sie sie herunter, um Fehler und andere Probleme zu vermeiden.
+Möchten Sie sie jetzt herunterladen?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedOptions</name>
+    <message>
+        <source>Advanced Conversion Options</source>
+        <translation>Erweiterte Umwandlungsoptionen</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Erweiterte Optionen</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Umwandeln in:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Lautstärke:</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Interpret:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Umwandeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>Advanced Conversion Options (%n files)</source>
+        <translation>
+            <numerusform>Erweiterte Umwandlungsoptionen (%n Datei)</numerusform>
+            <numerusform>Erweiterte Umwandlungsoptionen (%n Dateien)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(each file keeps its own)</source>
+        <translation>(jede Datei behält ihren eigenen)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 darf nur einmal angegeben werden</translation>
+    </message>
+    <message>
+        <source>--volume takes one of %1</source>
+        <translation>--volume erwartet einen dieser Werte: %1</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year erwartet ein Jahr von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp</source>
+        <translation>--each braucht ein Formatwort oder ppp</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
+        <translation>--each braucht ein Formatwort oder ppp, nicht „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Select file to convert</source>
+        <translation>Datei zum Umwandeln auswählen</translation>
+    </message>
+    <message>
+        <source>(not selected)</source>
+        <translation>(keine ausgewählt)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Sie können auch im Dateimanager die Datei mit der rechten Maustaste anklicken und &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;In [Format] umwandeln&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; wählen.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Please browse for a file you want to convert!
+</source>
+        <translation>Bitte wählen Sie eine Datei zum Umwandeln aus!
+</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Soundmill</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - Musik einfach umwandeln</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Quelle:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Restzeit:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Einstellungen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Über&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Weniger als &lt;b&gt;15&lt;/b&gt; Sekunden</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Etwa &lt;b&gt;15&lt;/b&gt; Sekunden</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;30&lt;/b&gt; seconds</source>
+        <translation>Etwa &lt;b&gt;30&lt;/b&gt; Sekunden</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;45&lt;/b&gt; seconds</source>
+        <translation>Etwa &lt;b&gt;45&lt;/b&gt; Sekunden</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;1&lt;/b&gt; minute</source>
+        <translation>Etwa &lt;b&gt;1&lt;/b&gt; Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
+        <translation>
+            <numerusform>Weniger als &lt;b&gt;%n&lt;/b&gt; Minute</numerusform>
+            <numerusform>Weniger als &lt;b&gt;%n&lt;/b&gt; Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; s/s</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; s/s</translation>
+    </message>
+    <message>
+        <source>Converting %1 to %2</source>
+        <translation>%1 wird in %2 umgewandelt</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Wird berechnet...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Das Umwandlungsmodul wurde nicht gefunden!
+Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Audio CD Ripping: Temporary WAV file</source>
+        <translation>Audio-CD wird gelesen: temporäre WAV-Datei</translation>
+    </message>
+    <message>
+        <source>Ripping core module not found!
+Please reinstall application.</source>
+        <translation>Das Modul zum Auslesen von CDs wurde nicht gefunden!
+Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>The track could not be read from the disc.</source>
+        <translation>Der Titel konnte nicht von der CD gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>In das Zielverzeichnis kann nicht geschrieben werden.
+Bitte wählen Sie ein anderes Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>Conversion error!
+Make sure that the file you are trying to convert is a valid video or audio file.
+</source>
+        <translation>Fehler bei der Umwandlung!
+Stellen Sie sicher, dass die Datei eine gültige Video- oder Audiodatei ist.
+</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Are your sure want to stop conversion and exit</source>
+        <translation>Möchten Sie die Umwandlung wirklich abbrechen und das Programm beenden?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>To set common settings open Tonewright in the start menu.
+To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
+        <translation>Allgemeine Einstellungen nehmen Sie vor, indem Sie Tonewright über das Startmenü öffnen.
+Um die Lautstärke zu ändern oder Metadaten hinzuzufügen, wählen Sie im Dateimanager die erweiterte Umwandlung.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundmillGui</name>
+    <message>
+        <source>Tonewright Settings</source>
+        <translation>Tonewright-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Target directory:</source>
+        <translation>Zielverzeichnis:</translation>
+    </message>
+    <message>
+        <source>&amp;Same as the input</source>
+        <translation>Wie die &amp;Quelle</translation>
+    </message>
+    <message>
+        <source>&amp;Ask before conversion</source>
+        <translation>&amp;Vorher fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Send anonymus bug reports:</source>
+        <translation>Anonyme Fehlerberichte senden:</translation>
+    </message>
+    <message>
+        <source>&amp;helps making Tonewright better</source>
+        <translation>&amp;hilft, Tonewright zu verbessern</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Hilfe zur Umwandlung&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#about&quot;&gt;Über&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Conversion help</source>
+        <translation>Hilfe zur Umwandlung</translation>
+    </message>
+    <message>
+        <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.
+Select Convert to *file type* to convert the file to *file type*.
+If you want to increase the volume select advanced conversion.</source>
+        <translation>Öffnen Sie den Dateimanager oder den Schreibtisch, markieren Sie Ihre Audio- oder Videodatei und klicken Sie sie mit der rechten Maustaste an.
+Wählen Sie „In *Dateityp* umwandeln“, um die Datei in *Dateityp* umzuwandeln.
+Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+</context>
+<context>
+    <name>cdtrack</name>
+    <message>
+        <source>The temporary-files folder does not exist.</source>
+        <translation>Der Ordner für temporäre Dateien existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>In %1 kann keine temporäre Datei angelegt werden: %2</translation>
+    </message>
+</context>
+</TS>

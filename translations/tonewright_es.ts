@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Tonewright</source>
+        <translation>Acerca de Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>FFMpeg</source>
+        <translation>FFMpeg</translation>
+    </message>
+    <message>
+        <source>This software is free to use.</source>
+        <translation>Este programa es de uso gratuito.</translation>
+    </message>
+    <message>
+        <source>Share with your friends and enjoy it.</source>
+        <translation>Compártelo con tus amigos y disfrútalo.</translation>
+    </message>
+    <message>
+        <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
+        <translation>Esta aplicación usa FFmpeg como programa independiente; sus compilaciones están disponibles en %1.</translation>
+    </message>
+    <message>
+        <source>You can download the source code on the site above.</source>
+        <translation>Puedes descargar el código fuente en el sitio indicado arriba.</translation>
+    </message>
+    <message>
+        <source>No FFmpeg libraries were built into this application.</source>
+        <translation>Esta aplicación no incluye ninguna biblioteca de FFmpeg.</translation>
+    </message>
+    <message>
+        <source>See %1 for more information in the installation directory if Tonewright.</source>
+        <translation>Consulta %1 en la carpeta de instalación de Tonewright para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>AdPanel</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>Tonewright had been updated!
+Please download the fresh version to avoid bugs and other problems.
+Would you like to download it now?</source>
+        <translation>¡Hay una nueva versión de Tonewright!
+Descárgala para evitar errores y otros problemas.
+¿Quieres descargarla ahora?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedOptions</name>
+    <message>
+        <source>Advanced Conversion Options</source>
+        <translation>Opciones avanzadas de conversión</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Convertir a:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volumen:</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artista:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Álbum:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>C&amp;ancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion settings</source>
+        <translation>Con&amp;figuración</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>Advanced Conversion Options (%n files)</source>
+        <translation>
+            <numerusform>Opciones avanzadas de conversión (%n archivo)</numerusform>
+            <numerusform>Opciones avanzadas de conversión (%n archivos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(each file keeps its own)</source>
+        <translation>(cada archivo conserva el suyo)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 solo puede indicarse una vez</translation>
+    </message>
+    <message>
+        <source>--volume takes one of %1</source>
+        <translation>--volume admite uno de estos valores: %1</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year admite un año de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp</source>
+        <translation>--each necesita una palabra de formato o ppp</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
+        <translation>--each necesita una palabra de formato o ppp, no «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Select file to convert</source>
+        <translation>Selecciona el archivo que quieres convertir</translation>
+    </message>
+    <message>
+        <source>(not selected)</source>
+        <translation>(ninguno seleccionado)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;También puedes iniciar una conversión desde el gestor de archivos: haz clic derecho en el archivo y elige &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convertir a [formato]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>C&amp;ancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>C&amp;ontinuar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Please browse for a file you want to convert!
+</source>
+        <translation>¡Selecciona el archivo que quieres convertir!
+</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Soundmill</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - conversión de música fácil</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Origen:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Tiempo restante:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configuración&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Acerca de&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Menos de &lt;b&gt;15&lt;/b&gt; segundos</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Unos &lt;b&gt;15&lt;/b&gt; segundos</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;30&lt;/b&gt; seconds</source>
+        <translation>Unos &lt;b&gt;30&lt;/b&gt; segundos</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;45&lt;/b&gt; seconds</source>
+        <translation>Unos &lt;b&gt;45&lt;/b&gt; segundos</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;1&lt;/b&gt; minute</source>
+        <translation>Alrededor de &lt;b&gt;1&lt;/b&gt; minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
+        <translation>
+            <numerusform>Menos de &lt;b&gt;%n&lt;/b&gt; minuto</numerusform>
+            <numerusform>Menos de &lt;b&gt;%n&lt;/b&gt; minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; s/s</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; s/s</translation>
+    </message>
+    <message>
+        <source>Converting %1 to %2</source>
+        <translation>Convirtiendo %1 a %2</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calculando...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>¡No se encontró el módulo de conversión!
+Vuelve a instalar la aplicación.</translation>
+    </message>
+    <message>
+        <source>Audio CD Ripping: Temporary WAV file</source>
+        <translation>Extracción de CD de audio: archivo WAV temporal</translation>
+    </message>
+    <message>
+        <source>Ripping core module not found!
+Please reinstall application.</source>
+        <translation>¡No se encontró el módulo de extracción!
+Vuelve a instalar la aplicación.</translation>
+    </message>
+    <message>
+        <source>The track could not be read from the disc.</source>
+        <translation>No se pudo leer la pista del disco.</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>No se puede escribir en la carpeta de destino.
+Elige otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Conversion error!
+Make sure that the file you are trying to convert is a valid video or audio file.
+</source>
+        <translation>¡Error de conversión!
+Comprueba que el archivo que intentas convertir sea un archivo de audio o vídeo válido.
+</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Are your sure want to stop conversion and exit</source>
+        <translation>¿Seguro que quieres detener la conversión y salir?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>To set common settings open Tonewright in the start menu.
+To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
+        <translation>Para la configuración general, abre Tonewright desde el menú de aplicaciones.
+Para cambiar el volumen del archivo o añadir metadatos, elige la conversión avanzada en el gestor de archivos.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundmillGui</name>
+    <message>
+        <source>Tonewright Settings</source>
+        <translation>Configuración de Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Tasa de bits:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predeterminada</translation>
+    </message>
+    <message>
+        <source>Target directory:</source>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>&amp;Same as the input</source>
+        <translation>La &amp;misma que el origen</translation>
+    </message>
+    <message>
+        <source>&amp;Ask before conversion</source>
+        <translation>Pregunt&amp;ar antes</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Send anonymus bug reports:</source>
+        <translation>Enviar informes de errores anónimos:</translation>
+    </message>
+    <message>
+        <source>&amp;helps making Tonewright better</source>
+        <translation>a&amp;yuda a mejorar Tonewright</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Ayuda para convertir&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#about&quot;&gt;Acerca de&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Conversion help</source>
+        <translation>Ayuda para convertir</translation>
+    </message>
+    <message>
+        <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.
+Select Convert to *file type* to convert the file to *file type*.
+If you want to increase the volume select advanced conversion.</source>
+        <translation>Abre el gestor de archivos o el escritorio, selecciona tu archivo de audio o vídeo y haz clic derecho sobre él.
+Elige «Convertir a *tipo de archivo*» para convertir el archivo a *tipo de archivo*.
+Si quieres subir el volumen, elige la conversión avanzada.</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+</context>
+<context>
+    <name>cdtrack</name>
+    <message>
+        <source>The temporary-files folder does not exist.</source>
+        <translation>La carpeta de archivos temporales no existe.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>No se puede crear un archivo temporal en %1: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Tonewright</source>
+        <translation>À propos de Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>FFMpeg</source>
+        <translation>FFMpeg</translation>
+    </message>
+    <message>
+        <source>This software is free to use.</source>
+        <translation>Ce logiciel est gratuit.</translation>
+    </message>
+    <message>
+        <source>Share with your friends and enjoy it.</source>
+        <translation>Partagez-le avec vos amis et profitez-en.</translation>
+    </message>
+    <message>
+        <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
+        <translation>Cette application utilise FFmpeg sous forme de programme autonome ; ses versions compilées sont disponibles sur %1.</translation>
+    </message>
+    <message>
+        <source>You can download the source code on the site above.</source>
+        <translation>Vous pouvez télécharger le code source sur le site ci-dessus.</translation>
+    </message>
+    <message>
+        <source>No FFmpeg libraries were built into this application.</source>
+        <translation>Aucune bibliothèque FFmpeg n’est intégrée à cette application.</translation>
+    </message>
+    <message>
+        <source>See %1 for more information in the installation directory if Tonewright.</source>
+        <translation>Consultez %1 dans le dossier d’installation de Tonewright pour en savoir plus.</translation>
+    </message>
+</context>
+<context>
+    <name>AdPanel</name>
+    <message>
+        <source>Update available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>Tonewright had been updated!
+Please download the fresh version to avoid bugs and other problems.
+Would you like to download it now?</source>
+        <translation>Une nouvelle version de Tonewright est disponible !
+Téléchargez-la pour éviter des bogues et d’autres problèmes.
+Voulez-vous la télécharger maintenant ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedOptions</name>
+    <message>
+        <source>Advanced Conversion Options</source>
+        <translation>Options de conversion avancées</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Options avancées</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Convertir en :</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume :</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artiste :</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album :</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>Advanced Conversion Options (%n files)</source>
+        <translation>
+            <numerusform>Options de conversion avancées (%n fichier)</numerusform>
+            <numerusform>Options de conversion avancées (%n fichiers)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(each file keeps its own)</source>
+        <translation>(chaque fichier garde le sien)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 ne peut être indiqué qu’une seule fois</translation>
+    </message>
+    <message>
+        <source>--volume takes one of %1</source>
+        <translation>--volume accepte l’une de ces valeurs : %1</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year attend une année entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp</source>
+        <translation>--each attend un mot de format ou ppp</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
+        <translation>--each attend un mot de format ou ppp, et non « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Select file to convert</source>
+        <translation>Choisissez le fichier à convertir</translation>
+    </message>
+    <message>
+        <source>(not selected)</source>
+        <translation>(aucun fichier)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Vous pouvez aussi faire un clic droit sur le fichier dans le gestionnaire de fichiers et choisir &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convertir en [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please browse for a file you want to convert!
+</source>
+        <translation>Veuillez choisir le fichier à convertir !
+</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Soundmill</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - la conversion musicale facile</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Source :</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Cible :</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Temps restant :</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Paramètres&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;À propos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Moins de &lt;b&gt;15&lt;/b&gt; secondes</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Environ &lt;b&gt;15&lt;/b&gt; secondes</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;30&lt;/b&gt; seconds</source>
+        <translation>Environ &lt;b&gt;30&lt;/b&gt; secondes</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;45&lt;/b&gt; seconds</source>
+        <translation>Environ &lt;b&gt;45&lt;/b&gt; secondes</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;1&lt;/b&gt; minute</source>
+        <translation>Environ &lt;b&gt;1&lt;/b&gt; minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
+        <translation>
+            <numerusform>Moins de &lt;b&gt;%n&lt;/b&gt; minute</numerusform>
+            <numerusform>Moins de &lt;b&gt;%n&lt;/b&gt; minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; s/s</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; s/s</translation>
+    </message>
+    <message>
+        <source>Converting %1 to %2</source>
+        <translation>Conversion de %1 en %2</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calcul en cours...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Module de conversion introuvable !
+Veuillez réinstaller l’application.</translation>
+    </message>
+    <message>
+        <source>Audio CD Ripping: Temporary WAV file</source>
+        <translation>Extraction du CD audio : fichier WAV temporaire</translation>
+    </message>
+    <message>
+        <source>Ripping core module not found!
+Please reinstall application.</source>
+        <translation>Module d’extraction introuvable !
+Veuillez réinstaller l’application.</translation>
+    </message>
+    <message>
+        <source>The track could not be read from the disc.</source>
+        <translation>Impossible de lire la piste sur le disque.</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Impossible d’écrire dans le dossier cible.
+Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Conversion error!
+Make sure that the file you are trying to convert is a valid video or audio file.
+</source>
+        <translation>Erreur de conversion !
+Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide.
+</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Are your sure want to stop conversion and exit</source>
+        <translation>Voulez-vous vraiment arrêter la conversion et quitter ?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>To set common settings open Tonewright in the start menu.
+To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
+        <translation>Pour les réglages généraux, ouvrez Tonewright depuis le menu des applications.
+Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la conversion avancée dans le gestionnaire de fichiers.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundmillGui</name>
+    <message>
+        <source>Tonewright Settings</source>
+        <translation>Paramètres de Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>Par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>Target directory:</source>
+        <translation>Dossier cible :</translation>
+    </message>
+    <message>
+        <source>&amp;Same as the input</source>
+        <translation>&amp;Identique à la source</translation>
+    </message>
+    <message>
+        <source>&amp;Ask before conversion</source>
+        <translation>De&amp;mander avant</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Send anonymus bug reports:</source>
+        <translation>Rapports de bogue anonymes :</translation>
+    </message>
+    <message>
+        <source>&amp;helps making Tonewright better</source>
+        <translation>&amp;aide à améliorer Tonewright</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Aide à la conversion&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#about&quot;&gt;À propos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Conversion help</source>
+        <translation>Aide à la conversion</translation>
+    </message>
+    <message>
+        <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.
+Select Convert to *file type* to convert the file to *file type*.
+If you want to increase the volume select advanced conversion.</source>
+        <translation>Ouvrez le gestionnaire de fichiers ou le bureau, sélectionnez votre fichier audio ou vidéo et faites un clic droit dessus.
+Choisissez « Convertir en *type de fichier* » pour convertir le fichier en *type de fichier*.
+Pour augmenter le volume, choisissez la conversion avancée.</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+</context>
+<context>
+    <name>cdtrack</name>
+    <message>
+        <source>The temporary-files folder does not exist.</source>
+        <translation>Le dossier des fichiers temporaires n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>Impossible de créer un fichier temporaire dans %1 : %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Tonewright</source>
+        <translation>Informazioni su Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>FFMpeg</source>
+        <translation>FFMpeg</translation>
+    </message>
+    <message>
+        <source>This software is free to use.</source>
+        <translation>Questo software è gratuito.</translation>
+    </message>
+    <message>
+        <source>Share with your friends and enjoy it.</source>
+        <translation>Condividilo con i tuoi amici e buon divertimento.</translation>
+    </message>
+    <message>
+        <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
+        <translation>Questa applicazione usa FFmpeg come programma a sé stante; le sue build si trovano su %1.</translation>
+    </message>
+    <message>
+        <source>You can download the source code on the site above.</source>
+        <translation>Puoi scaricare il codice sorgente dal sito indicato sopra.</translation>
+    </message>
+    <message>
+        <source>No FFmpeg libraries were built into this application.</source>
+        <translation>In questa applicazione non è integrata alcuna libreria di FFmpeg.</translation>
+    </message>
+    <message>
+        <source>See %1 for more information in the installation directory if Tonewright.</source>
+        <translation>Per ulteriori informazioni consulta %1 nella cartella di installazione di Tonewright.</translation>
+    </message>
+</context>
+<context>
+    <name>AdPanel</name>
+    <message>
+        <source>Update available</source>
+        <translation>Aggiornamento disponibile</translation>
+    </message>
+    <message>
+        <source>Tonewright had been updated!
+Please download the fresh version to avoid bugs and other problems.
+Would you like to download it now?</source>
+        <translation>È disponibile una nuova versione di Tonewright!
+Scaricala per evitare errori e altri problemi.
+Vuoi scaricarla adesso?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedOptions</name>
+    <message>
+        <source>Advanced Conversion Options</source>
+        <translation>Opzioni di conversione avanzate</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Opzioni avanzate</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Converti in:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non impostato)</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artista:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Anno:</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion settings</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Converti</translation>
+    </message>
+    <message numerus="yes">
+        <source>Advanced Conversion Options (%n files)</source>
+        <translation>
+            <numerusform>Opzioni di conversione avanzate (%n file)</numerusform>
+            <numerusform>Opzioni di conversione avanzate (%n file)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(each file keeps its own)</source>
+        <translation>(ogni file mantiene il proprio)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 può essere indicato una sola volta</translation>
+    </message>
+    <message>
+        <source>--volume takes one of %1</source>
+        <translation>--volume accetta uno di questi valori: %1</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year accetta un anno da %1 a %2</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp</source>
+        <translation>--each richiede una parola di formato o ppp</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
+        <translation>--each richiede una parola di formato o ppp, non «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Select file to convert</source>
+        <translation>Seleziona il file da convertire</translation>
+    </message>
+    <message>
+        <source>(not selected)</source>
+        <translation>(nessun file)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Puoi avviare una conversione anche dal gestore di file: fai clic con il tasto destro sul file e scegli &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Converti in [formato]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continua</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Please browse for a file you want to convert!
+</source>
+        <translation>Scegli il file da convertire!
+</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Soundmill</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - convertire musica è facile</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Origine:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Destinazione:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Tempo rimanente:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Impostazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Informazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Meno di &lt;b&gt;15&lt;/b&gt; secondi</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Circa &lt;b&gt;15&lt;/b&gt; secondi</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;30&lt;/b&gt; seconds</source>
+        <translation>Circa &lt;b&gt;30&lt;/b&gt; secondi</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;45&lt;/b&gt; seconds</source>
+        <translation>Circa &lt;b&gt;45&lt;/b&gt; secondi</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;1&lt;/b&gt; minute</source>
+        <translation>Circa &lt;b&gt;1&lt;/b&gt; minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
+        <translation>
+            <numerusform>Meno di &lt;b&gt;%n&lt;/b&gt; minuto</numerusform>
+            <numerusform>Meno di &lt;b&gt;%n&lt;/b&gt; minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; s/s</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; s/s</translation>
+    </message>
+    <message>
+        <source>Converting %1 to %2</source>
+        <translation>Conversione da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Modulo di conversione non trovato!
+Reinstalla l’applicazione.</translation>
+    </message>
+    <message>
+        <source>Audio CD Ripping: Temporary WAV file</source>
+        <translation>Estrazione da CD audio: file WAV temporaneo</translation>
+    </message>
+    <message>
+        <source>Ripping core module not found!
+Please reinstall application.</source>
+        <translation>Modulo di estrazione non trovato!
+Reinstalla l’applicazione.</translation>
+    </message>
+    <message>
+        <source>The track could not be read from the disc.</source>
+        <translation>Impossibile leggere la traccia dal disco.</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Impossibile scrivere nella cartella di destinazione.
+Scegli un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>Conversion error!
+Make sure that the file you are trying to convert is a valid video or audio file.
+</source>
+        <translation>Errore di conversione!
+Verifica che il file da convertire sia un file audio o video valido.
+</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Are your sure want to stop conversion and exit</source>
+        <translation>Vuoi davvero interrompere la conversione e uscire?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>To set common settings open Tonewright in the start menu.
+To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
+        <translation>Per le impostazioni generali apri Tonewright dal menu delle applicazioni.
+Per cambiare il volume del file o aggiungere metadati scegli la conversione avanzata nel gestore di file.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundmillGui</name>
+    <message>
+        <source>Tonewright Settings</source>
+        <translation>Impostazioni di Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Bitrate:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Predefinito</translation>
+    </message>
+    <message>
+        <source>Target directory:</source>
+        <translation>Destinazione:</translation>
+    </message>
+    <message>
+        <source>&amp;Same as the input</source>
+        <translation>&amp;Uguale all’origine</translation>
+    </message>
+    <message>
+        <source>&amp;Ask before conversion</source>
+        <translation>Chie&amp;di prima di convertire</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Send anonymus bug reports:</source>
+        <translation>Invia segnalazioni anonime:</translation>
+    </message>
+    <message>
+        <source>&amp;helps making Tonewright better</source>
+        <translation>a&amp;iuta a migliorare Tonewright</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Aiuto sulla conversione&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#about&quot;&gt;Informazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Conversion help</source>
+        <translation>Aiuto sulla conversione</translation>
+    </message>
+    <message>
+        <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.
+Select Convert to *file type* to convert the file to *file type*.
+If you want to increase the volume select advanced conversion.</source>
+        <translation>Apri il gestore di file o la scrivania, seleziona il file audio o video e fai clic con il tasto destro.
+Scegli «Converti in *tipo di file*» per convertire il file in *tipo di file*.
+Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 kbps</translation>
+    </message>
+</context>
+<context>
+    <name>cdtrack</name>
+    <message>
+        <source>The temporary-files folder does not exist.</source>
+        <translation>La cartella dei file temporanei non esiste.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>Impossibile creare un file temporaneo in %1: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Tonewright</source>
+        <translation>О программе Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>FFMpeg</source>
+        <translation>FFMpeg</translation>
+    </message>
+    <message>
+        <source>This software is free to use.</source>
+        <translation>Эта программа бесплатна.</translation>
+    </message>
+    <message>
+        <source>Share with your friends and enjoy it.</source>
+        <translation>Поделитесь ею с друзьями и пользуйтесь с удовольствием.</translation>
+    </message>
+    <message>
+        <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
+        <translation>Это приложение использует FFmpeg как отдельную программу; её сборки можно найти по адресу %1.</translation>
+    </message>
+    <message>
+        <source>You can download the source code on the site above.</source>
+        <translation>Исходный код можно скачать на сайте, указанном выше.</translation>
+    </message>
+    <message>
+        <source>No FFmpeg libraries were built into this application.</source>
+        <translation>Библиотеки FFmpeg не встроены в это приложение.</translation>
+    </message>
+    <message>
+        <source>See %1 for more information in the installation directory if Tonewright.</source>
+        <translation>Подробнее см. %1 в папке установки Tonewright.</translation>
+    </message>
+</context>
+<context>
+    <name>AdPanel</name>
+    <message>
+        <source>Update available</source>
+        <translation>Доступно обновление</translation>
+    </message>
+    <message>
+        <source>Tonewright had been updated!
+Please download the fresh version to avoid bugs and other problems.
+Would you like to download it now?</source>
+        <translation>Вышла новая версия Tonewright!
+Скачайте её, чтобы избежать ошибок и других проблем.
+Скачать сейчас?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedOptions</name>
+    <message>
+        <source>Advanced Conversion Options</source>
+        <translation>Дополнительные параметры преобразования</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Дополнительные параметры</translation>
+    </message>
+    <message>
+        <source>Convert to:</source>
+        <translation>Формат:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Громкость:</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(не задано)</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Исполнитель:</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Альбом:</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Год:</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>О&amp;тмена</translation>
+    </message>
+    <message>
+        <source>&amp;Conversion settings</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Convert</source>
+        <translation>&amp;Преобразовать</translation>
+    </message>
+    <message numerus="yes">
+        <source>Advanced Conversion Options (%n files)</source>
+        <translation>
+            <numerusform>Дополнительные параметры (%n файл)</numerusform>
+            <numerusform>Дополнительные параметры (%n файла)</numerusform>
+            <numerusform>Дополнительные параметры (%n файлов)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(each file keeps its own)</source>
+        <translation>(у каждого файла своё)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 may be given only once</source>
+        <translation>--%1 можно указать только один раз</translation>
+    </message>
+    <message>
+        <source>--volume takes one of %1</source>
+        <translation>--volume принимает одно из значений: %1</translation>
+    </message>
+    <message>
+        <source>--year takes a year from %1 to %2</source>
+        <translation>--year принимает год от %1 до %2</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp</source>
+        <translation>--each требует слово формата или ppp</translation>
+    </message>
+    <message>
+        <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
+        <translation>--each требует слово формата или ppp, а не «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Select file to convert</source>
+        <translation>Выберите файл для преобразования</translation>
+    </message>
+    <message>
+        <source>(not selected)</source>
+        <translation>(не выбран)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;Можно также щёлкнуть файл правой кнопкой мыши в файловом менеджере и выбрать &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Преобразовать в [формат]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>О&amp;тмена</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Далее</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please browse for a file you want to convert!
+</source>
+        <translation>Выберите файл, который нужно преобразовать!
+</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>Soundmill</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - простое преобразование музыки</translation>
+    </message>
+    <message>
+        <source>Source:</source>
+        <translation>Источник:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Результат:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Осталось:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Настройки&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;О программе&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Меньше &lt;b&gt;15&lt;/b&gt; секунд</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
+        <translation>Около &lt;b&gt;15&lt;/b&gt; секунд</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;30&lt;/b&gt; seconds</source>
+        <translation>Около &lt;b&gt;30&lt;/b&gt; секунд</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;45&lt;/b&gt; seconds</source>
+        <translation>Около &lt;b&gt;45&lt;/b&gt; секунд</translation>
+    </message>
+    <message>
+        <source>About &lt;b&gt;1&lt;/b&gt; minute</source>
+        <translation>Около &lt;b&gt;1&lt;/b&gt; минуты</translation>
+    </message>
+    <message numerus="yes">
+        <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
+        <translation>
+            <numerusform>Меньше &lt;b&gt;%n&lt;/b&gt; минуты</numerusform>
+            <numerusform>Меньше &lt;b&gt;%n&lt;/b&gt; минут</numerusform>
+            <numerusform>Меньше &lt;b&gt;%n&lt;/b&gt; минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; s/s</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt; с/с</translation>
+    </message>
+    <message>
+        <source>Converting %1 to %2</source>
+        <translation>Преобразование %1 в %2</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Вычисление...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Модуль преобразования не найден!
+Переустановите приложение.</translation>
+    </message>
+    <message>
+        <source>Audio CD Ripping: Temporary WAV file</source>
+        <translation>Чтение аудио-CD: временный файл WAV</translation>
+    </message>
+    <message>
+        <source>Ripping core module not found!
+Please reinstall application.</source>
+        <translation>Модуль чтения CD не найден!
+Переустановите приложение.</translation>
+    </message>
+    <message>
+        <source>The track could not be read from the disc.</source>
+        <translation>Не удалось прочитать дорожку с диска.</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Запись в папку назначения невозможна.
+Выберите другую папку.</translation>
+    </message>
+    <message>
+        <source>Conversion error!
+Make sure that the file you are trying to convert is a valid video or audio file.
+</source>
+        <translation>Ошибка преобразования!
+Убедитесь, что преобразуемый файл является корректным аудио- или видеофайлом.
+</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Are your sure want to stop conversion and exit</source>
+        <translation>Остановить преобразование и выйти?</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>To set common settings open Tonewright in the start menu.
+To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
+        <translation>Чтобы изменить общие настройки, откройте Tonewright из меню приложений.
+Чтобы изменить громкость файла или добавить метаданные, выберите в файловом менеджере расширенное преобразование.</translation>
+    </message>
+</context>
+<context>
+    <name>SoundmillGui</name>
+    <message>
+        <source>Tonewright Settings</source>
+        <translation>Настройки Tonewright</translation>
+    </message>
+    <message>
+        <source>Tonewright</source>
+        <translation>Tonewright</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Bitrate:</source>
+        <translation>Битрейт:</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>По &amp;умолчанию</translation>
+    </message>
+    <message>
+        <source>Target directory:</source>
+        <translation>Папка назначения:</translation>
+    </message>
+    <message>
+        <source>&amp;Same as the input</source>
+        <translation>&amp;Как у источника</translation>
+    </message>
+    <message>
+        <source>&amp;Ask before conversion</source>
+        <translation>&amp;Спрашивать</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+        <source>Send anonymus bug reports:</source>
+        <translation>Анонимные отчёты об ошибках:</translation>
+    </message>
+    <message>
+        <source>&amp;helps making Tonewright better</source>
+        <translation>&amp;помогает улучшить Tonewright</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Справка&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;#about&quot;&gt;О программе&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Conversion help</source>
+        <translation>Справка по преобразованию</translation>
+    </message>
+    <message>
+        <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.
+Select Convert to *file type* to convert the file to *file type*.
+If you want to increase the volume select advanced conversion.</source>
+        <translation>Откройте файловый менеджер или рабочий стол, выделите аудио- или видеофайл и щёлкните по нему правой кнопкой мыши.
+Выберите «Преобразовать в *тип файла*», чтобы преобразовать файл в *тип файла*.
+Чтобы увеличить громкость, выберите расширенное преобразование.</translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <translation>%1 кбит/с</translation>
+    </message>
+</context>
+<context>
+    <name>cdtrack</name>
+    <message>
+        <source>The temporary-files folder does not exist.</source>
+        <translation>Папка для временных файлов не существует.</translation>
+    </message>
+    <message>
+        <source>Cannot create a temporary file in %1: %2</source>
+        <translation>Не удалось создать временный файл в %1: %2</translation>
+    </message>
+</context>
+</TS>
