@@ -19,13 +19,12 @@ bool keepsPicture(const QString &format)
 
 bool needsSourceInfo(const QString &format, int bitrate)
 {
-    return keepsPicture(format) ||
-           (isOpus(format) && bitrate > encodercontract::MaxOpusBitratePerChannel);
+    return isOpus(format) && bitrate > encodercontract::MaxOpusBitratePerChannel;
 }
 
 QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
                   const QString &format, const QString &target,
-                  const sourceprobe::SourceInfo &source)
+                  const sourceprobe::SourceInfo &source, bool keepCover)
 {
     using namespace encodercontract;
     // An unknown channel count is taken as one: the rate is then one that
@@ -44,8 +43,11 @@ QStringList build(const QString &input, int bitrate, const QStringList &extraArg
     // Every format takes the first audio stream, so a source with several
     // gives the same one whatever it is converted to.
     arguments << QLatin1String(MapOption) << QLatin1String(FirstAudioStream);
-    if (keepsPicture(format) && source.pictureStream >= 0) {
-        arguments << QLatin1String(MapOption) << QStringLiteral("0:%1").arg(source.pictureStream)
+    if (keepCover && keepsPicture(format)) {
+        // Every attached picture ("v" less "V", the video that is none) and
+        // nothing else: a film's video is never converted into audio.
+        arguments << QLatin1String(MapOption) << QLatin1String(AllVideoStreams)
+                  << QLatin1String(MapOption) << QLatin1String(NoRealVideoStreams)
                   << QLatin1String(PictureCodecOption) << QLatin1String(CopyCodec);
     } else {
         arguments << QLatin1String(NoVideoOption);

@@ -12,15 +12,16 @@ namespace encoderarguments {
 bool keepsPicture(const QString &format);
 
 // Whether the arguments for this format and bitrate depend on what the
-// source holds, so that it is worth probing.
+// source holds (Opus above one channel's most), so that it is worth probing.
 bool needsSourceInfo(const QString &format, int bitrate);
 
 // The encoder's argument list: input, bitrate, extra arguments, the codec
-// for wma and opus, the first audio stream and, for formats that keep one,
-// the source's cover copied as it is (otherwise no video), target.
+// for wma and opus, the first audio stream and, for formats that keep one
+// and unless keepCover is false, the source's covers copied as they are
+// (otherwise no video), target.
 QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
                   const QString &format, const QString &target,
-                  const sourceprobe::SourceInfo &source = {});
+                  const sourceprobe::SourceInfo &source = {}, bool keepCover = true);
 
 // The report of a failed conversion: the encoder's arguments joined with
 // "&&", then "##", then its error output. The user's home folder shows as "~"

@@ -36,9 +36,11 @@ inline constexpr char OpusCodec[] = "libopus";
 // rate the settings name, as the other lossy formats do.
 inline constexpr char OpusRateModeOption[] = "-vbr";
 inline constexpr char OpusRateMode[] = "constrained";
-inline constexpr char MapOption[] = "-map";          // then a stream of the input
-inline constexpr char FirstAudioStream[] = "0:a:0";  // the one audio stream converted
-inline constexpr char PictureCodecOption[] = "-c:v"; // with CopyCodec: the cover as it is
+inline constexpr char MapOption[] = "-map";           // then a stream of the input
+inline constexpr char FirstAudioStream[] = "0:a:0";   // the one audio stream converted
+inline constexpr char AllVideoStreams[] = "0:v?";     // with a cover, less the real video:
+inline constexpr char NoRealVideoStreams[] = "-0:V?"; // the attached pictures alone
+inline constexpr char PictureCodecOption[] = "-c:v";  // with CopyCodec: the cover as it is
 inline constexpr char CopyCodec[] = "copy";
 inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept; then the target path
 

@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -132,12 +133,18 @@ void Soundmill::startConversion(const ConversionRequest &request)
     }
     const QStringList arguments =
         encoderarguments::build(encoderInput, bitrate, extraArgs, format, d->target, source);
+    // A cover the target cannot take (a picture format it does not store,
+    // damaged picture bytes) makes the encoder refuse at once; the audio
+    // then comes without it.
+    if (encoderarguments::keepsPicture(format))
+        d->withoutCover = encoderarguments::build(encoderInput, bitrate, extraArgs, format,
+                                                  d->target, source, false);
 
     ui->lbl_Source->setText(sourcenames::fileNamePart(encoderInput).toHtmlEscaped());
     ui->lbl_Target->setText(sourcenames::fileNamePart(d->target).toHtmlEscaped());
 
     d->process = new QProcess(this);
-    const QString program = m_services.locateTool(encodercontract::encoderName());
+    d->encoderProgram = m_services.locateTool(encodercontract::encoderName());
     connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
     connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
     // An encoder that cannot be started would never report an end; the
@@ -160,7 +167,7 @@ void Soundmill::startConversion(const ConversionRequest &request)
     // read, goes nowhere instead of filling a pipe.
     d->process->setStandardInputFile(QProcess::nullDevice());
     d->process->setStandardOutputFile(QProcess::nullDevice());
-    d->process->start(program, arguments);
+    d->process->start(d->encoderProgram, arguments);
 
     if (d->sendReports)
         d->encoderArgs = arguments;
@@ -376,6 +383,10 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // claims success without having written anything.
     const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
     const bool written = QFileInfo(d->target).size() > 0;
+    if (!crashed && ExitCode != encodercontract::SuccessExitCode && !d->withoutCover.isEmpty()) {
+        convertWithoutCover();
+        return;
+    }
     discardTemporaryInput();
     // Another conversion may start while this one shows its result.
     if (d->encoderSlot)
@@ -409,6 +420,16 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     targetreservation::release(d->target);
     d->finished = true;
     close();
+}
+
+void Soundmill::convertWithoutCover()
+{
+    const QStringList arguments = std::exchange(d->withoutCover, QStringList());
+    d->parser = ProgressParser();
+    if (d->sendReports)
+        d->encoderArgs = arguments;
+    d->clock->start();
+    d->process->start(d->encoderProgram, arguments);
 }
 
 void Soundmill::closeEvent(QCloseEvent *event)

@@ -74,6 +74,7 @@ private:
     QString chooseDirectory();
     QString reserveTarget(const QString &source, const QString &format);
     void reportMissingEncoder();
+    void convertWithoutCover();
     void encoderFailedToStart();
     void stopEncoder();
     void abandonConversion();

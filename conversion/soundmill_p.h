@@ -25,7 +25,11 @@ struct SoundmillPrivate
     {
     }
 
-    QProcess *process = nullptr;          // the encoder, a child of the window
+    QProcess *process = nullptr; // the encoder, a child of the window
+    QString encoderProgram;
+    // The arguments without the source's cover, for a second run when the
+    // encoder refused the first; empty when there is nothing to retry.
+    QStringList withoutCover;
     bool finished = false;                // the encoder has ended; a close ends the program
     std::unique_ptr<QElapsedTimer> clock; // started right after the encoder start
     bool sendReports = false;

@@ -19,8 +19,7 @@ QStringList proberArguments(const QString &input)
             QStringLiteral("-of"),
             QStringLiteral("json"),
             QStringLiteral("-show_entries"),
-            QStringLiteral("stream=index,codec_type,codec_name,width,height,channels"
-                           ":stream_disposition=attached_pic"),
+            QStringLiteral("stream=codec_type,channels"),
             QStringLiteral("-i"),
             input};
 }
@@ -28,26 +27,13 @@ QStringList proberArguments(const QString &input)
 SourceInfo parseProberOutput(const QByteArray &json)
 {
     SourceInfo info;
-    bool audioSeen = false;
     const QJsonArray streams = QJsonDocument::fromJson(json).object().value(u"streams").toArray();
     for (const QJsonValue &value : streams) {
         const QJsonObject stream = value.toObject();
-        const QString type = stream.value(u"codec_type").toString();
-        if (type == u"audio" && !audioSeen) {
-            audioSeen = true;
+        if (stream.value(u"codec_type").toString() == u"audio") {
             info.channels = qMax(0, stream.value(u"channels").toInt());
-            continue;
+            break;
         }
-        // Only JPEG and PNG are stored by every target that takes a cover,
-        // and a picture without a known size (its bytes could not be
-        // decoded) makes the target refuse to start.
-        const QString codec = stream.value(u"codec_name").toString();
-        const bool cover =
-            type == u"video" &&
-            stream.value(u"disposition").toObject().value(u"attached_pic").toInt() == 1;
-        if (cover && info.pictureStream < 0 && (codec == u"mjpeg" || codec == u"png") &&
-            stream.value(u"width").toInt() > 0 && stream.value(u"height").toInt() > 0)
-            info.pictureStream = stream.value(u"index").toInt(-1);
     }
     return info;
 }

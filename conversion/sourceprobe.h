@@ -13,9 +13,6 @@ struct SourceInfo
     // Channels of the first audio stream, the one that is converted; 0 when
     // unknown.
     int channels = 0;
-    // The input stream index of an embedded cover that a target can take as
-    // it is (a JPEG or PNG picture whose size is known), -1 when there is none.
-    int pictureStream = -1;
 };
 
 // The prober's arguments for one input (an absolute path).

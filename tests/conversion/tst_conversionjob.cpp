@@ -216,10 +216,19 @@ void TestConversionJob::targetAndArguments()
     QVERIFY(ended);
 
     QStringList expected{"-i", sourcePath, "-y"};
-    // No prober stands beside this encoder: no cover is kept.
     expected << middle << "-map"
-             << "0:a:0"
-             << "-vn" << target;
+             << "0:a:0";
+    // Formats that hold a cover get the source's, if it has one.
+    if (format == "mp3" || format == "m4a" || format == "flac")
+        expected << "-map"
+                 << "0:v?"
+                 << "-map"
+                 << "-0:V?"
+                 << "-c:v"
+                 << "copy";
+    else
+        expected << "-vn";
+    expected << target;
     QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()), expected);
     QCOMPARE(fakeencoder::recordedInput(m_encoder->path()), "eof");
     QFile result(target);
