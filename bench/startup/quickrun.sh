@@ -12,10 +12,6 @@ for OUT in "$@"; do :; done
 printf x > "$OUT"
 ENC
 chmod +x "$work/encoder/ffmpeg"
-# Its prober, which also ends at once: like the encoder's work, the prober's
-# own start is the outside program's cost, not the window's.
-printf '#!/bin/sh\n' > "$work/encoder/ffprobe"
-chmod +x "$work/encoder/ffprobe"
 printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
 start_loopback_server
 
