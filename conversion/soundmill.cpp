@@ -55,6 +55,10 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
     , d(std::make_unique<SoundmillPrivate>(services.addresses.statsServer, services.onlineBackend))
     , m_services(services)
 {
+    // The network stack loads on its own thread while the form is built: it
+    // is needed for the usage post anyway, and loaded later it would hold up
+    // the window's first paint.
+    d->online.prepare();
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
     // They are chosen for the screen's pixel density.

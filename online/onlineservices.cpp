@@ -45,6 +45,12 @@ OnlineServices::~OnlineServices()
     delete m_thread;
 }
 
+void OnlineServices::prepare()
+{
+    if (weburl::isWebAddress(m_statsServer))
+        onNetworkThread([](OnlineBackend *) {});
+}
+
 void OnlineServices::sendUsage(const QString &appId, const QString &partId)
 {
     post([appId, partId](OnlineBackend &backend, std::function<void()> done) {

@@ -34,6 +34,10 @@ public:
     // Releases the requests still under way (on their thread) and ends it.
     ~OnlineServices() override;
 
+    // Starts the network thread and loads the network stack on it now, so
+    // that the first request finds them ready. Nothing without a server.
+    void prepare();
+
     void sendUsage(const QString &appId, const QString &partId);
     void sendBugReport(const QString &appId, const QString &reportText);
 

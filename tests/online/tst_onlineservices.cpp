@@ -144,6 +144,7 @@ void TestOnlineServices::requestsRunInOrderOnTheNetworkThread()
 void TestOnlineServices::nothingStartsWithoutAServer()
 {
     OnlineServices services(QUrl(), m_fake);
+    services.prepare();
     services.sendUsage("tonewright", "main");
     services.sendBugReport("tonewright", "text");
     QByteArray answer = "none yet";
