@@ -1,5 +1,6 @@
 #include "resourceimage.h"
 
+#include <QHash>
 #include <QImageReader>
 
 #include <cmath>
@@ -40,12 +41,20 @@ QPixmap pixmap(const QString &path, qreal devicePixelRatio)
 
 QIcon icon(const QString &path)
 {
+    // The program's icon is asked for by the application and again by its
+    // window; it is read once. Kept to the end of the process: pictures are
+    // not to be freed after the application object is gone.
+    static auto *made = new QHash<QString, QIcon>;
+    const auto found = made->constFind(path);
+    if (found != made->cend())
+        return *found;
     QIcon icon(pixmap(path));
     for (int scale : {2, 3}) {
         const QImage image = read(variant(path, scale));
         if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
     }
+    made->insert(path, icon);
     return icon;
 }
 

@@ -21,7 +21,8 @@ namespace resourceimage {
 // carries its ratio, so that its size in logical pixels is the 1x picture's.
 QPixmap pixmap(const QString &path, qreal devicePixelRatio = 1);
 
-// The same picture as an icon, with every variant there is.
+// The same picture as an icon, with every variant there is. Each icon is
+// read once and then shared (GUI thread only).
 QIcon icon(const QString &path);
 
 } // namespace resourceimage
