@@ -13,9 +13,9 @@ namespace online {
 // The network work of one window: the statistics posts and the fetches of
 // the advertisement. All of it runs on a thread of its own, with the network
 // stack loaded there from the online module: the window's thread never loads,
-// waits for or works on any of it. The thread starts with the first request
-// (the usage post, once the encoder is under way), so that the network stack
-// loads while the window draws itself rather than after a short conversion.
+// waits for or works on any of it. The thread starts when the window asks
+// for it to be prepared (as it is built) or with the first request, and
+// loads the network stack first thing.
 //
 // Requests are carried out in the order they are made. Without a module, or
 // without a server to talk to, requests are dropped and fetches answer with
@@ -54,7 +54,7 @@ public:
     bool settlePosts(QDeadlineTimer deadline);
     int postsUnderWay() const;
 
-    // Whether any request has been made that needs the network thread (tests).
+    // Whether the network thread has been started (tests).
     bool isStarted() const;
 
     // Where the module is looked for, in this order: beside the program,
