@@ -2,6 +2,7 @@
 
 #include "advancedoptions.h"
 #include "filedialog.h"
+#include "onlineservices.h"
 #include "processexit.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
@@ -62,11 +63,17 @@ int DesktopSteps::convert(const ConversionRequest &request)
 {
     taskbar::checkTaskbarSupportInBackground();
     auto *window = new Soundmill(m_services);
-    QObject::connect(window, &Soundmill::ended, window, [this](int status) {
+    const auto end = [this, window](int status, Soundmill::End how) {
+        // A conversion that ran its course has its usage record and bug
+        // report delivered first (the window is gone by then); a stopped
+        // one ends at once.
+        if (how == Soundmill::End::Finished)
+            window->online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
         endProcess(status);
         // Only steps that record the end instead of ending get here.
         QCoreApplication::exit(status);
-    });
+    };
+    QObject::connect(window, &Soundmill::ended, window, end);
     // From here on a conversion may hold files of ours; a request to end
     // the process lets it take them back first (status 128 + signal, as a
     // shell reports a process ended by that signal).

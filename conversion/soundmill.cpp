@@ -341,7 +341,7 @@ void Soundmill::encoderFailedToStart()
     targetreservation::release(d->target);
     discardTemporaryInput();
     d->finished = true;
-    emit ended(0);
+    endFinished();
 }
 
 void Soundmill::stopEncoder()
@@ -440,7 +440,7 @@ void Soundmill::closeEvent(QCloseEvent *event)
 {
     if (d->finished) {
         event->accept();
-        endAfterPosts();
+        endFinished();
         return;
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(
@@ -452,24 +452,27 @@ void Soundmill::closeEvent(QCloseEvent *event)
     }
     abandonConversion();
     event->accept();
-    emit ended(0);
+    emit ended(0, End::Stopped);
 }
 
-void Soundmill::endAfterPosts()
+void Soundmill::endFinished()
 {
-    // The window goes at once; the process stays a moment longer, unseen,
-    // so that the usage record and bug report of even the shortest
-    // conversion reach the server. The advertisement is abandoned.
+    // The window goes at once; the process may stay a moment longer, unseen,
+    // for the usage record and bug report. The advertisement is abandoned.
     hide();
     m_ad->stop();
-    d->online.settlePosts(QDeadlineTimer(online::PostsGraceMs));
-    emit ended(0);
+    emit ended(0, End::Finished);
 }
 
 void Soundmill::stopForTermination(int status)
 {
     abandonConversion();
-    emit ended(status);
+    emit ended(status, End::Stopped);
+}
+
+online::OnlineServices &Soundmill::online()
+{
+    return d->online;
 }
 
 void Soundmill::abandonConversion()

@@ -15,6 +15,9 @@ struct SoundmillPrivate;
 namespace Ui {
 class Soundmill;
 }
+namespace online {
+class OnlineServices;
+}
 namespace taskbar {
 class TaskbarButton;
 }
@@ -27,6 +30,14 @@ class Soundmill : public QWidget
 {
     Q_OBJECT
 public:
+    // How the conversion came to its end. One that ran its course (the
+    // target written, or its failure shown) is Finished: the window is
+    // already hidden, and the process lets its statistics posts arrive
+    // before it ends. One that the user or a termination request stopped
+    // ends at once.
+    enum class End { Finished, Stopped };
+    Q_ENUM(End)
+
     // With the real services.
     explicit Soundmill(QWidget *parent = nullptr);
     explicit Soundmill(const Services &services, QWidget *parent = nullptr);
@@ -41,10 +52,13 @@ public:
     // temporary file, and end with the given status, without asking.
     void stopForTermination(int status);
 
+    // The window's statistics posts and advertisement fetches.
+    online::OnlineServices &online();
+
 signals:
     // The conversion is over, and so is the program, with this status. The
-    // receiver ends the process at once: the window is done with everything.
-    void ended(int status);
+    // window is done with everything; the receiver ends the process (see End).
+    void ended(int status, Soundmill::End how);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -78,8 +92,8 @@ private:
     void encoderFailedToStart();
     void stopEncoder();
     void abandonConversion();
-    // Ends the process after a finished conversion, once its posts are done.
-    void endAfterPosts();
+    // Hides the window and reports the end of a conversion that ran its course.
+    void endFinished();
 
     std::unique_ptr<Ui::Soundmill> ui;
     std::unique_ptr<SoundmillPrivate> d;

@@ -100,7 +100,7 @@ private:
     Soundmill *m_window = nullptr;
     taskbar::FakeShell *m_shell = nullptr;
     QList<int> m_exits;
-    std::function<void()> m_atExit;
+    std::function<void(Soundmill::End)> m_atExit; // when the window reports its end
     QList<QUrl> m_opened;
     Services m_services;
     QString m_source;
@@ -152,9 +152,9 @@ Soundmill *TestSoundmill::start(const QByteArray &encoderScript)
     if (!encoderScript.isNull() && fakeencoder::install(m_encoder->path(), encoderScript).isEmpty())
         return nullptr;
     m_window = new Soundmill(m_services);
-    connect(m_window, &Soundmill::ended, this, [this](int status) {
+    connect(m_window, &Soundmill::ended, this, [this](int status, Soundmill::End how) {
         if (m_atExit)
-            m_atExit();
+            m_atExit(how);
         m_exits << status;
     });
     const taskbar::FakeButton fake =
@@ -469,14 +469,18 @@ void TestSoundmill::reports()
         m_answerer->enqueue(ModalAnswerer::click("OK"));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^\"Error "));
     }
-    // What has arrived by the time the process ends, and whether the window was still up.
+    // The window is gone when it reports its end; the program then lets the
+    // posts arrive, within their bound, and ends: what has arrived by then.
     QList<twtest::HttpRequest> usage;
     QList<twtest::HttpRequest> reports;
-    bool visibleAtExit = true;
-    m_atExit = [&] {
+    bool visibleAtEnd = true;
+    Soundmill::End end = Soundmill::End::Stopped;
+    m_atExit = [&](Soundmill::End how) {
+        end = how;
+        visibleAtEnd = m_window->isVisible();
+        m_window->online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
         usage = server.requestsTo("/statistics/usage.php");
         reports = server.requestsTo("/statistics/bugreport.php");
-        visibleAtExit = m_window->isVisible();
     };
     // The source and target lie in the home folder, which the report hides.
     const QByteArray home = qgetenv("HOME");
@@ -486,7 +490,8 @@ void TestSoundmill::reports()
     const bool ended = started && waitForEnd();
     qputenv("HOME", home);
     QVERIFY(ended);
-    QVERIFY(!visibleAtExit);
+    QCOMPARE(end, Soundmill::End::Finished);
+    QVERIFY(!visibleAtEnd);
     QCOMPARE(usage.size(), 1);
     QCOMPARE(usage[0].body, "appid=tonewright&partid=main");
 

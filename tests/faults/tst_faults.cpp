@@ -45,6 +45,7 @@ private:
     QString m_targetFolder;
     QString m_source;
     QList<int> m_exits;
+    QList<Soundmill::End> m_ends;
     Services m_services;
     QMap<QString, QByteArray> m_sourceBefore;
     QMap<QString, QByteArray> m_targetBefore;
@@ -75,6 +76,7 @@ void TestFaults::init()
     m_dir = std::make_unique<QTemporaryDir>();
     m_answerer = std::make_unique<ModalAnswerer>();
     m_exits.clear();
+    m_ends.clear();
 
     m_encoderFolder = m_dir->filePath("encoder");
     m_sourceFolder = m_dir->filePath("music");
@@ -129,7 +131,10 @@ QMap<QString, QByteArray> TestFaults::snapshot(const QString &folder) const
 bool TestFaults::runConversion(Action action, int timeoutMs)
 {
     Soundmill window(m_services);
-    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
+    QObject::connect(&window, &Soundmill::ended, this, [this](int status, Soundmill::End how) {
+        m_exits << status;
+        m_ends << how;
+    });
     window.startConversion(m_source, "mp3", {});
 
     const QString pidFile = m_encoderFolder + "/pid";
@@ -221,6 +226,9 @@ void TestFaults::encoderFaults()
     QVERIFY2(runConversion(Action(action)), "the window did not end");
     QVERIFY2(clock.elapsed() < 60000, "the window took too long to end");
     QCOMPARE(m_answerer->count("Error"), errorBox ? 1 : 0);
+    // Only a conversion that ran its course lets its posts hold the end.
+    QCOMPARE(m_ends, QList<Soundmill::End>{action == UserStops ? Soundmill::End::Stopped
+                                                               : Soundmill::End::Finished});
     expectNothingLeftBehind();
 }
 

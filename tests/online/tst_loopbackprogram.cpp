@@ -139,9 +139,9 @@ void TestLoopbackProgram::quickConversionDeliversUsage_data()
 
 void TestLoopbackProgram::quickConversionDeliversUsage()
 {
-    // An encoder that writes its target and ends at once: the conversion is
-    // over before the network stack could have sent anything, and the usage
-    // record must still have arrived when the process ends.
+    // An encoder that writes its target and ends at once, and a network stack
+    // slow to load: the conversion is over before anything could have been
+    // sent, and the usage record must still have arrived when the process ends.
     QFETCH(HttpResponse, answer);
     m_server->route("/statistics/usage.php", answer);
     const QString bin = m_dir.filePath("quick-bin");
@@ -154,7 +154,9 @@ void TestLoopbackProgram::quickConversionDeliversUsage()
     const QString target = m_dir.filePath("song.mp3");
     QFile::remove(target);
 
+    qputenv("TW_TEST_SLOW_NETWORK", "500");
     QProcess *program = startProgram({"mp3", m_wav}, bin);
+    qunsetenv("TW_TEST_SLOW_NETWORK");
     QSignalSpy finished(program, &QProcess::finished);
     // A stalled server holds the end two seconds at most; this only proves no hang.
     QVERIFY(finished.wait(60000));

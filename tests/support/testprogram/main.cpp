@@ -1,3 +1,4 @@
+#include "onlineservices.h"
 #include "program.h"
 #include "services.h"
 
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -78,6 +80,16 @@ int main(int argc, char *argv[])
         services.addresses.encoderBuilds = QUrl(base + QStringLiteral("/builds/"));
         services.addresses.adServer = QUrl(base);
         services.addresses.statsServer = QUrl(base);
+    }
+    // With TW_TEST_SLOW_NETWORK=ms the network stack takes that long to
+    // load: whatever the program posts is then still unsent when its
+    // conversion is over, unless the end waits for it.
+    const int slowNetworkMs = qEnvironmentVariableIntValue("TW_TEST_SLOW_NETWORK");
+    if (slowNetworkMs > 0) {
+        services.onlineBackend = [slowNetworkMs](const QUrl &statsServer) {
+            QThread::msleep(slowNetworkMs);
+            return online::loadModuleBackend(online::OnlineServices::moduleFolders(), statsServer);
+        };
     }
     return runProgram(argc, argv, services);
 }
