@@ -4,6 +4,7 @@
 #include "filedialog.h"
 #include "onlineservices.h"
 #include "processexit.h"
+#include "serviceparts.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
 #include "taskbarbutton.h"
@@ -14,11 +15,26 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <optional>
 #include <memory>
 #include <vector>
 
+namespace {
+
+// The real parts that need the application object: the desktop's choosers
+// and the one network thread of the process, which every window and dialog
+// shares and whose posts the end of the process waits for.
+Services completed(const Services &services)
+{
+    Services desktop = withDesktopChoosers(services);
+    desktop.online = onlineFor(desktop);
+    return desktop;
+}
+
+} // namespace
+
 DesktopSteps::DesktopSteps(const Services &services)
-    : m_services(services)
+    : m_services(completed(services))
 {
 }
 
@@ -37,12 +53,17 @@ void DesktopSteps::showSettings()
     SoundmillGui dialog(m_services);
     dialog.exec();
     // The process ends right after: its usage post arrives first.
-    dialog.online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
+    settlePosts();
+}
+
+void DesktopSteps::settlePosts()
+{
+    m_services.online->settlePosts(QDeadlineTimer(online::PostsGraceMs));
 }
 
 QString DesktopSteps::chooseFile()
 {
-    FileDialog dialog;
+    FileDialog dialog(m_services);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.fileName();
@@ -63,12 +84,15 @@ int DesktopSteps::convert(const ConversionRequest &request)
 {
     taskbar::checkTaskbarSupportInBackground();
     auto *window = new Soundmill(m_services);
-    const auto end = [this, window](int status, Soundmill::End how) {
+    // The status the process ends with, once the window has reported its end.
+    std::optional<int> ending;
+    const auto end = [this, &ending](int status, Soundmill::End how) {
+        ending = status;
         // A conversion that ran its course has its usage record and bug
         // report delivered first (the window is gone by then); a stopped
         // one ends at once.
         if (how == Soundmill::End::Finished)
-            window->online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
+            settlePosts();
         endProcess(status);
         // Only steps that record the end instead of ending get here.
         QCoreApplication::exit(status);
@@ -76,11 +100,17 @@ int DesktopSteps::convert(const ConversionRequest &request)
     QObject::connect(window, &Soundmill::ended, window, end);
     // From here on a conversion may hold files of ours; a request to end
     // the process lets it take them back first (status 128 + signal, as a
-    // shell reports a process ended by that signal).
+    // shell reports a process ended by that signal). Once the conversion
+    // has ended, only the wait for the posts is cut short: the conversion's
+    // status stands.
     TerminationSignals termination;
-    QObject::connect(
-        &termination, &TerminationSignals::requested, window,
-        [window](int signalNumber) { window->stopForTermination(128 + signalNumber); });
+    QObject::connect(&termination, &TerminationSignals::requested, window,
+                     [this, window, &ending](int signalNumber) {
+                         if (ending)
+                             endProcess(*ending);
+                         else
+                             window->stopForTermination(128 + signalNumber);
+                     });
     if (taskbar::isTaskbarSupported())
         window->setTaskbarButton(new taskbar::TaskbarButton(window));
     window->startConversion(request);

@@ -4,7 +4,8 @@
 #include "startup.h"
 
 // The start-up steps with the real dialogs and the conversion window, each
-// created on the stack without a parent and run modally. The process ends
+// created on the stack without a parent and run modally. Made after the
+// application object: it completes the services with their desktop parts. The process ends
 // here only: when a dialog was left by Cancel, and when the window reports
 // its end.
 class DesktopSteps : public StartupSteps
@@ -23,5 +24,8 @@ public:
     void endProcess(int status) override;
 
 private:
+    // Lets the statistics posts made so far arrive, within a grace period.
+    void settlePosts();
+
     const Services m_services;
 };

@@ -15,7 +15,7 @@ int runOne(const CommandLine &line, StartupSteps &steps)
     ConversionRequest request;
     request.format = line.format;
     request.source = line.source;
-    request.extraArgs = encoderoptions::encoderArguments(line.options);
+    request.options = line.options;
 
     if (!line.fileGiven) {
         const QString chosen = steps.chooseFile();
@@ -36,7 +36,7 @@ int runOne(const CommandLine &line, StartupSteps &steps)
             return 0;
         }
         request.format = format.toLower();
-        request.extraArgs = encoderoptions::encoderArguments(options);
+        request.options = options;
     }
 
     // A file without a format word: nothing to convert.

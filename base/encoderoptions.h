@@ -2,12 +2,11 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The volume and tags chosen for a conversion, whether in the advanced
-// options dialog or as options on the command line. Both turn into encoder
-// arguments through encoderArguments(), so a script gets exactly what the
-// dialog would have given.
+// options dialog or as options on the command line. Only the conversion
+// turns them into encoder arguments (encoderarguments::optionArguments), so
+// a script gets exactly what the dialog would have given.
 struct EncoderOptions
 {
     int volume = 100; // percent; 100 leaves the volume alone
@@ -29,9 +28,5 @@ namespace encoderoptions {
 const QList<int> &volumes();
 constexpr int FirstYear = 1000;
 constexpr int LastYear = 9999;
-
-// Encoder arguments in the dialog's order: title, album, artist, year, then
-// the volume filter; one list element per argument, texts exactly as given.
-QStringList encoderArguments(const EncoderOptions &options);
 
 } // namespace encoderoptions

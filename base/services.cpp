@@ -5,18 +5,34 @@
 #include "toollocator.h"
 #include "weburl.h"
 
-#include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+// The user's runtime directory (the temporary directory where there is
+// none) with a folder of Tonewright's own.
+QString slotFolder()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty())
+        base = QDir::tempPath();
+    return base + QStringLiteral("/tonewright-encoders");
+}
+
+} // namespace
 
 Services::Services()
     : browse(addressopener::openWithDesktop)
     , locateTool(toollocator::locate)
-    , chooseDirectory([](QWidget *parent) {
-        return QFileDialog::getExistingDirectory(parent, QString(), QString(),
-                                                 QFileDialog::ShowDirsOnly);
-    })
     , readSetting(::readSetting)
     , writeSetting(::writeSetting)
+    , encoderSlotFolder(slotFolder())
+    , encoderSlotCount(qMax(1, QThread::idealThreadCount()))
+    , temporaryFolder(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+    , homeFolder(QDir::homePath())
 {
 }
 

@@ -11,11 +11,13 @@ class QWidget;
 
 namespace online {
 class OnlineBackend;
+class OnlineServices;
 }
 
 // What the conversion window and the dialogs need from outside themselves,
 // in one object: start-up hands the real parts to their constructors, a test
-// hands in fakes. Made with no arguments it holds the real parts.
+// hands in fakes. Made with no arguments it holds the real parts that need
+// no widgets; start-up adds the choosers (see desktopServices() in app/).
 struct Services
 {
     // The web pages and servers of the product.
@@ -30,15 +32,30 @@ struct Services
     std::function<QString(const QString &baseName)> locateTool;
 
     // Asks the user for a directory; empty when the chooser was cancelled.
+    // Empty function: a chooser is not available (nothing is asked).
     std::function<QString(QWidget *parent)> chooseDirectory;
+    // Asks the user for a file to open; empty when cancelled.
+    std::function<QString(QWidget *parent)> chooseOpenFile;
 
     // The settings store (text in, text out; see settings.h).
     std::function<QString(const QString &key)> readSetting;
     std::function<void(const QString &key, const QString &value)> writeSetting;
 
+    // The folder where the user's encoder slots are kept, and how many
+    // encoders may run at once across all of the user's conversions.
+    QString encoderSlotFolder;
+    int encoderSlotCount = 1;
+    // Where a CD track's temporary WAV file is written ("/" separators).
+    QString temporaryFolder;
+    // The user's home folder, which reports never carry.
+    QString homeFolder;
+
     // Makes the network backend, on the network thread. Empty: the one the
     // online module makes.
     std::function<std::unique_ptr<online::OnlineBackend>(const QUrl &statsServer)> onlineBackend;
+    // The network thread of the process, shared by its window and dialogs;
+    // null: each makes its own from statsServer and onlineBackend.
+    std::shared_ptr<online::OnlineServices> online;
 
     Services();
 

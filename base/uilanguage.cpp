@@ -51,6 +51,10 @@ QString install(const QStringList &languages, QObject *owner)
 {
     const QStringList available = shipped();
     for (const QString &language : languages) {
+        // The texts are written in English: a reader who puts English
+        // before another language gets them as they are.
+        if (QLocale(language).language() == QLocale::English)
+            return QString();
         const QString chosen = match(language, available);
         if (chosen.isEmpty())
             continue;

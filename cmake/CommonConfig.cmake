@@ -1,7 +1,12 @@
 # Build settings shared by every target of the project: link tw_build_settings.
-# The standard is a compile feature of these targets; the build type is the
-# builder's choice (scripts/build asks for RelWithDebInfo).
+# The standard is a compile feature of these targets. The build type is the
+# builder's choice (scripts/build asks for RelWithDebInfo); a plain
+# configure builds optimised, as a user building the program expects.
 set(CMAKE_CXX_EXTENSIONS OFF)
+get_property(tw_multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
+if(NOT tw_multi_config AND NOT CMAKE_BUILD_TYPE)
+    set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+endif()
 
 # tw_test_build_settings: the same without QT_NO_CAST_FROM_ASCII, so that
 # test tables can be written with plain string literals.

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QtEndian>
 
 #include <climits>
@@ -121,9 +120,9 @@ QString driveForPath(const QString &cdaPath, const QByteArray &mountInfo)
     return found && isOpticalDevice(bestSource) ? bestSource : defaultDrive();
 }
 
-QString createTemporaryWav(QString *error)
+QString createTemporaryWav(const QString &temporaryFolder, QString *error)
 {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    QString directory = temporaryFolder;
     // A temporary directory that does not exist comes back empty; the file
     // must not land in the root directory instead.
     if (directory.isEmpty()) {

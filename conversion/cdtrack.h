@@ -27,12 +27,12 @@ QString driveForPath(const QString &cdaPath);
 // The same with the text of /proc/self/mountinfo given (Linux rule only).
 QString driveForPath(const QString &cdaPath, const QByteArray &mountInfo);
 
-// Creates a new empty file named by eight random characters and ".wav" in the
-// temporary-files location ("/" separators), as the reservation that the
-// extractor then overwrites. A name that already exists is never reused:
+// Creates a new empty file named by eight random characters and ".wav" in
+// directory (the temporary-files folder), as the reservation that the
+// extractor then overwrites; the path has "/" separators. A name that already exists is never reused:
 // another is drawn, a bounded number of times. Empty on failure, with the
 // reason in error.
-QString createTemporaryWav(QString *error = nullptr);
+QString createTemporaryWav(const QString &directory, QString *error = nullptr);
 
 // Whether the file is a RIFF WAVE file that holds all the sample data its
 // "data" chunk announces. The extractor writes the whole track's header

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "encoderoptions.h"
+
 #include <QString>
-#include <QStringList>
 
 // One conversion, as start-up hands it to the conversion window.
 struct ConversionRequest
 {
     QString source;
-    QString format;        // lower-case, also the target's extension
-    QStringList extraArgs; // from the options, on the command line or in the dialog
+    QString format;         // lower-case, also the target's extension
+    EncoderOptions options; // from the command line or the options dialog
 };

@@ -5,11 +5,78 @@
 namespace encoderarguments {
 
 namespace {
+
 bool isOpus(const QString &format)
 {
     return format == QLatin1String("opus");
 }
+
+const QLatin1String MetadataOption("-metadata");
+const QLatin1String VolumeFilterOption("-filter:a");
+const QLatin1String VolumeFilter("volume=");
+
+// The encoder's volume filter takes a factor; the list offers percentages.
+// Integer arithmetic keeps the text free of locale and rounding noise:
+// 25 -> 0.25, 150 -> 1.5, 400 -> 4.
+QString volumeFactor(int percent)
+{
+    QString text = QString::number(percent / 100);
+    const int hundredths = percent % 100;
+    if (hundredths == 0)
+        return text;
+    QString fraction = QStringLiteral("%1").arg(hundredths, 2, 10, QLatin1Char('0'));
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    return text + QLatin1Char('.') + fraction;
+}
+
 } // namespace
+
+QStringList optionArguments(const EncoderOptions &options)
+{
+    // Texts go out exactly as typed; the process launcher does the quoting.
+    QStringList arguments;
+    const auto addTag = [&arguments](const QString &key, const QString &value) {
+        if (value.isEmpty())
+            return;
+        arguments << MetadataOption << key + QLatin1Char('=') + value;
+    };
+    addTag(QStringLiteral("title"), options.title);
+    addTag(QStringLiteral("album"), options.album);
+    // "artist" and "date" are the keys the encoder maps onto every container's
+    // own tag; "author" and "year" were silently dropped by most of them.
+    addTag(QStringLiteral("artist"), options.artist);
+    if (options.year > 0)
+        addTag(QStringLiteral("date"), QString::number(options.year));
+    if (options.volume != 100 && options.volume > 0)
+        arguments << VolumeFilterOption << VolumeFilter + volumeFactor(options.volume);
+    return arguments;
+}
+
+EncoderOptions optionsFromArguments(const QStringList &arguments)
+{
+    EncoderOptions options;
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        const QString &value = arguments[i + 1];
+        if (arguments[i] == MetadataOption) {
+            const QString key = value.section(QLatin1Char('='), 0, 0);
+            const QString text = value.section(QLatin1Char('='), 1);
+            if (key == QLatin1String("title"))
+                options.title = text;
+            else if (key == QLatin1String("album"))
+                options.album = text;
+            else if (key == QLatin1String("artist"))
+                options.artist = text;
+            else if (key == QLatin1String("date"))
+                options.year = text.toInt();
+            ++i;
+        } else if (arguments[i] == VolumeFilterOption && value.startsWith(VolumeFilter)) {
+            options.volume = qRound(value.mid(VolumeFilter.size()).toDouble() * 100);
+            ++i;
+        }
+    }
+    return options;
+}
 
 bool keepsPicture(const QString &format)
 {
@@ -22,7 +89,7 @@ bool needsSourceInfo(const QString &format, int bitrate)
     return isOpus(format) && bitrate > encodercontract::MaxOpusBitratePerChannel;
 }
 
-QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
+QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source, bool keepCover)
 {
@@ -34,7 +101,7 @@ QStringList build(const QString &input, int bitrate, const QStringList &extraArg
     QStringList arguments{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
                           QLatin1String(BitrateOption),
                           QString::number(bitrate) + QLatin1Char('k')};
-    arguments += extraArgs;
+    arguments += optionArguments(options);
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
     else if (isOpus(format))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoderoptions.h"
 #include "sourceprobe.h"
 
 #include <QString>
@@ -15,11 +16,18 @@ bool keepsPicture(const QString &format);
 // source holds (Opus above one channel's most), so that it is worth probing.
 bool needsSourceInfo(const QString &format, int bitrate);
 
-// The encoder's argument list: input, bitrate, extra arguments, the codec
-// for wma and opus, the first audio stream and, for formats that keep one
-// and unless keepCover is false, the source's covers copied as they are
+// The encoder arguments for the volume and tags, in the options dialog's
+// order: title, album, artist, year, then the volume filter; one list
+// element per argument, texts exactly as given.
+QStringList optionArguments(const EncoderOptions &options);
+// The options that such arguments stand for; other arguments are passed over.
+EncoderOptions optionsFromArguments(const QStringList &arguments);
+
+// The encoder's argument list: input, bitrate, the options' arguments, the
+// codec for wma and opus, the first audio stream and, for formats that keep
+// one and unless keepCover is false, the source's covers copied as they are
 // (otherwise no video), target.
-QStringList build(const QString &input, int bitrate, const QStringList &extraArgs,
+QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source = {}, bool keepCover = true);
 

@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -32,19 +30,6 @@ EncoderSlot::EncoderSlot(const QString &directory, int slotCount)
 EncoderSlot::~EncoderSlot()
 {
     release();
-}
-
-QString EncoderSlot::defaultDirectory()
-{
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath();
-    return base + QStringLiteral("/tonewright-encoders");
-}
-
-int EncoderSlot::defaultSlotCount()
-{
-    return qMax(1, QThread::idealThreadCount());
 }
 
 bool EncoderSlot::tryAcquire()

@@ -23,12 +23,6 @@ public:
     EncoderSlot(const EncoderSlot &) = delete;
     EncoderSlot &operator=(const EncoderSlot &) = delete;
 
-    // The user's runtime directory (or the temporary directory where there is none)
-    // with a folder of Tonewright's own.
-    static QString defaultDirectory();
-    // One encoder per processor core.
-    static int defaultSlotCount();
-
     // Takes a free slot, if any; true when a slot is held afterwards, or
     // when the limit cannot be kept and the conversion goes ahead without it.
     bool tryAcquire();

@@ -2,45 +2,27 @@
 
 #include "aboutdialog.h"
 #include "adpanel.h"
-#include "cdtrack.h"
 #include "encoderarguments.h"
-#include "encodercontract.h"
-#include "encoderslot.h"
-#include "nativepath.h"
+#include "onlineservices.h"
 #include "progresstext.h"
 #include "resourceimage.h"
-#include "settings.h"
+#include "serviceparts.h"
 #include "soundmill_p.h"
 #include "sourcenames.h"
 #include "steppedbusystyle.h"
-#include "targetreservation.h"
 #include "taskbarbutton.h"
 #include "ui_soundmill.h"
 
 #include <QCloseEvent>
-#include <QDebug>
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QProcess>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <QTimer>
-#include <utility>
 
 namespace {
 
-// How long a killed encoder gets to go away before its partial output is
-// removed (on Windows an open file cannot be deleted).
-constexpr int KilledEncoderWaitMs = 5000;
-
 // How often the busy bar of a window waiting for an encoder slot moves.
 constexpr int WaitingFrameIntervalMs = 250;
-
-// The prober reads only the source's headers and is done in a tenth of a
-// second; one that takes longer than this is given up.
-constexpr int SourceProbeWaitMs = 3000;
 
 } // namespace
 
@@ -52,13 +34,14 @@ Soundmill::Soundmill(QWidget *parent)
 Soundmill::Soundmill(const Services &services, QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Soundmill>())
-    , d(std::make_unique<SoundmillPrivate>(services.addresses.statsServer, services.onlineBackend))
-    , m_services(services)
+    , d(std::make_unique<SoundmillPrivate>())
+    , m_services(withDesktopChoosers(services))
 {
+    d->online = onlineFor(services);
     // The network stack loads on its own thread while the form is built: it
     // is needed for the usage post anyway, and loaded later it would hold up
     // the window's first paint.
-    d->online.prepare();
+    d->online->prepare();
     ui->setupUi(this);
     // The form names no pictures: they are read here as the PNG files they are.
     // They are chosen for the screen's pixel density.
@@ -68,13 +51,18 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
     ui->lbl_Ad->setPixmap(
         resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
     ui->lbl_Logo->installEventFilter(this);
-    m_ad = new AdPanel(ui->lbl_Ad, this, m_services, d->online, product::currentVersion());
+    m_ad = new AdPanel(ui->lbl_Ad, this, m_services, *d->online, product::currentVersion());
+    // Dozens of windows may wait at once. Drawn at the style's full frame
+    // rate their busy bars would take a good share of the processor from
+    // the encoders they wait for.
+    d->waitingFrames.setInterval(WaitingFrameIntervalMs);
+    connect(&d->waitingFrames, &QTimer::timeout, ui->prb_Progress, qOverload<>(&QWidget::update));
 }
 
 Soundmill::~Soundmill()
 {
-    // The encoder and the network replies are Qt children and die after this
-    // class's members; a finished() they emit on the way must not reach slots
+    // The job and the network replies are Qt children and die after this
+    // class's members; a signal they emit on the way must not reach slots
     // of a window that is half gone.
     const QList<QObject *> descendants = findChildren<QObject *>();
     for (QObject *object : descendants)
@@ -89,20 +77,19 @@ void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
 
 void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
 {
-    startConversion(ConversionRequest{sourcePath, format, extraArgs});
+    startConversion(ConversionRequest{sourcePath, format,
+                                      encoderarguments::optionsFromArguments(extraArgs)});
 }
 
 void Soundmill::startConversion(const ConversionRequest &request)
 {
-    const QString &sourcePath = request.source;
-    const QString &format = request.format;
-    const QStringList &extraArgs = request.extraArgs;
     // Labels, a busy bar, and the window on screen while the target is chosen.
-    const QString title =
-        tr("Converting %1 to %2").arg(sourcenames::extensionLabel(sourcePath), format.toUpper());
+    const QString title = tr("Converting %1 to %2")
+                              .arg(sourcenames::extensionLabel(request.source),
+                                   request.format.toUpper());
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
-    ui->lbl_Source->setText(sourcenames::fileNamePart(sourcePath).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(request.source).toHtmlEscaped());
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     ui->prb_Progress->setRange(0, 0);
     if (d->hasTaskbarButton)
@@ -110,260 +97,73 @@ void Soundmill::startConversion(const ConversionRequest &request)
             taskbar::TaskbarProgressBar::IndeterminateProgress);
     show();
 
-    QString input = sourcePath;
-    if (cdtrack::isCdTrack(sourcePath)) {
-        if (!ripCdTrack(sourcePath))
-            return;
-        input = d->temporaryInput;
-    }
-    // The encoder gets absolute paths only, so that a file whose name starts
-    // with "-" can never be taken for an option.
-    const QString encoderInput = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
-
-    const int bitrate =
-        settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
-    d->sendReports = true;
-    if (!settings::sendReportsFromText(
-            m_services.readSetting(QLatin1String(settings::SendStatKey))))
-        d->sendReports = false;
-
-    d->target = reserveTarget(sourcePath, format);
-    sourceprobe::SourceInfo source;
-    if (encoderarguments::needsSourceInfo(format, bitrate)) {
-        source = sourceprobe::probe(m_services.locateTool(encodercontract::proberName()),
-                                    encoderInput, SourceProbeWaitMs);
-        if (d->finished) // the user stopped the conversion while it was read
-            return;
-    }
-    const QStringList arguments =
-        encoderarguments::build(encoderInput, bitrate, extraArgs, format, d->target, source);
-    // A cover the target cannot take (a picture format it does not store,
-    // damaged picture bytes) makes the encoder refuse at once; the audio
-    // then comes without it.
-    if (encoderarguments::keepsPicture(format))
-        d->withoutCover = encoderarguments::build(encoderInput, bitrate, extraArgs, format,
-                                                  d->target, source, false);
-
-    ui->lbl_Source->setText(sourcenames::fileNamePart(encoderInput).toHtmlEscaped());
-    ui->lbl_Target->setText(sourcenames::fileNamePart(d->target).toHtmlEscaped());
-
-    d->process = new QProcess(this);
-    d->encoderProgram = m_services.locateTool(encodercontract::encoderName());
-    connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
-    connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
-    // An encoder that cannot be started would never report an end; the
-    // window would wait forever for nothing.
-    connect(d->process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            encoderFailedToStart();
+    d->job = new ConversionJob(request, m_services, *this, d->online.get(), this);
+    connect(d->job, &ConversionJob::stageChanged, this, &Soundmill::showStage);
+    connect(d->job, &ConversionJob::targetReserved, this, [this](const QString &target) {
+        ui->lbl_Target->setText(sourcenames::fileNamePart(target).toHtmlEscaped());
     });
+    connect(d->job, &ConversionJob::progressed, this, &Soundmill::ffmpeg_readyRead);
+    connect(d->job, &ConversionJob::ended, this, &Soundmill::jobEnded);
+    d->job->start();
+}
 
-    if (!m_services.toolExists(encodercontract::encoderName()))
-        reportMissingEncoder();
+void Soundmill::askTargetDirectory(ConversionJob &job)
+{
+    job.answerDirectory(m_services.chooseDirectory(this));
+}
 
-    // Many conversions started together take turns: the window shows its busy
-    // bar until one of the user's encoder slots is free.
-    if (!waitForEncoderSlot())
+void Soundmill::askAnotherDirectory(ConversionJob &job)
+{
+    QMessageBox::critical(
+        this, tr("Error"),
+        tr("The target directory is not writable.\nPlease choose another directory."));
+    job.answerDirectory(m_services.chooseDirectory(this));
+}
+
+void Soundmill::reportEncoderMissing(ConversionJob &job)
+{
+    Q_UNUSED(job)
+    if (std::exchange(d->missingEncoderShown, true))
         return;
-
-    // The encoder reads nothing from us: an empty input means it can never
-    // wait for keyboard commands, and its standard output, which we never
-    // read, goes nowhere instead of filling a pipe.
-    d->process->setStandardInputFile(QProcess::nullDevice());
-    d->process->setStandardOutputFile(QProcess::nullDevice());
-    d->process->start(d->encoderProgram, arguments);
-
-    if (d->sendReports)
-        d->encoderArgs = arguments;
-    d->clock = std::make_unique<QElapsedTimer>();
-    d->clock->start();
-    d->online.sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
-    ui->prb_Progress->setRange(0, 100);
-}
-
-bool Soundmill::waitForEncoderSlot()
-{
-    d->encoderSlot = std::make_unique<EncoderSlot>(EncoderSlot::defaultDirectory(),
-                                                   EncoderSlot::defaultSlotCount());
-    if (d->encoderSlot->tryAcquire())
-        return true;
-
-    // Dozens of windows may wait at once. Drawn at the style's full frame
-    // rate their busy bars would take a good share of the processor from
-    // the encoders they wait for, so while waiting the bar moves a few
-    // times a second only.
-    QProgressBar *bar = ui->prb_Progress;
-    SteppedBusyStyle steppedStyle;
-    bar->setStyle(&steppedStyle);
-    QTimer slowFrames;
-    connect(&slowFrames, &QTimer::timeout, bar, qOverload<>(&QWidget::update));
-    slowFrames.start(WaitingFrameIntervalMs);
-
-    QEventLoop loop;
-    EncoderSlotWaiter waiter(*d->encoderSlot);
-    connect(&waiter, &EncoderSlotWaiter::acquired, &loop, &QEventLoop::quit);
-    d->slotWait = &loop;
-    waiter.start();
-    loop.exec();
-    d->slotWait = nullptr;
-    slowFrames.stop();
-    bar->setStyle(nullptr);
-    // Stopped by the user while waiting: no encoder is ever started.
-    return !d->finished;
-}
-
-bool Soundmill::ripCdTrack(const QString &cdaPath)
-{
-    ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
-    const QString missingExtractor =
-        tr("Ripping core module not found!\nPlease reinstall application.");
-    const QString unreadable = tr("The track could not be read from the disc.");
-    if (!m_services.toolExists(encodercontract::extractorName())) {
-        endWithoutEncoder(missingExtractor);
-        return false;
-    }
-    // The temporary file is created before the extractor starts, so that two
-    // CD conversions at the same time can never write into the same file.
-    QString reason;
-    const QString wav = cdtrack::createTemporaryWav(&reason);
-    if (wav.isEmpty()) {
-        qWarning().noquote() << reason;
-        endWithoutEncoder(unreadable);
-        return false;
-    }
-    d->temporaryInput = wav;
-
-    auto *extractor = new QProcess(this);
-    d->extractor = extractor;
-    QEventLoop loop;
-    connect(extractor, &QProcess::finished, &loop, &QEventLoop::quit);
-    // An extractor that cannot be started never finishes.
-    connect(extractor, &QProcess::errorOccurred, &loop, [&loop](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            loop.quit();
-    });
-    extractor->setStandardInputFile(QProcess::nullDevice());
-    extractor->setStandardOutputFile(QProcess::nullDevice());
-    extractor->start(m_services.locateTool(encodercontract::extractorName()),
-                     cdtrack::extractorArguments(cdaPath, wav));
-    if (extractor->state() != QProcess::NotRunning)
-        loop.exec();
-    extractor->disconnect(&loop);
-    d->extractor = nullptr;
-
-    if (d->finished) // the user stopped the conversion during the extraction
-        return false;
-    if (extractor->error() == QProcess::FailedToStart) {
-        endWithoutEncoder(missingExtractor);
-        return false;
-    }
-    // A failed read leaves the sectors read so far under a header that
-    // claims the whole track; the encoder would make a short file of them
-    // and call it a success.
-    if (extractor->exitStatus() != QProcess::NormalExit || extractor->exitCode() != 0 ||
-        !cdtrack::isCompleteWav(wav)) {
-        endWithoutEncoder(unreadable);
-        return false;
-    }
-    return true;
-}
-
-void Soundmill::endWithoutEncoder(const QString &message)
-{
-    discardTemporaryInput();
-    QMessageBox::critical(this, tr("Error"), message);
-    d->finished = true;
-    close();
-}
-
-void Soundmill::discardTemporaryInput()
-{
-    if (!d->temporaryInput.isEmpty())
-        QFile::remove(d->temporaryInput);
-    d->temporaryInput.clear();
-}
-
-QString Soundmill::chooseDirectory()
-{
-    return m_services.chooseDirectory(this);
-}
-
-QString Soundmill::reserveTarget(const QString &source, const QString &format)
-{
-    const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
-    QString directory;
-    switch (settings::targetRuleFromText(stored)) {
-    case settings::TargetRule::Directory:
-        directory = stored;
-        break;
-    case settings::TargetRule::Ask:
-        do {
-            directory = chooseDirectory();
-        } while (directory.isEmpty() || !QFileInfo(directory).isDir());
-        break;
-    case settings::TargetRule::SameAsSource:
-        directory = QFileInfo(source).absolutePath();
-        break;
-    }
-
-    const QString base = sourcenames::baseName(source);
-    for (;;) {
-        // A cancelled chooser names no directory; the box and the chooser
-        // come again rather than writing into the root of the file system.
-        if (!directory.isEmpty()) {
-            const QString target = targetreservation::reserve(
-                nativepath::withTrailingSeparator(directory), base, format);
-            if (!target.isEmpty())
-                return target;
-        }
-        QMessageBox::critical(
-            this, tr("Error"),
-            tr("The target directory is not writable.\nPlease choose another directory."));
-        directory = chooseDirectory();
-    }
-}
-
-void Soundmill::reportMissingEncoder()
-{
-    // Once: a missing encoder is also an encoder that fails to start.
-    if (d->missingEncoderShown)
-        return;
-    d->missingEncoderShown = true;
     QMessageBox::critical(this, tr("Error"),
                           tr("Conversion core module not found!\nPlease reinstall application."));
 }
 
-void Soundmill::encoderFailedToStart()
+void Soundmill::showStage(ConversionJob::Stage stage)
 {
-    if (d->finished)
-        return;
-    reportMissingEncoder();
-    targetreservation::release(d->target);
-    discardTemporaryInput();
-    d->finished = true;
-    endFinished();
+    showWaiting(stage == ConversionJob::Stage::WaitingForSlot);
+    switch (stage) {
+    case ConversionJob::Stage::Extracting:
+        ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
+        break;
+    case ConversionJob::Stage::Encoding:
+        ui->lbl_Source->setText(sourcenames::fileNamePart(d->job->encoderInput()).toHtmlEscaped());
+        ui->lbl_Target->setText(sourcenames::fileNamePart(d->job->target()).toHtmlEscaped());
+        ui->prb_Progress->setRange(0, 100);
+        break;
+    default:
+        break;
+    }
 }
 
-void Soundmill::stopEncoder()
+void Soundmill::showWaiting(bool waiting)
 {
-    if (d->process) {
-        // The user stopped the conversion: its end is no failure to report.
-        d->process->disconnect(this);
-        if (d->process->state() != QProcess::NotRunning) {
-            d->process->kill();
-            d->process->waitForFinished(KilledEncoderWaitMs);
-        }
+    if (waiting == bool(d->waitingStyle))
+        return;
+    if (waiting) {
+        d->waitingStyle = std::make_unique<SteppedBusyStyle>();
+        ui->prb_Progress->setStyle(d->waitingStyle.get());
+        d->waitingFrames.start();
+    } else {
+        d->waitingFrames.stop();
+        ui->prb_Progress->setStyle(nullptr);
+        d->waitingStyle.reset();
     }
-    // Also when no encoder was started yet (still waiting for a slot): the
-    // reservation is ours to take back.
-    targetreservation::release(d->target);
 }
 
 void Soundmill::ffmpeg_readyRead()
 {
-    const QByteArray chunk = d->process->readAllStandardError();
-    const qint64 elapsed = d->clock ? d->clock->elapsed() : 0;
-    const ProgressUpdate update = d->parser.feed(chunk, elapsed);
+    const ProgressUpdate &update = d->job->progress();
     if (update.percentValid) {
         ui->prb_Progress->setValue(update.percent);
         if (d->hasTaskbarButton) {
@@ -381,21 +181,19 @@ void Soundmill::ffmpeg_readyRead()
         ui->lbl_Speed->setText(progresstext::speed(*update.speed));
 }
 
+void Soundmill::jobEnded(const ConversionEnd &end)
+{
+    showWaiting(false);
+    // A stopped job was stopped here, which reports the end itself.
+    if (end.outcome == ConversionEnd::Outcome::Stopped)
+        return;
+    d->end = end;
+    ffmpeg_finished(end.outcome == ConversionEnd::Outcome::Converted ? 0 : 1);
+}
+
 void Soundmill::ffmpeg_finished(int ExitCode)
 {
-    // A crash is a failure whatever code it leaves, and so is an encoder that
-    // claims success without having written anything.
-    const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
-    const bool written = QFileInfo(d->target).size() > 0;
-    if (!crashed && ExitCode != encodercontract::SuccessExitCode && !d->withoutCover.isEmpty()) {
-        convertWithoutCover();
-        return;
-    }
-    discardTemporaryInput();
-    // Another conversion may start while this one shows its result.
-    if (d->encoderSlot)
-        d->encoderSlot->release();
-    if (ExitCode == encodercontract::SuccessExitCode && !crashed && written) {
+    if (ExitCode == 0) {
         // The close below ends the program; drawing the full bar first (a
         // progress bar repaints at once on a new value) would only delay that.
         ui->prb_Progress->setUpdatesEnabled(false);
@@ -404,36 +202,15 @@ void Soundmill::ffmpeg_finished(int ExitCode)
         close();
         return;
     }
-
-    // The encoder's text as it wrote it, new lines included.
-    qDebug().noquote().nospace() << '"' << d->parser.keptText() << "\" ";
-    if (d->sendReports) {
-        d->online.sendBugReport(QStringLiteral("tonewright"),
-                                encoderarguments::bugReportText(
-                                    d->encoderArgs, d->parser.keptText(), QDir::homePath()));
-    }
-    QMessageBox::critical(this, tr("Error"),
-                          tr("Conversion error!\nMake sure that the file you are trying to "
-                             "convert is a valid video or audio file.\n"));
-    if (d->hasTaskbarButton) {
+    if (!d->end.message.isEmpty())
+        QMessageBox::critical(this, tr("Error"), d->end.message);
+    if (d->hasTaskbarButton && d->end.failure == ConversionEnd::Failure::EncoderFailed) {
         taskbar::TaskbarProgressBar *bar = d->taskbarButton->progressBar();
         bar->setValue(100);
         bar->setState(taskbar::TaskbarProgressBar::ErrorProgress);
     }
-    // No half file stays under the name the user will look for.
-    targetreservation::release(d->target);
     d->finished = true;
     close();
-}
-
-void Soundmill::convertWithoutCover()
-{
-    const QStringList arguments = std::exchange(d->withoutCover, QStringList());
-    d->parser = ProgressParser();
-    if (d->sendReports)
-        d->encoderArgs = arguments;
-    d->clock->start();
-    d->process->start(d->encoderProgram, arguments);
 }
 
 void Soundmill::closeEvent(QCloseEvent *event)
@@ -472,24 +249,16 @@ void Soundmill::stopForTermination(int status)
 
 online::OnlineServices &Soundmill::online()
 {
-    return d->online;
+    return *d->online;
 }
 
 void Soundmill::abandonConversion()
 {
-    // The encoder may have ended meanwhile (for instance while the close
-    // question was open); its end has then been handled and its result stays.
-    if (!d->finished) {
-        stopEncoder();
-        if (d->extractor && d->extractor->state() != QProcess::NotRunning) {
-            d->extractor->kill();
-            d->extractor->waitForFinished(KilledEncoderWaitMs);
-        }
-        discardTemporaryInput();
-    }
+    // The job may have ended meanwhile (for instance while the close
+    // question was open); its end has then been shown and its result stays.
+    if (d->job)
+        d->job->stop();
     d->finished = true;
-    if (d->slotWait)
-        d->slotWait->quit();
 }
 
 void Soundmill::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversionjob.h"
 #include "conversionrequest.h"
 #include "services.h"
 
@@ -22,11 +23,12 @@ namespace taskbar {
 class TaskbarButton;
 }
 
-// The window that stays on screen while one file is converted. It owns the
-// encoder process and all state of the conversion, and reports through
-// ended() when the program is to end: the encoder has ended, or the user or
-// the session stopped the conversion.
-class Soundmill : public QWidget
+// The window that stays on screen while one file is converted. It shows one
+// conversion job (see ConversionJob): its names, progress, time remaining
+// and speed, its questions and its end; Cancel, closing the window and
+// termination requests stop it. It reports through ended() when the program
+// is to end: the conversion has ended, or the user or the session stopped it.
+class Soundmill : public QWidget, private ConversionJobDelegate
 {
     Q_OBJECT
 public:
@@ -45,11 +47,13 @@ public:
 
     void setTaskbarButton(taskbar::TaskbarButton *button);
     void startConversion(const ConversionRequest &request);
+    // The extra arguments are the encoder's for the volume and tags, as the
+    // options dialog collects them.
     void startConversion(QString sourcePath, QString format, QStringList extraArgs);
 
     // The process is asked to end (the session ends, someone sends SIGTERM):
-    // stop the encoder or extractor, take back the reserved target and the
-    // temporary file, and end with the given status, without asking.
+    // stop the conversion, which takes back its files, and end with the
+    // given status, without asking.
     void stopForTermination(int status);
 
     // The window's statistics posts and advertisement fetches.
@@ -78,19 +82,14 @@ private slots:
     void show_updateMessage();
 
 private:
-    bool waitForEncoderSlot();
-    // Extracts the track into d->temporaryInput. False when the conversion
-    // has ended instead: stopped by the user, or the track not extracted.
-    bool ripCdTrack(const QString &cdaPath);
-    // The error box, then the end of a conversion whose encoder never ran.
-    void endWithoutEncoder(const QString &message);
-    void discardTemporaryInput();
-    QString chooseDirectory();
-    QString reserveTarget(const QString &source, const QString &format);
-    void reportMissingEncoder();
-    void convertWithoutCover();
-    void encoderFailedToStart();
-    void stopEncoder();
+    // The job's questions, asked over this window.
+    void askTargetDirectory(ConversionJob &job) override;
+    void askAnotherDirectory(ConversionJob &job) override;
+    void reportEncoderMissing(ConversionJob &job) override;
+
+    void showStage(ConversionJob::Stage stage);
+    void showWaiting(bool waiting);
+    void jobEnded(const ConversionEnd &end);
     void abandonConversion();
     // Hides the window and reports the end of a conversion that ran its course.
     void endFinished();

@@ -1,14 +1,8 @@
 #include "sourceprobe.h"
 
-#include "encodercontract.h"
-
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTimer>
 
 namespace sourceprobe {
 
@@ -36,34 +30,6 @@ SourceInfo parseProberOutput(const QByteArray &json)
         }
     }
     return info;
-}
-
-SourceInfo probe(const QString &proberPath, const QString &input, int timeoutMs)
-{
-    if (!QFileInfo(proberPath).isFile())
-        return {};
-
-    QProcess prober;
-    QEventLoop loop;
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&prober, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&prober, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    prober.setStandardInputFile(QProcess::nullDevice());
-    prober.setStandardErrorFile(QProcess::nullDevice());
-    prober.start(proberPath, proberArguments(input));
-    bound.start(timeoutMs);
-    if (prober.state() != QProcess::NotRunning)
-        loop.exec();
-
-    if (prober.state() != QProcess::NotRunning || prober.exitStatus() != QProcess::NormalExit ||
-        prober.exitCode() != 0) {
-        prober.kill();
-        prober.waitForFinished();
-        return {};
-    }
-    return parseProberOutput(prober.readAllStandardOutput());
 }
 
 } // namespace sourceprobe

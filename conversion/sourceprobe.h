@@ -21,10 +21,4 @@ QStringList proberArguments(const QString &input);
 // Reads the prober's JSON answer; anything unreadable gives an empty SourceInfo.
 SourceInfo parseProberOutput(const QByteArray &json);
 
-// Runs the prober (its path) on the input. Events are handled while it runs,
-// so the window keeps drawing; after timeoutMs it is given up. A missing,
-// failing or slow prober gives an empty SourceInfo, and the conversion goes
-// on without what it would have told.
-SourceInfo probe(const QString &prober, const QString &input, int timeoutMs);
-
 } // namespace sourceprobe

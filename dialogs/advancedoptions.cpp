@@ -1,6 +1,7 @@
 #include "advancedoptions.h"
 #include "ui_advancedoptions.h"
 
+#include "encoderarguments.h"
 #include "soundmillgui.h"
 
 #include "resourceimage.h"
@@ -92,5 +93,5 @@ void AdvancedOptions::collect()
     if (ok)
         options.volume = percent;
     m_options = options;
-    m_extraArguments << encoderoptions::encoderArguments(options);
+    m_extraArguments << encoderarguments::optionArguments(options);
 }

@@ -1,17 +1,23 @@
 #include "filedialog.h"
 #include "ui_filedialog.h"
 
+#include "serviceparts.h"
 #include "resourceimage.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
 FileDialog::FileDialog(QWidget *parent)
+    : FileDialog(Services(), parent)
+{
+}
+
+FileDialog::FileDialog(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileDialog>())
+    , m_services(withDesktopChoosers(services))
 {
     m_ui->setupUi(this);
     // The header picture is chosen for the screen's pixel density.
@@ -62,6 +68,5 @@ void FileDialog::on_btn_Browse_clicked()
 {
     // A cancelled browse empties the field on purpose: what is shown is what
     // the user last chose.
-    m_ui->txt_FileName->setText(
-        QFileDialog::getOpenFileName(this, QString(), QString(), QString(), nullptr, {}));
+    m_ui->txt_FileName->setText(m_services.chooseOpenFile(this));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -17,7 +19,9 @@ class FileDialog : public QDialog
     Q_OBJECT
 
 public:
+    // With the desktop's file chooser.
     explicit FileDialog(QWidget *parent = nullptr);
+    explicit FileDialog(const Services &services, QWidget *parent = nullptr);
     ~FileDialog() override;
 
     // The accepted path, exactly as it stood in the field; empty when no
@@ -35,4 +39,5 @@ private slots:
 private:
     std::unique_ptr<Ui::FileDialog> m_ui;
     QString m_fileName;
+    const Services m_services;
 };

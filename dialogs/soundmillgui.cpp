@@ -1,4 +1,6 @@
 #include "soundmillgui.h"
+
+#include "serviceparts.h"
 #include "ui_soundmillgui.h"
 
 #include "aboutdialog.h"
@@ -20,8 +22,8 @@ SoundmillGui::SoundmillGui(QWidget *parent)
 SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SoundmillGui>())
-    , m_services(services)
-    , m_online(services.addresses.statsServer, services.onlineBackend)
+    , m_services(withDesktopChoosers(services))
+    , m_online(onlineFor(services))
 {
     m_ui->setupUi(this);
     // The header picture is chosen for the screen's pixel density.
@@ -59,7 +61,7 @@ SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
         break;
     }
 
-    m_online.sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
+    m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
 }
 
 SoundmillGui::~SoundmillGui() = default;

@@ -24,7 +24,7 @@ public:
     ~SoundmillGui() override;
 
     // The dialog's statistics posts, for the program's end to wait for.
-    online::OnlineServices &online() { return m_online; }
+    online::OnlineServices &online() { return *m_online; }
 
 private slots:
     void on_btn_Def_clicked();
@@ -44,5 +44,5 @@ private:
     std::unique_ptr<Ui::SoundmillGui> m_ui;
     const Services m_services;
     // Posts still under way when the dialog goes are abandoned with it.
-    online::OnlineServices m_online;
+    std::shared_ptr<online::OnlineServices> m_online;
 };

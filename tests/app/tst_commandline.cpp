@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "encoderarguments.h"
 
 #include <QDir>
 #include <QSet>
@@ -180,7 +181,7 @@ void TestCommandLine::options()
     QVERIFY(!line.each);
     if (error)
         return;
-    QTEST(encoderoptions::encoderArguments(line.options), "encoderArguments");
+    QTEST(encoderarguments::optionArguments(line.options), "encoderArguments");
     QCOMPARE(line.source, QDir::toNativeSeparators(Song));
 }
 

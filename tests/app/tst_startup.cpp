@@ -113,7 +113,7 @@ void TestStartup::formatAndFileConvertAtOnce()
     QCOMPARE(run(steps, {"mp3", "/real/song.flac"}), QStringList{"convert"});
     QCOMPARE(steps.converted.source, QStringLiteral("/real/song.flac"));
     QCOMPARE(steps.converted.format, QStringLiteral("mp3"));
-    QVERIFY(steps.converted.extraArgs.isEmpty());
+    QVERIFY(steps.converted.options == EncoderOptions());
 }
 
 void TestStartup::configShowsSettingsThenEnds()
@@ -133,7 +133,7 @@ void TestStartup::noFileAsksForFileThenOptions()
     // The dialog's format overwrites the word, lower-cased; the chosen path is kept as returned.
     QCOMPARE(steps.converted.format, QStringLiteral("flac"));
     QCOMPARE(steps.converted.source, QStringLiteral("/real/chosen.wav"));
-    QCOMPARE(steps.converted.extraArgs, (QStringList{"-metadata", "title=Intro"}));
+    QCOMPARE(steps.converted.options.title, QStringLiteral("Intro"));
 }
 
 void TestStartup::fileDialogWithoutExistingFileEnds()
@@ -179,8 +179,8 @@ void TestStartup::commandLineOptions()
     RecordingSteps steps;
     QCOMPARE(run(steps, {"mp3", "--volume=50", "--artist=O'Brien $(x)", "/real/song.wav"}),
              QStringList{"convert"});
-    QCOMPARE(steps.converted.extraArgs,
-             (QStringList{"-metadata", "artist=O'Brien $(x)", "-filter:a", "volume=0.5"}));
+    QCOMPARE(steps.converted.options.artist, QStringLiteral("O'Brien $(x)"));
+    QCOMPARE(steps.converted.options.volume, 50);
 
     // The dialog's answer replaces them, as its format replaces the word.
     RecordingSteps asked;
@@ -188,7 +188,7 @@ void TestStartup::commandLineOptions()
     asked.options.album = QStringLiteral("Live");
     QCOMPARE(run(asked, {"ppp", "--artist=X", "/real/song.wav"}),
              (QStringList{"options 1", "convert"}));
-    QCOMPARE(asked.converted.extraArgs, (QStringList{"-metadata", "album=Live"}));
+    QVERIFY(asked.converted.options == asked.options);
 }
 
 void TestStartup::badOptionEndsWithUsage()

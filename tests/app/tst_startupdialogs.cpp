@@ -1,4 +1,5 @@
 #include "desktopsteps.h"
+#include "fakeencoderinstall.h"
 #include "dialogtesting.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 
 // Start-up with the real file selection and options dialogs, answered as a
 // person would; only the conversion itself is recorded instead of run.
@@ -73,6 +76,7 @@ private slots:
     void paths_data();
     void paths();
     void settingsUsageArrivesBeforeTheEnd();
+    void terminationWhilePostsSettleKeepsTheStatus();
 
 private:
     QTemporaryDir m_dir;
@@ -124,7 +128,7 @@ void TestStartupDialogs::paths()
         else if (answer == "cancel")
             answerer.enqueue(cancel());
         else if (answer == "escape")
-            answerer.enqueue(ModalAnswerer::reject());
+            answerer.enqueue(ModalAnswerer::pressEscape());
         else
             answerer.enqueue(chooseFormat(answer));
     }
@@ -161,6 +165,46 @@ void TestStartupDialogs::settingsUsageArrivesBeforeTheEnd()
     QCOMPARE(steps.exits, QList<int>{0});
     QCOMPARE(postsAtExit, 1);
     QCOMPARE(server.requests().at(0).body, QByteArray("appid=tonewright&partid=gui"));
+}
+
+void TestStartupDialogs::terminationWhilePostsSettleKeepsTheStatus()
+{
+    // The conversion has ended well and the process waits for its usage
+    // post, which a stalled server never answers, when a termination request
+    // comes: the wait is cut short, and the conversion's status stands.
+    twtest::HttpServer server;
+    QVERIFY(server.listen());
+    server.route("/statistics/usage.php", twtest::HttpResponse::stalled());
+    QTemporaryDir encoder;
+    QVERIFY(!fakeencoder::install(encoder.path(), "write-text mp3\nexit 0\n").isEmpty());
+    Services services = testServices(encoder.path(), server.baseUrl());
+    services.onlineBackend = online::createNetworkBackend;
+    services.readSetting = [](const QString &) { return QString(); };
+
+    struct ConvertingDesktop final : DesktopSteps
+    {
+        using DesktopSteps::DesktopSteps;
+        QList<int> exits;
+        void endProcess(int status) override { exits << status; }
+    } steps(services);
+    // The window hides as the wait for the posts begins.
+    QTimer poll;
+    bool seen = false;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (QByteArray(widget->metaObject()->className()) != "Soundmill")
+                continue;
+            if (widget->isVisible())
+                seen = true;
+            else if (seen && !server.requestsTo("/statistics/usage.php").isEmpty())
+                std::raise(SIGTERM), poll.stop();
+        }
+    });
+    poll.start(5);
+    steps.convert({m_dir.filePath("song.wav"), "mp3", {}});
+    QVERIFY(!steps.exits.isEmpty());
+    QCOMPARE(steps.exits.first(), 0);
+    QVERIFY(QFileInfo(m_dir.filePath("song.mp3")).size() > 0);
 }
 
 QTEST_MAIN(TestStartupDialogs)

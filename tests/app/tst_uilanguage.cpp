@@ -67,6 +67,11 @@ void TestUiLanguage::program_data()
                              << "C.UTF-8" << english << "Source:" << QStringList{"&No", "&Yes"};
     QTest::newRow("C") << ""
                        << "C" << english << "Source:" << QStringList{"&No", "&Yes"};
+    // English first: the program's own texts, not the second language's.
+    QTest::newRow("en_US:de") << "en_US:de"
+                              << "C.UTF-8" << english << "Source:" << QStringList{"&No", "&Yes"};
+    QTest::newRow("en:fr") << "en:fr"
+                           << "C.UTF-8" << english << "Source:" << QStringList{"&No", "&Yes"};
 }
 
 void TestUiLanguage::program()

@@ -21,7 +21,7 @@ private slots:
     void trackIndex();
     void driveFromMountTable_data();
     void driveFromMountTable();
-    void temporaryWavIsReservedInTempLocation();
+    void temporaryWavIsReservedInItsFolder();
     void temporaryWavFailsCleanly_data();
     void temporaryWavFailsCleanly();
     void extractorArguments();
@@ -140,11 +140,12 @@ void TestCdTrack::driveFromMountTable()
     QCOMPARE(cdtrack::driveForPath(path, mountInfo), drive);
 }
 
-void TestCdTrack::temporaryWavIsReservedInTempLocation()
+void TestCdTrack::temporaryWavIsReservedInItsFolder()
 {
     QString error;
-    const QString first = cdtrack::createTemporaryWav(&error);
-    const QString second = cdtrack::createTemporaryWav(&error);
+    QTemporaryDir temp;
+    const QString first = cdtrack::createTemporaryWav(temp.path(), &error);
+    const QString second = cdtrack::createTemporaryWav(temp.path(), &error);
     QVERIFY2(!first.isEmpty(), qPrintable(error));
     QVERIFY(!second.isEmpty());
     QVERIFY(first != second);
@@ -152,8 +153,7 @@ void TestCdTrack::temporaryWavIsReservedInTempLocation()
         const QFileInfo info(path);
         QVERIFY(info.exists());
         QCOMPARE(info.size(), qint64(0));
-        QCOMPARE(QDir::cleanPath(info.absolutePath()),
-                 QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::TempLocation)));
+        QCOMPARE(QDir::cleanPath(info.absolutePath()), QDir::cleanPath(temp.path()));
         QVERIFY2(QRegularExpression("^[0-9A-Za-z]{8}\\.wav$").match(info.fileName()).hasMatch(),
                  qPrintable(path));
         QVERIFY(!path.contains('\\'));
@@ -177,11 +177,8 @@ void TestCdTrack::temporaryWavFailsCleanly()
         QFile file(temp);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const QByteArray saved = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temp));
     QString error;
-    const QString path = cdtrack::createTemporaryWav(&error);
-    qputenv("TMPDIR", saved);
+    const QString path = cdtrack::createTemporaryWav(temp, &error);
     QVERIFY(path.isEmpty());
     QVERIFY(!error.isEmpty());
     QCOMPARE(QFileInfo(temp).isFile(), isFile);

@@ -1,20 +1,22 @@
+#include "conversionjob.h"
+#include "encoderarguments.h"
+#include "encoderslot.h"
 #include "fakeencoderinstall.h"
-#include "modalanswerer.h"
 #include "settings.h"
-#include "soundmill.h"
 #include "testservices.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QProgressBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <optional>
+#include <vector>
 
-// The conversion job as the window runs it: the target it picks, the
-// arguments the encoder receives, and the chooser and boxes on the way.
-class TestConversionJob : public QObject
+// The conversion job without a window: the target it picks, the arguments
+// the encoder receives, the questions it asks on the way, and how it ends.
+class TestConversionJob : public QObject, private ConversionJobDelegate
 {
     Q_OBJECT
 
@@ -25,35 +27,44 @@ private slots:
 
     void targetAndArguments_data();
     void targetAndArguments();
-    void labels_data();
-    void labels();
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
     void cdTrackIsExtractedFirst();
     void cdTrackThatCannotBeRead_data();
     void cdTrackThatCannotBeRead();
+    void temporaryFileThatCannotBeCreated();
+    void slotFreedBeforeTheWaitIsTaken();
+    void missingEncoderWaitsForNoSlot();
+    void coverRetriedOnlyBeforeProgress_data();
+    void coverRetriedOnlyBeforeProgress();
 
 private:
+    void askTargetDirectory(ConversionJob &job) override;
+    void askAnotherDirectory(ConversionJob &job) override;
+    void reportEncoderMissing(ConversionJob &job) override;
+
     // Puts the stand-in extractor beside the encoder, and the temporary
     // files into a folder of the test's own.
     void useFakeExtractor();
     // The files left in that folder, but for the stand-in's own logs.
     QStringList temporaryFilesLeft() const;
-    // Converts the source and waits for the window to end the program.
+    // Runs a job on the source until it ends; true when it converted.
     bool convert(const QString &source, const QString &format, const QStringList &extra = {});
     QString sourceFile(const QString &name);
+    // Every encoder slot, held as other conversions would hold them.
+    void takeEverySlot();
 
     QTemporaryDir *m_dir = nullptr;
     QTemporaryDir *m_out = nullptr;
     QTemporaryDir *m_encoder = nullptr;
-    ModalAnswerer *m_answerer = nullptr;
-    Soundmill *m_window = nullptr;
     Services m_services;
     DirectoryAnswers m_directories;
-    QList<int> m_exits;
+    QStringList m_questions; // "target", "another", "missing encoder", in order
+    std::optional<ConversionEnd> m_end;
+    std::function<void(ConversionJob &)> m_atStage; // when the job changes its stage
+    std::vector<std::unique_ptr<EncoderSlot>> m_others;
     QTemporaryDir *m_temp = nullptr;
-    QByteArray m_savedTemp;
 };
 
 void TestConversionJob::initTestCase()
@@ -68,8 +79,9 @@ void TestConversionJob::init()
     m_dir = new QTemporaryDir;
     m_out = new QTemporaryDir;
     m_encoder = new QTemporaryDir;
-    m_answerer = new ModalAnswerer;
-    m_exits.clear();
+    m_questions.clear();
+    m_end.reset();
+    m_atStage = nullptr;
     QVERIFY(!fakeencoder::install(m_encoder->path(), "stdin\nwrite-text data\n").isEmpty());
     m_services = testServices(m_encoder->path());
     m_directories = {};
@@ -81,18 +93,14 @@ void TestConversionJob::init()
 
 void TestConversionJob::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_others.clear();
     if (m_temp) {
-        qputenv("TMPDIR", m_savedTemp);
         for (const char *name : {"FAKEDISCPULL_EXIT_CODE", "FAKEDISCPULL_NO_WAV",
                                  "FAKEDISCPULL_CUT_BYTES", "FAKEDISCPULL_CRASH"})
             qunsetenv(name);
         delete m_temp;
         m_temp = nullptr;
     }
-    QCOMPARE(m_answerer->pending(), 0);
-    delete m_answerer;
     delete m_encoder;
     delete m_out;
     delete m_dir;
@@ -106,17 +114,52 @@ QString TestConversionJob::sourceFile(const QString &name)
     return file.fileName();
 }
 
+void TestConversionJob::askTargetDirectory(ConversionJob &job)
+{
+    m_questions << "target";
+    job.answerDirectory(m_directories.chooser()(nullptr));
+}
+
+void TestConversionJob::askAnotherDirectory(ConversionJob &job)
+{
+    m_questions << "another";
+    job.answerDirectory(m_directories.chooser()(nullptr));
+}
+
+void TestConversionJob::reportEncoderMissing(ConversionJob &)
+{
+    m_questions << "missing encoder";
+}
+
 bool TestConversionJob::convert(const QString &source, const QString &format,
                                 const QStringList &extra)
 {
-    m_window = new Soundmill(m_services);
-    connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
-    m_window->startConversion(source, format, extra);
-    QElapsedTimer timer;
-    timer.start();
-    while (m_exits.isEmpty() && timer.elapsed() < 10000)
-        QTest::qWait(10);
-    return m_exits == QList<int>{0};
+    ConversionJob job({source, format, encoderarguments::optionsFromArguments(extra)}, m_services,
+                      *this, nullptr);
+    connect(&job, &ConversionJob::ended, this, [this](const ConversionEnd &end) {
+        if (m_end)
+            QFAIL("a second end");
+        m_end = end;
+    });
+    connect(&job, &ConversionJob::stageChanged, this, [this, &job] {
+        if (m_atStage)
+            m_atStage(job);
+    });
+    job.start();
+    // Nothing happens before the caller is back in the event loop.
+    if (job.stage() != ConversionJob::Stage::Preparing || m_end)
+        return false;
+    waitUntil([this] { return m_end.has_value(); });
+    return m_end && m_end->outcome == ConversionEnd::Outcome::Converted;
+}
+
+void TestConversionJob::takeEverySlot()
+{
+    for (int i = 0; i < m_services.encoderSlotCount; ++i) {
+        m_others.push_back(std::make_unique<EncoderSlot>(m_services.encoderSlotFolder,
+                                                         m_services.encoderSlotCount));
+        QVERIFY(m_others.back()->tryAcquire());
+    }
 }
 
 void TestConversionJob::targetAndArguments_data()
@@ -243,43 +286,8 @@ void TestConversionJob::targetAndArguments()
     const int added = QDir(m_dir->path()).entryList(QDir::Files).size() +
                       QDir(m_out->path()).entryList(QDir::Files).size() - int(present.size()) - 1;
     QCOMPARE(added, 1);
-    QVERIFY(m_answerer->seen.isEmpty());
-}
-
-void TestConversionJob::labels_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("target");
-    QTest::newRow("avi to mp3") << "clip.avi"
-                                << "mp3"
-                                << "Converting AVI to MP3"
-                                << "clip.mp3";
-    QTest::newRow("flac to opus") << "clip.flac"
-                                  << "opus"
-                                  << "Converting FLAC to OPUS"
-                                  << "clip.opus";
-}
-
-void TestConversionJob::labels()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, format);
-    QFETCH(QString, title);
-    QFETCH(QString, target);
-    QVERIFY(fakeencoder::setScript(m_encoder->path(), "sleep 200\nwrite-text data\n"));
-    m_window = new Soundmill(m_services);
-    connect(m_window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
-    m_window->startConversion(sourceFile(source), format, {});
-    QCOMPARE(m_window->windowTitle(), title);
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Title")->text(), title);
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Source")->text(), source);
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_Target")->text(), target);
-    QCOMPARE(m_window->findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
-    QCOMPARE(m_window->findChild<QProgressBar *>("prb_Progress")->maximum(), 100);
-    QVERIFY(m_window->isVisible());
-    QTRY_COMPARE(m_exits, QList<int>{0});
+    QVERIFY(m_questions.isEmpty());
+    QCOMPARE(m_end->target, target);
 }
 
 void TestConversionJob::askChoosesUntilADirectoryIsGiven()
@@ -287,8 +295,7 @@ void TestConversionJob::askChoosesUntilADirectoryIsGiven()
     writeSetting(settings::TargetDirKey, "ask");
     m_directories.queue = QStringList{QString(), m_out->path()};
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
-    QCOMPARE(m_directories.askedOver, QList<QWidget *>({m_window, m_window}));
-    QVERIFY(m_answerer->seen.isEmpty());
+    QCOMPARE(m_questions, QStringList({"target", "target"}));
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
     QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
 }
@@ -307,20 +314,12 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
     QFETCH(QString, targetdir);
     QFETCH(bool, cancelFirst);
     writeSetting(settings::TargetDirKey, targetdir);
-    const QString notWritable =
-        "The target directory is not writable.\nPlease choose another directory.";
-    m_answerer->enqueue(ModalAnswerer::click("OK"));
-    if (cancelFirst) {
+    if (cancelFirst)
         m_directories.queue << QString();
-        m_answerer->enqueue(ModalAnswerer::click("OK"));
-    }
     m_directories.queue << m_out->path();
 
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
-    QCOMPARE(m_answerer->count("Error"), cancelFirst ? 2 : 1);
-    QCOMPARE(m_answerer->seen[0].text, notWritable);
-    QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
-    QCOMPARE(m_directories.askedOver.size(), cancelFirst ? 2 : 1);
+    QCOMPARE(m_questions, cancelFirst ? QStringList({"another", "another"}) : QStringList{"another"});
     QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(), m_out->filePath("song.mp3"));
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
 }
@@ -328,8 +327,7 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
 void TestConversionJob::useFakeExtractor()
 {
     m_temp = new QTemporaryDir;
-    m_savedTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(m_temp->path()));
+    m_services.temporaryFolder = m_temp->path();
     QVERIFY(QFile::link(TW_FAKE_DISCPULL, m_encoder->path() + "/discpull"));
 }
 
@@ -358,7 +356,7 @@ void TestConversionJob::cdTrackIsExtractedFirst()
              m_dir->filePath("Track03.mp3"));
     // The temporary audio is ours and goes once the encoder is done with it.
     QCOMPARE(temporaryFilesLeft(), QStringList());
-    QVERIFY(m_answerer->seen.isEmpty());
+    QVERIFY(m_questions.isEmpty());
 }
 
 void TestConversionJob::cdTrackThatCannotBeRead_data()
@@ -396,22 +394,75 @@ void TestConversionJob::cdTrackThatCannotBeRead()
         }
     }
     writeSetting(settings::SendStatKey, "true");
-    m_answerer->enqueue(ModalAnswerer::click("OK"));
 
     const QString source = sourceFile("Track01.cda");
-    QVERIFY(convert(source, "mp3"));
-    QCOMPARE(m_answerer->seen.size(), 1);
-    QCOMPARE(m_answerer->seen[0].title, "Error");
-    QCOMPARE(m_answerer->seen[0].text, message);
-    QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
-    QCOMPARE(m_answerer->seen[0].icon, QMessageBox::Critical);
-    QCOMPARE(m_answerer->seen[0].parent, m_window);
+    QVERIFY(!convert(source, "mp3"));
+    QCOMPARE(m_end->outcome, ConversionEnd::Outcome::Failed);
+    QCOMPARE(m_end->message, message);
     // No encoder ran, so there is no failure to report; nothing is left behind.
     QVERIFY(!fakeencoder::ran(m_encoder->path()));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Track01.cda"});
     QCOMPARE(temporaryFilesLeft(), QStringList());
-    QVERIFY(!m_window->isVisible());
 }
 
-QTEST_MAIN(TestConversionJob)
+void TestConversionJob::temporaryFileThatCannotBeCreated()
+{
+    useFakeExtractor();
+    m_services.temporaryFolder = m_temp->filePath("gone");
+    QVERIFY(!convert(sourceFile("Track01.cda"), "mp3"));
+    QCOMPARE(m_end->failure, ConversionEnd::Failure::TemporaryFile);
+    QCOMPARE(m_end->message, "The temporary file for the track could not be created.");
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Track01.cda"});
+}
+
+void TestConversionJob::slotFreedBeforeTheWaitIsTaken()
+{
+    // The last slot frees between the job's first try and its wait: the
+    // wait's own first try takes it, and the conversion runs.
+    takeEverySlot();
+    m_atStage = [this](ConversionJob &job) {
+        if (job.stage() == ConversionJob::Stage::WaitingForSlot)
+            m_others.pop_back();
+    };
+    QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+}
+
+void TestConversionJob::missingEncoderWaitsForNoSlot()
+{
+    takeEverySlot();
+    QVERIFY(QFile::remove(m_encoder->filePath("ffmpeg")));
+    QVERIFY(!convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_questions, QStringList{"missing encoder"});
+    QCOMPARE(m_end->failure, ConversionEnd::Failure::EncoderMissing);
+    QVERIFY(m_end->message.isEmpty());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"song.flac"});
+}
+
+void TestConversionJob::coverRetriedOnlyBeforeProgress_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<bool>("retried");
+    const QByteArray duration = "err Duration: 00:01:40.00, start\\n\n";
+    QTest::newRow("picture refused at the header")
+        << duration + "err Could not write header\\n\nexit 1\n" << true;
+    QTest::newRow("failure at 90 %")
+        << duration + "err size= time=00:01:30.00 bitrate\\r\nwrite-text part\n"
+                      "err Error while encoding\\n\nexit 1\n"
+        << false;
+}
+
+void TestConversionJob::coverRetriedOnlyBeforeProgress()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, retried);
+    QVERIFY(fakeencoder::setScript(m_encoder->path(), script));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
+    QVERIFY(!convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_end->failure, ConversionEnd::Failure::EncoderFailed);
+    // The second run goes without covers ("-vn"); a failure at 90 % is the audio's.
+    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).contains("-vn"), retried);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
+}
+
+QTEST_GUILESS_MAIN(TestConversionJob)
 #include "tst_conversionjob.moc"

@@ -52,8 +52,8 @@ void TestEncoderArguments::encoderArguments_data()
                        "-metadata", "title=Intro", "-c:a", "wmav2"} +
                noCover;
     QTest::newRow("wmav is no wma")
-        << 320 << QStringList{"-vol", "512"} << "wmav" << QByteArray() << true
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-vol", "512"} + noCover;
+        << 320 << QStringList{"-filter:a", "volume=2"} << "wmav" << QByteArray() << true
+        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-filter:a", "volume=2"} + noCover;
     const QStringList opus{"-c:a", "libopus", "-vbr", "constrained"};
     QTest::newRow("opus, mono at 320")
         << 320 << QStringList{} << "opus" << streams(Mono + "," + Stereo) << true
@@ -76,7 +76,8 @@ void TestEncoderArguments::encoderArguments()
     QFETCH(QStringList, expected);
     const sourceprobe::SourceInfo source =
         probed.isEmpty() ? sourceprobe::SourceInfo{} : sourceprobe::parseProberOutput(probed);
-    QCOMPARE(encoderarguments::build("IN", bitrate, extra, format, "OUT", source, keepCover),
+    QCOMPARE(encoderarguments::build("IN", bitrate, encoderarguments::optionsFromArguments(extra),
+                                     format, "OUT", source, keepCover),
              expected);
 }
 

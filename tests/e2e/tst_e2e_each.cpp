@@ -93,7 +93,7 @@ void TestE2eEach::oneQuestion()
     ModalAnswerer answerer;
     answerer.enqueue([answer](QWidget *dialog) {
         if (answer == "escape") {
-            static_cast<QDialog *>(dialog)->reject();
+            QTest::keyClick(dialog, Qt::Key_Escape);
         } else if (answer == "cancel") {
             child<QPushButton>(*dialog, "btn_Cancel")->click();
         } else {

@@ -142,10 +142,7 @@ bool TestFaults::runConversion(Action action, int timeoutMs)
     case Nothing:
         break;
     case KillEncoder: {
-        QElapsedTimer wait;
-        wait.start();
-        while (!QFile::exists(pidFile) && wait.elapsed() < 10000)
-            QTest::qWait(10);
+        waitUntil([&pidFile] { return QFile::exists(pidFile); });
         QFile file(pidFile);
         file.open(QIODevice::ReadOnly);
         ::kill(file.readAll().trimmed().toInt(), SIGKILL);
@@ -168,10 +165,7 @@ bool TestFaults::runConversion(Action action, int timeoutMs)
         break;
     }
 
-    QElapsedTimer clock;
-    clock.start();
-    while (m_exits.isEmpty() && clock.elapsed() < timeoutMs)
-        QTest::qWait(20);
+    waitUntil([this] { return !m_exits.isEmpty(); }, timeoutMs);
     return m_exits == QList<int>{0};
 }
 
@@ -181,7 +175,7 @@ void TestFaults::expectNothingLeftBehind()
     QCOMPARE(snapshot(m_sourceFolder), m_sourceBefore);
     QCOMPARE(snapshot(m_targetFolder), m_targetBefore);
     // No slot lock stays taken.
-    const QString slotFolder = EncoderSlot::defaultDirectory();
+    const QString slotFolder = m_services.encoderSlotFolder;
     QVERIFY2(QDir(slotFolder).entryList(QDir::Files).isEmpty(), qPrintable(slotFolder));
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -91,7 +92,7 @@ public:
             if (!dialog)
                 return;
             if (directory.isEmpty()) {
-                reject()(dialog);
+                dialog->reject();
                 return;
             }
             // With nothing selected or typed, a directory chooser answers
@@ -104,13 +105,10 @@ public:
         };
     }
 
-    // Leaves a dialog as Escape does.
-    static Answer reject()
+    // Presses Escape in the widget, as the user leaves a dialog or box.
+    static Answer pressEscape()
     {
-        return [](QWidget *widget) {
-            if (auto *dialog = qobject_cast<QDialog *>(widget))
-                dialog->reject();
-        };
+        return [](QWidget *widget) { QTest::keyClick(widget, Qt::Key_Escape); };
     }
 
     static Answer closeIt()

@@ -3,8 +3,11 @@
 #include "services.h"
 #include "toollocator.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 // Services for a test: the real parts, except that no address reaches a
@@ -19,6 +22,11 @@ inline Services testServices(const QUrl &server = QUrl())
     services.addresses.adServer = server;
     services.addresses.statsServer = server;
     services.browse = [](const QUrl &) {};
+    // The encoder slots of the test process alone, never the user's: two,
+    // whatever the machine.
+    static QTemporaryDir slotsOfTheTests;
+    services.encoderSlotFolder = slotsOfTheTests.path() + QStringLiteral("/encoders");
+    services.encoderSlotCount = 2;
     return services;
 }
 
@@ -49,3 +57,14 @@ struct DirectoryAnswers
         };
     }
 };
+
+// Runs the event loop until done() is true or timeoutMs have passed;
+// returns done().
+inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return done();
+}

@@ -1,0 +1,409 @@
+#include "conversionjob.h"
+
+#include "cdtrack.h"
+#include "encoderarguments.h"
+#include "encodercontract.h"
+#include "encoderslot.h"
+#include "nativepath.h"
+#include "onlineservices.h"
+#include "settings.h"
+#include "sourcenames.h"
+#include "targetreservation.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+// The prober reads only the source's headers and is done in a tenth of a
+// second; one that takes longer than this is given up.
+constexpr int SourceProbeWaitMs = 3000;
+
+// The texts were the window's before the job had a class of its own; they
+// keep its translation context.
+QString windowText(const char *text)
+{
+    return QCoreApplication::translate("Soundmill", text);
+}
+
+// Child processes read nothing from us, and what they write to standard
+// output, which we never read, goes nowhere instead of filling a pipe.
+QProcess *quietProcess(QObject *parent)
+{
+    auto *process = new QProcess(parent);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    return process;
+}
+
+void stopProcess(QProcess *process)
+{
+    if (!process)
+        return;
+    process->disconnect();
+    if (process->state() != QProcess::NotRunning)
+        process->kill();
+}
+
+} // namespace
+
+ConversionJob::ConversionJob(const ConversionRequest &request, const Services &services,
+                             ConversionJobDelegate &delegate, online::OnlineServices *online,
+                             QObject *parent)
+    : QObject(parent)
+    , m_request(request)
+    , m_services(services)
+    , m_delegate(delegate)
+    , m_online(online)
+{
+}
+
+ConversionJob::~ConversionJob()
+{
+    if (m_stage != Stage::Ended)
+        tidyUp(false);
+}
+
+void ConversionJob::start()
+{
+    QMetaObject::invokeMethod(this, &ConversionJob::begin, Qt::QueuedConnection);
+}
+
+void ConversionJob::stop()
+{
+    if (m_stage == Stage::Ended)
+        return;
+    tidyUp(false);
+    finish({ConversionEnd::Outcome::Stopped});
+}
+
+void ConversionJob::answerDirectory(const QString &directory)
+{
+    const Question question = std::exchange(m_question, Question::None);
+    if (question == Question::None || m_stage == Stage::Ended)
+        return;
+    // Taken on the event loop, never inside the delegate's own call.
+    QMetaObject::invokeMethod(
+        this, [this, question, directory] { takeAnswer(question, directory); },
+        Qt::QueuedConnection);
+}
+
+void ConversionJob::begin()
+{
+    if (m_stage == Stage::Ended)
+        return;
+    m_bitrate =
+        settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
+    m_sendReports = settings::sendReportsFromText(
+        m_services.readSetting(QLatin1String(settings::SendStatKey)));
+    const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
+    switch (settings::targetRuleFromText(stored)) {
+    case settings::TargetRule::Directory:
+        m_directory = stored;
+        break;
+    case settings::TargetRule::Ask:
+        ask(Question::TargetDirectory);
+        return;
+    case settings::TargetRule::SameAsSource:
+        m_directory = QFileInfo(m_request.source).absolutePath();
+        break;
+    }
+    reserveTarget();
+}
+
+void ConversionJob::ask(Question question)
+{
+    m_question = question;
+    if (question == Question::TargetDirectory)
+        m_delegate.askTargetDirectory(*this);
+    else
+        m_delegate.askAnotherDirectory(*this);
+}
+
+void ConversionJob::takeAnswer(Question question, const QString &directory)
+{
+    if (m_stage == Stage::Ended)
+        return;
+    // Under "ask" only an existing folder will do: a cancelled chooser comes again.
+    if (question == Question::TargetDirectory &&
+        (directory.isEmpty() || !QFileInfo(directory).isDir())) {
+        ask(question);
+        return;
+    }
+    m_directory = directory;
+    reserveTarget();
+}
+
+void ConversionJob::reserveTarget()
+{
+    // A cancelled chooser names no directory; the question comes again
+    // rather than writing into the root of the file system.
+    if (!m_directory.isEmpty()) {
+        m_target = targetreservation::reserve(nativepath::withTrailingSeparator(m_directory),
+                                              sourcenames::baseName(m_request.source),
+                                              m_request.format);
+    }
+    if (m_target.isEmpty()) {
+        ask(Question::AnotherDirectory);
+        return;
+    }
+    emit targetReserved(m_target);
+    if (cdtrack::isCdTrack(m_request.source))
+        extractTrack();
+    else
+        useInput(m_request.source);
+}
+
+void ConversionJob::extractTrack()
+{
+    const QString extractor = m_services.locateTool(encodercontract::extractorName());
+    if (!QFileInfo(extractor).isFile()) {
+        fail(ConversionEnd::Failure::ExtractorMissing,
+             windowText("Ripping core module not found!\nPlease reinstall application."));
+        return;
+    }
+    // The temporary file is created before the extractor starts, so that two
+    // CD conversions at the same time can never write into the same file.
+    QString reason;
+    m_temporaryWav = cdtrack::createTemporaryWav(m_services.temporaryFolder, &reason);
+    if (m_temporaryWav.isEmpty()) {
+        qWarning().noquote() << reason;
+        fail(ConversionEnd::Failure::TemporaryFile,
+             windowText("The temporary file for the track could not be created."));
+        return;
+    }
+    setStage(Stage::Extracting);
+    m_extractor = quietProcess(this);
+    connect(m_extractor, &QProcess::finished, this, &ConversionJob::extractorFinished);
+    connect(m_extractor, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(ConversionEnd::Failure::ExtractorMissing,
+                 windowText("Ripping core module not found!\nPlease reinstall application."));
+    });
+    m_extractor->start(extractor, cdtrack::extractorArguments(m_request.source, m_temporaryWav));
+}
+
+void ConversionJob::extractorFinished()
+{
+    // A failed read leaves the sectors read so far under a header that
+    // claims the whole track; the encoder would make a short file of them
+    // and call it a success.
+    if (m_extractor->exitStatus() != QProcess::NormalExit || m_extractor->exitCode() != 0 ||
+        !cdtrack::isCompleteWav(m_temporaryWav)) {
+        fail(ConversionEnd::Failure::DiscUnreadable,
+             windowText("The track could not be read from the disc."));
+        return;
+    }
+    useInput(m_temporaryWav);
+}
+
+void ConversionJob::useInput(const QString &input)
+{
+    // The encoder gets absolute paths only, so that a file whose name starts
+    // with "-" can never be taken for an option.
+    m_input = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    if (encoderarguments::needsSourceInfo(m_request.format, m_bitrate))
+        probeSource();
+    else
+        prepareEncoder({});
+}
+
+void ConversionJob::probeSource()
+{
+    const QString prober = m_services.locateTool(encodercontract::proberName());
+    if (!QFileInfo(prober).isFile()) {
+        prepareEncoder({});
+        return;
+    }
+    // A missing, failing or slow prober leaves the channels unknown, and the
+    // conversion goes on without what it would have told.
+    m_prober = new QProcess(this);
+    m_prober->setStandardInputFile(QProcess::nullDevice());
+    m_prober->setStandardErrorFile(QProcess::nullDevice());
+    connect(m_prober, &QProcess::finished, this, &ConversionJob::proberFinished);
+    connect(m_prober, &QProcess::errorOccurred, this, &ConversionJob::proberFinished);
+    QTimer::singleShot(SourceProbeWaitMs, m_prober, [this] { proberFinished(); });
+    m_prober->start(prober, sourceprobe::proberArguments(m_input));
+}
+
+void ConversionJob::proberFinished()
+{
+    QProcess *prober = std::exchange(m_prober, nullptr);
+    if (!prober)
+        return; // its end and its time limit may both come
+    sourceprobe::SourceInfo source;
+    if (prober->state() == QProcess::NotRunning && prober->error() != QProcess::FailedToStart &&
+        prober->exitStatus() == QProcess::NormalExit && prober->exitCode() == 0)
+        source = sourceprobe::parseProberOutput(prober->readAllStandardOutput());
+    stopProcess(prober);
+    prober->deleteLater();
+    prepareEncoder(source);
+}
+
+void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
+{
+    using encoderarguments::build;
+    m_encoderProgram = m_services.locateTool(encodercontract::encoderName());
+    if (!QFileInfo(m_encoderProgram).isFile()) {
+        encoderFailedToStart();
+        return;
+    }
+    const QStringList arguments =
+        build(m_input, m_bitrate, m_request.options, m_request.format, m_target, source);
+    // A cover the target cannot take (a picture format it does not store,
+    // damaged picture bytes) makes the encoder refuse at once; the audio
+    // then comes without it.
+    if (encoderarguments::keepsPicture(m_request.format))
+        m_withoutCover = build(m_input, m_bitrate, m_request.options, m_request.format, m_target,
+                               source, false);
+    m_arguments = arguments;
+    waitForSlot();
+}
+
+void ConversionJob::waitForSlot()
+{
+    // Many conversions started together take turns: at most one encoder per
+    // slot runs across all of the user's conversions.
+    m_slot = std::make_unique<EncoderSlot>(m_services.encoderSlotFolder,
+                                           m_services.encoderSlotCount);
+    if (m_slot->tryAcquire()) {
+        startEncoder(m_arguments);
+        return;
+    }
+    setStage(Stage::WaitingForSlot);
+    if (m_stage == Stage::Ended)
+        return;
+    m_waiter = new EncoderSlotWaiter(*m_slot, this);
+    // Queued: a slot taken by the waiter's first try, inside start(), is
+    // taken up once start() has returned.
+    connect(m_waiter, &EncoderSlotWaiter::acquired, this, [this] {
+        if (m_stage != Stage::WaitingForSlot || !m_waiter)
+            return; // stopped meanwhile
+        std::exchange(m_waiter, nullptr)->deleteLater();
+        startEncoder(m_arguments);
+    }, Qt::QueuedConnection);
+    m_waiter->start();
+}
+
+void ConversionJob::startEncoder(const QStringList &arguments)
+{
+    const bool firstRun = !m_encoder;
+    setStage(Stage::Encoding);
+    if (firstRun) {
+        m_encoder = quietProcess(this);
+        connect(m_encoder, &QProcess::readyReadStandardError, this,
+                &ConversionJob::encoderOutput);
+        connect(m_encoder, &QProcess::finished, this, &ConversionJob::encoderFinished);
+        // An encoder that cannot be started would never report an end.
+        connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                encoderFailedToStart();
+        });
+    }
+    m_arguments = arguments;
+    m_parser = ProgressParser();
+    m_progressSeen = false;
+    m_clock.start();
+    m_encoder->start(m_encoderProgram, arguments);
+    if (firstRun && m_online && m_stage == Stage::Encoding)
+        m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
+}
+
+void ConversionJob::encoderOutput()
+{
+    const QByteArray chunk = m_encoder->readAllStandardError();
+    m_progress = m_parser.feed(chunk, m_clock.elapsed());
+    m_progressSeen = m_progressSeen || m_progress.stampFound;
+    emit progressed();
+}
+
+void ConversionJob::encoderFinished(int exitCode)
+{
+    // A crash is a failure whatever code it leaves, and so is an encoder that
+    // claims success without having written anything.
+    const bool crashed = m_encoder->exitStatus() == QProcess::CrashExit;
+    const bool success = !crashed && exitCode == encodercontract::SuccessExitCode;
+    // A picture the target refuses stops the encoder while it writes the
+    // header, before its first progress stamp; a failure later on is the
+    // audio's, and a second run would only fail again.
+    if (!crashed && !success && !m_progressSeen && !m_withoutCover.isEmpty()) {
+        startEncoder(std::exchange(m_withoutCover, QStringList()));
+        return;
+    }
+    if (success && QFileInfo(m_target).size() > 0) {
+        tidyUp(true);
+        ConversionEnd end{ConversionEnd::Outcome::Converted};
+        end.target = m_target;
+        finish(end);
+        return;
+    }
+
+    // The encoder's text as it wrote it, new lines included.
+    qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
+    if (m_sendReports && m_online) {
+        m_online->sendBugReport(QStringLiteral("tonewright"),
+                                encoderarguments::bugReportText(
+                                    m_arguments, m_parser.keptText(), m_services.homeFolder));
+    }
+    fail(ConversionEnd::Failure::EncoderFailed,
+         windowText("Conversion error!\nMake sure that the file you are trying to "
+                    "convert is a valid video or audio file.\n"));
+}
+
+void ConversionJob::encoderFailedToStart()
+{
+    if (m_stage == Stage::Ended)
+        return;
+    // Nothing else waits for a slot meanwhile: the slot goes first.
+    tidyUp(false);
+    m_delegate.reportEncoderMissing(*this);
+    fail(ConversionEnd::Failure::EncoderMissing, QString());
+}
+
+void ConversionJob::setStage(Stage stage)
+{
+    if (m_stage == stage || m_stage == Stage::Ended)
+        return;
+    m_stage = stage;
+    emit stageChanged(stage);
+}
+
+void ConversionJob::fail(ConversionEnd::Failure failure, const QString &message)
+{
+    if (m_stage == Stage::Ended)
+        return;
+    tidyUp(false);
+    ConversionEnd end{ConversionEnd::Outcome::Failed, failure};
+    end.message = message;
+    finish(end);
+}
+
+void ConversionJob::finish(ConversionEnd end)
+{
+    m_stage = Stage::Ended;
+    m_question = Question::None;
+    emit ended(end);
+}
+
+void ConversionJob::tidyUp(bool keepTarget)
+{
+    stopProcess(m_extractor);
+    stopProcess(m_prober);
+    stopProcess(m_encoder);
+    m_prober = nullptr;
+    // The waiter works on the slot; both go together.
+    delete std::exchange(m_waiter, nullptr);
+    m_slot.reset();
+    if (!m_temporaryWav.isEmpty())
+        QFile::remove(m_temporaryWav);
+    m_temporaryWav.clear();
+    // No half file stays under the name the user will look for; the
+    // reservation is ours to take back also when no encoder ran yet.
+    if (!keepTarget)
+        targetreservation::release(m_target);
+}
