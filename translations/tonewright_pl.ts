@@ -365,7 +365,7 @@ Aby zmienić głośność pliku lub dodać metadane, wybierz w menedżerze plik�
     </message>
     <message>
         <source>&amp;Ask before conversion</source>
-        <translation>Pytaj &amp;przed konwersją</translation>
+        <translation>Pytaj przed &amp;konwersją</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>

@@ -351,7 +351,7 @@ Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avan
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Padrão</translation>
+        <translation>Pa&amp;drão</translation>
     </message>
     <message>
         <source>Target directory:</source>
