@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>See %1 for more information in the installation directory if Tonewright.</source>
-        <translation>Weitere Informationen finden Sie in %1 im Installationsverzeichnis von Tonewright.</translation>
+        <translation>Weitere Informationen finden Sie in %1 im Installationsordner von Tonewright.</translation>
     </message>
 </context>
 <context>
@@ -95,7 +95,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation>(nicht gesetzt)</translation>
+        <translation>(nicht festgelegt)</translation>
     </message>
     <message>
         <source>Artist:</source>
@@ -111,7 +111,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation>Abbre&amp;chen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Conversion settings</source>
@@ -149,11 +149,11 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>--each needs a format word or ppp</source>
-        <translation>--each braucht ein Formatwort oder ppp</translation>
+        <translation>--each erwartet ein Formatwort oder ppp</translation>
     </message>
     <message>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
-        <translation>--each braucht ein Formatwort oder ppp, nicht „%1“</translation>
+        <translation>--each erwartet ein Formatwort oder ppp, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -180,7 +180,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
-        <translation>Abbre&amp;chen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Continue</source>
@@ -221,7 +221,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Tempo:</translation>
+        <translation>Geschwindigkeit:</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
@@ -301,8 +301,8 @@ Bitte installieren Sie das Programm neu.</translation>
     <message>
         <source>The target directory is not writable.
 Please choose another directory.</source>
-        <translation>In das Zielverzeichnis kann nicht geschrieben werden.
-Bitte wählen Sie ein anderes Verzeichnis.</translation>
+        <translation>In den Zielordner kann nicht geschrieben werden.
+Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <source>Conversion error!
@@ -327,7 +327,7 @@ Stellen Sie sicher, dass die Datei eine gültige Video- oder Audiodatei ist.
     <message>
         <source>To set common settings open Tonewright in the start menu.
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
-        <translation>Allgemeine Einstellungen nehmen Sie vor, indem Sie Tonewright über das Startmenü öffnen.
+        <translation>Allgemeine Einstellungen nehmen Sie vor, indem Sie Tonewright über das Anwendungsmenü öffnen.
 Um die Lautstärke zu ändern oder Metadaten hinzuzufügen, wählen Sie im Dateimanager die erweiterte Umwandlung.</translation>
     </message>
 </context>
@@ -355,7 +355,7 @@ Um die Lautstärke zu ändern oder Metadaten hinzuzufügen, wählen Sie im Datei
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Zielverzeichnis:</translation>
+        <translation>Zielordner:</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>

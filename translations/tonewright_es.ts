@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -355,7 +355,7 @@ Para cambiar el volumen del archivo o añadir metadatos, elige la conversión av
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Destino:</translation>
+        <translation>Carpeta de destino:</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>
@@ -371,7 +371,7 @@ Para cambiar el volumen del archivo o añadir metadatos, elige la conversión av
     </message>
     <message>
         <source>Send anonymus bug reports:</source>
-        <translation>Enviar informes de errores anónimos:</translation>
+        <translation>Enviar informes anónimos de errores:</translation>
     </message>
     <message>
         <source>&amp;helps making Tonewright better</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
-        <translation>Cette application utilise FFmpeg sous forme de programme autonome ; ses versions compilées sont disponibles sur %1.</translation>
+        <translation>Cette application utilise FFmpeg sous forme de programme autonome ; ses versions compilées sont disponibles sur %1.</translation>
     </message>
     <message>
         <source>You can download the source code on the site above.</source>
@@ -50,9 +50,9 @@
         <source>Tonewright had been updated!
 Please download the fresh version to avoid bugs and other problems.
 Would you like to download it now?</source>
-        <translation>Une nouvelle version de Tonewright est disponible !
+        <translation>Une nouvelle version de Tonewright est disponible !
 Téléchargez-la pour éviter des bogues et d’autres problèmes.
-Voulez-vous la télécharger maintenant ?</translation>
+Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -79,11 +79,11 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Convert to:</source>
-        <translation>Convertir en :</translation>
+        <translation>Convertir en :</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume :</translation>
     </message>
     <message>
         <source>%</source>
@@ -91,7 +91,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>(not set)</source>
@@ -99,15 +99,15 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Artist:</source>
-        <translation>Artiste :</translation>
+        <translation>Artiste :</translation>
     </message>
     <message>
         <source>Album:</source>
-        <translation>Album :</translation>
+        <translation>Album :</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -141,7 +141,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>--volume takes one of %1</source>
-        <translation>--volume accepte l’une de ces valeurs : %1</translation>
+        <translation>--volume accepte l’une de ces valeurs : %1</translation>
     </message>
     <message>
         <source>--year takes a year from %1 to %2</source>
@@ -153,7 +153,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
-        <translation>--each attend un mot de format ou ppp, et non « %1 »</translation>
+        <translation>--each attend un mot de format ou ppp, et non « %1 »</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     <message>
         <source>Please browse for a file you want to convert!
 </source>
-        <translation>Veuillez choisir le fichier à convertir !
+        <translation>Veuillez choisir le fichier à convertir !
 </translation>
     </message>
     <message>
@@ -209,19 +209,19 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation>Source :</translation>
+        <translation>Source :</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation>Cible :</translation>
+        <translation>Cible :</translation>
     </message>
     <message>
         <source>Time remaining:</source>
-        <translation>Temps restant :</translation>
+        <translation>Temps restant :</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
@@ -281,17 +281,17 @@ Voulez-vous la télécharger maintenant ?</translation>
     <message>
         <source>Conversion core module not found!
 Please reinstall application.</source>
-        <translation>Module de conversion introuvable !
+        <translation>Module de conversion introuvable !
 Veuillez réinstaller l’application.</translation>
     </message>
     <message>
         <source>Audio CD Ripping: Temporary WAV file</source>
-        <translation>Extraction du CD audio : fichier WAV temporaire</translation>
+        <translation>Extraction du CD audio : fichier WAV temporaire</translation>
     </message>
     <message>
         <source>Ripping core module not found!
 Please reinstall application.</source>
-        <translation>Module d’extraction introuvable !
+        <translation>Module d’extraction introuvable !
 Veuillez réinstaller l’application.</translation>
     </message>
     <message>
@@ -308,7 +308,7 @@ Veuillez choisir un autre dossier.</translation>
         <source>Conversion error!
 Make sure that the file you are trying to convert is a valid video or audio file.
 </source>
-        <translation>Erreur de conversion !
+        <translation>Erreur de conversion !
 Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide.
 </translation>
     </message>
@@ -318,7 +318,7 @@ Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide
     </message>
     <message>
         <source>Are your sure want to stop conversion and exit</source>
-        <translation>Voulez-vous vraiment arrêter la conversion et quitter ?</translation>
+        <translation>Voulez-vous vraiment arrêter la conversion et quitter ?</translation>
     </message>
     <message>
         <source>Information</source>
@@ -327,7 +327,7 @@ Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide
     <message>
         <source>To set common settings open Tonewright in the start menu.
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
-        <translation>Pour les réglages généraux, ouvrez Tonewright depuis le menu des applications.
+        <translation>Pour les paramètres généraux, ouvrez Tonewright depuis le menu des applications.
 Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la conversion avancée dans le gestionnaire de fichiers.</translation>
     </message>
 </context>
@@ -347,7 +347,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Bitrate:</source>
-        <translation>Débit :</translation>
+        <translation>Débit :</translation>
     </message>
     <message>
         <source>&amp;Default</source>
@@ -355,7 +355,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Dossier cible :</translation>
+        <translation>Dossier cible :</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>
@@ -371,7 +371,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Send anonymus bug reports:</source>
-        <translation>Rapports de bogue anonymes :</translation>
+        <translation>Rapports de bogue anonymes :</translation>
     </message>
     <message>
         <source>&amp;helps making Tonewright better</source>
@@ -398,7 +398,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
 Select Convert to *file type* to convert the file to *file type*.
 If you want to increase the volume select advanced conversion.</source>
         <translation>Ouvrez le gestionnaire de fichiers ou le bureau, sélectionnez votre fichier audio ou vidéo et faites un clic droit dessus.
-Choisissez « Convertir en *type de fichier* » pour convertir le fichier en *type de fichier*.
+Choisissez « Convertir en *type de fichier* » pour convertir le fichier en *type de fichier*.
 Pour augmenter le volume, choisissez la conversion avancée.</translation>
     </message>
     <message>
@@ -414,7 +414,7 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
-        <translation>Impossible de créer un fichier temporaire dans %1 : %2</translation>
+        <translation>Impossible de créer un fichier temporaire dans %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -371,7 +371,7 @@ Per cambiare il volume del file o aggiungere metadati scegli la conversione avan
     </message>
     <message>
         <source>Send anonymus bug reports:</source>
-        <translation>Invia segnalazioni anonime:</translation>
+        <translation>Invia segnalazioni anonime di errori:</translation>
     </message>
     <message>
         <source>&amp;helps making Tonewright better</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -52,7 +52,7 @@ Please download the fresh version to avoid bugs and other problems.
 Would you like to download it now?</source>
         <translation>Tonewright の新しいバージョンが公開されました。
 不具合などを避けるため、新しいバージョンをダウンロードしてください。
-今すぐダウンロードしますか?</translation>
+今すぐダウンロードしますか？</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -175,7 +175,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;You can also start a conversion by right clicking the file you want to convert and selecting &lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;Convert to [format]&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; in Explorer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;ファイルマネージャーで変換したいファイルを右クリックし、&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;[形式] に変換&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt; を選んで変換を始めることもできます。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;ファイルマネージャーで変換したいファイルを右クリックし、&lt;/span&gt;&lt;span style=&quot; font-size:9pt; font-weight:600;&quot;&gt;[形式] に変換&lt;/span&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;を選んで変換を始めることもできます。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -228,7 +228,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;情報&lt;/a&gt;</translation>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -236,7 +236,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
-        <translation>残り &lt;b&gt;15&lt;/b&gt; 秒未満</translation>
+        <translation>&lt;b&gt;15&lt;/b&gt; 秒未満</translation>
     </message>
     <message>
         <source>About &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -257,7 +257,7 @@ Would you like to download it now?</source>
     <message numerus="yes">
         <source>Less than &lt;b&gt;%n&lt;/b&gt; minutes</source>
         <translation>
-            <numerusform>残り &lt;b&gt;%n&lt;/b&gt; 分未満</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; 分未満</numerusform>
         </translation>
     </message>
     <message>
@@ -316,7 +316,7 @@ Make sure that the file you are trying to convert is a valid video or audio file
     </message>
     <message>
         <source>Are your sure want to stop conversion and exit</source>
-        <translation>変換を中止して終了しますか?</translation>
+        <translation>変換を中止して終了しますか？</translation>
     </message>
     <message>
         <source>Information</source>
@@ -381,7 +381,7 @@ To change the volume of the file or add metadata select advanced conversion from
     </message>
     <message>
         <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;#about&quot;&gt;情報&lt;/a&gt;</translation>
+        <translation>&lt;a href=&quot;#about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&amp;Close</source>

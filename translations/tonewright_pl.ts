@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -361,11 +361,11 @@ Aby zmienić głośność pliku lub dodać metadane, wybierz w menedżerze plik�
     </message>
     <message>
         <source>&amp;Same as the input</source>
-        <translation>&amp;Taki jak źródła</translation>
+        <translation>&amp;Ten sam co źródło</translation>
     </message>
     <message>
         <source>&amp;Ask before conversion</source>
-        <translation>Pytaj &amp;przed konwersją</translation>
+        <translation>Pytaj przed &amp;konwersją</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -400,7 +400,7 @@ Aby zmienić głośność pliku lub dodać metadane, wybierz w menedżerze plik�
 Select Convert to *file type* to convert the file to *file type*.
 If you want to increase the volume select advanced conversion.</source>
         <translation>Otwórz menedżer plików lub pulpit, zaznacz plik audio lub wideo i kliknij go prawym przyciskiem myszy.
-Wybierz „Konwertuj do *typ pliku*”, aby przekonwertować plik do *typ pliku*.
+Wybierz „Konwertuj do *typ pliku*”, aby przekonwertować plik do formatu *typ pliku*.
 Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
     </message>
     <message>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -164,7 +164,7 @@ Deseja baixá-la agora?</translation>
     </message>
     <message>
         <source>Select file to convert</source>
-        <translation>Selecione o arquivo a converter</translation>
+        <translation>Selecione o arquivo para converter</translation>
     </message>
     <message>
         <source>(not selected)</source>
@@ -351,7 +351,7 @@ Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avan
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Padrão</translation>
+        <translation>Pa&amp;drão</translation>
     </message>
     <message>
         <source>Target directory:</source>
@@ -379,7 +379,7 @@ Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avan
     </message>
     <message>
         <source>&lt;a href=&quot;#help&quot;&gt;Conversion help&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;#help&quot;&gt;Ajuda da conversão&lt;/a&gt;</translation>
+        <translation>&lt;a href=&quot;#help&quot;&gt;Ajuda sobre a conversão&lt;/a&gt;</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;#about&quot;&gt;About&lt;/a&gt;</source>
@@ -391,7 +391,7 @@ Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avan
     </message>
     <message>
         <source>Conversion help</source>
-        <translation>Ajuda da conversão</translation>
+        <translation>Ajuda sobre a conversão</translation>
     </message>
     <message>
         <source>Just go to Explorer or your desktop, select your audio/video file and right click on it.

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -67,7 +67,7 @@ Would you like to download it now?</source>
     <name>AdvancedOptions</name>
     <message>
         <source>Advanced Conversion Options</source>
-        <translation>Дополнительные параметры преобразования</translation>
+        <translation>Расширенные параметры преобразования</translation>
     </message>
     <message>
         <source>Tonewright</source>
@@ -75,7 +75,7 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>Advanced options</source>
-        <translation>Дополнительные параметры</translation>
+        <translation>Расширенные параметры</translation>
     </message>
     <message>
         <source>Convert to:</source>
@@ -124,9 +124,9 @@ Would you like to download it now?</source>
     <message numerus="yes">
         <source>Advanced Conversion Options (%n files)</source>
         <translation>
-            <numerusform>Дополнительные параметры (%n файл)</numerusform>
-            <numerusform>Дополнительные параметры (%n файла)</numerusform>
-            <numerusform>Дополнительные параметры (%n файлов)</numerusform>
+            <numerusform>Расширенные параметры преобразования (%n файл)</numerusform>
+            <numerusform>Расширенные параметры преобразования (%n файла)</numerusform>
+            <numerusform>Расширенные параметры преобразования (%n файлов)</numerusform>
         </translation>
     </message>
     <message>
@@ -150,11 +150,11 @@ Would you like to download it now?</source>
     </message>
     <message>
         <source>--each needs a format word or ppp</source>
-        <translation>--each требует слово формата или ppp</translation>
+        <translation>--each требует указать формат или ppp</translation>
     </message>
     <message>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
-        <translation>--each требует слово формата или ppp, а не «%1»</translation>
+        <translation>--each требует указать формат или ppp, а не «%1»</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>FFMpeg</source>
-        <translation>FFMpeg</translation>
+        <translation>FFmpeg</translation>
     </message>
     <message>
         <source>This software is free to use.</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>See %1 for more information in the installation directory if Tonewright.</source>
-        <translation>详情请参阅 Tonewright 安装目录中的 %1。</translation>
+        <translation>详情请参阅 Tonewright 安装文件夹中的 %1。</translation>
     </message>
 </context>
 <context>
@@ -299,8 +299,8 @@ Please reinstall application.</source>
     <message>
         <source>The target directory is not writable.
 Please choose another directory.</source>
-        <translation>目标目录不可写。
-请选择其他目录。</translation>
+        <translation>目标文件夹不可写。
+请选择其他文件夹。</translation>
     </message>
     <message>
         <source>Conversion error!
@@ -312,7 +312,7 @@ Make sure that the file you are trying to convert is a valid video or audio file
     </message>
     <message>
         <source>Question</source>
-        <translation>问题</translation>
+        <translation>确认</translation>
     </message>
     <message>
         <source>Are your sure want to stop conversion and exit</source>
@@ -353,7 +353,7 @@ To change the volume of the file or add metadata select advanced conversion from
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>目标目录：</translation>
+        <translation>目标文件夹：</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>

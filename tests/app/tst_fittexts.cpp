@@ -1,6 +1,8 @@
 // Every language's texts fit the fixed-size windows: each label and button
 // gets at least the width its text needs (and a wrapping label the height).
 // The fonts are chosen here, so the result does not depend on the machine.
+// And in every language no two controls of one window share an Alt+letter.
+#include "aboutdialog.h"
 #include "advancedoptions.h"
 #include "filedialog.h"
 #include "progresstext.h"
@@ -12,7 +14,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMultiMap>
+#include <QTabBar>
 #include <QTest>
 
 #include <memory>
@@ -25,6 +31,8 @@ private slots:
     void initTestCase();
     void windows_data();
     void windows();
+    void accelerators_data() { windows_data(); }
+    void accelerators();
 };
 
 void TestFitTexts::initTestCase()
@@ -79,6 +87,32 @@ QStringList laidOut(QWidget &window)
     return cutOff(window);
 }
 
+// Each Alt+letter that two or more controls of the window take, with their names.
+QStringList sharedAccelerators(const QWidget &window)
+{
+    QMultiMap<QString, QString> owners;
+    const auto take = [&owners](const QObject *control, const QString &text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            owners.insert(key.toString(), QString("%1 \"%2\"").arg(control->objectName(), text));
+    };
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        take(button, button->text());
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (label->buddy())
+            take(label, label->text());
+    for (const QGroupBox *box : window.findChildren<QGroupBox *>())
+        take(box, box->title());
+    for (const QTabBar *tabs : window.findChildren<QTabBar *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            take(tabs, tabs->tabText(i));
+    QStringList faults;
+    for (const QString &key : owners.uniqueKeys())
+        if (owners.count(key) > 1)
+            faults << QString("%1 in %2: %3").arg(key, window.objectName(), owners.values(key).join(", "));
+    return faults;
+}
+
 } // namespace
 
 void TestFitTexts::windows()
@@ -124,6 +158,23 @@ void TestFitTexts::windows()
         SoundmillGui dialog(services);
         faults << laidOut(dialog);
     }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestFitTexts::accelerators()
+{
+    QFETCH(QString, language);
+    QObject owner;
+    if (!language.isEmpty())
+        QCOMPARE(uilanguage::install({language}, &owner), language);
+
+    const Services services = testServices();
+    QStringList faults;
+    faults << sharedAccelerators(Soundmill(services)) << sharedAccelerators(AboutDialog(services))
+           << sharedAccelerators(AdvancedOptions(services)) << sharedAccelerators(FileDialog())
+           << sharedAccelerators(SoundmillGui(services));
+    // The English texts stay as they were given, Alt+C twice included.
+    QEXPECT_FAIL("en", "\"&Convert\" and \"&Conversion settings\" share Alt+C", Continue);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 

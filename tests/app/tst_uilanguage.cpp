@@ -39,7 +39,7 @@ void TestUiLanguage::program_data()
         const char *language, *title, *source, *yes, *no;
     } languages[] = {
         {"de", "FLAC wird in MP3 umgewandelt", "Quelle:", "&Ja", "&Nein"},
-        {"fr", "Conversion de FLAC en MP3", "Source :", "&Oui", "&Non"},
+        {"fr", "Conversion de FLAC en MP3", "Source\u00a0:", "&Oui", "&Non"},
         {"es", "Convirtiendo FLAC a MP3", "Origen:", "&Sí", "&No"},
         {"it", "Conversione da FLAC a MP3", "Origine:", "&Sì", "&No"},
         {"pt_BR", "Convertendo FLAC para MP3", "Origem:", "&Sim", "&Não"},

@@ -75,9 +75,10 @@ class ThunarMerge(unittest.TestCase):
     def tearDown(self):
         shutil.rmtree(self.home)
 
-    def run_menus(self, command):
-        env = dict(os.environ, HOME=self.home, XDG_CONFIG_HOME=self.config,
-                   XDG_CONFIG_DIRS=self.system)
+    def run_menus(self, command, **locale):
+        env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_MESSAGES", "LANG")}
+        env.update(HOME=self.home, XDG_CONFIG_HOME=self.config, XDG_CONFIG_DIRS=self.system,
+                   **(locale or {"LANG": "C"}))
         return subprocess.run([sys.executable, MENUS_SCRIPT, command], env=env,
                               capture_output=True, text=True, timeout=60)
 
@@ -95,7 +96,7 @@ class ThunarMerge(unittest.TestCase):
         ours = [a for a in installed if a.findtext("unique-id").startswith("tonewright-")]
         self.assertEqual([a.findtext("unique-id") for a in ours], ["tonewright-" + w for w in WORDS])
         self.assertEqual([a.findtext("name") for a in ours], LABELS)
-        self.assertTrue(all(a.findtext("submenu") == "Convert to" for a in ours))
+        self.assertTrue(all([s.text for s in a.findall("submenu")] == ["Convert to"] for a in ours))
         self.assertEqual(canonical(ET.parse(self.uca).getroot())[:2], before)
         self.assertTrue(os.path.exists(self.uca + ".tonewright-backup"))
 
@@ -111,6 +112,18 @@ class ThunarMerge(unittest.TestCase):
         # The comment the user wrote survives too.
         with open(self.uca, encoding="utf-8") as f:
             self.assertIn("kept by the user", f.read())
+
+    def test_submenu_in_the_language_thunar_shows_the_names_in(self):
+        # Thunar reads <submenu> whatever its xml:lang, so exactly one is written.
+        for locale, expected in [({"LANG": "de_AT.UTF-8"}, "Umwandeln in"),
+                                 ({"LANG": "pt_BR.UTF-8"}, "Converter para"),
+                                 ({"LANG": "pt_PT.UTF-8"}, "Convert to"),
+                                 ({"LC_ALL": "ja_JP.UTF-8", "LANG": "de_DE.UTF-8"}, "形式を変換")]:
+            with self.subTest(locale=locale):
+                self.assertEqual(self.run_menus("install", **locale).returncode, 0)
+                for action in actions(self.uca):
+                    self.assertEqual([(s.attrib, s.text) for s in action.findall("submenu")],
+                                     [({}, expected)])
 
     def test_commands_hand_the_selection_to_each(self):
         self.write_user_file()
@@ -288,6 +301,8 @@ class SameVerbsEverywhere(unittest.TestCase):
                 self.assertEqual(action["Nemo Action"]["Name[%s]" % language], label)
                 names = {n.get(xml_lang): n.text for n in thunar_action.findall("name")}
                 self.assertEqual(names[language], label)
+                submenus = {n.get(xml_lang): n.text for n in thunar_action.findall("submenu")}
+                self.assertEqual(submenus[language], submenu)
 
     def test_nautilus_language(self):
         extension = load_nautilus_extension()
