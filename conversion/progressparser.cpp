@@ -58,6 +58,23 @@ inline bool prefixAt(const char16_t *text, qsizetype c, const char16_t *prefix,
 
 } // namespace
 
+bool noAudioEncoded(const QString &text)
+{
+    if (text.contains(QStringView(encodercontract::NothingEncodedText)))
+        return true;
+    // "video:0kB audio:0kB subtitle:0kB ...": the last such line counts.
+    const QStringView stamp(encodercontract::AudioSizeStamp);
+    const qsizetype at = text.lastIndexOf(stamp);
+    if (at < 0 || (at > 0 && !text.at(at - 1).isSpace()))
+        return false;
+    return QStringView(text).mid(at + stamp.size()).startsWith(QLatin1String("0kB"));
+}
+
+bool refusedAsNoMedia(const QString &text)
+{
+    return text.contains(QStringView(encodercontract::NotOnWhitelistText));
+}
+
 qint32 timeToHundredths(const QString &text)
 {
     const auto *data = reinterpret_cast<const char16_t *>(text.constData());

@@ -22,6 +22,15 @@ struct ProgressUpdate
 // Hundredths of a second of the first HH:MM:SS?hh stamp in the text, 0 when none.
 qint32 timeToHundredths(const QString &text);
 
+// Whether the encoder's closing text (see ProgressParser::keptText()) says
+// that it wrote no audio at all: its final statistics count no audio, or it
+// found its output empty. It may still have exited with success.
+bool noAudioEncoded(const QString &text);
+
+// Whether the encoder refused to open the input because it is none of the
+// allowed media containers (a playlist, a list of files, ...).
+bool refusedAsNoMedia(const QString &text);
+
 // Reads the encoder's standard error chunk by chunk. It keeps the media's
 // duration and the text since the last progress stamp, and remembers how far
 // it has already searched, so that no byte is searched twice and the text

@@ -102,7 +102,7 @@ void Soundmill::startConversion(const ConversionRequest &request)
         tr("Converting %1 to %2").arg(sourcenames::extensionLabel(sourcePath), format.toUpper());
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
-    ui->lbl_Source->setText(sourcenames::fileNamePart(sourcePath).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(sourcePath));
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     ui->prb_Progress->setRange(0, 0);
     if (d->hasTaskbarButton)
@@ -128,6 +128,10 @@ void Soundmill::startConversion(const ConversionRequest &request)
         d->sendReports = false;
 
     d->target = reserveTarget(sourcePath, format);
+    if (!d->target.isValid()) { // a name no folder can hold: nothing to ask
+        endWithoutEncoder(tr("The file name is too long for the target folder."));
+        return;
+    }
     sourceprobe::SourceInfo source;
     if (encoderarguments::needsSourceInfo(format, bitrate)) {
         source = sourceprobe::probe(m_services.locateTool(encodercontract::proberName()),
@@ -135,19 +139,20 @@ void Soundmill::startConversion(const ConversionRequest &request)
         if (d->finished) // the user stopped the conversion while it was read
             return;
     }
-    const QStringList arguments =
-        encoderarguments::build(encoderInput, bitrate, extraArgs, format, d->target, source);
+    const QStringList arguments = encoderarguments::build(encoderInput, bitrate, extraArgs, format,
+                                                          d->target.encoderPath(), source);
     // A cover the target cannot take (a picture format it does not store,
     // damaged picture bytes) makes the encoder refuse at once; the audio
     // then comes without it.
     if (encoderarguments::keepsPicture(format))
         d->withoutCover = encoderarguments::build(encoderInput, bitrate, extraArgs, format,
-                                                  d->target, source, false);
+                                                  d->target.encoderPath(), source, false);
 
-    ui->lbl_Source->setText(sourcenames::fileNamePart(encoderInput).toHtmlEscaped());
-    ui->lbl_Target->setText(sourcenames::fileNamePart(d->target).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(encoderInput));
+    ui->lbl_Target->setText(sourcenames::fileNamePart(d->target.path()));
 
     d->process = new QProcess(this);
+    d->target.passTo(*d->process); // the encoder writes into the reserved file itself
     d->encoderProgram = m_services.locateTool(encodercontract::encoderName());
     connect(d->process, &QProcess::readyReadStandardError, this, &Soundmill::ffmpeg_readyRead);
     connect(d->process, &QProcess::finished, this, &Soundmill::ffmpeg_finished);
@@ -288,7 +293,8 @@ QString Soundmill::chooseDirectory()
     return m_services.chooseDirectory(this);
 }
 
-QString Soundmill::reserveTarget(const QString &source, const QString &format)
+targetreservation::Reservation Soundmill::reserveTarget(const QString &source,
+                                                        const QString &format)
 {
     const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
     QString directory;
@@ -311,10 +317,14 @@ QString Soundmill::reserveTarget(const QString &source, const QString &format)
         // A cancelled chooser names no directory; the box and the chooser
         // come again rather than writing into the root of the file system.
         if (!directory.isEmpty()) {
-            const QString target = targetreservation::reserve(
-                nativepath::withTrailingSeparator(directory), base, format);
-            if (!target.isEmpty())
+            targetreservation::Failure failure = targetreservation::Failure::None;
+            targetreservation::Reservation target = targetreservation::reserve(
+                nativepath::withTrailingSeparator(directory), base, format, &failure);
+            if (target.isValid())
                 return target;
+            // another folder would not help; asking again would never end
+            if (failure == targetreservation::Failure::NameTooLong)
+                return {};
         }
         QMessageBox::critical(
             this, tr("Error"),
@@ -338,7 +348,7 @@ void Soundmill::encoderFailedToStart()
     if (d->finished)
         return;
     reportMissingEncoder();
-    targetreservation::release(d->target);
+    d->target.release();
     discardTemporaryInput();
     d->finished = true;
     endFinished();
@@ -356,7 +366,7 @@ void Soundmill::stopEncoder()
     }
     // Also when no encoder was started yet (still waiting for a slot): the
     // reservation is ours to take back.
-    targetreservation::release(d->target);
+    d->target.release();
 }
 
 void Soundmill::ffmpeg_readyRead()
@@ -386,8 +396,11 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // A crash is a failure whatever code it leaves, and so is an encoder that
     // claims success without having written anything.
     const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
-    const bool written = QFileInfo(d->target).size() > 0;
-    if (!crashed && ExitCode != encodercontract::SuccessExitCode && !d->withoutCover.isEmpty()) {
+    const bool written = d->target.size() > 0;
+    // a source that is no media file is not tried again without its cover
+    const bool notMedia = refusedAsNoMedia(d->parser.keptText());
+    if (!crashed && ExitCode != encodercontract::SuccessExitCode && !d->withoutCover.isEmpty() &&
+        !notMedia) {
         convertWithoutCover();
         return;
     }
@@ -395,7 +408,12 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // Another conversion may start while this one shows its result.
     if (d->encoderSlot)
         d->encoderSlot->release();
-    if (ExitCode == encodercontract::SuccessExitCode && !crashed && written) {
+    // the result must be in our file under our name, and hold audio
+    const bool replaced = !d->target.isIntact();
+    const bool noAudio = noAudioEncoded(d->parser.keptText());
+    if (ExitCode == encodercontract::SuccessExitCode && !crashed && written && !replaced &&
+        !noAudio) {
+        d->target.keep();
         // The close below ends the program; drawing the full bar first (a
         // progress bar repaints at once on a new value) would only delay that.
         ui->prb_Progress->setUpdatesEnabled(false);
@@ -408,20 +426,25 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << d->parser.keptText() << "\" ";
     if (d->sendReports) {
-        d->online.sendBugReport(QStringLiteral("tonewright"),
-                                encoderarguments::bugReportText(
-                                    d->encoderArgs, d->parser.keptText(), QDir::homePath()));
+        d->online.sendBugReport(
+            QStringLiteral("tonewright"),
+            encoderarguments::privateFreeReport(d->encoderArgs, d->parser.keptText(),
+                                                QDir::homePath(), d->target.path()));
     }
-    QMessageBox::critical(this, tr("Error"),
-                          tr("Conversion error!\nMake sure that the file you are trying to "
-                             "convert is a valid video or audio file.\n"));
+    const QString failure = // the failures that say more than the generic one
+        replaced   ? tr("The target file was replaced by another program. Nothing was written "
+                          "to it.")
+        : notMedia ? tr("This file is not an audio or video file.")
+                   : tr("Conversion error!\nMake sure that the file you are trying to "
+                        "convert is a valid video or audio file.\n");
+    QMessageBox::critical(this, tr("Error"), failure);
     if (d->hasTaskbarButton) {
         taskbar::TaskbarProgressBar *bar = d->taskbarButton->progressBar();
         bar->setValue(100);
         bar->setState(taskbar::TaskbarProgressBar::ErrorProgress);
     }
     // No half file stays under the name the user will look for.
-    targetreservation::release(d->target);
+    d->target.release();
     d->finished = true;
     close();
 }

@@ -2,6 +2,7 @@
 
 #include "conversionrequest.h"
 #include "services.h"
+#include "targetreservation.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -86,7 +87,8 @@ private:
     void endWithoutEncoder(const QString &message);
     void discardTemporaryInput();
     QString chooseDirectory();
-    QString reserveTarget(const QString &source, const QString &format);
+    // Invalid when the target's name is too long for any folder.
+    targetreservation::Reservation reserveTarget(const QString &source, const QString &format);
     void reportMissingEncoder();
     void convertWithoutCover();
     void encoderFailedToStart();

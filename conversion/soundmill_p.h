@@ -3,6 +3,7 @@
 #include "encoderslot.h"
 #include "onlineservices.h"
 #include "progressparser.h"
+#include "targetreservation.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -43,9 +44,9 @@ struct SoundmillPrivate
     // Keeps the media's duration and the encoder's text since its last
     // progress stamp, which a failure reports.
     ProgressParser parser;
-    // The reserved target: our empty file until the encoder writes it. It is
-    // removed again whenever the conversion does not end in success.
-    QString target;
+    // The reserved target: our open file, which the encoder writes into. It
+    // is removed again whenever the conversion does not end in success.
+    targetreservation::Reservation target;
     // The extractor of a CD track while the window waits for it, so that a
     // close during the wait can stop it.
     QProcess *extractor = nullptr;

@@ -1,3 +1,4 @@
+#include "encoderarguments.h"
 #include "fakeencoderinstall.h"
 #include "modalanswerer.h"
 #include "settings.h"
@@ -30,6 +31,8 @@ private slots:
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
+    void nameTooLongForAnyFolder_data();
+    void nameTooLongForAnyFolder();
     void cdTrackIsExtractedFirst();
     void cdTrackThatCannotBeRead_data();
     void cdTrackThatCannotBeRead();
@@ -215,7 +218,7 @@ void TestConversionJob::targetAndArguments()
     QDir::setCurrent(previous);
     QVERIFY(ended);
 
-    QStringList expected{"-i", sourcePath, "-y"};
+    QStringList expected = encoderarguments::inputGuards() + QStringList{"-i", sourcePath, "-y"};
     expected << middle << "-map"
              << "0:a:0";
     // Formats that hold a cover get the source's, if it has one.
@@ -228,8 +231,13 @@ void TestConversionJob::targetAndArguments()
                  << "copy";
     else
         expected << "-vn";
-    expected << target;
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()), expected);
+    // The encoder writes through the reserved file itself, which the name
+    // of the target no longer tells.
+    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
+    expected << "-f" << encoderarguments::muxerFor(format) << recorded.last();
+    QCOMPARE(recorded, expected);
+    QVERIFY2(QRegularExpression("^/proc/self/fd/[0-9]+$").match(recorded.last()).hasMatch(),
+             qPrintable(recorded.last()));
     QCOMPARE(fakeencoder::recordedInput(m_encoder->path()), "eof");
     QFile result(target);
     QVERIFY(result.open(QIODevice::ReadOnly));
@@ -260,6 +268,11 @@ void TestConversionJob::labels_data()
                                   << "opus"
                                   << "Converting FLAC to OPUS"
                                   << "clip.opus";
+    // Names are shown as they are, never read as markup.
+    QTest::newRow("markup in the name") << "a.<img src=\"x.png\">"
+                                        << "mp3"
+                                        << "Converting PNG\"> to MP3"
+                                        << "a.<img src=\"x.mp3";
 }
 
 void TestConversionJob::labels()
@@ -321,8 +334,33 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
     QCOMPARE(m_answerer->seen[0].text, notWritable);
     QCOMPARE(m_answerer->seen[0].buttons, QStringList{"OK"});
     QCOMPARE(m_directories.askedOver.size(), cancelFirst ? 2 : 1);
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(), m_out->filePath("song.mp3"));
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
+}
+
+void TestConversionJob::nameTooLongForAnyFolder_data()
+{
+    QTest::addColumn<QString>("targetdir");
+    QTest::newRow("beside the source") << "same";
+    QTest::newRow("asked for") << "ask";
+}
+
+void TestConversionJob::nameTooLongForAnyFolder()
+{
+    QFETCH(QString, targetdir);
+    writeSetting(settings::TargetDirKey, targetdir);
+    m_directories.queue = QStringList{m_out->path()};
+    m_answerer->enqueue(ModalAnswerer::click("OK"));
+    // A source name of 255 bytes: with ".flac" its target's is 256.
+    const QString source = sourceFile(QString(251, 'a') + ".wav");
+
+    QVERIFY(convert(source, "flac"));
+    QCOMPARE(m_answerer->seen.size(), 1);
+    QCOMPARE(m_answerer->seen[0].title, "Error");
+    QCOMPARE(m_answerer->seen[0].text, "The file name is too long for the target folder.");
+    QCOMPARE(m_directories.askedOver.size(), targetdir == "ask" ? 1 : 0);
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
+    QVERIFY(QDir(m_out->path()).isEmpty());
 }
 
 void TestConversionJob::useFakeExtractor()
@@ -353,9 +391,9 @@ void TestConversionJob::cdTrackIsExtractedFirst()
     QCOMPARE(extractorArguments[1], "2");
     const QString wav = extractorArguments[2];
     QCOMPARE(wav + ".args", log.fileName());
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path())[1], wav);
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(),
-             m_dir->filePath("Track03.mp3"));
+    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
+    QCOMPARE(recorded[recorded.indexOf("-i") + 1], wav);
+    QVERIFY(QFileInfo(m_dir->filePath("Track03.mp3")).size() > 0);
     // The temporary audio is ours and goes once the encoder is done with it.
     QCOMPARE(temporaryFilesLeft(), QStringList());
     QVERIFY(m_answerer->seen.isEmpty());
