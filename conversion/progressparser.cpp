@@ -104,6 +104,10 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
     const qsizetype appendedAt = m_text.size();
     if (used > 0)
         m_text.append(QLatin1StringView(bytes, used));
+    m_tail.append(bytes + qMax<qsizetype>(0, used - ClosingTextLimit),
+                  qMin<qsizetype>(used, ClosingTextLimit));
+    if (m_tail.size() > ClosingTextLimit)
+        m_tail.remove(0, m_tail.size() - ClosingTextLimit);
 
     const auto *text = reinterpret_cast<const char16_t *>(m_text.constData());
     const qsizetype size = m_text.size();

@@ -398,7 +398,7 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     const bool crashed = d->process && d->process->exitStatus() == QProcess::CrashExit;
     const bool written = d->target.size() > 0;
     // a source that is no media file is not tried again without its cover
-    const bool notMedia = refusedAsNoMedia(d->parser.keptText());
+    const bool notMedia = refusedAsNoMedia(d->parser.closingText());
     if (!crashed && ExitCode != encodercontract::SuccessExitCode && !d->withoutCover.isEmpty() &&
         !notMedia) {
         convertWithoutCover();
@@ -410,7 +410,7 @@ void Soundmill::ffmpeg_finished(int ExitCode)
         d->encoderSlot->release();
     // the result must be in our file under our name, and hold audio
     const bool replaced = !d->target.isIntact();
-    const bool noAudio = noAudioEncoded(d->parser.keptText());
+    const bool noAudio = noAudioEncoded(d->parser.closingText());
     if (ExitCode == encodercontract::SuccessExitCode && !crashed && written && !replaced &&
         !noAudio) {
         d->target.keep();

@@ -451,8 +451,12 @@ void TestProgressParser::closingText()
     QFETCH(QString, text);
     QFETCH(bool, noAudio);
     QFETCH(bool, notMedia);
-    QCOMPARE(noAudioEncoded(text), noAudio);
-    QCOMPARE(refusedAsNoMedia(text), notMedia);
+    // The last progress stamp comes in the same read as the statistics.
+    ProgressParser parser;
+    parser.feed(QByteArray(100000, ' '), 0);
+    parser.feed("size=       0kB time=00:00:00.00" + text.toLatin1(), 0);
+    QCOMPARE(noAudioEncoded(parser.closingText()), noAudio);
+    QCOMPARE(refusedAsNoMedia(parser.closingText()), notMedia);
 }
 
 QTEST_GUILESS_MAIN(TestProgressParser)

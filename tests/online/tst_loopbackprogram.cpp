@@ -178,8 +178,8 @@ void TestLoopbackProgram::failedConversionPostsBugReport()
     QProcess generate;
     generate.start("ffmpeg",
                    {"-v", "error", "-f", "lavfi", "-i", "sine=duration=1", "-af",
-                    "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-metadata",
-                    "comment=my diary", "-metadata", "location=+48.8577+002.2950/", "-y", source});
+                    "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|c5=c0", "-metadata", "comment=my diary",
+                    "-metadata", "location=+48.8577+002.2950/", "-y", source});
     QVERIFY(generate.waitForFinished(60000));
     QCOMPARE(generate.exitCode(), 0);
 
@@ -195,11 +195,11 @@ void TestLoopbackProgram::failedConversionPostsBugReport()
     QVERIFY(report.body.startsWith("appid=tonewright&reportstring="));
     const QString text = QUrl::fromPercentEncoding(report.body.mid(30));
     // The encoder's arguments and its complaint, and nothing of the user's.
-    for (const char *kept : {"-i&&<source>.flac&&", "&&<target>.wma##", "-metadata&&artist=&&",
-                             "too many channels"})
+    for (const char *kept :
+         {"-i&&<source>.flac&&", "&&<target>.wma##", "-metadata&&artist=&&", "too many channels"})
         QVERIFY2(text.contains(kept), qPrintable(text));
-    for (const char *secret : {"alice", "USB STICK", "holiday", "Secret", "Diary", "my diary",
-                               "48.8577", "/proc/self"})
+    for (const char *secret :
+         {"alice", "USB STICK", "holiday", "Secret", "Diary", "my diary", "48.8577", "/proc/self"})
         QVERIFY2(!text.contains(secret, Qt::CaseInsensitive), qPrintable(text));
     QVERIFY2(!text.contains(m_dir.path()), qPrintable(text));
     QCOMPARE(m_server->requestsTo("/statistics/usage.php").size(), 1);
