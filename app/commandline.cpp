@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -19,6 +20,8 @@ const WordEntry Words[] = {
 };
 
 const QLatin1String EachSwitch("--each");
+// Every later argument is a file, never a word or an option.
+const QLatin1String EndOfOptions("--");
 const QLatin1String AdvancedWord("ppp");
 
 // A whole number written plainly: digits only, no sign, no leading zero.
@@ -27,6 +30,12 @@ bool readPlain(const QString &text, int &value)
     bool ok = false;
     value = text.toInt(&ok, 10);
     return ok && QString::number(value) == text;
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
 }
 
 // Reads one --name=value option into options. False when the argument is no
@@ -88,6 +97,34 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
     return true;
 }
 
+// "scheme://": an address rather than a path.
+bool isUri(const QString &argument)
+{
+    const qsizetype colon = argument.indexOf(QLatin1String("://"));
+    if (colon < 1 || !isAsciiLetter(argument.at(0)))
+        return false;
+    for (qsizetype i = 1; i < colon; ++i) {
+        const QChar c = argument.at(i);
+        if (!isAsciiLetter(c) && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
+            c != QLatin1Char('+') && c != QLatin1Char('-') && c != QLatin1Char('.'))
+            return false;
+    }
+    return true;
+}
+
+// A file argument as a path: file URIs decoded, anything else as it is.
+// Sets error for an address of another kind or a name that is no text.
+QString fileArgument(const QString &argument, CommandLine &line)
+{
+    if (!isUri(argument))
+        return argument;
+    QString path;
+    const QString problem = decodeFileUri(argument, &path);
+    if (!problem.isEmpty() && line.error.isEmpty())
+        line.error = problem;
+    return path;
+}
+
 void parseEach(const QStringList &arguments, CommandLine &line)
 {
     line.each = true;
@@ -104,13 +141,66 @@ void parseEach(const QStringList &arguments, CommandLine &line)
         return;
     }
     QStringList seen;
+    bool filesOnly = false;
     for (qsizetype i = 3; i < arguments.size(); ++i) {
-        if (!readOption(arguments.at(i), line, seen))
-            line.eachPaths << arguments.at(i);
+        const QString &argument = arguments.at(i);
+        if (!filesOnly && argument == EndOfOptions) {
+            filesOnly = true;
+            continue;
+        }
+        if (filesOnly || !readOption(argument, line, seen))
+            line.eachPaths << fileArgument(argument, line);
     }
 }
 
 } // namespace
+
+QString unreadableNameMessage(const QString &shown)
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "The file \"%1\" cannot be opened: its name is not "
+                                       "valid text.")
+        .arg(shown);
+}
+
+QString decodeFileUri(const QString &uri, QString *path)
+{
+    path->clear();
+    const qsizetype colon = uri.indexOf(QLatin1Char(':'));
+    if (uri.left(colon).compare(QLatin1String("file"), Qt::CaseInsensitive) != 0 ||
+        uri.mid(colon, 3) != QLatin1String("://")) {
+        return QCoreApplication::translate("CommandLine",
+                                           "Only local files can be converted, not \"%1\".")
+            .arg(uri);
+    }
+    // file://host/path: only this machine's files.
+    const QString rest = uri.mid(colon + 3);
+    const qsizetype slash = rest.indexOf(QLatin1Char('/'));
+    const QString host = rest.left(slash < 0 ? rest.size() : slash);
+    if (slash < 0 ||
+        (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)) {
+        return QCoreApplication::translate("CommandLine",
+                                           "Only local files can be converted, not \"%1\".")
+            .arg(uri);
+    }
+    // The escapes give the name's bytes as the file system has them.
+    const QByteArray bytes = QByteArray::fromPercentEncoding(rest.mid(slash).toUtf8());
+    const QString decoded = QFile::decodeName(bytes);
+    if (QFile::encodeName(decoded) != bytes)
+        return unreadableNameMessage(decoded);
+    *path = decoded;
+    return QString();
+}
+
+QString unreadableArgument(const QList<QByteArray> &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString decoded = QFile::decodeName(arguments.at(i));
+        if (QFile::encodeName(decoded) != arguments.at(i))
+            return decoded;
+    }
+    return QString();
+}
 
 QString formatForWord(const QString &word)
 {
@@ -157,10 +247,23 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
     }
     const QString self = QDir::toNativeSeparators(programPath);
     QStringList seenOptions;
+    bool filesOnly = false;
 
     // The first element is how the program itself was started: never a source.
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        if (!filesOnly && argument == EndOfOptions) {
+            filesOnly = true;
+            continue;
+        }
+        if (filesOnly) {
+            const QString path = QDir::toNativeSeparators(fileArgument(argument, result));
+            if (fileExists(path)) {
+                result.source = path;
+                result.fileGiven = true;
+            }
+            continue;
+        }
         if (argument == QLatin1String("config")) {
             result.configRequested = true;
             return result;
@@ -179,7 +282,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
         }
         if (readOption(argument, result, seenOptions))
             continue;
-        const QString path = QDir::toNativeSeparators(argument);
+        const QString path = QDir::toNativeSeparators(fileArgument(argument, result));
         if (path == self)
             continue;
         if (fileExists(path)) {

@@ -26,11 +26,26 @@ struct CommandLine
 // Reads the arguments after the program's own path. Three-character arguments
 // and "opus" (in any case) are words; "fla" means flac. The options are read
 // only in the --name=value form; any other argument is a path, taken with
-// native separators. "config" ends the reading at once. With "--each" first,
-// the next argument is the word and every later one that is not an option is
-// a file.
+// native separators; a file:// URI is read as the local path it names, and
+// any other address is an error. "--" ends the words and options: every
+// later argument is a file. "config" ends the reading at once. With
+// "--each" first, the next argument is the word and every later one that is
+// not an option is a file.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &programPath,
                              const std::function<bool(const QString &)> &fileExists);
+
+// A file:// URI (as file managers hand over files) as a local path, its
+// escapes decoded. Empty when it is one, otherwise why it cannot be
+// converted: another kind of address, another machine, or a name that is
+// not valid text (which would read as another file's name).
+QString decodeFileUri(const QString &uri, QString *path);
+
+// The first of the program's raw arguments (after its own path) that does
+// not come back as the same bytes from text, shown as far as it can be;
+// empty when every one does. Such a name would be read as another file's.
+QString unreadableArgument(const QList<QByteArray> &arguments);
+// What the user is told about such a name.
+QString unreadableNameMessage(const QString &shown);
 
 // The format word for a command-line word (already lower-case), or empty.
 QString formatForWord(const QString &word);

@@ -12,11 +12,12 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 
 #include <cstdio>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -151,6 +152,13 @@ int DesktopSteps::runChildren(const QString &program, const QList<QStringList> &
 void DesktopSteps::reportUsageError(const QString &message)
 {
     std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n", qPrintable(message));
+    std::fflush(stderr);
+    // Started from a file manager, nobody reads standard error. The message
+    // may quote a file name: plain text, never markup.
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Soundmill", "Error"),
+                    message, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void DesktopSteps::endProcess(int status)

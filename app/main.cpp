@@ -25,6 +25,8 @@ const char Usage[] =
     "  --year=Y     date tag, a year from 1000 to 9999\n"
     "The dialog's answer, when it is shown, replaces these options.\n"
     "\n"
+    "  --           every later argument is a file (FILE may be a file:// address)\n"
+    "\n"
     "  --each WORD FILE...   first argument only: convert every file in a process\n"
     "                        of its own and wait for all; with ppp, ask once\n"
     "\n"

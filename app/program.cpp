@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "commandline.h"
 #include "desktopsteps.h"
 #include "product.h"
 #include "resourceimage.h"
@@ -24,6 +25,16 @@ int runProgram(int argc, char *argv[], const Services &services)
     QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
 
     DesktopSteps steps(services);
+    // A name that is not valid text would reach us as another file's name.
+    QList<QByteArray> rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QByteArray(argv[i]);
+    const QString unreadable = unreadableArgument(rawArguments);
+    if (!unreadable.isEmpty()) {
+        steps.reportUsageError(unreadableNameMessage(unreadable));
+        steps.endProcess(2);
+        return 2;
+    }
     return runStartup(QCoreApplication::arguments(), QCoreApplication::applicationFilePath(),
                       steps);
 }

@@ -12,7 +12,7 @@ class QWidget;
 namespace online {
 class OnlineBackend;
 class OnlineServices;
-}
+} // namespace online
 
 // What the conversion window and the dialogs need from outside themselves,
 // in one object: start-up hands the real parts to their constructors, a test

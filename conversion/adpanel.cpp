@@ -82,9 +82,7 @@ void AdPanel::takeDocument(const QByteArray &body)
 
 void AdPanel::takePicture(const QByteArray &body)
 {
-    QPixmap picture;
-    picture.loadFromData(body);
-    m_label->setPixmap(picture);
+    m_label->setPixmap(QPixmap::fromImage(online::decodePicture(body)));
 }
 
 void AdPanel::askAboutUpdate()

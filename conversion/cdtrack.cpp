@@ -141,7 +141,9 @@ QString createTemporaryWav(const QString &temporaryFolder, QString *error)
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const QString path = directory + randomString(8, QString()) + QLatin1String(".wav");
         QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        // The track may be anyone's; the file is for the user's eyes only.
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner))
             return path;
         reason = file.errorString();
         if (!QFileInfo::exists(path))

@@ -24,11 +24,12 @@ namespace {
 // second; one that takes longer than this is given up.
 constexpr int SourceProbeWaitMs = 3000;
 
-// The texts were the window's before the job had a class of its own; they
-// keep its translation context.
-QString windowText(const char *text)
+// The job's texts were the window's before it had a class of its own; they
+// keep its translation context ("Soundmill").
+QString missingExtractorText()
 {
-    return QCoreApplication::translate("Soundmill", text);
+    return QCoreApplication::translate(
+        "Soundmill", "Ripping core module not found!\nPlease reinstall application.");
 }
 
 // Child processes read nothing from us, and what they write to standard
@@ -99,8 +100,8 @@ void ConversionJob::begin()
         return;
     m_bitrate =
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
-    m_sendReports = settings::sendReportsFromText(
-        m_services.readSetting(QLatin1String(settings::SendStatKey)));
+    m_sendReports =
+        settings::sendReportsFromText(m_services.readSetting(QLatin1String(settings::SendStatKey)));
     const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
     switch (settings::targetRuleFromText(stored)) {
     case settings::TargetRule::Directory:
@@ -143,15 +144,25 @@ void ConversionJob::reserveTarget()
 {
     // A cancelled chooser names no directory; the question comes again
     // rather than writing into the root of the file system.
+    targetreservation::Failure failure = targetreservation::Failure::NotWritable;
     if (!m_directory.isEmpty()) {
-        m_target = targetreservation::reserve(nativepath::withTrailingSeparator(m_directory),
-                                              sourcenames::baseName(m_request.source),
-                                              m_request.format);
+        m_reservation = targetreservation::reserve(nativepath::withTrailingSeparator(m_directory),
+                                                   sourcenames::baseName(m_request.source),
+                                                   m_request.format, &failure);
     }
-    if (m_target.isEmpty()) {
+    // A name no folder can hold: another folder would not help, and asking
+    // for one would never end.
+    if (failure == targetreservation::Failure::NameTooLong) {
+        fail(ConversionEnd::Failure::NameTooLong,
+             QCoreApplication::translate("Soundmill",
+                                         "The file name is too long for the target folder."));
+        return;
+    }
+    if (!m_reservation.isValid()) {
         ask(Question::AnotherDirectory);
         return;
     }
+    m_target = m_reservation.path();
     emit targetReserved(m_target);
     if (cdtrack::isCdTrack(m_request.source))
         extractTrack();
@@ -163,8 +174,7 @@ void ConversionJob::extractTrack()
 {
     const QString extractor = m_services.locateTool(encodercontract::extractorName());
     if (!QFileInfo(extractor).isFile()) {
-        fail(ConversionEnd::Failure::ExtractorMissing,
-             windowText("Ripping core module not found!\nPlease reinstall application."));
+        fail(ConversionEnd::Failure::ExtractorMissing, missingExtractorText());
         return;
     }
     // The temporary file is created before the extractor starts, so that two
@@ -174,7 +184,8 @@ void ConversionJob::extractTrack()
     if (m_temporaryWav.isEmpty()) {
         qWarning().noquote() << reason;
         fail(ConversionEnd::Failure::TemporaryFile,
-             windowText("The temporary file for the track could not be created."));
+             QCoreApplication::translate("Soundmill",
+                                         "The temporary file for the track could not be created."));
         return;
     }
     setStage(Stage::Extracting);
@@ -182,8 +193,7 @@ void ConversionJob::extractTrack()
     connect(m_extractor, &QProcess::finished, this, &ConversionJob::extractorFinished);
     connect(m_extractor, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            fail(ConversionEnd::Failure::ExtractorMissing,
-                 windowText("Ripping core module not found!\nPlease reinstall application."));
+            fail(ConversionEnd::Failure::ExtractorMissing, missingExtractorText());
     });
     m_extractor->start(extractor, cdtrack::extractorArguments(m_request.source, m_temporaryWav));
 }
@@ -195,8 +205,9 @@ void ConversionJob::extractorFinished()
     // and call it a success.
     if (m_extractor->exitStatus() != QProcess::NormalExit || m_extractor->exitCode() != 0 ||
         !cdtrack::isCompleteWav(m_temporaryWav)) {
-        fail(ConversionEnd::Failure::DiscUnreadable,
-             windowText("The track could not be read from the disc."));
+        fail(
+            ConversionEnd::Failure::DiscUnreadable,
+            QCoreApplication::translate("Soundmill", "The track could not be read from the disc."));
         return;
     }
     useInput(m_temporaryWav);
@@ -253,14 +264,17 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
         encoderFailedToStart();
         return;
     }
+    // The encoder writes into the reserved file itself, whatever stands at
+    // its name by then.
+    const QString output = m_reservation.encoderPath();
     const QStringList arguments =
-        build(m_input, m_bitrate, m_request.options, m_request.format, m_target, source);
+        build(m_input, m_bitrate, m_request.options, m_request.format, output, source);
     // A cover the target cannot take (a picture format it does not store,
     // damaged picture bytes) makes the encoder refuse at once; the audio
     // then comes without it.
     if (encoderarguments::keepsPicture(m_request.format))
-        m_withoutCover = build(m_input, m_bitrate, m_request.options, m_request.format, m_target,
-                               source, false);
+        m_withoutCover =
+            build(m_input, m_bitrate, m_request.options, m_request.format, output, source, false);
     m_arguments = arguments;
     waitForSlot();
 }
@@ -269,8 +283,8 @@ void ConversionJob::waitForSlot()
 {
     // Many conversions started together take turns: at most one encoder per
     // slot runs across all of the user's conversions.
-    m_slot = std::make_unique<EncoderSlot>(m_services.encoderSlotFolder,
-                                           m_services.encoderSlotCount);
+    m_slot =
+        std::make_unique<EncoderSlot>(m_services.encoderSlotFolder, m_services.encoderSlotCount);
     if (m_slot->tryAcquire()) {
         startEncoder(m_arguments);
         return;
@@ -281,12 +295,15 @@ void ConversionJob::waitForSlot()
     m_waiter = new EncoderSlotWaiter(*m_slot, this);
     // Queued: a slot taken by the waiter's first try, inside start(), is
     // taken up once start() has returned.
-    connect(m_waiter, &EncoderSlotWaiter::acquired, this, [this] {
-        if (m_stage != Stage::WaitingForSlot || !m_waiter)
-            return; // stopped meanwhile
-        std::exchange(m_waiter, nullptr)->deleteLater();
-        startEncoder(m_arguments);
-    }, Qt::QueuedConnection);
+    connect(
+        m_waiter, &EncoderSlotWaiter::acquired, this,
+        [this] {
+            if (m_stage != Stage::WaitingForSlot || !m_waiter)
+                return; // stopped meanwhile
+            std::exchange(m_waiter, nullptr)->deleteLater();
+            startEncoder(m_arguments);
+        },
+        Qt::QueuedConnection);
     m_waiter->start();
 }
 
@@ -296,8 +313,8 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     setStage(Stage::Encoding);
     if (firstRun) {
         m_encoder = quietProcess(this);
-        connect(m_encoder, &QProcess::readyReadStandardError, this,
-                &ConversionJob::encoderOutput);
+        m_reservation.passTo(*m_encoder);
+        connect(m_encoder, &QProcess::readyReadStandardError, this, &ConversionJob::encoderOutput);
         connect(m_encoder, &QProcess::finished, this, &ConversionJob::encoderFinished);
         // An encoder that cannot be started would never report an end.
         connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -328,14 +345,20 @@ void ConversionJob::encoderFinished(int exitCode)
     // claims success without having written anything.
     const bool crashed = m_encoder->exitStatus() == QProcess::CrashExit;
     const bool success = !crashed && exitCode == encodercontract::SuccessExitCode;
+    const QString closing = m_parser.closingText();
+    const bool notMedia = refusedAsNoMedia(closing);
     // A picture the target refuses stops the encoder while it writes the
     // header, before its first progress stamp; a failure later on is the
-    // audio's, and a second run would only fail again.
-    if (!crashed && !success && !m_progressSeen && !m_withoutCover.isEmpty()) {
+    // audio's, and a second run would only fail again. A source that is no
+    // media file stays one.
+    if (!crashed && !success && !notMedia && !m_progressSeen && !m_withoutCover.isEmpty()) {
         startEncoder(std::exchange(m_withoutCover, QStringList()));
         return;
     }
-    if (success && QFileInfo(m_target).size() > 0) {
+    // The result must be in our file under our name, and hold audio: some
+    // damaged sources make the encoder end well having encoded nothing.
+    const bool replaced = !m_reservation.isIntact();
+    if (success && !replaced && m_reservation.size() > 0 && !noAudioEncoded(closing)) {
         tidyUp(true);
         ConversionEnd end{ConversionEnd::Outcome::Converted};
         end.target = m_target;
@@ -346,13 +369,24 @@ void ConversionJob::encoderFinished(int exitCode)
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
     if (m_sendReports && m_online) {
-        m_online->sendBugReport(QStringLiteral("tonewright"),
-                                encoderarguments::bugReportText(
-                                    m_arguments, m_parser.keptText(), m_services.homeFolder));
+        m_online->sendBugReport(QStringLiteral("tonewright"), encoderarguments::privateFreeReport(
+                                                                  m_arguments, m_parser.keptText(),
+                                                                  m_services.homeFolder, m_target));
     }
-    fail(ConversionEnd::Failure::EncoderFailed,
-         windowText("Conversion error!\nMake sure that the file you are trying to "
-                    "convert is a valid video or audio file.\n"));
+    if (replaced)
+        fail(ConversionEnd::Failure::TargetReplaced,
+             QCoreApplication::translate(
+                 "Soundmill",
+                 "The target file was replaced by another program. Nothing was written "
+                 "to it."));
+    else if (notMedia)
+        fail(ConversionEnd::Failure::NotMedia,
+             QCoreApplication::translate("Soundmill", "This file is not an audio or video file."));
+    else
+        fail(ConversionEnd::Failure::EncoderFailed,
+             QCoreApplication::translate(
+                 "Soundmill", "Conversion error!\nMake sure that the file you are trying to "
+                              "convert is a valid video or audio file.\n"));
 }
 
 void ConversionJob::encoderFailedToStart()
@@ -404,6 +438,8 @@ void ConversionJob::tidyUp(bool keepTarget)
     m_temporaryWav.clear();
     // No half file stays under the name the user will look for; the
     // reservation is ours to take back also when no encoder ran yet.
-    if (!keepTarget)
-        targetreservation::release(m_target);
+    if (keepTarget)
+        m_reservation.keep();
+    else
+        m_reservation.release();
 }

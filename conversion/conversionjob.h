@@ -4,6 +4,7 @@
 #include "progressparser.h"
 #include "services.h"
 #include "sourceprobe.h"
+#include "targetreservation.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -47,6 +48,9 @@ struct ConversionEnd
         ExtractorMissing, // the CD track's extractor likewise
         DiscUnreadable,   // the extractor could not read the whole track
         TemporaryFile,    // the track's temporary file could not be created
+        NameTooLong,      // the target's name is too long for any folder
+        NotMedia,         // the source is no audio or video file (a playlist, say)
+        TargetReplaced,   // another program put something else at the target's name
     };
 
     Outcome outcome = Outcome::Stopped;
@@ -137,7 +141,8 @@ private:
     int m_bitrate = 0;
     bool m_sendReports = false;
     QString m_directory;
-    QString m_target;
+    QString m_target; // the reserved name, kept for the end
+    targetreservation::Reservation m_reservation;
     QString m_temporaryWav;
     QString m_input;
     QString m_encoderProgram;

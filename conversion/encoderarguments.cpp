@@ -2,6 +2,9 @@
 
 #include "encodercontract.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace encoderarguments {
 
 namespace {
@@ -78,6 +81,39 @@ EncoderOptions optionsFromArguments(const QStringList &arguments)
     return options;
 }
 
+QString muxerFor(const QString &format)
+{
+    static const char *const muxers[][2] = {
+        {"mp3", "mp3"},  {"m4a", "ipod"}, {"wma", "asf"},      {"wav", "wav"},   {"flac", "flac"},
+        {"aac", "adts"}, {"ogg", "ogg"},  {"mka", "matroska"}, {"opus", "opus"},
+    };
+    for (const auto &entry : muxers) {
+        if (format == QLatin1String(entry[0]))
+            return QLatin1String(entry[1]);
+    }
+    return QString();
+}
+
+QString mediaContainers()
+{
+    // The encoder's demuxer names. "mov" and "matroska" stand for the
+    // demuxers that also read MP4, M4A, 3GP and WebM; "iff" reads DSDIFF,
+    // "libopenmpt" the tracker modules. Left out on purpose: playlists,
+    // file lists and manifests (hls, concat, dash, ...), devices, images and
+    // the encoder's own generators.
+    return QStringLiteral(
+        "wav,w64,aiff,caf,au,voc,flac,mp3,ogg,mov,matroska,asf,xwma,aac,loas,ac3,eac3,dts,"
+        "dtshd,truehd,mlp,amr,amrnb,amrwb,ape,wv,tta,tak,mpc,mpc8,shn,dsf,iff,libopenmpt,"
+        "mpeg,mpegts,avi,flv,rm");
+}
+
+QStringList inputGuards()
+{
+    using namespace encodercontract;
+    return {QLatin1String(FormatWhitelistOption), mediaContainers(),
+            QLatin1String(ProtocolWhitelistOption), QLatin1String(FileProtocol)};
+}
+
 bool keepsPicture(const QString &format)
 {
     return format == QLatin1String("mp3") || format == QLatin1String("m4a") ||
@@ -98,9 +134,10 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
     // every source accepts.
     if (isOpus(format))
         bitrate = qMin(bitrate, MaxOpusBitratePerChannel * qMax(1, source.channels));
-    QStringList arguments{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
-                          QLatin1String(BitrateOption),
-                          QString::number(bitrate) + QLatin1Char('k')};
+    QStringList arguments = inputGuards();
+    arguments +=
+        QStringList{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
+                    QLatin1String(BitrateOption), QString::number(bitrate) + QLatin1Char('k')};
     arguments += optionArguments(options);
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
@@ -119,6 +156,9 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
     } else {
         arguments << QLatin1String(NoVideoOption);
     }
+    const QString muxer = muxerFor(format);
+    if (!muxer.isEmpty())
+        arguments << QLatin1String(MuxerOption) << muxer;
     arguments << target;
     return arguments;
 }
@@ -186,6 +226,81 @@ QString bugReportText(const QStringList &arguments, const QString &errorText, co
 {
     return withHomeHidden(arguments.join(QLatin1String("&&")), home) + QLatin1String("##") +
            withHomeHidden(errorText, home);
+}
+
+namespace {
+
+QString placeholder(const char *role, const QString &path)
+{
+    const QString name = path.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    return QLatin1Char('<') + QLatin1String(role) + QLatin1Char('>') + extension;
+}
+
+// Longest first, so that a path that begins another is not half replaced.
+QString replacePaths(QString text, QList<std::pair<QString, QString>> paths)
+{
+    std::sort(paths.begin(), paths.end(),
+              [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+    for (const auto &[path, shown] : paths) {
+        if (!path.isEmpty())
+            text.replace(path, shown);
+    }
+    return text;
+}
+
+} // namespace
+
+QString withoutMetadataBlocks(const QString &text)
+{
+    const auto indent = [](QStringView line) {
+        qsizetype spaces = 0;
+        while (spaces < line.size() && line[spaces] == QLatin1Char(' '))
+            ++spaces;
+        return spaces;
+    };
+    QString result;
+    qsizetype blockIndent = -1; // the indent of the open block's "Metadata:" line
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const qsizetype spaces = indent(line);
+        if (blockIndent >= 0 && spaces > blockIndent && spaces < line.size())
+            continue;
+        blockIndent = -1;
+        if (line.mid(spaces).trimmed() == QLatin1String("Metadata:")) {
+            blockIndent = spaces;
+            continue;
+        }
+        result += line;
+        result += QLatin1Char('\n');
+    }
+    result.chop(1);
+    return result;
+}
+
+QString privateFreeReport(const QStringList &arguments, const QString &errorText,
+                          const QString &home, const QString &userTarget)
+{
+    using namespace encodercontract;
+    QList<std::pair<QString, QString>> paths;
+    const qsizetype input = arguments.indexOf(QLatin1String(InputOption));
+    if (input >= 0 && input + 1 < arguments.size())
+        paths.append({arguments.at(input + 1), placeholder("source", arguments.at(input + 1))});
+    const QString target = placeholder("target", userTarget);
+    if (!arguments.isEmpty() && arguments.size() - 1 != input + 1)
+        paths.append({arguments.last(), target});
+    paths.append({userTarget, target});
+
+    QStringList shown;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString argument = replacePaths(arguments.at(i), paths);
+        // "-metadata key=value": the key says what the user set, the value
+        // is theirs.
+        if (i > 0 && arguments.at(i - 1) == QLatin1String("-metadata"))
+            argument = argument.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        shown << argument;
+    }
+    return bugReportText(shown, replacePaths(withoutMetadataBlocks(errorText), paths), home);
 }
 
 } // namespace encoderarguments

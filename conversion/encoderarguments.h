@@ -23,10 +23,23 @@ QStringList optionArguments(const EncoderOptions &options);
 // The options that such arguments stand for; other arguments are passed over.
 EncoderOptions optionsFromArguments(const QStringList &arguments);
 
-// The encoder's argument list: input, bitrate, the options' arguments, the
-// codec for wma and opus, the first audio stream and, for formats that keep
-// one and unless keepCover is false, the source's covers copied as they are
-// (otherwise no video), target.
+// The encoder's container for a target format (the muxer it would pick for
+// the extension); empty for a format it is not given.
+QString muxerFor(const QString &format);
+
+// The containers the encoder may open a source as: every real audio and
+// video container people keep music in, none that names other files.
+QString mediaContainers();
+
+// The options before the input: only those containers, only local files.
+QStringList inputGuards();
+
+// The encoder's argument list: the input guards, input, bitrate, the
+// options' arguments, the codec for wma and opus, the first audio stream
+// and, for formats that keep one and unless keepCover is false, the
+// source's covers copied as they are (otherwise no video), the container
+// and the target. target is the path the encoder writes to (see
+// Reservation::encoderPath()).
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source = {}, bool keepCover = true);
@@ -37,5 +50,18 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
 // "/home/annie" stays), so that neither the user's name nor the home path
 // leaves the machine.
 QString bugReportText(const QStringList &arguments, const QString &errorText, const QString &home);
+
+// The same with nothing private in it. Every path in the arguments and in
+// the text (the input after "-i", the path the encoder wrote to, which is
+// the last argument, and userTarget, the target's own name) becomes a
+// placeholder that keeps only the extension ("<source>.mp4",
+// "<target>.mp3"); the values of "-metadata" arguments and the "Metadata:"
+// blocks of the text (the tags of the source and target) are left out.
+QString privateFreeReport(const QStringList &arguments, const QString &errorText,
+                          const QString &home, const QString &userTarget);
+
+// The encoder's text without its "Metadata:" blocks: such a line and the
+// lines below it indented further.
+QString withoutMetadataBlocks(const QString &text);
 
 } // namespace encoderarguments

@@ -25,6 +25,13 @@ inline QString extractorName()
 }
 
 // The encoder's arguments, in the order they are given.
+// Before the input: it is opened only as one of the real media containers
+// (FormatWhitelist), and only as a local file, so that a playlist, a list of
+// files or a manifest posing as a song never makes the encoder read the
+// files it names.
+inline constexpr char FormatWhitelistOption[] = "-format_whitelist";
+inline constexpr char ProtocolWhitelistOption[] = "-protocol_whitelist";
+inline constexpr char FileProtocol[] = "file";
 inline constexpr char InputOption[] = "-i";     // then the input path
 inline constexpr char OverwriteOption[] = "-y"; // the target is our own reservation
 inline constexpr char BitrateOption[] = "-b:a"; // then the bitrate with "k"
@@ -42,7 +49,10 @@ inline constexpr char AllVideoStreams[] = "0:v?";     // with a cover, less the 
 inline constexpr char NoRealVideoStreams[] = "-0:V?"; // the attached pictures alone
 inline constexpr char PictureCodecOption[] = "-c:v";  // with CopyCodec: the cover as it is
 inline constexpr char CopyCodec[] = "copy";
-inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept; then the target path
+inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept
+// The target path names the open reservation, not a file with an
+// extension, so the container is named outright; then the target path.
+inline constexpr char MuxerOption[] = "-f";
 
 // libopus refuses more than this many kb/s per channel.
 inline constexpr int MaxOpusBitratePerChannel = 256;
@@ -51,6 +61,13 @@ inline constexpr int MaxOpusBitratePerChannel = 256;
 // printed once, and the position reached, printed repeatedly.
 inline constexpr char16_t DurationStamp[] = u"Duration: ";
 inline constexpr char16_t ProgressStamp[] = u"time=";
+
+// What the encoder writes when the input is not one of the allowed containers.
+inline constexpr char16_t NotOnWhitelistText[] = u"Format not on whitelist";
+// Its final statistics: the size of the audio written, and the line it adds
+// when nothing at all was written.
+inline constexpr char16_t AudioSizeStamp[] = u"audio:";
+inline constexpr char16_t NothingEncodedText[] = u"Output file is empty, nothing was encoded";
 
 // Only this exit code means the target is complete.
 inline constexpr int SuccessExitCode = 0;

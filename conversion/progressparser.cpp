@@ -58,6 +58,23 @@ inline bool prefixAt(const char16_t *text, qsizetype c, const char16_t *prefix,
 
 } // namespace
 
+bool noAudioEncoded(const QString &text)
+{
+    if (text.contains(QStringView(encodercontract::NothingEncodedText)))
+        return true;
+    // "video:0kB audio:0kB subtitle:0kB ...": the last such line counts.
+    const QStringView stamp(encodercontract::AudioSizeStamp);
+    const qsizetype at = text.lastIndexOf(stamp);
+    if (at < 0 || (at > 0 && !text.at(at - 1).isSpace()))
+        return false;
+    return QStringView(text).mid(at + stamp.size()).startsWith(QLatin1String("0kB"));
+}
+
+bool refusedAsNoMedia(const QString &text)
+{
+    return text.contains(QStringView(encodercontract::NotOnWhitelistText));
+}
+
 qint32 timeToHundredths(const QString &text)
 {
     const auto *data = reinterpret_cast<const char16_t *>(text.constData());
@@ -87,6 +104,10 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
     const qsizetype appendedAt = m_text.size();
     if (used > 0)
         m_text.append(QLatin1StringView(bytes, used));
+    m_tail.append(bytes + qMax<qsizetype>(0, used - ClosingTextLimit),
+                  qMin<qsizetype>(used, ClosingTextLimit));
+    if (m_tail.size() > ClosingTextLimit)
+        m_tail.remove(0, m_tail.size() - ClosingTextLimit);
 
     const auto *text = reinterpret_cast<const char16_t *>(m_text.constData());
     const qsizetype size = m_text.size();

@@ -22,6 +22,15 @@ struct ProgressUpdate
 // Hundredths of a second of the first HH:MM:SS?hh stamp in the text, 0 when none.
 qint32 timeToHundredths(const QString &text);
 
+// Whether the encoder's closing text (see ProgressParser::closingText()) says
+// that it wrote no audio at all: its final statistics count no audio, or it
+// found its output empty. It may still have exited with success.
+bool noAudioEncoded(const QString &text);
+
+// Whether the encoder refused to open the input because it is none of the
+// allowed media containers (a playlist, a list of files, ...).
+bool refusedAsNoMedia(const QString &text);
+
 // Reads the encoder's standard error chunk by chunk. It keeps the media's
 // duration and the text since the last progress stamp, and remembers how far
 // it has already searched, so that no byte is searched twice and the text
@@ -37,6 +46,9 @@ public:
 
     // The encoder's text since the last progress stamp, as it wrote it.
     const QString &keptText() const { return m_text; }
+    // The encoder's last words, stamps or not: its final statistics, or why
+    // it did not start.
+    QString closingText() const { return QString::fromLatin1(m_tail); }
     // The media's length in hundredths, 0 while unknown.
     qint32 duration() const { return m_duration; }
 
@@ -44,6 +56,8 @@ private:
     void forgetSearch();
 
     QString m_text;
+    QByteArray m_tail; // at most ClosingTextLimit bytes
+    static constexpr qsizetype ClosingTextLimit = 4096;
     qint32 m_duration = 0;
     // Index of the next ':' that may open a stamp; everything before it has
     // been searched with the text complete around it.

@@ -77,19 +77,19 @@ void Soundmill::setTaskbarButton(taskbar::TaskbarButton *button)
 
 void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
 {
-    startConversion(ConversionRequest{sourcePath, format,
-                                      encoderarguments::optionsFromArguments(extraArgs)});
+    startConversion(
+        ConversionRequest{sourcePath, format, encoderarguments::optionsFromArguments(extraArgs)});
 }
 
 void Soundmill::startConversion(const ConversionRequest &request)
 {
     // Labels, a busy bar, and the window on screen while the target is chosen.
-    const QString title = tr("Converting %1 to %2")
-                              .arg(sourcenames::extensionLabel(request.source),
-                                   request.format.toUpper());
+    const QString title =
+        tr("Converting %1 to %2")
+            .arg(sourcenames::extensionLabel(request.source), request.format.toUpper());
     setWindowTitle(title);
     ui->lbl_Title->setText(title);
-    ui->lbl_Source->setText(sourcenames::fileNamePart(request.source).toHtmlEscaped());
+    ui->lbl_Source->setText(sourcenames::fileNamePart(request.source));
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     ui->prb_Progress->setRange(0, 0);
     if (d->hasTaskbarButton)
@@ -100,7 +100,7 @@ void Soundmill::startConversion(const ConversionRequest &request)
     d->job = new ConversionJob(request, m_services, *this, d->online.get(), this);
     connect(d->job, &ConversionJob::stageChanged, this, &Soundmill::showStage);
     connect(d->job, &ConversionJob::targetReserved, this, [this](const QString &target) {
-        ui->lbl_Target->setText(sourcenames::fileNamePart(target).toHtmlEscaped());
+        ui->lbl_Target->setText(sourcenames::fileNamePart(target));
     });
     connect(d->job, &ConversionJob::progressed, this, &Soundmill::ffmpeg_readyRead);
     connect(d->job, &ConversionJob::ended, this, &Soundmill::jobEnded);
@@ -137,8 +137,8 @@ void Soundmill::showStage(ConversionJob::Stage stage)
         ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
         break;
     case ConversionJob::Stage::Encoding:
-        ui->lbl_Source->setText(sourcenames::fileNamePart(d->job->encoderInput()).toHtmlEscaped());
-        ui->lbl_Target->setText(sourcenames::fileNamePart(d->job->target()).toHtmlEscaped());
+        ui->lbl_Source->setText(sourcenames::fileNamePart(d->job->encoderInput()));
+        ui->lbl_Target->setText(sourcenames::fileNamePart(d->job->target()));
         ui->prb_Progress->setRange(0, 100);
         break;
     default:
@@ -204,7 +204,11 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     }
     if (!d->end.message.isEmpty())
         QMessageBox::critical(this, tr("Error"), d->end.message);
-    if (d->hasTaskbarButton && d->end.failure == ConversionEnd::Failure::EncoderFailed) {
+    // The encoder ran and failed: its button shows the failure too.
+    using Failure = ConversionEnd::Failure;
+    const Failure failure = d->end.failure;
+    if (d->hasTaskbarButton && (failure == Failure::EncoderFailed || failure == Failure::NotMedia ||
+                                failure == Failure::TargetReplaced)) {
         taskbar::TaskbarProgressBar *bar = d->taskbarButton->progressBar();
         bar->setValue(100);
         bar->setState(taskbar::TaskbarProgressBar::ErrorProgress);

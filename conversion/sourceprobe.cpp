@@ -1,5 +1,7 @@
 #include "sourceprobe.h"
 
+#include "encoderarguments.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,14 +10,14 @@ namespace sourceprobe {
 
 QStringList proberArguments(const QString &input)
 {
-    return {QStringLiteral("-v"),
-            QStringLiteral("error"),
-            QStringLiteral("-of"),
-            QStringLiteral("json"),
-            QStringLiteral("-show_entries"),
-            QStringLiteral("stream=codec_type,channels"),
-            QStringLiteral("-i"),
-            input};
+    return QStringList{QStringLiteral("-v"),
+                       QStringLiteral("error"),
+                       QStringLiteral("-of"),
+                       QStringLiteral("json"),
+                       QStringLiteral("-show_entries"),
+                       QStringLiteral("stream=codec_type,channels")} +
+           // The prober opens the source as the encoder will, and no other file.
+           encoderarguments::inputGuards() + QStringList{QStringLiteral("-i"), input};
 }
 
 SourceInfo parseProberOutput(const QByteArray &json)

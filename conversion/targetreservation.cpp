@@ -2,60 +2,202 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
+#include <cerrno>
 #include <limits>
+#include <utility>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace targetreservation {
 namespace {
 
-// Something already stands at the path: a file, a directory, or a link that
-// may point nowhere (an exclusive create fails on those too).
-bool taken(const QString &path)
+#ifndef Q_OS_WIN
+// Creates path exclusively; a link standing there counts as taken, and it
+// is never followed. The descriptor, or -errno.
+int createExclusively(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    const QByteArray name = QFile::encodeName(path);
+    for (;;) {
+        const int fd =
+            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EINTR)
+            return -errno;
+    }
 }
-
-// How often a name that failed but stands free afterwards is tried again
-// before the directory counts as not writable: another process may have
-// removed its file between our attempt and the look.
-constexpr int RetriesOfOneName = 3;
+#else
+// Name based: the encoder opens the name again, as the file itself cannot
+// be handed to it.
+int createExclusively(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return 0;
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink())
+        return -EEXIST;
+    return path.size() > 255 ? -ENAMETOOLONG : -EACCES;
+}
+#endif
 
 } // namespace
 
-QString reserve(const QString &directory, const QString &base, const QString &format)
+Reservation::Reservation(Reservation &&other) noexcept
+    : m_path(std::exchange(other.m_path, QString()))
+    , m_fd(std::exchange(other.m_fd, -1))
 {
-    int counter = 0;
-    int retries = 0;
-    for (;;) {
+}
+
+Reservation &Reservation::operator=(Reservation &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_path = std::exchange(other.m_path, QString());
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+Reservation::~Reservation()
+{
+    close();
+}
+
+void Reservation::close()
+{
+#ifndef Q_OS_WIN
+    if (m_fd >= 0)
+        ::close(m_fd);
+#endif
+    m_fd = -1;
+}
+
+void Reservation::keep()
+{
+    close();
+    m_path.clear();
+}
+
+#ifndef Q_OS_WIN
+
+QString Reservation::encoderPath() const
+{
+    if (m_fd < 0)
+        return QString();
+    return QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
+}
+
+void Reservation::passTo(QProcess &process) const
+{
+    const int fd = m_fd;
+    // Only the child gets the descriptor; it stays closed on exec for every
+    // other program this process starts.
+    process.setChildProcessModifier([fd] {
+        if (fd < 0)
+            return;
+        const int flags = ::fcntl(fd, F_GETFD);
+        if (flags != -1)
+            ::fcntl(fd, F_SETFD, flags & ~FD_CLOEXEC);
+    });
+}
+
+bool Reservation::isIntact() const
+{
+    if (m_fd < 0)
+        return false;
+    struct stat named;
+    struct stat open;
+    if (::lstat(QFile::encodeName(m_path).constData(), &named) != 0 || ::fstat(m_fd, &open) != 0)
+        return false;
+    return S_ISREG(named.st_mode) && named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+}
+
+qint64 Reservation::size() const
+{
+    struct stat open;
+    if (m_fd < 0 || ::fstat(m_fd, &open) != 0)
+        return -1;
+    return open.st_size;
+}
+
+void Reservation::release()
+{
+    if (m_fd < 0)
+        return;
+    // unlink() removes a link itself, never what it points to; what stands
+    // at the name and is not ours stays.
+    if (isIntact())
+        ::unlink(QFile::encodeName(m_path).constData());
+    else
+        (void)::ftruncate(m_fd, 0); // whatever name it has now, it holds nothing
+    close();
+    m_path.clear();
+}
+
+#else
+
+QString Reservation::encoderPath() const
+{
+    return m_path;
+}
+
+void Reservation::passTo(QProcess &) const {}
+
+bool Reservation::isIntact() const
+{
+    const QFileInfo info(m_path);
+    return m_fd >= 0 && !info.isSymLink() && info.isFile();
+}
+
+qint64 Reservation::size() const
+{
+    return m_fd >= 0 ? QFileInfo(m_path).size() : -1;
+}
+
+void Reservation::release()
+{
+    if (isIntact())
+        QFile::remove(m_path);
+    close();
+    m_path.clear();
+}
+
+#endif
+
+Reservation reserve(const QString &directory, const QString &base, const QString &format,
+                    Failure *failure)
+{
+    Failure reason = Failure::NotWritable;
+    for (int counter = 0;; ++counter) {
         const QString suffix =
             counter == 0 ? QString() : QLatin1Char('_') + QString::number(counter);
         const QString path = directory + base + suffix + QLatin1Char('.') + format;
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            file.close();
-            return path;
+        const int fd = createExclusively(path);
+        if (fd >= 0) {
+            Reservation reservation;
+            reservation.m_path = path;
+            reservation.m_fd = fd;
+            if (failure)
+                *failure = Failure::None;
+            return reservation;
         }
-        if (taken(path)) {
-            if (counter == std::numeric_limits<int>::max())
-                return QString(); // no free name can be formed
-            ++counter;
-            retries = 0;
+        // A file, folder or link, even one pointing nowhere: the next name.
+        if (fd == -EEXIST && counter < std::numeric_limits<int>::max())
             continue;
-        }
-        if (++retries >= RetriesOfOneName)
-            return QString();
+        if (fd == -ENAMETOOLONG)
+            reason = Failure::NameTooLong;
+        break;
     }
-}
-
-void release(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isFile())
-        return;
-    QFile::remove(path);
+    if (failure)
+        *failure = reason;
+    return Reservation();
 }
 
 } // namespace targetreservation

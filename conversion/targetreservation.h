@@ -2,19 +2,66 @@
 
 #include <QString>
 
+class QProcess;
+
 // Picks the target file of a conversion. The first free name of
-// base.format, base_1.format, base_2.format, ... is created exclusively and
-// left behind as an empty file: that file is the reservation, so two
-// conversions started at the same moment can never pick the same name, and
-// the encoder (told to overwrite) later replaces it with the result.
+// base.format, base_1.format, base_2.format, ... is created exclusively,
+// never through a link, and stays open: that open file is the reservation.
+// Two conversions started at the same moment never pick the same name, and
+// the encoder writes into the very file that was created (through a path
+// naming the open file), so whoever can write to the folder cannot make it
+// write anywhere else by putting a link in its place.
 namespace targetreservation {
 
-// directory must end with a separator. Returns the reserved path, or an empty
-// text when the directory does not let us create a file.
-QString reserve(const QString &directory, const QString &base, const QString &format);
+// Why no name could be reserved.
+enum class Failure {
+    None,
+    NotWritable, // the folder does not let us create a file
+    NameTooLong, // the name is too long for the folder, whatever folder is chosen
+};
 
-// Removes what is at the reserved path when it is a plain file (our empty
-// reservation or a partial result); never follows or removes anything else.
-void release(const QString &path);
+class Reservation
+{
+public:
+    Reservation() = default;
+    Reservation(Reservation &&other) noexcept;
+    Reservation &operator=(Reservation &&other) noexcept;
+    Reservation(const Reservation &) = delete;
+    Reservation &operator=(const Reservation &) = delete;
+    // Closes the file and leaves it as it is (see release() and keep()).
+    ~Reservation();
+
+    bool isValid() const { return !m_path.isEmpty(); }
+    // The name the user will look for.
+    const QString &path() const { return m_path; }
+    // The name the encoder writes to: one that names the open file itself
+    // (on Linux /proc/self/fd/N, valid in a child given the descriptor by
+    // passTo()), whatever now stands at path().
+    QString encoderPath() const;
+    // Makes every later start of process inherit the open file.
+    void passTo(QProcess &process) const;
+    // Whether path() still names our file (not a link, not another file).
+    bool isIntact() const;
+    // The size of our file, whatever its name has become; -1 when closed.
+    qint64 size() const;
+    // The conversion failed: removes the name while it is still ours (never
+    // through a link; a foreign file is left alone), empties our file when
+    // its name was taken from it, and closes it.
+    void release();
+    // The conversion succeeded: closes the file, which stays.
+    void keep();
+
+private:
+    friend Reservation reserve(const QString &, const QString &, const QString &, Failure *);
+    void close();
+
+    QString m_path;
+    int m_fd = -1;
+};
+
+// directory must end with a separator. An invalid reservation, with the
+// reason in failure, when none of the names can be created.
+Reservation reserve(const QString &directory, const QString &base, const QString &format,
+                    Failure *failure = nullptr);
 
 } // namespace targetreservation

@@ -71,9 +71,17 @@ std::optional<AdDocument> evaluateAdDocument(const QByteArray &body)
 
 QImage decodePicture(const QByteArray &data)
 {
-    // QImage picks the reader from the data itself; anything else is an empty picture.
+    // Only the three formats an advertisement comes in, told by their first
+    // bytes: no other image reader ever sees what a server sends.
+    const char *format = nullptr;
+    if (data.startsWith("\x89PNG\r\n\x1a\n"))
+        format = "PNG";
+    else if (data.startsWith("\xff\xd8\xff"))
+        format = "JPEG";
+    else if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
+        format = "GIF";
     QImage image;
-    if (!image.loadFromData(data))
+    if (!format || !image.loadFromData(data, format))
         return QImage();
     return image;
 }

@@ -30,8 +30,8 @@ QUrl adDocumentAddress(const QUrl &serverBase);
 // when it is an object with all five members of the right kinds.
 std::optional<AdDocument> evaluateAdDocument(const QByteArray &body);
 
-// The advertisement picture in whatever format the image readers recognise
-// from the data; a null QImage when the data is no image.
+// The advertisement picture, a PNG, JPEG or GIF told by its first bytes; a
+// null QImage for anything else.
 QImage decodePicture(const QByteArray &data);
 
 } // namespace online

@@ -20,6 +20,7 @@ private slots:
     void optionsRoundTrip();
     void each_data();
     void each();
+    void unreadableNames();
 };
 
 namespace {
@@ -28,12 +29,16 @@ const QString Song = QStringLiteral("/music/song.flac");
 const QString Other = QStringLiteral("/music/other.wav");
 const QString ThreeChars = QStringLiteral("abc");
 const QString OpusFile = QStringLiteral("opus"); // a file in the working folder
+const QString Awkward = QStringLiteral("/music/a b\tc\\d\n--volume=400.wav");
 
 bool existsInFixture(const QString &path)
 {
     static const QSet<QString> files = {QDir::toNativeSeparators(Song),
-                                        QDir::toNativeSeparators(Other), Program, ThreeChars,
-                                        OpusFile};
+                                        QDir::toNativeSeparators(Other),
+                                        Program,
+                                        ThreeChars,
+                                        OpusFile,
+                                        Awkward};
     return files.contains(path);
 }
 } // namespace
@@ -71,6 +76,15 @@ void TestCommandLine::words_data()
     QTest::newRow("empty argument") << QStringList{QString(), Song} << "" << song << false;
     QTest::newRow("nothing") << QStringList{} << ""
                              << "" << false;
+    QTest::newRow("after --, a file")
+        << QStringList{"mp3", "--", ThreeChars} << "mp3" << ThreeChars << false;
+    QTest::newRow("file URI") << QStringList{"mp3", "file:///music/song.flac"} << "mp3" << song
+                              << false;
+    QTest::newRow("file URI on localhost, after --")
+        << QStringList{"mp3", "--", "FILE://localhost/music/song.flac"} << "mp3" << song << false;
+    QTest::newRow("escapes decoded")
+        << QStringList{"mp3", "file:///music/a%20b%09c%5Cd%0A--volume%3D400.wav"} << "mp3"
+        << Awkward << false;
 }
 
 void TestCommandLine::words()
@@ -168,6 +182,12 @@ void TestCommandLine::options_data()
                            << true;
     QTest::newRow("twice, once empty")
         << QStringList{"--album=", "--album=B", Song} << QStringList{} << "" << true;
+    QTest::newRow("another kind of address")
+        << QStringList{"sftp://host/music/song.flac"} << QStringList{} << "" << true;
+    QTest::newRow("another machine's file")
+        << QStringList{"file://host/music/song.flac"} << QStringList{} << "" << true;
+    QTest::newRow("a name that is no text")
+        << QStringList{"file:///music/song%FF.flac"} << QStringList{} << "" << true;
 }
 
 void TestCommandLine::options()
@@ -227,6 +247,15 @@ void TestCommandLine::each_data()
         << QStringList{"--each", "config", Song} << "" << QStringList{};
     QTest::newRow("bad option") << QStringList{"--each", "mp3", "--year=1", Song} << ""
                                 << QStringList{};
+    QTest::newRow("after --, files only")
+        << QStringList{"--each", "mp3", "--album=A", "--", "--year=1", "--", Song} << "mp3"
+        << QStringList{"--year=1", "--", Song};
+    QTest::newRow("file URIs decoded")
+        << QStringList{"--each", "mp3", "--", "file:///music/song.flac",
+                       "file:///music/a%20b%09c%5Cd%0A--volume%3D400.wav"}
+        << "mp3" << QStringList{Song, Awkward};
+    QTest::newRow("remote file") << QStringList{"--each", "mp3", Song, "smb://nas/x.wav"} << ""
+                                 << QStringList{};
 }
 
 void TestCommandLine::each()
@@ -244,6 +273,18 @@ void TestCommandLine::each()
         return;
     QCOMPARE(line.eachWord, word);
     QCOMPARE(line.eachPaths, paths);
+}
+
+void TestCommandLine::unreadableNames()
+{
+    // Not UTF-8, the name would come back as its look-alike with U+FFFD.
+    QCOMPARE(unreadableArgument({"tonewright", "mp3", "song\xff.wav"}),
+             QString::fromUtf8("song\xef\xbf\xbd.wav"));
+    QCOMPARE(
+        unreadableArgument({"tonewright", "mp3", "song\xef\xbf\xbd.wav", "Gr\xc3\xbc\xc3\x9f"}),
+        QString());
+    // The program's own path is not an argument.
+    QCOMPARE(unreadableArgument({"/opt/\xff/tonewright"}), QString());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,6 +1,6 @@
 #include "desktopsteps.h"
-#include "fakeencoderinstall.h"
 #include "dialogtesting.h"
+#include "fakeencoderinstall.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
 #include "networkbackend.h"

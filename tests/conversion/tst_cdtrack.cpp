@@ -153,6 +153,9 @@ void TestCdTrack::temporaryWavIsReservedInItsFolder()
         const QFileInfo info(path);
         QVERIFY(info.exists());
         QCOMPARE(info.size(), qint64(0));
+        QCOMPARE(info.permissions() &
+                     ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
         QCOMPARE(QDir::cleanPath(info.absolutePath()), QDir::cleanPath(temp.path()));
         QVERIFY2(QRegularExpression("^[0-9A-Za-z]{8}\\.wav$").match(info.fileName()).hasMatch(),
                  qPrintable(path));

@@ -30,6 +30,8 @@ private slots:
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
+    void nameTooLongForAnyFolder_data();
+    void nameTooLongForAnyFolder();
     void cdTrackIsExtractedFirst();
     void cdTrackThatCannotBeRead_data();
     void cdTrackThatCannotBeRead();
@@ -258,7 +260,7 @@ void TestConversionJob::targetAndArguments()
     QDir::setCurrent(previous);
     QVERIFY(ended);
 
-    QStringList expected{"-i", sourcePath, "-y"};
+    QStringList expected = encoderarguments::inputGuards() + QStringList{"-i", sourcePath, "-y"};
     expected << middle << "-map"
              << "0:a:0";
     // Formats that hold a cover get the source's, if it has one.
@@ -271,8 +273,13 @@ void TestConversionJob::targetAndArguments()
                  << "copy";
     else
         expected << "-vn";
-    expected << target;
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()), expected);
+    // The encoder writes through the reserved file itself, which the name
+    // of the target no longer tells.
+    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
+    expected << "-f" << encoderarguments::muxerFor(format) << recorded.last();
+    QCOMPARE(recorded, expected);
+    QVERIFY2(QRegularExpression("^/proc/self/fd/[0-9]+$").match(recorded.last()).hasMatch(),
+             qPrintable(recorded.last()));
     QCOMPARE(fakeencoder::recordedInput(m_encoder->path()), "eof");
     QFile result(target);
     QVERIFY(result.open(QIODevice::ReadOnly));
@@ -319,9 +326,33 @@ void TestConversionJob::unwritableDirectoryAsksForAnother()
     m_directories.queue << m_out->path();
 
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
-    QCOMPARE(m_questions, cancelFirst ? QStringList({"another", "another"}) : QStringList{"another"});
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(), m_out->filePath("song.mp3"));
+    QCOMPARE(m_questions,
+             cancelFirst ? QStringList({"another", "another"}) : QStringList{"another"});
     QVERIFY(QFileInfo(m_out->filePath("song.mp3")).size() > 0);
+}
+
+void TestConversionJob::nameTooLongForAnyFolder_data()
+{
+    QTest::addColumn<QString>("targetdir");
+    QTest::newRow("beside the source") << "same";
+    QTest::newRow("asked for") << "ask";
+}
+
+void TestConversionJob::nameTooLongForAnyFolder()
+{
+    QFETCH(QString, targetdir);
+    writeSetting(settings::TargetDirKey, targetdir);
+    m_directories.queue = QStringList{m_out->path()};
+    // A source name of 255 bytes: with ".flac" its target's is 256.
+    const QString source = sourceFile(QString(251, 'a') + ".wav");
+
+    QVERIFY(!convert(source, "flac"));
+    QCOMPARE(m_end->failure, ConversionEnd::Failure::NameTooLong);
+    QCOMPARE(m_end->message, "The file name is too long for the target folder.");
+    QCOMPARE(m_questions, targetdir == "ask" ? QStringList{"target"} : QStringList());
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 1);
+    QVERIFY(QDir(m_out->path()).isEmpty());
 }
 
 void TestConversionJob::useFakeExtractor()
@@ -351,9 +382,9 @@ void TestConversionJob::cdTrackIsExtractedFirst()
     QCOMPARE(extractorArguments[1], "2");
     const QString wav = extractorArguments[2];
     QCOMPARE(wav + ".args", log.fileName());
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path())[1], wav);
-    QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).last(),
-             m_dir->filePath("Track03.mp3"));
+    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
+    QCOMPARE(recorded[recorded.indexOf("-i") + 1], wav);
+    QVERIFY(QFileInfo(m_dir->filePath("Track03.mp3")).size() > 0);
     // The temporary audio is ours and goes once the encoder is done with it.
     QCOMPARE(temporaryFilesLeft(), QStringList());
     QVERIFY(m_questions.isEmpty());
@@ -444,7 +475,8 @@ void TestConversionJob::coverRetriedOnlyBeforeProgress_data()
     QTest::addColumn<bool>("retried");
     const QByteArray duration = "err Duration: 00:01:40.00, start\\n\n";
     QTest::newRow("picture refused at the header")
-        << duration + "err Could not write header\\n\nexit 1\n" << true;
+        << duration + "err Could not write header\\n\nexit 1\n"
+        << true;
     QTest::newRow("failure at 90 %")
         << duration + "err size= time=00:01:30.00 bitrate\\r\nwrite-text part\n"
                       "err Error while encoding\\n\nexit 1\n"

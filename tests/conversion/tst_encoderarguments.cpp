@@ -12,6 +12,7 @@ private slots:
     void encoderArguments();
     void reportHidesHomeFolder_data();
     void reportHidesHomeFolder();
+    void reportHoldsNothingPrivate();
 };
 
 namespace {
@@ -34,36 +35,40 @@ void TestEncoderArguments::encoderArguments_data()
     QTest::addColumn<bool>("keepCover");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList noCover{"-map", "0:a:0", "-vn", "OUT"};
-    const QStringList covers{"-map",  "0:a:0", "-map", "0:v?", "-map",
-                             "-0:V?", "-c:v",  "copy", "OUT"};
-    QTest::newRow("mp3 keeps covers") << 192 << QStringList{} << "mp3" << QByteArray() << true
-                                      << QStringList{"-i", "IN", "-y", "-b:a", "192k"} + covers;
-    QTest::newRow("flac keeps covers") << 128 << QStringList{} << "flac" << QByteArray() << true
-                                       << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + covers;
+    const QStringList noCover{"-map", "0:a:0", "-vn"};
+    const QStringList covers{"-map", "0:a:0", "-map", "0:v?", "-map", "-0:V?", "-c:v", "copy"};
+    const auto out = [](const char *muxer) { return QStringList{"-f", muxer, "OUT"}; };
+    QTest::newRow("mp3 keeps covers")
+        << 192 << QStringList{} << "mp3" << QByteArray() << true
+        << QStringList{"-i", "IN", "-y", "-b:a", "192k"} + covers + out("mp3");
+    QTest::newRow("flac keeps covers")
+        << 128 << QStringList{} << "flac" << QByteArray() << true
+        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + covers + out("flac");
     QTest::newRow("m4a, the cover refused")
         << 128 << QStringList{} << "m4a" << QByteArray() << false
-        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
-    QTest::newRow("wav holds none") << 128 << QStringList{} << "wav" << QByteArray() << true
-                                    << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover + out("ipod");
+    QTest::newRow("wav holds none")
+        << 128 << QStringList{} << "wav" << QByteArray() << true
+        << QStringList{"-i", "IN", "-y", "-b:a", "128k"} + noCover + out("wav");
     QTest::newRow("wma with title")
         << 128 << QStringList{"-metadata", "title=Intro"} << "wma" << QByteArray() << true
         << QStringList{"-i",        "IN",          "-y",   "-b:a", "128k",
                        "-metadata", "title=Intro", "-c:a", "wmav2"} +
-               noCover;
+               noCover + out("asf");
     QTest::newRow("wmav is no wma")
         << 320 << QStringList{"-filter:a", "volume=2"} << "wmav" << QByteArray() << true
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-filter:a", "volume=2"} + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "320k", "-filter:a", "volume=2"} + noCover +
+               QStringList{"OUT"};
     const QStringList opus{"-c:a", "libopus", "-vbr", "constrained"};
     QTest::newRow("opus, mono at 320")
         << 320 << QStringList{} << "opus" << streams(Mono + "," + Stereo) << true
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k"} + opus + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "256k"} + opus + noCover + out("opus");
     QTest::newRow("opus, stereo at 320")
         << 320 << QStringList{} << "opus" << streams(Picture + "," + Stereo) << true
-        << QStringList{"-i", "IN", "-y", "-b:a", "320k"} + opus + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "320k"} + opus + noCover + out("opus");
     QTest::newRow("opus, unreadable answer at 288")
         << 288 << QStringList{} << "opus" << QByteArray("{\"str") << true
-        << QStringList{"-i", "IN", "-y", "-b:a", "256k"} + opus + noCover;
+        << QStringList{"-i", "IN", "-y", "-b:a", "256k"} + opus + noCover + out("opus");
 }
 
 void TestEncoderArguments::encoderArguments()
@@ -78,7 +83,7 @@ void TestEncoderArguments::encoderArguments()
         probed.isEmpty() ? sourceprobe::SourceInfo{} : sourceprobe::parseProberOutput(probed);
     QCOMPARE(encoderarguments::build("IN", bitrate, encoderarguments::optionsFromArguments(extra),
                                      format, "OUT", source, keepCover),
-             expected);
+             encoderarguments::inputGuards() + expected);
 }
 
 void TestEncoderArguments::reportHidesHomeFolder_data()
@@ -127,6 +132,39 @@ void TestEncoderArguments::reportHidesHomeFolder()
     // Arguments and error output alike.
     QCOMPARE(encoderarguments::bugReportText({"-i", text}, text, home),
              "-i&&" + hidden + "##" + hidden);
+}
+
+void TestEncoderArguments::reportHoldsNothingPrivate()
+{
+    const QStringList arguments{"-i",
+                                "/run/media/alice/USB STICK/Lied.mp4",
+                                "-metadata",
+                                "artist=Alice Private",
+                                "-metadata",
+                                "title=a=b",
+                                "-f",
+                                "mp3",
+                                "/proc/self/fd/7"};
+    const QString text = "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from "
+                         "'/run/media/alice/USB STICK/Lied.mp4':\n"
+                         "  Metadata:\n"
+                         "    comment         : my diary\n"
+                         "                    : second line\n"
+                         "    location        : +48.85+002.35/\n"
+                         "  Duration: 00:01:00.00, start: 0.000000, bitrate: 1 kb/s\n"
+                         "  Stream #0:0(und): Audio: aac, 44100 Hz, stereo\n"
+                         "    Metadata:\n"
+                         "      handler_name    : Alice's phone\n"
+                         "Output #0, mp3, to '/proc/self/fd/7':\n"
+                         "/run/media/alice/USB STICK/Lied.mp4: Invalid data found";
+    QCOMPARE(encoderarguments::privateFreeReport(arguments, text, "/home/alice",
+                                                 "/run/media/alice/USB STICK/Lied_1.mp3"),
+             "-i&&<source>.mp4&&-metadata&&artist=&&-metadata&&title=&&-f&&mp3&&<target>.mp3##"
+             "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '<source>.mp4':\n"
+             "  Duration: 00:01:00.00, start: 0.000000, bitrate: 1 kb/s\n"
+             "  Stream #0:0(und): Audio: aac, 44100 Hz, stereo\n"
+             "Output #0, mp3, to '<target>.mp3':\n"
+             "<source>.mp4: Invalid data found");
 }
 
 QTEST_GUILESS_MAIN(TestEncoderArguments)

@@ -102,6 +102,8 @@ private slots:
     void matchesReference_data();
     void matchesReference();
     void keptTextIsBounded();
+    void closingText_data();
+    void closingText();
 };
 
 void TestProgressParser::timeToHundredths_data()
@@ -419,6 +421,42 @@ void TestProgressParser::keptTextIsBounded()
     QCOMPARE(u.percent, 30);
     QCOMPARE(parser.duration(), 20000);
     QVERIFY(text.isEmpty());
+}
+
+// The encoder's last words, as it writes them.
+void TestProgressParser::closingText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("noAudio");
+    QTest::addColumn<bool>("notMedia");
+    const QString stats = " bitrate=N/A speed=   0x    \nvideo:%1kB audio:%2kB subtitle:0kB other "
+                          "streams:0kB global headers:0kB muxing overhead: unknown\n";
+    QTest::newRow("audio written") << stats.arg(0).arg(18) << false << false;
+    QTest::newRow("ten kB") << stats.arg(0).arg(10) << false << false;
+    QTest::newRow("header promised audio, none came")
+        << stats.arg(0).arg(0) +
+               "Output file is empty, nothing was encoded (check -ss / -t / -frames "
+               "parameters if used)\n"
+        << true << false;
+    QTest::newRow("only the cover") << stats.arg(25).arg(0) << true << false;
+    QTest::newRow("no statistics") << "x.wav: Invalid data found when processing input\n"
+                                   << false << false;
+    QTest::newRow("playlist refused")
+        << "[hls @ 0x55adc6607940] Format not on whitelist 'wav,mp3'\nx.mp3: Invalid argument\n"
+        << false << true;
+}
+
+void TestProgressParser::closingText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, noAudio);
+    QFETCH(bool, notMedia);
+    // The last progress stamp comes in the same read as the statistics.
+    ProgressParser parser;
+    parser.feed(QByteArray(100000, ' '), 0);
+    parser.feed("size=       0kB time=00:00:00.00" + text.toLatin1(), 0);
+    QCOMPARE(noAudioEncoded(parser.closingText()), noAudio);
+    QCOMPARE(refusedAsNoMedia(parser.closingText()), notMedia);
 }
 
 QTEST_GUILESS_MAIN(TestProgressParser)

@@ -209,7 +209,10 @@ void TestSoundmill::form()
         QVERIFY2(label, name);
         QCOMPARE(label->text(), text);
     }
-    for (const char *name : {"lbl_Source", "lbl_Target", "lbl_TimeRemaining", "lbl_Speed"})
+    // Labels that show names show them as text; the others may carry markup.
+    for (const char *name : {"lbl_Title", "lbl_Source", "lbl_Target"})
+        QCOMPARE(child<QLabel>(&window, name)->textFormat(), Qt::PlainText);
+    for (const char *name : {"lbl_TimeRemaining", "lbl_Speed"})
         QCOMPARE(child<QLabel>(&window, name)->textFormat(), Qt::RichText);
 
     QCOMPARE(child<QWidget>(&window, "wi_Top")->maximumHeight(), 48);
@@ -292,6 +295,11 @@ void TestSoundmill::labels_data()
                                   << "opus"
                                   << "Converting FLAC to OPUS"
                                   << "clip.opus";
+    // Names are shown as they are, never read as markup.
+    QTest::newRow("markup in the name") << "a.<img src=\"x.png\">"
+                                        << "mp3"
+                                        << "Converting PNG\"> to MP3"
+                                        << "a.<img src=\"x.mp3";
 }
 
 void TestSoundmill::labels()
@@ -532,8 +540,11 @@ void TestSoundmill::reports()
     if (bugReport) {
         QCOMPARE(reports.size(), 1);
         const QStringList arguments = fakeencoder::recordedArguments(m_encoder->path());
-        const QString report = arguments.join("&&").replace(m_dir->path(), "~") + "##" +
-                               QString::fromLatin1("Error \xc3\xa9 ~/song.mp3");
+        // Paths show as placeholders that keep only the extension.
+        const QString report = arguments.join("&&")
+                                   .replace(arguments[arguments.indexOf("-i") + 1], "<source>.wav")
+                                   .replace(arguments.last(), "<target>.mp3") +
+                               "##" + QString::fromLatin1("Error \xc3\xa9 <target>.mp3");
         QCOMPARE(reports[0].body,
                  "appid=tonewright&reportstring=" + QUrl::toPercentEncoding(report));
     } else {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +23,8 @@ private slots:
     void refusesUnwritableDirectories_data();
     void refusesUnwritableDirectories();
     void concurrentReservationsNeverShareAName();
-    void releaseRemovesOnlyPlainFiles();
+    void writesOnlyIntoTheReservedFile_data();
+    void writesOnlyIntoTheReservedFile();
     void names_data();
     void names();
 };
@@ -71,9 +73,12 @@ void TestTargetReservation::reservesFirstFreeName()
         }
     }
 
-    const QString reserved = targetreservation::reserve(dir.path() + '/', base, "mp3");
+    const targetreservation::Reservation reservation =
+        targetreservation::reserve(dir.path() + '/', base, "mp3");
+    const QString reserved = reservation.path();
     QCOMPARE(reserved, dir.filePath(expected));
     QCOMPARE(QFileInfo(reserved).size(), 0);
+    QVERIFY(reservation.isIntact());
     // Nothing that was there before was touched.
     for (const QString &name : present) {
         if (name.endsWith('/') || name.endsWith('@'))
@@ -87,24 +92,38 @@ void TestTargetReservation::reservesFirstFreeName()
 void TestTargetReservation::refusesUnwritableDirectories_data()
 {
     QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("failure");
+    const int notWritable = int(targetreservation::Failure::NotWritable);
     // Tests may run as root, for whom permission bits mean nothing: these
     // places refuse new files to everyone.
-    QTest::newRow("proc") << "/proc/";
-    QTest::newRow("below a file") << "FILE/sub/";
-    QTest::newRow("missing") << "MISSING/";
+    QTest::newRow("proc") << "/proc/"
+                          << "song" << notWritable;
+    QTest::newRow("below a file") << "FILE/sub/"
+                                  << "song" << notWritable;
+    QTest::newRow("missing") << "MISSING/"
+                             << "song" << notWritable;
+    // No folder takes a name of more than 255 bytes.
+    QTest::newRow("name too long")
+        << "DIR/" << QString(252, 'a') << int(targetreservation::Failure::NameTooLong);
 }
 
 void TestTargetReservation::refusesUnwritableDirectories()
 {
     QFETCH(QString, directory);
+    QFETCH(QString, base);
+    QFETCH(int, failure);
     QTemporaryDir dir;
     QFile file(dir.filePath("file"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     directory.replace("FILE", dir.filePath("file"));
     directory.replace("MISSING", dir.filePath("missing"));
+    directory.replace("DIR", dir.path());
 
-    QCOMPARE(targetreservation::reserve(directory, "song", "mp3"), QString());
+    targetreservation::Failure reason = targetreservation::Failure::None;
+    QVERIFY(!targetreservation::reserve(directory, base, "mp3", &reason).isValid());
+    QCOMPARE(int(reason), failure);
 }
 
 void TestTargetReservation::concurrentReservationsNeverShareAName()
@@ -117,7 +136,7 @@ void TestTargetReservation::concurrentReservationsNeverShareAName()
     for (int t = 0; t < Threads; ++t) {
         threads.emplace_back([&, t] {
             for (int i = 0; i < PerThread; ++i)
-                results[t] << targetreservation::reserve(dir.path() + '/', "song", "mp3");
+                results[t] << targetreservation::reserve(dir.path() + '/', "song", "mp3").path();
         });
     }
     for (std::thread &thread : threads)
@@ -134,25 +153,67 @@ void TestTargetReservation::concurrentReservationsNeverShareAName()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), Threads * PerThread);
 }
 
-void TestTargetReservation::releaseRemovesOnlyPlainFiles()
+void TestTargetReservation::writesOnlyIntoTheReservedFile_data()
 {
+    QTest::addColumn<QString>("swap"); // what another user puts at the name
+    QTest::addColumn<bool>("kept");    // keep() rather than release()
+    QTest::newRow("untouched, released") << "" << false;
+    QTest::newRow("untouched, kept") << "" << true;
+    QTest::newRow("link to another file") << "link" << false;
+    QTest::newRow("another file") << "file" << false;
+    QTest::newRow("removed") << "remove" << false;
+}
+
+void TestTargetReservation::writesOnlyIntoTheReservedFile()
+{
+    QFETCH(QString, swap);
+    QFETCH(bool, kept);
     QTemporaryDir dir;
-    const QString file = dir.filePath("a.mp3");
-    QFile(file).open(QIODevice::WriteOnly);
-    QVERIFY(QDir(dir.path()).mkdir("b.mp3"));
-    const QString kept = dir.filePath("kept.wav");
-    QFile(kept).open(QIODevice::WriteOnly);
-    QVERIFY(QFile::link(kept, dir.filePath("c.mp3")));
+    const QString victim = dir.filePath("victim.txt");
+    QFile victimFile(victim);
+    QVERIFY(victimFile.open(QIODevice::WriteOnly));
+    victimFile.write("victim");
+    victimFile.close();
 
-    targetreservation::release(file);
-    targetreservation::release(dir.filePath("b.mp3"));
-    targetreservation::release(dir.filePath("c.mp3"));
-    targetreservation::release(QString());
+    targetreservation::Reservation reservation =
+        targetreservation::reserve(dir.path() + '/', "song", "mp3");
+    const QString name = reservation.path();
+    if (!swap.isEmpty())
+        QVERIFY(QFile::remove(name));
+    if (swap == "link")
+        QVERIFY(QFile::link(victim, name));
+    if (swap == "file")
+        QVERIFY(QFile::copy(victim, name));
+    QCOMPARE(reservation.isIntact(), swap.isEmpty());
 
-    QVERIFY(!QFileInfo::exists(file));
-    QVERIFY(QFileInfo(dir.filePath("b.mp3")).isDir());
-    QVERIFY(QFileInfo(dir.filePath("c.mp3")).isSymLink());
-    QVERIFY(QFileInfo::exists(kept));
+    // A child writes through the path it is given, as the encoder does.
+    QProcess child;
+    reservation.passTo(child);
+    child.start("sh", {"-c", "printf written > \"$1\"", "sh", reservation.encoderPath()});
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(reservation.size(), qint64(7));
+    // Other children never get the descriptor.
+    QProcess other;
+    other.start("sh", {"-c", "test -e \"$1\"", "sh", reservation.encoderPath()});
+    QVERIFY(other.waitForFinished());
+    QCOMPARE(other.exitCode(), 1);
+    if (kept)
+        reservation.keep();
+    else
+        reservation.release();
+
+    victimFile.open(QIODevice::ReadOnly);
+    QCOMPARE(victimFile.readAll(), QByteArray("victim"));
+    if (swap.isEmpty()) {
+        QCOMPARE(QFileInfo::exists(name), kept);
+    } else if (swap != "remove") {
+        // What another user put there stays as it is.
+        QCOMPARE(QFileInfo(name).isSymLink(), swap == "link");
+        QFile foreign(name);
+        QVERIFY(foreign.open(QIODevice::ReadOnly));
+        QCOMPARE(foreign.readAll(), QByteArray("victim"));
+    }
 }
 
 void TestTargetReservation::names_data()

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // Awkward and broken sources through the window with the real encoder, in
 // this process so that the error box can be answered and read: each either
@@ -22,11 +23,13 @@ private slots:
     void source_data();
     void source();
     void opusShowsProgress();
+    void swappedTargetIsNeverWrittenThrough();
 
 private:
     QTemporaryDir m_sources;
     QString m_wav;
     QByteArray m_mp3;
+    QByteArray m_cutM4a;
 };
 
 namespace {
@@ -40,6 +43,7 @@ QByteArray contents(const QString &path)
 
 const QString ConversionErrorText = "Conversion error!\nMake sure that the file you are trying "
                                     "to convert is a valid video or audio file.\n";
+const QString NotMediaText = "This file is not an audio or video file.";
 } // namespace
 
 void TestE2eBadInput::initTestCase()
@@ -53,6 +57,13 @@ void TestE2eBadInput::initTestCase()
     const QString mp3 = m_sources.filePath("good.mp3");
     QCOMPARE(e2e::run("ffmpeg", {"-v", "error", "-i", m_wav, "-y", mp3}), 0);
     m_mp3 = contents(mp3);
+    // An M4A whose header promises a minute, cut where its media data begins.
+    const QString m4a = m_sources.filePath("long.m4a");
+    QCOMPARE(e2e::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=duration=60", "-c:a",
+                                 "aac", "-movflags", "+faststart", "-y", m4a}),
+             0);
+    const QByteArray whole = contents(m4a);
+    m_cutM4a = whole.left(whole.indexOf("mdat") + 4);
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
     writeSetting(settings::BitrateKey, "128");
@@ -61,43 +72,80 @@ void TestE2eBadInput::initTestCase()
 void TestE2eBadInput::source_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind"); // wav, empty, random, truncated, directory
-    QTest::addColumn<bool>("converts");
+    // wav, empty, random, truncated, directory, cut-m4a, cut-wav, playlist,
+    // concat, or the encoder's arguments that make the source from the WAV
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("box"); // empty: it converts
 
     QTest::newRow("empty file") << "empty.wav"
-                                << "empty" << false;
+                                << "empty" << ConversionErrorText;
+    QTest::newRow("empty dsd file") << "empty.dsf"
+                                    << "empty" << ConversionErrorText;
     QTest::newRow("random bytes") << "noise.mp3"
-                                  << "random" << false;
+                                  << "random" << ConversionErrorText;
     QTest::newRow("truncated mp3") << "cut.mp3"
-                                   << "truncated" << true;
+                                   << "truncated"
+                                   << "";
+    QTest::newRow("truncated wav") << "cut.wav"
+                                   << "cut-wav"
+                                   << "";
+    // Its header promises a minute; the encoder exits 0 having written no audio.
+    QTest::newRow("m4a without its media") << "cut.m4a"
+                                           << "cut-m4a" << ConversionErrorText;
     QTest::newRow("directory") << "folder.wav"
-                               << "directory" << false;
+                               << "directory" << ConversionErrorText;
+    // Lists of other files: the private file they name is never read.
+    QTest::newRow("playlist posing as mp3") << "song.mp3"
+                                            << "playlist" << NotMediaText;
+    QTest::newRow("file list posing as wav") << "list.wav"
+                                             << "concat" << NotMediaText;
     QTest::newRow("spaces") << "my  song .wav"
-                            << "wav" << true;
+                            << "wav"
+                            << "";
     QTest::newRow("quotes") << "it's \"quoted\".wav"
-                            << "wav" << true;
+                            << "wav"
+                            << "";
     QTest::newRow("non-ascii") << "Grüße – 音楽.wav"
-                               << "wav" << true;
+                               << "wav"
+                               << "";
     QTest::newRow("leading dash") << "-y.wav"
-                                  << "wav" << true;
+                                  << "wav"
+                                  << "";
     QTest::newRow("newline") << "two\nlines.wav"
-                             << "wav" << true;
+                             << "wav"
+                             << "";
     QTest::newRow("colon") << "file:song.wav"
-                           << "wav" << true;
+                           << "wav"
+                           << "";
     QTest::newRow("no extension") << "song"
-                                  << "wav" << true;
+                                  << "wav"
+                                  << "";
+    // Real containers still convert.
+    const QStringList made{"x.aiff",         "x.flac", "x.ogg -c:a libvorbis",
+                           "x.opus",         "x.m4a",  "x.mkv",
+                           "x.webm",         "x.wma",  "x.ac3",
+                           "x.wv",           "x.avi",  "x.ts",
+                           "x.mpg -c:a mp2", "x.caf",  "x.au",
+                           "x.aac"};
+    for (const QString &row : made)
+        QTest::newRow(qPrintable(row.section(' ', 0, 0))) << row.section(' ', 0, 0) << row << "";
 }
 
 void TestE2eBadInput::source()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
-    QFETCH(bool, converts);
+    QFETCH(QString, box);
 
     QTemporaryDir dir;
     const QString source = dir.filePath(name);
+    const QString secret = dir.filePath("private.wav");
     if (kind == "directory") {
         QVERIFY(QDir(dir.path()).mkdir(name));
+    } else if (kind.startsWith(name)) {
+        QStringList arguments{"-v", "error", "-i", m_wav};
+        arguments += kind.split(' ').mid(1);
+        QCOMPARE(e2e::run("ffmpeg", arguments << "-y" << source), 0);
     } else {
         QByteArray bytes;
         if (kind == "wav")
@@ -107,6 +155,16 @@ void TestE2eBadInput::source()
                 bytes += char((i * 7919 + 13) % 251);
         else if (kind == "truncated")
             bytes = m_mp3.left(m_mp3.size() / 2);
+        else if (kind == "cut-wav")
+            bytes = contents(m_wav).left(contents(m_wav).size() / 2);
+        else if (kind == "cut-m4a")
+            bytes = m_cutM4a;
+        else if (kind == "playlist")
+            bytes = "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\nprivate.wav\n#EXT-X-ENDLIST\n";
+        else if (kind == "concat")
+            bytes = "ffconcat version 1.0\nfile private.wav\n";
+        if (kind == "playlist" || kind == "concat")
+            QVERIFY(QFile::copy(m_wav, secret));
         QFile file(source);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -123,7 +181,7 @@ void TestE2eBadInput::source()
 
     ModalAnswerer answerer;
     QList<int> exits;
-    if (!converts)
+    if (!box.isEmpty())
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
     {
         Soundmill window(testServices());
@@ -135,14 +193,14 @@ void TestE2eBadInput::source()
     QCOMPARE(exits, QList<int>{0});
 
     const QString target = dir.filePath(base + "_1.mp3");
-    if (converts) {
+    if (box.isEmpty()) {
         QVERIFY(answerer.seen.isEmpty());
         const e2e::Probe result = e2e::probe(target);
         QVERIFY2(result.ok, qPrintable(target));
         QCOMPARE(result.codec, "mp3");
     } else {
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen[0].text, ConversionErrorText);
+        QCOMPARE(answerer.seen[0].text, box);
         QVERIFY(!QFileInfo::exists(target));
     }
     QStringList after = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -168,6 +226,56 @@ void TestE2eBadInput::opusShowsProgress()
     QVERIFY(window.findChild<QLabel *>("lbl_Speed")->text().endsWith(" s/s"));
     QVERIFY(window.findChild<QLabel *>("lbl_TimeRemaining")->text() != "Calculating...");
     QCOMPARE(e2e::probe(dir.filePath("song.opus")).codec, "opus");
+}
+
+void TestE2eBadInput::swappedTargetIsNeverWrittenThrough()
+{
+    // The real encoder, started a moment late: time for another user who
+    // may write to the folder to swap the reservation for a link.
+    QTemporaryDir bin;
+    QFile slow(bin.filePath("ffmpeg"));
+    QVERIFY(slow.open(QIODevice::WriteOnly));
+    slow.write("#!/bin/sh\nsleep 1\nexec '" +
+               QFile::encodeName(QStandardPaths::findExecutable("ffmpeg")) + "' \"$@\"\n");
+    slow.close();
+    QVERIFY(slow.setPermissions(slow.permissions() | QFileDevice::ExeOwner));
+
+    QTemporaryDir dir;
+    const QString source = dir.filePath("song.wav");
+    QVERIFY(QFile::copy(m_wav, source));
+    const QString victim = dir.filePath("victim.txt");
+    QFile victimFile(victim);
+    QVERIFY(victimFile.open(QIODevice::WriteOnly));
+    victimFile.write("victim");
+    victimFile.close();
+    const QString target = dir.filePath("song.mp3");
+    QTimer swap;
+    QObject::connect(&swap, &QTimer::timeout, [&] {
+        if (!QFileInfo(target).isSymLink() && QFileInfo::exists(target) && QFile::remove(target) &&
+            QFile::link(victim, target))
+            swap.stop();
+    });
+    swap.start(10);
+
+    ModalAnswerer answerer;
+    QList<int> exits;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
+    {
+        Soundmill window(testServices(bin.path()));
+        QObject::connect(&window, &Soundmill::ended, &window,
+                         [&exits](int status) { exits << status; });
+        window.startConversion(source, "mp3", {});
+        QTRY_VERIFY_WITH_TIMEOUT(!exits.isEmpty(), 60000);
+    }
+    QCOMPARE(exits, QList<int>{0});
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text,
+             "The target file was replaced by another program. Nothing was written to it.");
+    // The link and what it points to stay as the other user left them.
+    QVERIFY(QFileInfo(target).isSymLink());
+    QCOMPARE(contents(victim), QByteArray("victim"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             (QStringList{"song.mp3", "song.wav", "victim.txt"}));
 }
 
 QTEST_MAIN(TestE2eBadInput)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 
 // A selection of three files with "Advanced conversion…": the one question
 // is answered in this process, the conversions run in the real program,
@@ -46,6 +47,7 @@ private slots:
     void oneQuestion_data();
     void oneQuestion();
     void optionsFromAScript();
+    void nameThatIsNoTextIsNamed();
 
 private:
     QTemporaryDir m_config;
@@ -152,6 +154,34 @@ void TestE2eEach::optionsFromAScript()
     const double gain = e2e::meanVolume(target) - m_sourceVolume;
     QVERIFY2(qAbs(gain + 6.02) < 1.0, qPrintable(QString("%1 dB").arg(gain)));
     QVERIFY(!QFile::exists(m_music.filePath("pwned")));
+}
+
+void TestE2eEach::nameThatIsNoTextIsNamed()
+{
+    // "song\xff.wav" is no UTF-8 text; beside it stands its look-alike,
+    // which text can hold.
+    QTemporaryDir dir;
+    const QString twin = dir.filePath(QString::fromUtf8("song\xef\xbf\xbd.wav"));
+    QVERIFY(QFile::copy(m_sources[0], twin));
+    QVERIFY(QFile::copy(m_sources[0], dir.filePath("raw.wav")));
+    QCOMPARE(::rename(QFile::encodeName(dir.filePath("raw.wav")).constData(),
+                      QByteArray(QFile::encodeName(dir.path()) + "/song\xff.wav").constData()),
+             0);
+
+    // A shell hands the name over as its bytes, as a file manager would.
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    program.start(
+        "sh", {"-c", "exec \"$0\" --each mp3 \"$(printf 'song\\377.wav')\"", e2e::tonewright()});
+    // The name is told on standard error, then in a box that waits for a person.
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += program.readAllStandardError())
+                                 .contains("song\xef\xbf\xbd.wav\" cannot be opened"),
+                             30000);
+    program.kill();
+    program.waitForFinished(10000);
+    // Neither file was converted.
+    QCOMPARE(QDir(dir.path()).entryList({"*.mp3"}, QDir::Files), QStringList());
 }
 
 QTEST_MAIN(TestE2eEach)

@@ -380,10 +380,9 @@ void TestAdvertisement::hugeBodyCutOffAsItArrives()
     QCOMPARE(online::abortReason(reply), AbortReason::TooLarge);
     QVERIFY(online::takeBody(reply).isEmpty());
     // The limit, plus what the kernel's buffers of the two sockets may hold.
-    const qint64 bound = (1 << 20) + largestSocketBuffer("tcp_rmem") +
-                         largestSocketBuffer("tcp_wmem") + (4 << 20);
-    QVERIFY2(server->streamedBytes() < bound,
-             qPrintable(QString::number(server->streamedBytes())));
+    const qint64 bound =
+        (1 << 20) + largestSocketBuffer("tcp_rmem") + largestSocketBuffer("tcp_wmem") + (4 << 20);
+    QVERIFY2(server->streamedBytes() < bound, qPrintable(QString::number(server->streamedBytes())));
 }
 
 void TestAdvertisement::picture()
@@ -416,6 +415,18 @@ void TestAdvertisement::picture()
     QCOMPARE(decoded.pixelColor(5, 5), QColor(Qt::darkCyan));
     QVERIFY(online::decodePicture(online::takeBody(bad)).isNull());
     QVERIFY(online::decodePicture(QByteArray()).isNull());
+    // Pictures in other formats are not looked at.
+    QImage small(4, 4, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    for (const char *format : {"PNG", "JPEG", "GIF", "BMP", "PPM", "XPM"}) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!small.save(&buffer, format))
+            continue; // no writer for it here
+        const bool shown = QByteArray("PNG JPEG GIF").contains(format);
+        QCOMPARE(online::decodePicture(bytes).isNull(), !shown);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAdvertisement)

@@ -131,7 +131,7 @@ class ThunarMerge(unittest.TestCase):
         for action in actions(self.uca)[2:]:
             word = action.findtext("unique-id")[len("tonewright-"):]
             command = action.findtext("command")
-            self.assertTrue(command.endswith("tonewright --each %s %%F" % word), command)
+            self.assertTrue(command.endswith("tonewright --each %s -- %%F" % word), command)
 
     def test_new_user_file_starts_from_system_defaults(self):
         os.makedirs(os.path.join(self.system, "Thunar"))
@@ -242,7 +242,7 @@ class NautilusExtension(unittest.TestCase):
     def test_one_argument_vector_for_the_selection(self):
         extension = load_nautilus_extension()
         self.assertEqual(extension.command("ppp", ["/a b.wav", "/c;d.wav"]),
-                         ["tonewright", "--each", "ppp", "/a b.wav", "/c;d.wav"])
+                         ["tonewright", "--each", "ppp", "--", "/a b.wav", "/c;d.wav"])
 
 
 class SameVerbsEverywhere(unittest.TestCase):
@@ -256,7 +256,7 @@ class SameVerbsEverywhere(unittest.TestCase):
         for word, label in zip(WORDS, LABELS):
             action = menu["Desktop Action " + word]
             self.assertEqual(action["Name"], label)
-            self.assertEqual(action["Exec"], "tonewright --each %s %%F" % word)
+            self.assertEqual(action["Exec"], "tonewright --each %s %%U" % word)
 
     def test_nemo(self):
         files = sorted(glob.glob(os.path.join(PACKAGING, "menus", "nemo", "*.nemo_action")))
@@ -268,13 +268,13 @@ class SameVerbsEverywhere(unittest.TestCase):
             action.optionxform = str
             action.read(path, encoding="utf-8")
             self.assertEqual(action["Nemo Action"]["Name"], label)
-            self.assertEqual(action["Nemo Action"]["Exec"], "tonewright --each %s %%F" % word)
+            self.assertEqual(action["Nemo Action"]["Exec"], "tonewright --each %s %%U" % word)
 
     def test_launcher_opens_a_selection_with_one_question(self):
         entry = configparser.ConfigParser(interpolation=None)
         entry.optionxform = str
         entry.read(os.path.join(PACKAGING, "tonewright.desktop"), encoding="utf-8")
-        self.assertEqual(entry["Desktop Entry"]["Exec"], "tonewright --each ppp %F")
+        self.assertEqual(entry["Desktop Entry"]["Exec"], "tonewright --each ppp %U")
 
     def test_nautilus(self):
         extension = load_nautilus_extension()

@@ -84,7 +84,8 @@ def convertible_path(uri, mime_type):
 
 
 def command(word, paths):
-    return [PROGRAM, "--each", word] + list(paths)
+    # "--": every path is a file, whatever it looks like.
+    return [PROGRAM, "--each", word, "--"] + list(paths)
 
 
 def start(word, paths):
