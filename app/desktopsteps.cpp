@@ -5,6 +5,7 @@
 #include "onlineservices.h"
 #include "processexit.h"
 #include "serviceparts.h"
+#include "selectionwindow.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
 #include "taskbarbutton.h"
@@ -13,12 +14,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
 
 #include <cstdio>
-#include <memory>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -83,22 +81,45 @@ bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions 
 
 int DesktopSteps::convert(const ConversionRequest &request)
 {
+    return runWindow<Soundmill>([&request](Soundmill &window) { window.startConversion(request); },
+                                [](const Soundmill &, int status) { return status; });
+}
+
+int DesktopSteps::convertEach(const QList<ConversionRequest> &requests, bool leftOut)
+{
+    if (requests.size() == 1) {
+        // One file is the single conversion, with the status a selection has.
+        return runWindow<Soundmill>(
+            [&requests](Soundmill &window) { window.startConversion(requests.first()); },
+            [leftOut](const Soundmill &window, int status) {
+                return status != 0 ? status : window.converted() && !leftOut ? 0 : 1;
+            });
+    }
+    return runWindow<SelectionWindow>(
+        [&requests](SelectionWindow &window) { window.startConversions(requests); },
+        [leftOut](const SelectionWindow &, int status) { return status != 0 ? status : leftOut; });
+}
+
+template <class Window>
+int DesktopSteps::runWindow(const std::function<void(Window &)> &start,
+                            const std::function<int(const Window &, int)> &statusOf)
+{
     taskbar::checkTaskbarSupportInBackground();
-    auto *window = new Soundmill(m_services);
+    auto *window = new Window(m_services);
     // The status the process ends with, once the window has reported its end.
     std::optional<int> ending;
-    const auto end = [this, &ending](int status, Soundmill::End how) {
-        ending = status;
-        // A conversion that ran its course has its usage record and bug
-        // report delivered first (the window is gone by then); a stopped
+    const auto end = [this, window, &ending, &statusOf](int status, Soundmill::End how) {
+        ending = statusOf(*window, status);
+        // A conversion that ran its course has its usage records and bug
+        // reports delivered first (the window is gone by then); a stopped
         // one ends at once.
         if (how == Soundmill::End::Finished)
             settlePosts();
-        endProcess(status);
+        endProcess(*ending);
         // Only steps that record the end instead of ending get here.
-        QCoreApplication::exit(status);
+        QCoreApplication::exit(*ending);
     };
-    QObject::connect(window, &Soundmill::ended, window, end);
+    QObject::connect(window, &Window::ended, window, end);
     // From here on a conversion may hold files of ours; a request to end
     // the process lets it take them back first (status 128 + signal, as a
     // shell reports a process ended by that signal). Once the conversion
@@ -114,39 +135,18 @@ int DesktopSteps::convert(const ConversionRequest &request)
                      });
     if (taskbar::isTaskbarSupported())
         window->setTaskbarButton(new taskbar::TaskbarButton(window));
-    window->startConversion(request);
+    start(*window);
     window->show();
     const int status = QApplication::exec();
     delete window;
     return status;
 }
 
-int DesktopSteps::runChildren(const QString &program, const QList<QStringList> &argumentLists)
+void DesktopSteps::reportNoFile(const QString &path)
 {
-    // All start at once, as the file manager used to start them; the encoder
-    // slots let only as many encode at a time as the machine has cores.
-    // Waiting for them lets a script know when every file is done.
-    int status = 0;
-    std::vector<std::unique_ptr<QProcess>> children;
-    for (const QStringList &arguments : argumentLists) {
-        auto child = std::make_unique<QProcess>();
-        child->setProcessChannelMode(QProcess::ForwardedChannels);
-        child->setStandardInputFile(QProcess::nullDevice());
-        child->start(program, arguments);
-        if (!child->waitForStarted(-1)) {
-            std::fprintf(stderr, "tonewright: could not start %s: %s\n", qPrintable(program),
-                         qPrintable(child->errorString()));
-            status = status != 0 ? status : 1;
-            continue;
-        }
-        children.push_back(std::move(child));
-    }
-    for (const auto &child : children) {
-        child->waitForFinished(-1);
-        const int code = child->exitStatus() == QProcess::NormalExit ? child->exitCode() : 1;
-        status = status != 0 ? status : code;
-    }
-    return status;
+    const QString message =
+        QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.").arg(path);
+    std::fprintf(stderr, "tonewright: %s\n", qPrintable(message));
 }
 
 void DesktopSteps::reportUsageError(const QString &message)

@@ -46,19 +46,22 @@ int runOne(const CommandLine &line, StartupSteps &steps)
     return steps.convert(request);
 }
 
-QStringList regularFiles(const QStringList &paths, StartupSteps &steps)
+// The regular files among paths, absolute; the others are named to the user.
+QStringList regularFiles(const QStringList &paths, StartupSteps &steps, bool *allFiles)
 {
-    // Absolute paths: a child must never read a file named "--album=x" or
-    // "mp3" as an option or a word.
     QStringList files;
     for (const QString &path : paths) {
-        if (steps.isRegularFile(path))
+        if (steps.isRegularFile(path)) {
             files << QFileInfo(path).absoluteFilePath();
+        } else {
+            steps.reportNoFile(path);
+            *allFiles = false;
+        }
     }
     return files;
 }
 
-int runEach(const CommandLine &line, const QString &programPath, StartupSteps &steps)
+int runEach(const CommandLine &line, StartupSteps &steps)
 {
     if (line.eachPaths.isEmpty()) {
         // Nothing selected (a start from the application menu): as with the
@@ -70,29 +73,27 @@ int runEach(const CommandLine &line, const QString &programPath, StartupSteps &s
         return runOne(single, steps);
     }
 
-    QStringList files = regularFiles(line.eachPaths, steps);
-    QString word = line.eachWord;
+    bool allFiles = true;
+    QStringList files = regularFiles(line.eachPaths, steps, &allFiles);
+    QString format = formatForWord(line.eachWord);
     EncoderOptions options = line.options;
-    if (!files.isEmpty() && word == QLatin1String("ppp")) {
-        QString format;
-        if (!steps.chooseOptions(int(files.size()), format, options)) {
+    if (!files.isEmpty() && line.eachWord == QLatin1String("ppp")) {
+        QString shown;
+        if (!steps.chooseOptions(int(files.size()), shown, options)) {
             steps.endProcess(0);
             return 0;
         }
-        word = wordForFormat(format.toLower());
-        // Files may have gone while the question was open.
-        files = regularFiles(files, steps);
+        format = shown.toLower();
     }
-    if (files.isEmpty() || word.isEmpty()) {
-        steps.endProcess(0);
-        return 0;
+    if (!files.isEmpty() && !format.isEmpty()) {
+        QList<ConversionRequest> requests;
+        requests.reserve(files.size());
+        for (const QString &file : std::as_const(files))
+            requests << ConversionRequest{file, format, options};
+        // The selection's window ends the process, with the selection's status.
+        return steps.convertEach(requests, !allFiles);
     }
-
-    const QStringList shared = QStringList{word} + commandLineOptions(options);
-    QList<QStringList> children;
-    for (const QString &file : std::as_const(files))
-        children << shared + QStringList{file};
-    const int status = steps.runChildren(programPath, children);
+    const int status = allFiles ? 0 : 1;
     steps.endProcess(status);
     return status;
 }
@@ -109,6 +110,6 @@ int runStartup(const QStringList &arguments, const QString &programPath, Startup
         return 2;
     }
     if (line.each)
-        return runEach(line, programPath, steps);
+        return runEach(line, steps);
     return runOne(line, steps);
 }

@@ -25,10 +25,15 @@ public:
     // Creates the window, starts the conversion and runs the event loop
     // until the window reports its end, which ends the process.
     virtual int convert(const ConversionRequest &request) = 0;
-    // Runs program once per argument list, all side by side, and waits for
-    // every one to end. Returns 0 when all ended with 0, otherwise the first
-    // other status (1 for one that could not start or crashed).
-    virtual int runChildren(const QString &program, const QList<QStringList> &argumentLists) = 0;
+    // Converts a selection: one file in the window of one file, more in the
+    // window of a selection; runs the event loop until the window reports
+    // its end, which ends the process. Returns 0 when every file was
+    // converted and none was left out (an argument that named no file), 1
+    // when any failed, was skipped by Cancel or left out, 128 + n after
+    // termination signal n.
+    virtual int convertEach(const QList<ConversionRequest> &requests, bool leftOut) = 0;
+    // Tells the user that an argument of --each names no file to convert.
+    virtual void reportNoFile(const QString &path) = 0;
     // Tells the user that the command line could not be read.
     virtual void reportUsageError(const QString &message) = 0;
     // Ends the process at once: the only way the program ends.
@@ -37,6 +42,6 @@ public:
 
 // The start-up sequence after the application object exists. Returns the
 // exit status. A line that begins with --each converts every file it names
-// by a child process of programPath each, after asking once when the word is
-// "ppp"; it waits for the children and ends with their status.
+// in one window, after asking once when the word is "ppp", and ends with
+// the selection's status (1 also when an argument named no file).
 int runStartup(const QStringList &arguments, const QString &programPath, StartupSteps &steps);

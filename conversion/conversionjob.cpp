@@ -80,7 +80,7 @@ void ConversionJob::stop()
     if (m_stage == Stage::Ended)
         return;
     tidyUp(false);
-    finish({ConversionEnd::Outcome::Stopped});
+    finish(ConversionEnd());
 }
 
 void ConversionJob::answerDirectory(const QString &directory)
@@ -360,7 +360,8 @@ void ConversionJob::encoderFinished(int exitCode)
     const bool replaced = !m_reservation.isIntact();
     if (success && !replaced && m_reservation.size() > 0 && !noAudioEncoded(closing)) {
         tidyUp(true);
-        ConversionEnd end{ConversionEnd::Outcome::Converted};
+        ConversionEnd end;
+        end.outcome = ConversionEnd::Outcome::Converted;
         end.target = m_target;
         finish(end);
         return;
@@ -412,7 +413,9 @@ void ConversionJob::fail(ConversionEnd::Failure failure, const QString &message)
     if (m_stage == Stage::Ended)
         return;
     tidyUp(false);
-    ConversionEnd end{ConversionEnd::Outcome::Failed, failure};
+    ConversionEnd end;
+    end.outcome = ConversionEnd::Outcome::Failed;
+    end.failure = failure;
     end.message = message;
     finish(end);
 }

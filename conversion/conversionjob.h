@@ -98,8 +98,12 @@ public:
     QString target() const { return m_target; }
     // What the encoder reads (the track's WAV after the CD stage), once known.
     QString encoderInput() const { return m_input; }
-    // The newest progress the encoder reported.
+    // The folder the target is (to be) reserved in, once known.
+    QString directory() const { return m_directory; }
+    // The newest progress the encoder reported, and the source's length in
+    // hundredths of a second (0 until the encoder has told it).
     const ProgressUpdate &progress() const { return m_progress; }
+    qint32 duration() const { return m_parser.duration(); }
 
 signals:
     void stageChanged(ConversionJob::Stage stage);

@@ -1,6 +1,5 @@
 #include "soundmill.h"
 
-#include "aboutdialog.h"
 #include "adpanel.h"
 #include "encoderarguments.h"
 #include "onlineservices.h"
@@ -12,6 +11,7 @@
 #include "steppedbusystyle.h"
 #include "taskbarbutton.h"
 #include "ui_soundmill.h"
+#include "windowlinks.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -251,6 +251,11 @@ void Soundmill::stopForTermination(int status)
     emit ended(status, End::Stopped);
 }
 
+bool Soundmill::converted() const
+{
+    return d->end.outcome == ConversionEnd::Outcome::Converted;
+}
+
 online::OnlineServices &Soundmill::online()
 {
     return *d->online;
@@ -300,17 +305,13 @@ void Soundmill::adImageOk(const QByteArray &body)
 void Soundmill::on_link_Settings_linkActivated(QString link)
 {
     Q_UNUSED(link)
-    QMessageBox::information(this, tr("Information"),
-                             tr("To set common settings open Tonewright in the start menu.\nTo "
-                                "change the volume of the file or add metadata select advanced "
-                                "conversion from Explorer."));
+    windowlinks::showSettingsHint(this);
 }
 
 void Soundmill::on_link_About_linkActivated(QString link)
 {
     Q_UNUSED(link)
-    AboutDialog dialog(m_services);
-    dialog.exec();
+    windowlinks::showAbout(m_services);
 }
 
 void Soundmill::show_updateMessage()

@@ -56,6 +56,9 @@ public:
     // given status, without asking.
     void stopForTermination(int status);
 
+    // Whether the conversion ended with its target written.
+    bool converted() const;
+
     // The window's statistics posts and advertisement fetches.
     online::OnlineServices &online();
 

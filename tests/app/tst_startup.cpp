@@ -22,8 +22,10 @@ public:
     QStringList goneWhileAsking;   // files that vanish while the options dialog is open
     bool asked = false;
     ConversionRequest converted;
-    QList<QStringList> children;
-    int childrenStatus = 0;
+    QList<ConversionRequest> selection; // what --each converts
+    bool leftOut = false;
+    int selectionStatus = 0;
+    int returned = -1; // what start-up returned, when it did not end the process
 
     // "/real/" files exist; "/real/dir/" is a folder.
     bool fileExists(const QString &path) override
@@ -57,12 +59,14 @@ public:
         converted = request;
         return 0;
     }
-    int runChildren(const QString &program, const QList<QStringList> &argumentLists) override
+    int convertEach(const QList<ConversionRequest> &requests, bool anyLeftOut) override
     {
-        calls << QStringLiteral("children of ") + program;
-        children = argumentLists;
-        return childrenStatus;
+        calls << QStringLiteral("convert %1").arg(requests.size());
+        selection = requests;
+        leftOut = anyLeftOut;
+        return selectionStatus != 0 ? selectionStatus : anyLeftOut;
     }
+    void reportNoFile(const QString &path) override { calls << "no file " + path; }
     void reportUsageError(const QString &) override { calls << QStringLiteral("usage"); }
     // The real steps never return from here; the recording ones unwind.
     void endProcess(int status) override
@@ -78,7 +82,7 @@ QStringList run(RecordingSteps &steps, QStringList arguments)
 {
     arguments.prepend(Program);
     try {
-        runStartup(arguments, Program, steps);
+        steps.returned = runStartup(arguments, Program, steps);
     } catch (const ProcessEnded &) {
     }
     return steps.calls;
@@ -200,6 +204,18 @@ void TestStartup::badOptionEndsWithUsage()
     QCOMPARE(run(each, {"--each", "xyz", "/real/song.wav"}), (QStringList{"usage", "exit 2"}));
 }
 
+// The sources and formats of a selection, for comparing.
+QStringList sources(const QList<ConversionRequest> &requests, const QString &format)
+{
+    QStringList list;
+    for (const ConversionRequest &request : requests) {
+        if (request.format != format)
+            return {"format " + request.format};
+        list << request.source;
+    }
+    return list;
+}
+
 void TestStartup::eachAsksOnceForManyFiles()
 {
     RecordingSteps steps;
@@ -207,19 +223,18 @@ void TestStartup::eachAsksOnceForManyFiles()
     steps.options.volume = 150;
     steps.options.album = QStringLiteral("Live");
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/real/c.wav"}),
-             (QStringList{"options 3", "children of " + Program, "exit 0"}));
-    // The format goes out as the command line's word for it.
-    QCOMPARE(steps.children, (QList<QStringList>{
-                                 {"fla", "--volume=150", "--album=Live", "/real/a.wav"},
-                                 {"fla", "--volume=150", "--album=Live", "/real/b.wav"},
-                                 {"fla", "--volume=150", "--album=Live", "/real/c.wav"},
-                             }));
+             (QStringList{"options 3", "convert 3"}));
+    QCOMPARE(sources(steps.selection, "flac"),
+             (QStringList{"/real/a.wav", "/real/b.wav", "/real/c.wav"}));
+    for (const ConversionRequest &request : std::as_const(steps.selection))
+        QVERIFY(request.options == steps.options);
 
-    // The children's status becomes the parent's.
+    // The selection's status becomes the process's.
     RecordingSteps failing;
     failing.optionsFormat = QStringLiteral("OGG");
-    failing.childrenStatus = 3;
-    QCOMPARE(run(failing, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}).last(), "exit 3");
+    failing.selectionStatus = 1;
+    run(failing, {"--each", "ppp", "/real/a.wav", "/real/b.wav"});
+    QCOMPARE(failing.returned, 1);
 }
 
 void TestStartup::eachWithOneFileAsksAsToday()
@@ -228,38 +243,35 @@ void TestStartup::eachWithOneFileAsksAsToday()
     steps.optionsFormat = QStringLiteral("MP3");
     steps.options.title = QStringLiteral("Intro");
     QCOMPARE(run(steps, {"--each", "PPP", "/real/dir/", "/real/a.wav"}),
-             (QStringList{"options 1", "children of " + Program, "exit 0"}));
-    QCOMPARE(steps.children, (QList<QStringList>{{"mp3", "--title=Intro", "/real/a.wav"}}));
+             (QStringList{"no file /real/dir/", "options 1", "convert 1"}));
+    QCOMPARE(sources(steps.selection, "mp3"), QStringList{"/real/a.wav"});
+    QCOMPARE(steps.selection[0].options.title, QStringLiteral("Intro"));
+    QVERIFY(steps.leftOut);
 }
 
 void TestStartup::eachWithFormatWordAsksNothing()
 {
     RecordingSteps steps;
-    QCOMPARE(run(steps, {"--each", "mka", "--year=2001", "/real/a.wav", "/real/b.wav"}),
-             (QStringList{"children of " + Program, "exit 0"}));
-    QCOMPARE(steps.children, (QList<QStringList>{{"mka", "--year=2001", "/real/a.wav"},
-                                                 {"mka", "--year=2001", "/real/b.wav"}}));
+    QCOMPARE(run(steps, {"--each", "fla", "--year=2001", "/real/a.wav", "/real/b.wav"}),
+             QStringList{"convert 2"});
+    QCOMPARE(sources(steps.selection, "flac"), (QStringList{"/real/a.wav", "/real/b.wav"}));
+    QCOMPARE(steps.selection[1].options.year, 2001);
 }
 
 void TestStartup::eachSkipsWhatIsNoFile()
 {
-    // Nothing left: no question, no child.
+    // Nothing left: no question, no conversion; each argument is named.
     RecordingSteps none;
-    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/real/dir/"}), (QStringList{"exit 0"}));
+    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/real/dir/"}),
+             (QStringList{"no file /gone/a.wav", "no file /real/dir/", "exit 1"}));
 
-    // A file that goes while the question is open is skipped at the start.
+    // A file that goes while the question is open fails in its turn.
     RecordingSteps steps;
     steps.optionsFormat = QStringLiteral("WAV");
     steps.goneWhileAsking = QStringList{"/real/b.wav"};
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/gone/c.wav"}),
-             (QStringList{"options 2", "children of " + Program, "exit 0"}));
-    QCOMPARE(steps.children, (QList<QStringList>{{"wav", "/real/a.wav"}}));
-
-    RecordingSteps allGone;
-    allGone.optionsFormat = QStringLiteral("WAV");
-    allGone.goneWhileAsking = QStringList{"/real/a.wav", "/real/b.wav"};
-    QCOMPARE(run(allGone, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
-             (QStringList{"options 2", "exit 0"}));
+             (QStringList{"no file /gone/c.wav", "options 2", "convert 2"}));
+    QCOMPARE(sources(steps.selection, "wav"), (QStringList{"/real/a.wav", "/real/b.wav"}));
 }
 
 void TestStartup::eachCancelledStartsNothing()
@@ -268,7 +280,7 @@ void TestStartup::eachCancelledStartsNothing()
     steps.cancelOptions = true;
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
              (QStringList{"options 2", "exit 0"}));
-    QVERIFY(steps.children.isEmpty());
+    QVERIFY(steps.selection.isEmpty());
 }
 
 void TestStartup::eachWithoutFilesAsksForOne()

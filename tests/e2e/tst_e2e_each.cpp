@@ -11,9 +11,8 @@
 #include <QTest>
 #include <cstdio>
 
-// A selection of three files with "Advanced conversion…": the one question
-// is answered in this process, the conversions run in the real program,
-// one process per file, with the real encoder.
+// A selection of three files with "Advanced conversion…": the one question,
+// then one window for the three, all in this process with the real encoder.
 namespace {
 
 class EachDesktop final : public DesktopSteps
@@ -23,13 +22,7 @@ public:
         : DesktopSteps(testServices())
     {
     }
-    QList<QStringList> children;
     QList<int> exits;
-    int runChildren(const QString &program, const QList<QStringList> &argumentLists) override
-    {
-        children = argumentLists;
-        return DesktopSteps::runChildren(program, argumentLists);
-    }
     void endProcess(int status) override { exits << status; }
 };
 
@@ -116,15 +109,9 @@ void TestE2eEach::oneQuestion()
 
     const QStringList left = QDir(m_music.path()).entryList(QDir::Files, QDir::Name);
     if (answer != "convert") {
-        QVERIFY(steps.children.isEmpty());
         QCOMPARE(left, QStringList({"-d.wav", "a.wav", "b c.wav"}));
         return;
     }
-
-    // One process per file, each with one file.
-    QCOMPARE(steps.children.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(steps.children[i].last(), m_sources[i]);
     QCOMPARE(left, QStringList({"-d.ogg", "-d.wav", "a.ogg", "a.wav", "b c.ogg", "b c.wav"}));
     for (const QString &source : std::as_const(m_sources)) {
         const QString target = source.chopped(3) + "ogg";

@@ -27,6 +27,13 @@
 //                         input is at its end ("eof") or holds data ("data"); an input
 //                         that stays open and empty blocks here
 //   sleep <ms>            pause; a pause between writes makes them separate reads
+//   if-input <text>       run the commands up to "end-if" only when the input's file
+//                         name (after "-i") contains the text
+//   enter <dir> <targets> count this run among those running: a file per running and
+//                         per started run in <dir>, and a line "running started
+//                         targets" appended to <dir>/log (targets: the files in
+//                         the folder <targets>)
+//   leave <dir>           this run no longer counts as running
 //   write <bytes>         create the output file (the last argument) with that many bytes
 //   write-text <text>     create the output file with exactly this text
 //   copy-input            copy the file after "-i" to the output file
@@ -39,6 +46,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -165,6 +173,25 @@ std::string outputPath(const std::vector<std::string> &args)
     return args.back();
 }
 
+std::string inputName(const std::vector<std::string> &args)
+{
+    for (size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "-i")
+            return std::filesystem::path(args[i + 1]).filename().string();
+    }
+    return std::string();
+}
+
+size_t entries(const std::filesystem::path &folder)
+{
+    std::error_code error;
+    size_t count = 0;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        ++count;
+    return count;
+}
+
 long long number(const std::string &text)
 {
     try {
@@ -196,6 +223,8 @@ int main(int argc, char **argv)
     recordArguments(folderOf(scriptPath) + "/fakeencoder.args", args);
 
     std::string line;
+    bool skipping = false; // inside an "if-input" whose text the input lacks
+    const std::string me = std::to_string(tw_getpid());
     while (std::getline(script, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -205,8 +234,33 @@ int main(int argc, char **argv)
         const std::string command = line.substr(0, space);
         const std::string rest =
             space == std::string::npos ? std::string() : line.substr(space + 1);
+        if (command == "end-if") {
+            skipping = false;
+            continue;
+        }
+        if (skipping)
+            continue;
 
-        if (command == "err") {
+        if (command == "if-input") {
+            skipping = inputName(args).find(unescape(rest)) == std::string::npos;
+        } else if (command == "enter") {
+            const auto gap = rest.find(' ');
+            const std::filesystem::path folder = rest.substr(0, gap);
+            const std::filesystem::path targets =
+                gap == std::string::npos ? std::string() : rest.substr(gap + 1);
+            std::filesystem::create_directories(folder / "running");
+            std::filesystem::create_directories(folder / "started");
+            writeFile((folder / "running" / me).string(), me);
+            writeFile((folder / "started" / me).string(), me);
+            const std::string counts = std::to_string(entries(folder / "running")) + " " +
+                                       std::to_string(entries(folder / "started")) + " " +
+                                       std::to_string(entries(targets)) + "\n";
+            // One short write in append mode: lines of runs at once never mix.
+            std::ofstream log(folder / "log", std::ios::binary | std::ios::app);
+            log.write(counts.data(), std::streamsize(counts.size()));
+        } else if (command == "leave") {
+            std::filesystem::remove(std::filesystem::path(rest) / "running" / me);
+        } else if (command == "err") {
             writeAll(stderr, unescape(rest));
         } else if (command == "out") {
             writeAll(stdout, unescape(rest));

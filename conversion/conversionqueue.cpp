@@ -1,0 +1,239 @@
+#include "conversionqueue.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+
+ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests,
+                                 const Services &services, ConversionQueueDelegate &delegate,
+                                 online::OnlineServices *online, QObject *parent)
+    : QObject(parent)
+    , m_requests(requests)
+    , m_services(services)
+    , m_delegate(delegate)
+    , m_online(online)
+    , m_files(requests.size())
+{
+}
+
+ConversionQueue::~ConversionQueue()
+{
+    // Jobs still running take their files back as they go.
+    for (File &file : m_files)
+        delete std::exchange(file.job, nullptr);
+}
+
+void ConversionQueue::start()
+{
+    m_clock.start();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            fillSlots();
+            checkFinished();
+        },
+        Qt::QueuedConnection);
+}
+
+void ConversionQueue::stop()
+{
+    if (m_stopped)
+        return;
+    m_stopped = true;
+    for (int index = 0; index < int(m_files.size()); ++index) {
+        if (ConversionJob *job = m_files[index].job)
+            job->stop(); // ends it as skipped, see jobEnded()
+    }
+    for (; m_next < int(m_files.size()); ++m_next) {
+        m_files[m_next].state = State::Skipped;
+        ++m_skipped;
+    }
+    emit changed();
+    checkFinished();
+}
+
+void ConversionQueue::fillSlots()
+{
+    // As many files at once as there are slots: one more would only wait
+    // for a slot with its target already reserved.
+    const int slotCount = qMax(1, m_services.encoderSlotCount);
+    while (!m_stopped && m_running < slotCount && m_next < int(m_files.size()))
+        startFile(m_next++);
+}
+
+void ConversionQueue::startFile(int index)
+{
+    const ConversionRequest &request = m_requests[index];
+    // The selection was made a while ago; the file may have gone since.
+    if (!QFileInfo(request.source).isFile()) {
+        fail(index, tr("The file no longer exists."));
+        return;
+    }
+    auto *job = new ConversionJob(request, m_services, *this, m_online, this);
+    File &file = m_files[index];
+    file.job = job;
+    file.state = State::Running;
+    ++m_running;
+    connect(job, &ConversionJob::progressed, this, [this, index, job] {
+        m_files[index].duration = job->duration();
+        emit changed();
+    });
+    connect(job, &ConversionJob::ended, this,
+            [this, index](const ConversionEnd &end) { jobEnded(index, end); });
+    job->start();
+    emit changed();
+}
+
+void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
+{
+    File &file = m_files[index];
+    ConversionJob *job = std::exchange(file.job, nullptr);
+    m_waitingForTarget.removeAll(job);
+    m_waitingForAnother.removeAll(job);
+    job->deleteLater();
+    --m_running;
+    switch (end.outcome) {
+    case ConversionEnd::Outcome::Converted:
+        file.state = State::Converted;
+        ++m_converted;
+        break;
+    case ConversionEnd::Outcome::Failed: {
+        QString reason = end.message;
+        if (reason.isEmpty()) // the delegate was told; the reason is the same
+            reason = QCoreApplication::translate(
+                "Soundmill", "Conversion core module not found!\nPlease reinstall application.");
+        fail(index, reason.simplified());
+        break;
+    }
+    case ConversionEnd::Outcome::Stopped:
+        file.state = State::Skipped;
+        ++m_skipped;
+        break;
+    }
+    fillSlots();
+    emit changed();
+    checkFinished();
+}
+
+void ConversionQueue::fail(int index, const QString &reason)
+{
+    m_files[index].state = State::Failed;
+    const auto after = std::upper_bound(
+        m_failures.begin(), m_failures.end(), index,
+        [](int position, const Failure &failure) { return position < failure.position; });
+    m_failures.insert(after, Failure{index, m_requests[index].source, reason});
+}
+
+void ConversionQueue::checkFinished()
+{
+    if (isFinished() && !std::exchange(m_finishedSent, true))
+        emit finished();
+}
+
+QStringList ConversionQueue::running() const
+{
+    QStringList sources;
+    for (int index = 0; index < int(m_files.size()); ++index) {
+        if (m_files[index].state == State::Running)
+            sources << m_requests[index].source;
+    }
+    return sources;
+}
+
+double ConversionQueue::progress() const
+{
+    qint64 knownSum = 0;
+    int knownCount = 0;
+    for (const File &file : m_files) {
+        if (file.duration > 0) {
+            knownSum += file.duration;
+            ++knownCount;
+        }
+    }
+    const double unknownWeight = knownCount > 0 ? double(knownSum) / knownCount : 1.0;
+    double total = 0;
+    double done = 0;
+    for (const File &file : m_files) {
+        const double weight = file.duration > 0 ? double(file.duration) : unknownWeight;
+        total += weight;
+        if (file.state == State::Running) {
+            const ProgressUpdate &update = file.job->progress();
+            if (update.percentValid)
+                done += weight * qBound(0, update.percent, 100) / 100.0;
+        } else if (file.state != State::Waiting) {
+            done += weight;
+        }
+    }
+    return total > 0 ? done / total : 1.0;
+}
+
+std::optional<qint64> ConversionQueue::remainingMs() const
+{
+    const double done = progress();
+    if (done < 0.01 || !m_clock.isValid())
+        return std::nullopt;
+    return qint64(double(m_clock.elapsed()) * (1.0 - done) / done);
+}
+
+void ConversionQueue::answerDirectory(const QString &directory)
+{
+    const Question question = std::exchange(m_question, Question::None);
+    if (question == Question::TargetDirectory) {
+        if (!directory.isEmpty() && QFileInfo(directory).isDir())
+            m_targetDirectory = directory;
+        // An unusable answer makes every job ask again, and so the person once.
+        for (ConversionJob *job : std::exchange(m_waitingForTarget, {}))
+            job->answerDirectory(directory);
+    } else if (question == Question::AnotherDirectory) {
+        for (ConversionJob *job : std::exchange(m_waitingForAnother, {})) {
+            m_replacements.insert(job->directory(), directory);
+            job->answerDirectory(directory);
+        }
+    }
+    askNext();
+}
+
+void ConversionQueue::askTargetDirectory(ConversionJob &job)
+{
+    if (m_targetDirectory && QFileInfo(*m_targetDirectory).isDir()) {
+        job.answerDirectory(*m_targetDirectory);
+        return;
+    }
+    m_targetDirectory.reset();
+    m_waitingForTarget << &job;
+    askNext();
+}
+
+void ConversionQueue::askAnotherDirectory(ConversionJob &job)
+{
+    // The folder chosen for another file of the same folder will do, unless
+    // it is the very folder that now failed.
+    const QString tried = job.directory();
+    const auto replacement = m_replacements.constFind(tried);
+    if (replacement != m_replacements.constEnd() && *replacement != tried) {
+        job.answerDirectory(*replacement);
+        return;
+    }
+    m_waitingForAnother << &job;
+    askNext();
+}
+
+void ConversionQueue::reportEncoderMissing(ConversionJob &)
+{
+    if (!std::exchange(m_encoderMissingTold, true))
+        m_delegate.reportEncoderMissing(*this);
+}
+
+void ConversionQueue::askNext()
+{
+    if (m_question != Question::None || m_stopped)
+        return;
+    if (!m_waitingForTarget.isEmpty()) {
+        m_question = Question::TargetDirectory;
+        m_delegate.askTargetDirectory(*this);
+    } else if (!m_waitingForAnother.isEmpty()) {
+        m_question = Question::AnotherDirectory;
+        m_delegate.askAnotherDirectory(*this);
+    }
+}
