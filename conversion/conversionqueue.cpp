@@ -48,6 +48,7 @@ void ConversionQueue::stop()
     for (; m_next < int(m_files.size()); ++m_next) {
         m_files[m_next].state = State::Skipped;
         ++m_skipped;
+        countEnded(m_next);
     }
     emit changed();
     checkFinished();
@@ -68,6 +69,7 @@ void ConversionQueue::startFile(int index)
     // The selection was made a while ago; the file may have gone since.
     if (!QFileInfo(request.source).isFile()) {
         fail(index, tr("The file no longer exists."));
+        countEnded(index);
         return;
     }
     auto *job = new ConversionJob(request, m_services, *this, m_online, this);
@@ -75,8 +77,9 @@ void ConversionQueue::startFile(int index)
     file.job = job;
     file.state = State::Running;
     ++m_running;
+    m_runningOrder << index;
     connect(job, &ConversionJob::progressed, this, [this, index, job] {
-        m_files[index].duration = job->duration();
+        learnDuration(index, job->duration());
         emit changed();
     });
     connect(job, &ConversionJob::ended, this,
@@ -93,6 +96,7 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     m_waitingForAnother.removeAll(job);
     job->deleteLater();
     --m_running;
+    m_runningOrder.removeOne(index);
     switch (end.outcome) {
     case ConversionEnd::Outcome::Converted:
         file.state = State::Converted;
@@ -111,6 +115,7 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
         ++m_skipped;
         break;
     }
+    countEnded(index);
     fillSlots();
     emit changed();
     checkFinished();
@@ -134,38 +139,48 @@ void ConversionQueue::checkFinished()
 QStringList ConversionQueue::running() const
 {
     QStringList sources;
-    for (int index = 0; index < int(m_files.size()); ++index) {
-        if (m_files[index].state == State::Running)
-            sources << m_requests[index].source;
-    }
+    for (int index : m_runningOrder)
+        sources << m_requests[index].source;
     return sources;
+}
+
+void ConversionQueue::learnDuration(int index, qint32 duration)
+{
+    File &file = m_files[index];
+    if (file.duration > 0 || duration <= 0)
+        return;
+    file.duration = duration;
+    m_knownLength += duration;
+    ++m_knownCount;
+}
+
+void ConversionQueue::countEnded(int index)
+{
+    const qint32 duration = m_files[index].duration;
+    if (duration > 0)
+        m_endedKnownLength += duration;
+    else
+        ++m_endedUnknown;
 }
 
 double ConversionQueue::progress() const
 {
-    qint64 knownSum = 0;
-    int knownCount = 0;
-    for (const File &file : m_files) {
-        if (file.duration > 0) {
-            knownSum += file.duration;
-            ++knownCount;
+    // Sums kept as files start and end: a selection of ten thousand files
+    // costs no more per update than one of ten.
+    const double unknownWeight =
+        m_knownCount > 0 ? double(m_knownLength) / m_knownCount : 1.0;
+    const double total =
+        double(m_knownLength) + (int(m_files.size()) - m_knownCount) * unknownWeight;
+    double done = double(m_endedKnownLength) + m_endedUnknown * unknownWeight;
+    for (int index : m_runningOrder) {
+        const File &file = m_files[index];
+        const ProgressUpdate &update = file.job->progress();
+        if (update.percentValid) {
+            const double weight = file.duration > 0 ? double(file.duration) : unknownWeight;
+            done += weight * qBound(0, update.percent, 100) / 100.0;
         }
     }
-    const double unknownWeight = knownCount > 0 ? double(knownSum) / knownCount : 1.0;
-    double total = 0;
-    double done = 0;
-    for (const File &file : m_files) {
-        const double weight = file.duration > 0 ? double(file.duration) : unknownWeight;
-        total += weight;
-        if (file.state == State::Running) {
-            const ProgressUpdate &update = file.job->progress();
-            if (update.percentValid)
-                done += weight * qBound(0, update.percent, 100) / 100.0;
-        } else if (file.state != State::Waiting) {
-            done += weight;
-        }
-    }
-    return total > 0 ? done / total : 1.0;
+    return total > 0 ? qMin(1.0, done / total) : 1.0;
 }
 
 std::optional<qint64> ConversionQueue::remainingMs() const

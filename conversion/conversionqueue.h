@@ -99,6 +99,10 @@ private:
     void askAnotherDirectory(ConversionJob &job) override;
     void reportEncoderMissing(ConversionJob &job) override;
 
+    // Keeps the sums progress() is made of as a file's length becomes known
+    // and as it ends.
+    void learnDuration(int index, qint32 duration);
+    void countEnded(int index);
     void fillSlots();
     void startFile(int index);
     void jobEnded(int index, const ConversionEnd &end);
@@ -119,6 +123,11 @@ private:
     bool m_finishedSent = false;
     QList<Failure> m_failures;
     QElapsedTimer m_clock;
+    QList<int> m_runningOrder; // the files running, in the order they started
+    qint64 m_knownLength = 0;  // the lengths known, in hundredths
+    int m_knownCount = 0;
+    qint64 m_endedKnownLength = 0; // of those the ended files' lengths
+    int m_endedUnknown = 0;        // ended files whose length was never told
 
     // The questions: one put to the delegate at a time, its answer handed
     // to every job that waits for it.
