@@ -31,35 +31,9 @@ printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/confi
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-now() { date +%s%N; }
+. "$top/bench/measure.sh"
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-# Runs a command and prints "<ms> <peak kB>": the wall time from its start to
-# its end as "wait" sees it, and its peak resident set (VmHWM, which only
-# grows), sampled by a poller beside it. Both sides of the comparison run
-# under the same poller, which reads /proc with shell builtins only, so that
-# the measuring costs each side the same.
-measure() {
-    local start end pid poller
-    start=$(now)
-    "$@" &
-    pid=$!
-    (
-        peak=0
-        while kill -0 "$pid" 2>/dev/null; do
-            while read -r key value rest; do
-                if [ "$key" = "VmHWM:" ] && [ "$value" -gt "$peak" ]; then peak=$value; fi
-            done < "/proc/$pid/status" 2>/dev/null || true
-            echo "$peak" > "$work/peak"
-            sleep 0.05
-        done
-    ) &
-    poller=$!
-    wait "$pid"
-    end=$(now)
-    wait "$poller"
-    echo "$(( (end - start) / 1000000 )) $(cat "$work/peak")"
-}
 
 : > "$work/program"
 : > "$work/direct.ms"

@@ -36,30 +36,7 @@ for i in $(seq -w 1 "$count"); do
 done
 cores=$(nproc)
 
-now() { date +%s%N; }
-# Runs a command; prints "<ms> <peak kB of its own process>" (VmHWM, read
-# with shell builtins by a poller beside it).
-measure() {
-    local start end pid poller
-    start=$(now)
-    "$@" &
-    pid=$!
-    (
-        peak=0
-        while kill -0 "$pid" 2>/dev/null; do
-            while read -r key value rest; do
-                if [ "$key" = "VmHWM:" ] && [ "$value" -gt "$peak" ]; then peak=$value; fi
-            done < "/proc/$pid/status" 2>/dev/null || true
-            echo "$peak" > "$work/peak"
-            sleep 0.05
-        done
-    ) &
-    poller=$!
-    wait "$pid"
-    end=$(now)
-    wait "$poller"
-    echo "$(( (end - start) / 1000000 )) $(cat "$work/peak")"
-}
+. "$top/bench/measure.sh"
 
 # Both sides leave COUNT MP3 files, which go before the next run.
 check_and_clear() {
