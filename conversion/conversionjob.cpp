@@ -313,7 +313,6 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     setStage(Stage::Encoding);
     if (firstRun) {
         m_encoder = quietProcess(this);
-        m_reservation.passTo(*m_encoder);
         connect(m_encoder, &QProcess::readyReadStandardError, this, &ConversionJob::encoderOutput);
         connect(m_encoder, &QProcess::finished, this, &ConversionJob::encoderFinished);
         // An encoder that cannot be started would never report an end.
@@ -326,7 +325,7 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     m_parser = ProgressParser();
     m_progressSeen = false;
     m_clock.start();
-    m_encoder->start(m_encoderProgram, arguments);
+    m_reservation.start(*m_encoder, m_encoderProgram, arguments);
     if (firstRun && m_online && m_stage == Stage::Encoding)
         m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
 }

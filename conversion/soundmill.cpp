@@ -95,7 +95,6 @@ void Soundmill::startConversion(const ConversionRequest &request)
     if (d->hasTaskbarButton)
         d->taskbarButton->progressBar()->setState(
             taskbar::TaskbarProgressBar::IndeterminateProgress);
-    show();
 
     d->job = new ConversionJob(request, m_services, *this, d->online.get(), this);
     connect(d->job, &ConversionJob::stageChanged, this, &Soundmill::showStage);
@@ -104,7 +103,11 @@ void Soundmill::startConversion(const ConversionRequest &request)
     });
     connect(d->job, &ConversionJob::progressed, this, &Soundmill::ffmpeg_readyRead);
     connect(d->job, &ConversionJob::ended, this, &Soundmill::jobEnded);
+    // Started before the window is shown: the job's first step is then
+    // taken before the window's first paint, and the encoder runs while the
+    // window draws.
     d->job->start();
+    show();
 }
 
 void Soundmill::askTargetDirectory(ConversionJob &job)

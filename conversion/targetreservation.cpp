@@ -94,18 +94,21 @@ QString Reservation::encoderPath() const
     return QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
 }
 
-void Reservation::passTo(QProcess &process) const
+void Reservation::start(QProcess &process, const QString &program,
+                        const QStringList &arguments) const
 {
-    const int fd = m_fd;
-    // Only the child gets the descriptor; it stays closed on exec for every
-    // other program this process starts.
-    process.setChildProcessModifier([fd] {
-        if (fd < 0)
-            return;
-        const int flags = ::fcntl(fd, F_GETFD);
-        if (flags != -1)
-            ::fcntl(fd, F_SETFD, flags & ~FD_CLOEXEC);
-    });
+    // The descriptor is inheritable only while the child is forked, which
+    // start() does before it returns; every other program this process
+    // starts finds it closed on exec. (A function run in the child would do
+    // the same, but it makes QProcess fork the whole process instead of
+    // starting the child the light way, which costs every conversion
+    // milliseconds.)
+    const int flags = m_fd >= 0 ? ::fcntl(m_fd, F_GETFD) : -1;
+    if (flags != -1)
+        ::fcntl(m_fd, F_SETFD, flags & ~FD_CLOEXEC);
+    process.start(program, arguments);
+    if (flags != -1)
+        ::fcntl(m_fd, F_SETFD, flags | FD_CLOEXEC);
 }
 
 bool Reservation::isIntact() const
@@ -148,7 +151,11 @@ QString Reservation::encoderPath() const
     return m_path;
 }
 
-void Reservation::passTo(QProcess &) const {}
+void Reservation::start(QProcess &process, const QString &program,
+                        const QStringList &arguments) const
+{
+    process.start(program, arguments);
+}
 
 bool Reservation::isIntact() const
 {

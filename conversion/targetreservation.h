@@ -35,11 +35,12 @@ public:
     // The name the user will look for.
     const QString &path() const { return m_path; }
     // The name the encoder writes to: one that names the open file itself
-    // (on Linux /proc/self/fd/N, valid in a child given the descriptor by
-    // passTo()), whatever now stands at path().
+    // (on Linux /proc/self/fd/N, valid in a child started by start()),
+    // whatever now stands at path().
     QString encoderPath() const;
-    // Makes every later start of process inherit the open file.
-    void passTo(QProcess &process) const;
+    // Starts process so that it, and no other program this process starts,
+    // inherits the open file.
+    void start(QProcess &process, const QString &program, const QStringList &arguments) const;
     // Whether path() still names our file (not a link, not another file).
     bool isIntact() const;
     // The size of our file, whatever its name has become; -1 when closed.

@@ -188,8 +188,8 @@ void TestTargetReservation::writesOnlyIntoTheReservedFile()
 
     // A child writes through the path it is given, as the encoder does.
     QProcess child;
-    reservation.passTo(child);
-    child.start("sh", {"-c", "printf written > \"$1\"", "sh", reservation.encoderPath()});
+    reservation.start(child, "sh",
+                      {"-c", "printf written > \"$1\"", "sh", reservation.encoderPath()});
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(reservation.size(), qint64(7));
