@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +73,7 @@ class TestStartupDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void paths_data();
     void paths();
@@ -81,6 +83,12 @@ private slots:
 private:
     QTemporaryDir m_dir;
 };
+
+void TestStartupDialogs::initTestCase()
+{
+    // Run by hand, the suite must not touch the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void TestStartupDialogs::init()
 {
