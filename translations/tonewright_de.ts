@@ -155,6 +155,25 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each erwartet ein Formatwort oder ppp, nicht „%1“</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: Ihr Name ist kein gültiger Text.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Nur lokale Dateien können umgewandelt werden, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>„%1“ ist keine Datei und wird ausgelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Die Datei existiert nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -199,6 +218,104 @@ Möchten Sie sie jetzt herunterladen?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - Musik einfach umwandeln</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Umgewandelt:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Restzeit:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>In Arbeit:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Einstellungen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Über&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Umwandlung in %1: %n Datei</numerusform>
+            <numerusform>Umwandlung in %1: %n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Wird berechnet...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 von %n</numerusform>
+            <numerusform>%1 von %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
+            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>In den Zielordner kann nicht geschrieben werden.
+Bitte wählen Sie einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Das Umwandlungsmodul wurde nicht gefunden!
+Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Bei %1 von %n Datei ist die Umwandlung fehlgeschlagen.</numerusform>
+            <numerusform>Bei %1 von %n Dateien ist die Umwandlung fehlgeschlagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Umwandlung abbrechen? Die letzte noch nicht umgewandelte Datei wird übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Umwandlung abbrechen? Die %n noch nicht umgewandelte Datei wird übersprungen.</numerusform>
+            <numerusform>Umwandlung abbrechen? Die %n noch nicht umgewandelten Dateien werden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
     </message>
 </context>
 <context>
@@ -329,6 +446,22 @@ Stellen Sie sicher, dass die Datei eine gültige Video- oder Audiodatei ist.
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Allgemeine Einstellungen nehmen Sie vor, indem Sie Tonewright über das Anwendungsmenü öffnen.
 Um die Lautstärke zu ändern oder Metadaten hinzuzufügen, wählen Sie im Dateimanager die erweiterte Umwandlung.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>Der Dateiname ist zu lang für den Zielordner.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Die temporäre Datei für den Titel konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Die Zieldatei wurde von einem anderen Programm ersetzt. Es wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Diese Datei ist keine Audio- oder Videodatei.</translation>
     </message>
 </context>
 <context>

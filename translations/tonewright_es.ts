@@ -155,6 +155,25 @@ Descárgala para evitar errores y otros problemas.
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each necesita una palabra de formato o ppp, no «%1»</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>No se puede abrir el archivo «%1»: su nombre no es un texto válido.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Solo se pueden convertir archivos locales, no «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>«%1» no es un archivo; se omite.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>El archivo ya no existe.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -199,6 +218,104 @@ Descárgala para evitar errores y otros problemas.
     <message>
         <source>Dismiss</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - conversión de música fácil</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Convertidos:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Tiempo restante:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>Convirtiendo:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configuración&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Acerca de&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Convirtiendo %n archivo a %1</numerusform>
+            <numerusform>Convirtiendo %n archivos a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calculando...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 de %n</numerusform>
+            <numerusform>%1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 de %n, errores: %2</numerusform>
+            <numerusform>%1 de %n, errores: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>No se puede escribir en la carpeta de destino.
+Elige otra carpeta.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>¡No se encontró el módulo de conversión!
+Vuelve a instalar la aplicación.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Error al convertir %1 de %n archivo.</numerusform>
+            <numerusform>Error al convertir %1 de %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>¿Detener la conversión? Se omitirá el último archivo aún no convertido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>¿Detener la conversión? Se omitirá %n archivo aún no convertido.</numerusform>
+            <numerusform>¿Detener la conversión? Se omitirán los %n archivos aún no convertidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
     </message>
 </context>
 <context>
@@ -329,6 +446,22 @@ Comprueba que el archivo que intentas convertir sea un archivo de audio o vídeo
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Para la configuración general, abre Tonewright desde el menú de aplicaciones.
 Para cambiar el volumen del archivo o añadir metadatos, elige la conversión avanzada en el gestor de archivos.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>El nombre del archivo es demasiado largo para la carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>No se pudo crear el archivo temporal de la pista.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Otro programa reemplazó el archivo de destino. No se escribió nada en él.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Este archivo no es un archivo de audio ni de vídeo.</translation>
     </message>
 </context>
 <context>

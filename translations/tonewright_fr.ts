@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>This application uses FFmpeg as a standalone executable; its builds can be found at %1.</source>
-        <translation>Cette application utilise FFmpeg sous forme de programme autonome ; ses versions compilées sont disponibles sur %1.</translation>
+        <translation>Cette application utilise FFmpeg sous forme de programme autonome&#x202f;; ses versions compilées sont disponibles sur %1.</translation>
     </message>
     <message>
         <source>You can download the source code on the site above.</source>
@@ -50,9 +50,9 @@
         <source>Tonewright had been updated!
 Please download the fresh version to avoid bugs and other problems.
 Would you like to download it now?</source>
-        <translation>Une nouvelle version de Tonewright est disponible !
+        <translation>Une nouvelle version de Tonewright est disponible&#x202f;!
 Téléchargez-la pour éviter des bogues et d’autres problèmes.
-Voulez-vous la télécharger maintenant ?</translation>
+Voulez-vous la télécharger maintenant&#x202f;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -79,11 +79,11 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Convert to:</source>
-        <translation>Convertir en :</translation>
+        <translation>Convertir en&#xa0;:</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>%</source>
@@ -91,7 +91,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>(not set)</source>
@@ -99,15 +99,15 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Artist:</source>
-        <translation>Artiste :</translation>
+        <translation>Artiste&#xa0;:</translation>
     </message>
     <message>
         <source>Album:</source>
-        <translation>Album :</translation>
+        <translation>Album&#xa0;:</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;ancel</source>
@@ -141,7 +141,7 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>--volume takes one of %1</source>
-        <translation>--volume accepte l’une de ces valeurs : %1</translation>
+        <translation>--volume accepte l’une de ces valeurs&#xa0;: %1</translation>
     </message>
     <message>
         <source>--year takes a year from %1 to %2</source>
@@ -153,7 +153,26 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
-        <translation>--each attend un mot de format ou ppp, et non « %1 »</translation>
+        <translation>--each attend un mot de format ou ppp, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;»&#xa0;: son nom n’est pas un texte valide.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Seuls les fichiers locaux peuvent être convertis, et non «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier&#x202f;; il est ignoré.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Le fichier n’existe plus.</translation>
     </message>
 </context>
 <context>
@@ -193,12 +212,110 @@ Voulez-vous la télécharger maintenant ?</translation>
     <message>
         <source>Please browse for a file you want to convert!
 </source>
-        <translation>Veuillez choisir le fichier à convertir !
+        <translation>Veuillez choisir le fichier à convertir&#x202f;!
 </translation>
     </message>
     <message>
         <source>Dismiss</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - la conversion musicale facile</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Convertis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Temps restant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>En cours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Paramètres&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;À propos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Conversion de %n fichier en %1</numerusform>
+            <numerusform>Conversion de %n fichiers en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calcul en cours...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 sur %n</numerusform>
+            <numerusform>%1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
+            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Impossible d’écrire dans le dossier cible.
+Veuillez choisir un autre dossier.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Module de conversion introuvable&#x202f;!
+Veuillez réinstaller l’application.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Impossible de convertir %1 fichier sur %n.</numerusform>
+            <numerusform>Impossible de convertir %1 des %n fichiers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Arrêter la conversion&#x202f;? Le dernier fichier non encore converti sera ignoré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Arrêter la conversion&#x202f;? %n fichier non encore converti sera ignoré.</numerusform>
+            <numerusform>Arrêter la conversion&#x202f;? Les %n fichiers non encore convertis seront ignorés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
@@ -209,19 +326,19 @@ Voulez-vous la télécharger maintenant ?</translation>
     </message>
     <message>
         <source>Source:</source>
-        <translation>Source :</translation>
+        <translation>Source&#xa0;:</translation>
     </message>
     <message>
         <source>Target:</source>
-        <translation>Cible :</translation>
+        <translation>Cible&#xa0;:</translation>
     </message>
     <message>
         <source>Time remaining:</source>
-        <translation>Temps restant :</translation>
+        <translation>Temps restant&#xa0;:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation>Vitesse :</translation>
+        <translation>Vitesse&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
@@ -281,17 +398,17 @@ Voulez-vous la télécharger maintenant ?</translation>
     <message>
         <source>Conversion core module not found!
 Please reinstall application.</source>
-        <translation>Module de conversion introuvable !
+        <translation>Module de conversion introuvable&#x202f;!
 Veuillez réinstaller l’application.</translation>
     </message>
     <message>
         <source>Audio CD Ripping: Temporary WAV file</source>
-        <translation>Extraction du CD audio : fichier WAV temporaire</translation>
+        <translation>Extraction du CD audio&#xa0;: fichier WAV temporaire</translation>
     </message>
     <message>
         <source>Ripping core module not found!
 Please reinstall application.</source>
-        <translation>Module d’extraction introuvable !
+        <translation>Module d’extraction introuvable&#x202f;!
 Veuillez réinstaller l’application.</translation>
     </message>
     <message>
@@ -308,7 +425,7 @@ Veuillez choisir un autre dossier.</translation>
         <source>Conversion error!
 Make sure that the file you are trying to convert is a valid video or audio file.
 </source>
-        <translation>Erreur de conversion !
+        <translation>Erreur de conversion&#x202f;!
 Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide.
 </translation>
     </message>
@@ -318,7 +435,7 @@ Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide
     </message>
     <message>
         <source>Are your sure want to stop conversion and exit</source>
-        <translation>Voulez-vous vraiment arrêter la conversion et quitter ?</translation>
+        <translation>Voulez-vous vraiment arrêter la conversion et quitter&#x202f;?</translation>
     </message>
     <message>
         <source>Information</source>
@@ -329,6 +446,22 @@ Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Pour les paramètres généraux, ouvrez Tonewright depuis le menu des applications.
 Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la conversion avancée dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>Le nom du fichier est trop long pour le dossier cible.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Impossible de créer le fichier temporaire de la piste.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Le fichier cible a été remplacé par un autre programme. Rien n’y a été écrit.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Ce fichier n’est pas un fichier audio ou vidéo.</translation>
     </message>
 </context>
 <context>
@@ -347,7 +480,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Bitrate:</source>
-        <translation>Débit :</translation>
+        <translation>Débit&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Default</source>
@@ -355,7 +488,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Target directory:</source>
-        <translation>Dossier cible :</translation>
+        <translation>Dossier cible&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Same as the input</source>
@@ -371,7 +504,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     </message>
     <message>
         <source>Send anonymus bug reports:</source>
-        <translation>Rapports de bogue anonymes :</translation>
+        <translation>Rapports de bogue anonymes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;helps making Tonewright better</source>
@@ -398,7 +531,7 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
 Select Convert to *file type* to convert the file to *file type*.
 If you want to increase the volume select advanced conversion.</source>
         <translation>Ouvrez le gestionnaire de fichiers ou le bureau, sélectionnez votre fichier audio ou vidéo et faites un clic droit dessus.
-Choisissez « Convertir en *type de fichier* » pour convertir le fichier en *type de fichier*.
+Choisissez «&#xa0;Convertir en *type de fichier*&#xa0;» pour convertir le fichier en *type de fichier*.
 Pour augmenter le volume, choisissez la conversion avancée.</translation>
     </message>
     <message>
@@ -414,7 +547,7 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     </message>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
-        <translation>Impossible de créer un fichier temporaire dans %1 : %2</translation>
+        <translation>Impossible de créer un fichier temporaire dans %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

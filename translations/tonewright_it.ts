@@ -155,6 +155,25 @@ Vuoi scaricarla adesso?</translation>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each richiede una parola di formato o ppp, non «%1»</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Impossibile aprire il file «%1»: il suo nome non è un testo valido.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Si possono convertire solo file locali, non «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>«%1» non è un file; viene escluso.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Il file non esiste più.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -199,6 +218,104 @@ Vuoi scaricarla adesso?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - convertire musica è facile</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Convertiti:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Tempo rimanente:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>In conversione:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Impostazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Informazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Conversione di %n file in %1</numerusform>
+            <numerusform>Conversione di %n file in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calcolo in corso...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 su %n</numerusform>
+            <numerusform>%1 su %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 su %n, errori: %2</numerusform>
+            <numerusform>%1 su %n, errori: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Impossibile scrivere nella cartella di destinazione.
+Scegli un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Modulo di conversione non trovato!
+Reinstalla l’applicazione.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
+            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Interrompere la conversione? L’ultimo file non ancora convertito verrà saltato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Interrompere la conversione? %n file non ancora convertito verrà saltato.</numerusform>
+            <numerusform>Interrompere la conversione? I %n file non ancora convertiti verranno saltati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
     </message>
 </context>
 <context>
@@ -329,6 +446,22 @@ Verifica che il file da convertire sia un file audio o video valido.
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Per le impostazioni generali apri Tonewright dal menu delle applicazioni.
 Per cambiare il volume del file o aggiungere metadati scegli la conversione avanzata nel gestore di file.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>Il nome del file è troppo lungo per la cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Impossibile creare il file temporaneo per la traccia.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Il file di destinazione è stato sostituito da un altro programma. Non vi è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Questo file non è un file audio o video.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,25 @@ Would you like to download it now?</source>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each には形式名か ppp が必要です (「%1」は使えません)</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>ファイル「%1」を開けません: 名前が有効な文字列ではありません。</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>変換できるのはローカルファイルだけです (「%1」は変換できません)。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>「%1」はファイルではないため、除外します。</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>ファイルがもう存在しません。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -198,6 +217,99 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - かんたん音楽変換</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>変換済み:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>残り時間:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>変換中:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;設定&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>%n 個のファイルを %1 に変換中</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>計算中...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%n 件中 %1 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%n 件中 %1 件 (失敗 %2 件)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>保存先フォルダーに書き込めません。
+別のフォルダーを選択してください。</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>変換モジュールが見つかりません。
+アプリケーションを再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>%n 個のファイルのうち %1 個を変換できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>変換を中止しますか？まだ変換していない最後のファイルはスキップされます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>変換を中止しますか？まだ変換していない %n 個のファイルはスキップされます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
     </message>
 </context>
 <context>
@@ -327,6 +439,22 @@ Make sure that the file you are trying to convert is a valid video or audio file
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>全般の設定は、アプリケーションメニューから Tonewright を開いて行います。
 ファイルの音量を変えたりメタデータを追加したりするには、ファイルマネージャーで詳細な変換を選んでください。</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>ファイル名が長すぎるため、保存先フォルダーに保存できません。</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>トラック用の一時ファイルを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>変換先のファイルが別のプログラムに置き換えられました。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>このファイルは音声ファイルでも動画ファイルでもありません。</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,25 @@ Czy pobrać ją teraz?</translation>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each wymaga słowa formatu lub ppp, a nie „%1”</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Nie można otworzyć pliku „%1”: jego nazwa nie jest prawidłowym tekstem.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Można konwertować tylko pliki lokalne, a nie „%1”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>„%1” nie jest plikiem; zostanie pominięty.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Plik już nie istnieje.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -200,6 +219,109 @@ Czy pobrać ją teraz?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - łatwa konwersja muzyki</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Przekonwertowano:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Pozostały czas:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>Trwa konwersja:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Ustawienia&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;O programie&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Konwersja %n pliku do %1</numerusform>
+            <numerusform>Konwersja %n plików do %1</numerusform>
+            <numerusform>Konwersja %n plików do %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Obliczanie...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Nie można zapisywać w katalogu docelowym.
+Wybierz inny katalog.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Nie znaleziono modułu konwersji!
+Zainstaluj program ponownie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Nie udało się przekonwertować %1 z %n pliku.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Przerwać konwersję? Ostatni plik, który nie został jeszcze przekonwertowany, zostanie pominięty.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Przerwać konwersję? %n plik, który nie został jeszcze przekonwertowany, zostanie pominięty.</numerusform>
+            <numerusform>Przerwać konwersję? %n pliki, które nie zostały jeszcze przekonwertowane, zostaną pominięte.</numerusform>
+            <numerusform>Przerwać konwersję? %n plików, które nie zostały jeszcze przekonwertowane, zostanie pominiętych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
     </message>
 </context>
 <context>
@@ -331,6 +453,22 @@ Upewnij się, że konwertowany plik jest prawidłowym plikiem audio lub wideo.
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Aby zmienić ustawienia ogólne, otwórz Tonewright z menu aplikacji.
 Aby zmienić głośność pliku lub dodać metadane, wybierz w menedżerze plików konwersję zaawansowaną.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>Nazwa pliku jest za długa dla katalogu docelowego.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Nie udało się utworzyć pliku tymczasowego dla ścieżki.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Plik docelowy został zastąpiony przez inny program. Nic do niego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Ten plik nie jest plikiem audio ani wideo.</translation>
     </message>
 </context>
 <context>

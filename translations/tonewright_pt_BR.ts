@@ -155,6 +155,25 @@ Deseja baixá-la agora?</translation>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each precisa de uma palavra de formato ou ppp, não &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;: o nome dele não é um texto válido.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Só é possível converter arquivos locais, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>&quot;%1&quot; não é um arquivo; será ignorado.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>O arquivo não existe mais.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -199,6 +218,104 @@ Deseja baixá-la agora?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - conversão de música fácil</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Convertidos:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Tempo restante:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>Convertendo:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configurações&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Sobre&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Convertendo %n arquivo em %1</numerusform>
+            <numerusform>Convertendo %n arquivos em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Calculando...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 de %n</numerusform>
+            <numerusform>%1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 de %n, falhas: %2</numerusform>
+            <numerusform>%1 de %n, falhas: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Não é possível gravar na pasta de destino.
+Escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Módulo de conversão não encontrado!
+Reinstale o aplicativo.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Não foi possível converter %1 de %n arquivo.</numerusform>
+            <numerusform>Não foi possível converter %1 de %n arquivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Interromper a conversão? O último arquivo ainda não convertido será ignorado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Interromper a conversão? %n arquivo ainda não convertido será ignorado.</numerusform>
+            <numerusform>Interromper a conversão? Os %n arquivos ainda não convertidos serão ignorados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
     </message>
 </context>
 <context>
@@ -329,6 +446,22 @@ Verifique se o arquivo que você está tentando converter é um arquivo de áudi
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Para as configurações gerais, abra o Tonewright pelo menu de aplicativos.
 Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avançada no gerenciador de arquivos.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>O nome do arquivo é longo demais para a pasta de destino.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Não foi possível criar o arquivo temporário da faixa.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>O arquivo de destino foi substituído por outro programa. Nada foi gravado nele.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Este arquivo não é um arquivo de áudio ou vídeo.</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,25 @@ Would you like to download it now?</source>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each требует указать формат или ppp, а не «%1»</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>Не удаётся открыть файл «%1»: его имя не является допустимым текстом.</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>Преобразовывать можно только локальные файлы, а не «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>«%1» не является файлом и будет пропущен.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>Файл больше не существует.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -200,6 +219,109 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - простое преобразование музыки</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>Преобразовано:</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>Осталось:</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>В работе:</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Настройки&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;О программе&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>Преобразуется %n файл в %1</numerusform>
+            <numerusform>Преобразуются %n файла в %1</numerusform>
+            <numerusform>Преобразуется %n файлов в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Вычисление...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>Запись в папку назначения невозможна.
+Выберите другую папку.</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>Модуль преобразования не найден!
+Переустановите приложение.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Не удалось преобразовать %1 из %n файла.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>Остановить преобразование? Последний ещё не преобразованный файл будет пропущен.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>Остановить преобразование? %n ещё не преобразованный файл будет пропущен.</numerusform>
+            <numerusform>Остановить преобразование? %n ещё не преобразованных файла будут пропущены.</numerusform>
+            <numerusform>Остановить преобразование? %n ещё не преобразованных файлов будут пропущены.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
     </message>
 </context>
 <context>
@@ -331,6 +453,22 @@ Make sure that the file you are trying to convert is a valid video or audio file
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>Чтобы изменить общие настройки, откройте Tonewright из меню приложений.
 Чтобы изменить громкость файла или добавить метаданные, выберите в файловом менеджере расширенное преобразование.</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>Имя файла слишком длинное для папки назначения.</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>Не удалось создать временный файл для дорожки.</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>Файл результата был заменён другой программой. В него ничего не записано.</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>Этот файл не является аудио- или видеофайлом.</translation>
     </message>
 </context>
 <context>

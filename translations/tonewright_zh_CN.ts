@@ -154,6 +154,25 @@ Would you like to download it now?</source>
         <source>--each needs a format word or ppp, not &quot;%1&quot;</source>
         <translation>--each 需要一个格式词或 ppp，而不是“%1”</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; cannot be opened: its name is not valid text.</source>
+        <translation>无法打开文件“%1”：其名称不是有效的文本。</translation>
+    </message>
+    <message>
+        <source>Only local files can be converted, not &quot;%1&quot;.</source>
+        <translation>只能转换本地文件，不能转换“%1”。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no file; it is left out.</source>
+        <translation>“%1”不是文件，已跳过。</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionQueue</name>
+    <message>
+        <source>The file no longer exists.</source>
+        <translation>该文件已不存在。</translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -198,6 +217,99 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindow</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - 轻松转换音乐</translation>
+    </message>
+    <message>
+        <source>Converted:</source>
+        <translation>已转换：</translation>
+    </message>
+    <message>
+        <source>Time remaining:</source>
+        <translation>剩余时间：</translation>
+    </message>
+    <message>
+        <source>Now converting:</source>
+        <translation>正在转换：</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;设置&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;关于&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Converting %n files to %1</source>
+        <translation>
+            <numerusform>正在将 %n 个文件转换为 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>正在计算...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1/%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1/%n，失败 %2 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The target directory is not writable.
+Please choose another directory.</source>
+        <translation>目标文件夹不可写。
+请选择其他文件夹。</translation>
+    </message>
+    <message>
+        <source>Conversion core module not found!
+Please reinstall application.</source>
+        <translation>未找到转换核心模块！
+请重新安装本程序。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>%n 个文件中有 %1 个无法转换。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop converting? The last file not yet converted will be skipped.</source>
+        <translation>要停止转换吗？最后一个尚未转换的文件将被跳过。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stop converting? The %n files not yet converted will be skipped.</source>
+        <translation>
+            <numerusform>要停止转换吗？尚未转换的 %n 个文件将被跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>确认</translation>
     </message>
 </context>
 <context>
@@ -327,6 +439,22 @@ Make sure that the file you are trying to convert is a valid video or audio file
 To change the volume of the file or add metadata select advanced conversion from Explorer.</source>
         <translation>要更改常规设置，请从应用程序菜单中打开 Tonewright。
 要更改文件音量或添加元数据，请在文件管理器中选择高级转换。</translation>
+    </message>
+    <message>
+        <source>The file name is too long for the target folder.</source>
+        <translation>文件名太长，无法保存到目标文件夹。</translation>
+    </message>
+    <message>
+        <source>The temporary file for the track could not be created.</source>
+        <translation>无法为该音轨创建临时文件。</translation>
+    </message>
+    <message>
+        <source>The target file was replaced by another program. Nothing was written to it.</source>
+        <translation>目标文件已被其他程序替换，未向其写入任何内容。</translation>
+    </message>
+    <message>
+        <source>This file is not an audio or video file.</source>
+        <translation>此文件不是音频或视频文件。</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "advancedoptions.h"
 #include "filedialog.h"
 #include "progresstext.h"
+#include "selectionwindow.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
 #include "testservices.h"
@@ -142,6 +143,19 @@ void TestFitTexts::windows()
         faults << laidOut(window);
     }
     {
+        SelectionWindow window(services);
+        // Its longest texts: a selection of hundreds of files.
+        window.findChild<QLabel *>("lbl_Title")
+            ->setText(SelectionWindow::tr("Converting %n files to %1", nullptr, 300).arg("OPUS"));
+        window.findChild<QLabel *>("lbl_Count")
+            ->setText(SelectionWindow::tr("%1 of %n converted, %2 failed", nullptr, 300)
+                          .arg(150)
+                          .arg(149));
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(3540000));
+        faults << laidOut(window);
+    }
+    {
         AdvancedOptions dialog(services);
         faults << laidOut(dialog);
     }
@@ -170,7 +184,9 @@ void TestFitTexts::accelerators()
 
     const Services services = testServices();
     QStringList faults;
-    faults << sharedAccelerators(Soundmill(services)) << sharedAccelerators(AboutDialog(services))
+    faults << sharedAccelerators(Soundmill(services))
+           << sharedAccelerators(SelectionWindow(services))
+           << sharedAccelerators(AboutDialog(services))
            << sharedAccelerators(AdvancedOptions(services)) << sharedAccelerators(FileDialog())
            << sharedAccelerators(SoundmillGui(services));
     // The English texts stay as they were given, Alt+C twice included.

@@ -1,8 +1,8 @@
-// Takes the documentation's pictures of the conversion window and the four
-// dialogs, and of the options dialog as it asks once for several files. Not
-// a test and not part of the product; build it with the target dialogshots
-// and run it by hand under a virtual display, with a fresh settings folder,
-// for example
+// Takes the documentation's pictures of the conversion window, the window of
+// a selection and the four dialogs, and of the options dialog as it asks
+// once for several files. Not a test and not part of the product; build it
+// with the target dialogshots and run it by hand under a virtual display,
+// with a fresh settings folder, for example
 //   XDG_CONFIG_HOME=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24"
 //   build/tests/dialogs/dialogshots docs
 // With a language ("de") as second argument the pictures are taken in that
@@ -13,6 +13,7 @@
 #include "advancedoptions.h"
 #include "filedialog.h"
 #include "progresstext.h"
+#include "selectionwindow.h"
 #include "services.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
@@ -84,6 +85,23 @@ int main(int argc, char *argv[])
         window.findChild<QLabel *>("lbl_Speed")->setText(progresstext::speed(42));
         window.findChild<QProgressBar *>()->setValue(35);
         ok &= shoot(window, named("window"));
+    }
+    {
+        // A selection under way: some files converted, some failed, two running.
+        SelectionWindow window(services);
+        const QString title =
+            SelectionWindow::tr("Converting %n files to %1", nullptr, 40).arg("MP3");
+        window.setWindowTitle(title);
+        window.findChild<QLabel *>("lbl_Title")->setText(title);
+        window.findChild<QLabel *>("lbl_Count")
+            ->setText(
+                SelectionWindow::tr("%1 of %n converted, %2 failed", nullptr, 40).arg(12).arg(3));
+        window.findChild<QLabel *>("lbl_Running")
+            ->setText("Morning Walk.flac\nHarbour Lights.flac");
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(250000));
+        window.findChild<QProgressBar *>()->setValue(38);
+        ok &= shoot(window, named("window-many"));
     }
     {
         AdvancedOptions dialog(services);
