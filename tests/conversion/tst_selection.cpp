@@ -7,6 +7,7 @@
 #include "settings.h"
 #include "testservices.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -190,7 +191,7 @@ void TestSelection::stoppingKeepsWhatIsConverted()
                    QFileInfo(m_dir->filePath("slow4.mp3")).size() > 0;
         }));
         if (byTheUser)
-            m_window->close();
+            m_window->findChild<QAbstractButton *>("btn_Cancel")->click();
         else
             m_window->stopForTermination(143);
     });
