@@ -1,4 +1,5 @@
 #include "conversionqueue.h"
+#include "fakeshell.h"
 #include "fakeencoderinstall.h"
 #include "httpserver.h"
 #include "modalanswerer.h"
@@ -41,7 +42,8 @@ private:
 
     // Files of these names in the source folder; their requests.
     QList<ConversionRequest> sources(const QStringList &names, const QString &format = "mp3");
-    // Starts the window on the requests and waits for its end.
+    // Starts the window, with a taskbar button, on the requests and waits
+    // for its end.
     void run(const QList<ConversionRequest> &requests, const std::function<void()> &whileRunning = {});
     QStringList files(const QString &folder) const;
 
@@ -54,6 +56,7 @@ private:
     DirectoryAnswers m_directories;
     QList<int> m_exits;
     QList<Soundmill::End> m_ends;
+    taskbar::FakeShell *m_shell = nullptr;
 };
 
 void TestSelection::initTestCase()
@@ -107,6 +110,10 @@ void TestSelection::run(const QList<ConversionRequest> &requests,
         m_exits << status;
         m_ends << how;
     });
+    const taskbar::FakeButton fake =
+        taskbar::makeFakeButton(m_window.get(), taskbar::FakeShell::Readiness::WhenAttached);
+    m_shell = fake.shell;
+    m_window->setTaskbarButton(fake.button);
     m_window->startConversions(requests);
     if (whileRunning)
         whileRunning();
@@ -155,6 +162,11 @@ void TestSelection::failuresAreSummedUpOnce()
         failed << QFileInfo(line.section(": ", 0, 0)).fileName();
     QCOMPARE(failed, QStringList({"bad2.wav", "bad4.wav", "gone5.wav", tooLong}));
     QVERIFY(details.contains("gone5.wav: The file no longer exists."));
+    // The taskbar shows the whole selection, and its failure at the end.
+    const QStringList calls = m_shell->calls();
+    QCOMPARE(calls.first(), "state 1");
+    QVERIFY(calls.contains("value 100/100"));
+    QCOMPARE(calls.last(), "state 4");
     QStringList left{"a1.flac", "a1.wav", "a3.flac", "a3.wav", "bad2.wav", "bad4.wav", tooLong};
     left.sort();
     QCOMPARE(files(m_dir->path()), left);
