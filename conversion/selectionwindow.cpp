@@ -3,12 +3,11 @@
 #include "adpanel.h"
 #include "onlineservices.h"
 #include "progresstext.h"
-#include "resourceimage.h"
 #include "serviceparts.h"
 #include "sourcenames.h"
 #include "taskbarbutton.h"
 #include "ui_selectionwindow.h"
-#include "windowlinks.h"
+#include "windowparts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -24,17 +23,13 @@ SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
 {
     m_online->prepare();
     ui->setupUi(this);
-    const QString logo = QStringLiteral(":/resources/imgs/icon.png");
-    setWindowIcon(resourceimage::icon(logo));
-    ui->lbl_Logo->setPixmap(resourceimage::pixmap(logo, devicePixelRatioF()));
-    ui->lbl_Ad->setPixmap(
-        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
+    windowparts::showPictures(this, ui->lbl_Logo, ui->lbl_Ad);
     ui->lbl_Logo->installEventFilter(this);
     m_ad = new AdPanel(ui->lbl_Ad, this, m_services, *m_online, product::currentVersion());
     connect(ui->link_Settings, &QLabel::linkActivated, this,
-            [this] { windowlinks::showSettingsHint(this); });
+            [this] { windowparts::showSettingsHint(this); });
     connect(ui->link_About, &QLabel::linkActivated, this,
-            [this] { windowlinks::showAbout(m_services); });
+            [this] { windowparts::showAbout(m_services); });
 }
 
 SelectionWindow::~SelectionWindow()
@@ -76,11 +71,11 @@ void SelectionWindow::showProgress()
 {
     const int total = m_queue->total();
     const int failed = m_queue->failedCount();
-    ui->lbl_Count->setText(
-        failed == 0 ? tr("%1 of %n converted", nullptr, total).arg(m_queue->converted())
-                    : tr("%1 of %n converted, %2 failed", nullptr, total)
-                          .arg(m_queue->converted())
-                          .arg(failed));
+    ui->lbl_Count->setText(failed == 0
+                               ? tr("%1 of %n converted", nullptr, total).arg(m_queue->converted())
+                               : tr("%1 of %n converted, %2 failed", nullptr, total)
+                                     .arg(m_queue->converted())
+                                     .arg(failed));
     QStringList names;
     for (const QString &source : m_queue->running())
         names << sourcenames::fileNamePart(source);
@@ -164,11 +159,11 @@ void SelectionWindow::closeEvent(QCloseEvent *event)
     }
     const int left = m_queue->remaining();
     const QString question =
-        left == 1 ? tr("Stop converting? The last file not yet converted will be skipped.")
-                  : tr("Stop converting? The %n files not yet converted will be skipped.",
-                       nullptr, left);
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, tr("Question"), question, QMessageBox::Yes | QMessageBox::No);
+        left == 1
+            ? tr("Stop converting? The last file not yet converted will be skipped.")
+            : tr("Stop converting? The %n files not yet converted will be skipped.", nullptr, left);
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, tr("Question"), question, QMessageBox::Yes | QMessageBox::No);
     // The last files may have ended while the question was open.
     if (answer != QMessageBox::Yes || m_ended) {
         event->ignore();

@@ -4,14 +4,13 @@
 #include "encoderarguments.h"
 #include "onlineservices.h"
 #include "progresstext.h"
-#include "resourceimage.h"
 #include "serviceparts.h"
 #include "soundmill_p.h"
 #include "sourcenames.h"
 #include "steppedbusystyle.h"
 #include "taskbarbutton.h"
 #include "ui_soundmill.h"
-#include "windowlinks.h"
+#include "windowparts.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -43,13 +42,8 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
     // the window's first paint.
     d->online->prepare();
     ui->setupUi(this);
-    // The form names no pictures: they are read here as the PNG files they are.
-    // They are chosen for the screen's pixel density.
-    const QString logo = QStringLiteral(":/resources/imgs/icon.png");
-    setWindowIcon(resourceimage::icon(logo));
-    ui->lbl_Logo->setPixmap(resourceimage::pixmap(logo, devicePixelRatioF()));
-    ui->lbl_Ad->setPixmap(
-        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
+    // The form names no pictures: they are read here.
+    windowparts::showPictures(this, ui->lbl_Logo, ui->lbl_Ad);
     ui->lbl_Logo->installEventFilter(this);
     m_ad = new AdPanel(ui->lbl_Ad, this, m_services, *d->online, product::currentVersion());
     // Dozens of windows may wait at once. Drawn at the style's full frame
@@ -308,13 +302,13 @@ void Soundmill::adImageOk(const QByteArray &body)
 void Soundmill::on_link_Settings_linkActivated(QString link)
 {
     Q_UNUSED(link)
-    windowlinks::showSettingsHint(this);
+    windowparts::showSettingsHint(this);
 }
 
 void Soundmill::on_link_About_linkActivated(QString link)
 {
     Q_UNUSED(link)
-    windowlinks::showAbout(m_services);
+    windowparts::showAbout(m_services);
 }
 
 void Soundmill::show_updateMessage()
