@@ -1,14 +1,16 @@
 #include "desktopsteps.h"
 
 #include "advancedoptions.h"
+#include "conversionqueue.h"
 #include "filedialog.h"
 #include "onlineservices.h"
 #include "processexit.h"
-#include "serviceparts.h"
 #include "selectionwindow.h"
+#include "serviceparts.h"
 #include "soundmill.h"
 #include "soundmillgui.h"
 #include "taskbarbutton.h"
+#include "terminalview.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
@@ -17,23 +19,31 @@
 
 #include <cstdio>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
 // The real parts that need the application object: the desktop's choosers
 // and the one network thread of the process, which every window and dialog
 // shares and whose posts the end of the process waits for.
-Services completed(const Services &services)
+Services completed(const Services &services, bool hasDisplay)
 {
-    Services desktop = withDesktopChoosers(services);
+    Services desktop = hasDisplay ? withDesktopChoosers(services) : services;
     desktop.online = onlineFor(desktop);
     return desktop;
 }
 
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "tonewright: %s\n", message.toUtf8().constData());
+    std::fflush(stderr);
+}
+
 } // namespace
 
-DesktopSteps::DesktopSteps(const Services &services)
-    : m_services(completed(services))
+DesktopSteps::DesktopSteps(const Services &services, bool hasDisplay)
+    : m_services(completed(services, hasDisplay))
+    , m_hasDisplay(hasDisplay)
 {
 }
 
@@ -47,21 +57,31 @@ bool DesktopSteps::isRegularFile(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+void DesktopSteps::reportNoDisplay()
+{
+    printError(QCoreApplication::translate(
+        "CommandLine", "This needs a dialog, but no display is available. Name the format and "
+                       "the file on the command line, as in: tonewright mp3 song.flac"));
+}
+
 void DesktopSteps::showSettings()
 {
+    if (!m_hasDisplay) {
+        reportNoDisplay();
+        return;
+    }
     SoundmillGui dialog(m_services);
     dialog.exec();
     // The process ends right after: its usage post arrives first.
-    settlePosts();
-}
-
-void DesktopSteps::settlePosts()
-{
     m_services.online->settlePosts(QDeadlineTimer(online::PostsGraceMs));
 }
 
 QString DesktopSteps::chooseFile()
 {
+    if (!m_hasDisplay) {
+        reportNoDisplay();
+        return QString();
+    }
     FileDialog dialog(m_services);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
@@ -70,6 +90,10 @@ QString DesktopSteps::chooseFile()
 
 bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions &options)
 {
+    if (!m_hasDisplay) {
+        reportNoDisplay();
+        return false;
+    }
     AdvancedOptions dialog(m_services);
     dialog.setFileCount(fileCount);
     if (dialog.exec() != QDialog::Accepted)
@@ -81,78 +105,101 @@ bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions 
 
 int DesktopSteps::convert(const ConversionRequest &request)
 {
-    return runWindow<Soundmill>([&request](Soundmill &window) { window.startConversion(request); },
-                                [](const Soundmill &, int status) { return status; });
+    // Without a display nobody sees a box: the status tells.
+    return runInView({request},
+                     m_hasDisplay ? conversionrun::StatusRule::AlwaysZero
+                                  : conversionrun::StatusRule::AllConverted,
+                     false);
 }
 
 int DesktopSteps::convertEach(const QList<ConversionRequest> &requests, bool leftOut)
 {
-    if (requests.size() == 1) {
-        // One file is the single conversion, with the status a selection has.
-        return runWindow<Soundmill>(
-            [&requests](Soundmill &window) { window.startConversion(requests.first()); },
-            [leftOut](const Soundmill &window, int status) {
-                return status != 0 ? status : window.converted() && !leftOut ? 0 : 1;
-            });
-    }
-    return runWindow<SelectionWindow>(
-        [&requests](SelectionWindow &window) { window.startConversions(requests); },
-        [leftOut](const SelectionWindow &, int status) { return status != 0 ? status : leftOut; });
+    return runInView(requests, conversionrun::StatusRule::AllConverted, leftOut);
 }
 
-template <class Window>
-int DesktopSteps::runWindow(const std::function<void(Window &)> &start,
-                            const std::function<int(const Window &, int)> &statusOf)
+int DesktopSteps::runInView(const QList<ConversionRequest> &requests,
+                            conversionrun::StatusRule rule, bool leftOut)
 {
+    if (!m_hasDisplay) {
+        TerminalView view(stderr, isatty(STDERR_FILENO) == 1);
+        return run(view, requests, rule, leftOut);
+    }
     taskbar::checkTaskbarSupportInBackground();
-    auto *window = new Window(m_services);
-    // The status the process ends with, once the window has reported its end.
-    std::optional<int> ending;
-    const auto end = [this, window, &ending, &statusOf](int status, Soundmill::End how) {
-        ending = statusOf(*window, status);
-        // A conversion that ran its course has its usage records and bug
-        // reports delivered first (the window is gone by then); a stopped
-        // one ends at once.
-        if (how == Soundmill::End::Finished)
-            settlePosts();
-        endProcess(*ending);
+    if (requests.size() == 1) {
+        auto *window = new Soundmill(m_services);
+        return run(*window, requests, rule, leftOut);
+    }
+    auto *window = new SelectionWindow(m_services);
+    return run(*window, requests, rule, leftOut);
+}
+
+template <class View>
+int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
+                      conversionrun::StatusRule rule, bool leftOut)
+{
+    ConversionQueue queue(requests, m_services, m_services.online.get());
+    std::optional<int> terminatedBy;
+    bool ending = false;
+    const auto end = [this, &ending](int status) {
+        if (std::exchange(ending, true))
+            return;
+        endProcess(status);
         // Only steps that record the end instead of ending get here.
-        QCoreApplication::exit(*ending);
+        QCoreApplication::exit(status);
     };
-    QObject::connect(window, &Window::ended, window, end);
-    // From here on a conversion may hold files of ours; a request to end
-    // the process lets it take them back first (status 128 + signal, as a
-    // shell reports a process ended by that signal). Once the conversion
-    // has ended, only the wait for the posts is cut short: the conversion's
-    // status stands.
+    QObject::connect(&view, &View::ended, &queue, [&] {
+        const int status = conversionrun::exitStatus(queue, rule, leftOut, terminatedBy);
+        // A run that went its course has its usage records and bug reports
+        // delivered first (the window is gone by then); a stopped one ends
+        // at once.
+        if (queue.wasStopped()) {
+            end(status);
+            return;
+        }
+        m_services.online->whenPostsSettled(online::PostsGraceMs, [&end, status] { end(status); });
+    });
+    // From here on a conversion may hold files of ours; a request to end the
+    // process lets it take them back first (status 128 + signal, as a shell
+    // reports a process ended by that signal). Once every file has ended,
+    // its result stands and only what is still shown or posted is cut short.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::requested, window,
-                     [this, window, &ending](int signalNumber) {
-                         if (ending)
-                             endProcess(*ending);
-                         else
-                             window->stopForTermination(128 + signalNumber);
-                     });
-    if (taskbar::isTaskbarSupported())
-        window->setTaskbarButton(new taskbar::TaskbarButton(window));
-    start(*window);
-    window->show();
-    const int status = QApplication::exec();
-    delete window;
+    QObject::connect(&termination, &TerminationSignals::requested, &queue, [&](int signalNumber) {
+        if (queue.isFinished()) {
+            end(conversionrun::exitStatus(queue, rule, leftOut, std::nullopt));
+            return;
+        }
+        terminatedBy = 128 + signalNumber;
+        queue.stop();
+    });
+    if constexpr (std::is_base_of_v<ConversionWindow, View>) {
+        if (taskbar::isTaskbarSupported())
+            view.setTaskbarButton(new taskbar::TaskbarButton(&view));
+    }
+    view.watch(queue);
+    // The first step is taken before the window's first paint, and the
+    // encoder runs while the window draws.
+    queue.start();
+    if constexpr (std::is_base_of_v<ConversionWindow, View>)
+        view.show();
+    const int status = QCoreApplication::exec();
+    if constexpr (std::is_base_of_v<ConversionWindow, View>)
+        delete &view;
     return status;
 }
 
 void DesktopSteps::reportNoFile(const QString &path)
 {
-    const QString message =
-        QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.").arg(path);
-    std::fprintf(stderr, "tonewright: %s\n", qPrintable(message));
+    printError(
+        QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.").arg(path));
 }
 
 void DesktopSteps::reportUsageError(const QString &message)
 {
-    std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n", qPrintable(message));
+    std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n",
+                 message.toUtf8().constData());
     std::fflush(stderr);
+    if (!m_hasDisplay)
+        return;
     // Started from a file manager, nobody reads standard error. The message
     // may quote a file name: plain text, never markup.
     QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Soundmill", "Error"),

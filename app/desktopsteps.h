@@ -1,19 +1,19 @@
 #pragma once
 
+#include "conversionrun.h"
 #include "services.h"
 #include "startup.h"
 
-#include <functional>
-
-// The start-up steps with the real dialogs and the conversion window, each
-// created on the stack without a parent and run modally. Made after the
-// application object: it completes the services with their desktop parts. The process ends
-// here only: when a dialog was left by Cancel, and when the window reports
-// its end.
+// The start-up steps with the real dialogs, and the run of the conversion
+// under a window, or under the terminal view when there is no display (the
+// dialogs then cannot be shown, and the steps that need them say so). Made
+// after the application object: it completes the services with their
+// desktop parts. The process ends here only: when a dialog was left by
+// Cancel, and when a run has ended.
 class DesktopSteps : public StartupSteps
 {
 public:
-    explicit DesktopSteps(const Services &services);
+    explicit DesktopSteps(const Services &services, bool hasDisplay = true);
 
     bool fileExists(const QString &path) override;
     bool isRegularFile(const QString &path) override;
@@ -27,14 +27,16 @@ public:
     void endProcess(int status) override;
 
 private:
-    // Lets the statistics posts made so far arrive, within a grace period.
-    void settlePosts();
-    // Shows a conversion window, started by start, and runs the event loop
-    // until it reports its end; the process ends with statusOf(window,
-    // status reported).
-    template <class Window>
-    int runWindow(const std::function<void(Window &)> &start,
-                  const std::function<int(const Window &, int)> &statusOf);
+    // Converts the requests under a view that watches them, runs the event
+    // loop until the run has ended, and ends the process with its status.
+    template <class View>
+    int run(View &view, const QList<ConversionRequest> &requests,
+            conversionrun::StatusRule rule, bool leftOut);
+    int runInView(const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
+                  bool leftOut);
+    // What needs a person's answer cannot be asked without a display.
+    void reportNoDisplay();
 
     const Services m_services;
+    const bool m_hasDisplay;
 };

@@ -2,6 +2,7 @@
 
 #include "commandline.h"
 #include "desktopsteps.h"
+#include "display.h"
 #include "product.h"
 #include "resourceimage.h"
 #include "services.h"
@@ -11,20 +12,30 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <memory>
+
 int runProgram(int argc, char *argv[], const Services &services)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(product::applicationName());
-    QApplication::setOrganizationName(product::organizationName());
-    QApplication::setOrganizationDomain(product::organizationDomain());
-    QApplication::setApplicationVersion(product::version());
+    const bool hasDisplay = display::isAvailable(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (hasDisplay)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(product::applicationName());
+    QCoreApplication::setOrganizationName(product::organizationName());
+    QCoreApplication::setOrganizationDomain(product::organizationDomain());
+    QCoreApplication::setApplicationVersion(product::version());
     // Before any window or box, so that every text is in the user's language.
-    uilanguage::install(QLocale::system().uiLanguages(), &app);
-    QApplication::setWindowIcon(resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
-    // The launcher entry that carries the progress is tonewright.desktop.
-    QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
+    uilanguage::install(QLocale::system().uiLanguages(), app.get());
+    if (hasDisplay) {
+        QApplication::setWindowIcon(
+            resourceimage::icon(QStringLiteral(":/resources/imgs/icon.png")));
+        // The launcher entry that carries the progress is tonewright.desktop.
+        QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
+    }
 
-    DesktopSteps steps(services);
+    DesktopSteps steps(services, hasDisplay);
     // A name that is not valid text would reach us as another file's name.
     QList<QByteArray> rawArguments;
     for (int i = 0; i < argc; ++i)

@@ -1,6 +1,5 @@
 #include "services.h"
 
-#include "addressopener.h"
 #include "settings.h"
 #include "toollocator.h"
 #include "weburl.h"
@@ -16,7 +15,12 @@ namespace {
 // none) with a folder of Tonewright's own.
 QString slotFolder()
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Asked without a runtime directory (a bare shell, cron, ssh), Qt warns
+    // and makes one of its own in the temporary directory; the temporary
+    // directory itself serves as well and says nothing.
+    QString base;
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") || QStandardPaths::isTestModeEnabled())
+        base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (base.isEmpty())
         base = QDir::tempPath();
     return base + QStringLiteral("/tonewright-encoders");
@@ -25,8 +29,7 @@ QString slotFolder()
 } // namespace
 
 Services::Services()
-    : browse(addressopener::openWithDesktop)
-    , locateTool(toollocator::locate)
+    : locateTool(toollocator::locate)
     , readSetting(::readSetting)
     , writeSetting(::writeSetting)
     , encoderSlotFolder(slotFolder())
@@ -39,6 +42,8 @@ Services::Services()
 bool Services::openAddress(const QUrl &url) const
 {
     if (!weburl::isWebAddress(url))
+        return false;
+    if (!browse)
         return false;
     browse(url);
     return true;

@@ -14,10 +14,11 @@ class OnlineBackend;
 class OnlineServices;
 } // namespace online
 
-// What the conversion window and the dialogs need from outside themselves,
+// What the engine, the windows and the dialogs need from outside themselves,
 // in one object: start-up hands the real parts to their constructors, a test
 // hands in fakes. Made with no arguments it holds the real parts that need
-// no widgets; start-up adds the choosers (see desktopServices() in app/).
+// no display; the windows and dialogs add the desktop's choosers and browser
+// (see withDesktopChoosers() in dialogs/).
 struct Services
 {
     // The web pages and servers of the product.
@@ -31,9 +32,12 @@ struct Services
     // program, then on PATH, else where it should have been beside the program.
     std::function<QString(const QString &baseName)> locateTool;
 
-    // Asks the user for a directory; empty when the chooser was cancelled.
-    // Empty function: a chooser is not available (nothing is asked).
-    std::function<QString(QWidget *parent)> chooseDirectory;
+    // Asks the user for a directory, window-modal over parent, and returns
+    // at once: answer gets the folder later, or an empty text when the
+    // chooser was cancelled. No event loop runs inside the call. Empty
+    // function: a chooser is not available (nothing is asked).
+    using DirectoryAnswer = std::function<void(const QString &directory)>;
+    std::function<void(QWidget *parent, DirectoryAnswer answer)> chooseDirectory;
     // Asks the user for a file to open; empty when cancelled.
     std::function<QString(QWidget *parent)> chooseOpenFile;
 

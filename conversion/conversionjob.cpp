@@ -24,14 +24,6 @@ namespace {
 // second; one that takes longer than this is given up.
 constexpr int SourceProbeWaitMs = 3000;
 
-// The job's texts were the window's before it had a class of its own; they
-// keep its translation context ("Soundmill").
-QString missingExtractorText()
-{
-    return QCoreApplication::translate(
-        "Soundmill", "Ripping core module not found!\nPlease reinstall application.");
-}
-
 // Child processes read nothing from us, and what they write to standard
 // output, which we never read, goes nowhere instead of filling a pipe.
 QProcess *quietProcess(QObject *parent)
@@ -42,61 +34,125 @@ QProcess *quietProcess(QObject *parent)
     return process;
 }
 
-void stopProcess(QProcess *process)
+// A process we no longer need is killed and left to end on its own: its
+// object goes once the process has ended, so nothing waits for it here and
+// no process object is destroyed while its process still runs.
+void reap(QProcess *process)
 {
     if (!process)
         return;
     process->disconnect();
-    if (process->state() != QProcess::NotRunning)
-        process->kill();
+    if (process->state() == QProcess::NotRunning) {
+        process->deleteLater();
+        return;
+    }
+    process->setParent(QCoreApplication::instance());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->kill();
 }
 
 } // namespace
 
 ConversionJob::ConversionJob(const ConversionRequest &request, const Services &services,
-                             ConversionJobDelegate &delegate, online::OnlineServices *online,
-                             QObject *parent)
+                             online::OnlineServices *online, QObject *parent)
     : QObject(parent)
     , m_request(request)
     , m_services(services)
-    , m_delegate(delegate)
     , m_online(online)
 {
 }
 
 ConversionJob::~ConversionJob()
 {
-    if (m_stage != Stage::Ended)
+    if (!hasEnded())
         tidyUp(false);
+}
+
+ConversionJob::Stage ConversionJob::stage() const
+{
+    return m_shownStage;
 }
 
 void ConversionJob::start()
 {
-    QMetaObject::invokeMethod(this, &ConversionJob::begin, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ConversionJob::readSettings, Qt::QueuedConnection);
 }
 
 void ConversionJob::stop()
 {
-    if (m_stage == Stage::Ended)
+    if (hasEnded())
         return;
     tidyUp(false);
     finish(ConversionEnd());
 }
 
+void ConversionJob::enter(State state)
+{
+    if (hasEnded())
+        return;
+    m_state = state;
+    Stage stage = m_shownStage;
+    switch (state) {
+    case State::Extracting:
+        stage = Stage::Extracting;
+        break;
+    case State::WaitingForSlot:
+        stage = Stage::WaitingForSlot;
+        break;
+    case State::Encoding:
+        stage = Stage::Encoding;
+        break;
+    case State::Ended:
+        stage = Stage::Ended;
+        break;
+    default:
+        break;
+    }
+    if (stage == m_shownStage)
+        return;
+    m_shownStage = stage;
+    if (stage != Stage::Ended)
+        emit stageChanged(stage);
+}
+
 void ConversionJob::answerDirectory(const QString &directory)
 {
-    const Question question = std::exchange(m_question, Question::None);
-    if (question == Question::None || m_stage == Stage::Ended)
+    if (m_state != State::ChoosingFolder)
         return;
-    // Taken on the event loop, never inside the delegate's own call.
+    const Question question = m_question;
+    m_state = State::Reserving; // one answer per question
+    // Taken on the event loop, never inside the caller's own call.
     QMetaObject::invokeMethod(
-        this, [this, question, directory] { takeAnswer(question, directory); },
+        this,
+        [this, question, directory] {
+            if (hasEnded())
+                return;
+            // Under "ask" only an existing folder will do: a cancelled
+            // chooser comes again.
+            if (question == Question::TargetDirectory &&
+                (directory.isEmpty() || !QFileInfo(directory).isDir())) {
+                m_question = question;
+                enter(State::ChoosingFolder);
+                emit directoryWanted(question);
+                return;
+            }
+            m_directory = directory;
+            reserveTarget();
+        },
         Qt::QueuedConnection);
 }
 
-void ConversionJob::begin()
+void ConversionJob::decline()
 {
-    if (m_stage == Stage::Ended)
+    if (m_state != State::ChoosingFolder)
+        return;
+    fail(m_question == Question::TargetDirectory ? ConversionEnd::Failure::FolderNotChosen
+                                                 : ConversionEnd::Failure::FolderNotWritable);
+}
+
+void ConversionJob::readSettings()
+{
+    if (hasEnded())
         return;
     m_bitrate =
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
@@ -108,7 +164,9 @@ void ConversionJob::begin()
         m_directory = stored;
         break;
     case settings::TargetRule::Ask:
-        ask(Question::TargetDirectory);
+        m_question = Question::TargetDirectory;
+        enter(State::ChoosingFolder);
+        emit directoryWanted(m_question);
         return;
     case settings::TargetRule::SameAsSource:
         m_directory = QFileInfo(m_request.source).absolutePath();
@@ -117,31 +175,9 @@ void ConversionJob::begin()
     reserveTarget();
 }
 
-void ConversionJob::ask(Question question)
-{
-    m_question = question;
-    if (question == Question::TargetDirectory)
-        m_delegate.askTargetDirectory(*this);
-    else
-        m_delegate.askAnotherDirectory(*this);
-}
-
-void ConversionJob::takeAnswer(Question question, const QString &directory)
-{
-    if (m_stage == Stage::Ended)
-        return;
-    // Under "ask" only an existing folder will do: a cancelled chooser comes again.
-    if (question == Question::TargetDirectory &&
-        (directory.isEmpty() || !QFileInfo(directory).isDir())) {
-        ask(question);
-        return;
-    }
-    m_directory = directory;
-    reserveTarget();
-}
-
 void ConversionJob::reserveTarget()
 {
+    enter(State::Reserving);
     // A cancelled chooser names no directory; the question comes again
     // rather than writing into the root of the file system.
     targetreservation::Failure failure = targetreservation::Failure::NotWritable;
@@ -153,17 +189,19 @@ void ConversionJob::reserveTarget()
     // A name no folder can hold: another folder would not help, and asking
     // for one would never end.
     if (failure == targetreservation::Failure::NameTooLong) {
-        fail(ConversionEnd::Failure::NameTooLong,
-             QCoreApplication::translate("Soundmill",
-                                         "The file name is too long for the target folder."));
+        fail(ConversionEnd::Failure::NameTooLong);
         return;
     }
     if (!m_reservation.isValid()) {
-        ask(Question::AnotherDirectory);
+        m_question = Question::AnotherDirectory;
+        enter(State::ChoosingFolder);
+        emit directoryWanted(m_question);
         return;
     }
     m_target = m_reservation.path();
     emit targetReserved(m_target);
+    if (hasEnded())
+        return;
     if (cdtrack::isCdTrack(m_request.source))
         extractTrack();
     else
@@ -174,7 +212,7 @@ void ConversionJob::extractTrack()
 {
     const QString extractor = m_services.locateTool(encodercontract::extractorName());
     if (!QFileInfo(extractor).isFile()) {
-        fail(ConversionEnd::Failure::ExtractorMissing, missingExtractorText());
+        fail(ConversionEnd::Failure::ExtractorMissing);
         return;
     }
     // The temporary file is created before the extractor starts, so that two
@@ -183,17 +221,17 @@ void ConversionJob::extractTrack()
     m_temporaryWav = cdtrack::createTemporaryWav(m_services.temporaryFolder, &reason);
     if (m_temporaryWav.isEmpty()) {
         qWarning().noquote() << reason;
-        fail(ConversionEnd::Failure::TemporaryFile,
-             QCoreApplication::translate("Soundmill",
-                                         "The temporary file for the track could not be created."));
+        fail(ConversionEnd::Failure::TemporaryFile);
         return;
     }
-    setStage(Stage::Extracting);
+    enter(State::Extracting);
+    if (hasEnded())
+        return;
     m_extractor = quietProcess(this);
     connect(m_extractor, &QProcess::finished, this, &ConversionJob::extractorFinished);
     connect(m_extractor, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            fail(ConversionEnd::Failure::ExtractorMissing, missingExtractorText());
+            fail(ConversionEnd::Failure::ExtractorMissing);
     });
     m_extractor->start(extractor, cdtrack::extractorArguments(m_request.source, m_temporaryWav));
 }
@@ -205,9 +243,7 @@ void ConversionJob::extractorFinished()
     // and call it a success.
     if (m_extractor->exitStatus() != QProcess::NormalExit || m_extractor->exitCode() != 0 ||
         !cdtrack::isCompleteWav(m_temporaryWav)) {
-        fail(
-            ConversionEnd::Failure::DiscUnreadable,
-            QCoreApplication::translate("Soundmill", "The track could not be read from the disc."));
+        fail(ConversionEnd::Failure::DiscUnreadable);
         return;
     }
     useInput(m_temporaryWav);
@@ -231,6 +267,7 @@ void ConversionJob::probeSource()
         prepareEncoder({});
         return;
     }
+    enter(State::Probing);
     // A missing, failing or slow prober leaves the channels unknown, and the
     // conversion goes on without what it would have told.
     m_prober = new QProcess(this);
@@ -251,8 +288,7 @@ void ConversionJob::proberFinished()
     if (prober->state() == QProcess::NotRunning && prober->error() != QProcess::FailedToStart &&
         prober->exitStatus() == QProcess::NormalExit && prober->exitCode() == 0)
         source = sourceprobe::parseProberOutput(prober->readAllStandardOutput());
-    stopProcess(prober);
-    prober->deleteLater();
+    reap(prober);
     prepareEncoder(source);
 }
 
@@ -260,22 +296,21 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
 {
     using encoderarguments::build;
     m_encoderProgram = m_services.locateTool(encodercontract::encoderName());
+    // Nothing waits for a slot when there is no encoder to run in it.
     if (!QFileInfo(m_encoderProgram).isFile()) {
-        encoderFailedToStart();
+        fail(ConversionEnd::Failure::EncoderMissing);
         return;
     }
     // The encoder writes into the reserved file itself, whatever stands at
     // its name by then.
     const QString output = m_reservation.encoderPath();
-    const QStringList arguments =
-        build(m_input, m_bitrate, m_request.options, m_request.format, output, source);
+    m_arguments = build(m_input, m_bitrate, m_request.options, m_request.format, output, source);
     // A cover the target cannot take (a picture format it does not store,
     // damaged picture bytes) makes the encoder refuse at once; the audio
     // then comes without it.
     if (encoderarguments::keepsPicture(m_request.format))
         m_withoutCover =
             build(m_input, m_bitrate, m_request.options, m_request.format, output, source, false);
-    m_arguments = arguments;
     waitForSlot();
 }
 
@@ -289,8 +324,8 @@ void ConversionJob::waitForSlot()
         startEncoder(m_arguments);
         return;
     }
-    setStage(Stage::WaitingForSlot);
-    if (m_stage == Stage::Ended)
+    enter(State::WaitingForSlot);
+    if (hasEnded())
         return;
     m_waiter = new EncoderSlotWaiter(*m_slot, this);
     // Queued: a slot taken by the waiter's first try, inside start(), is
@@ -298,7 +333,7 @@ void ConversionJob::waitForSlot()
     connect(
         m_waiter, &EncoderSlotWaiter::acquired, this,
         [this] {
-            if (m_stage != Stage::WaitingForSlot || !m_waiter)
+            if (m_state != State::WaitingForSlot || !m_waiter)
                 return; // stopped meanwhile
             std::exchange(m_waiter, nullptr)->deleteLater();
             startEncoder(m_arguments);
@@ -310,7 +345,9 @@ void ConversionJob::waitForSlot()
 void ConversionJob::startEncoder(const QStringList &arguments)
 {
     const bool firstRun = !m_encoder;
-    setStage(Stage::Encoding);
+    enter(State::Encoding);
+    if (hasEnded())
+        return;
     if (firstRun) {
         m_encoder = quietProcess(this);
         connect(m_encoder, &QProcess::readyReadStandardError, this, &ConversionJob::encoderOutput);
@@ -318,7 +355,7 @@ void ConversionJob::startEncoder(const QStringList &arguments)
         // An encoder that cannot be started would never report an end.
         connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart)
-                encoderFailedToStart();
+                fail(ConversionEnd::Failure::EncoderMissing);
         });
     }
     m_arguments = arguments;
@@ -326,7 +363,7 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     m_progressSeen = false;
     m_clock.start();
     m_reservation.start(*m_encoder, m_encoderProgram, arguments);
-    if (firstRun && m_online && m_stage == Stage::Encoding)
+    if (firstRun && m_online && !hasEnded())
         m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
 }
 
@@ -366,6 +403,17 @@ void ConversionJob::encoderFinished(int exitCode)
         return;
     }
 
+    sendBugReport();
+    if (replaced)
+        fail(ConversionEnd::Failure::TargetReplaced);
+    else if (notMedia)
+        fail(ConversionEnd::Failure::NotMedia);
+    else
+        fail(ConversionEnd::Failure::EncoderFailed);
+}
+
+void ConversionJob::sendBugReport()
+{
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
     if (m_sendReports && m_online) {
@@ -373,65 +421,30 @@ void ConversionJob::encoderFinished(int exitCode)
                                                                   m_arguments, m_parser.keptText(),
                                                                   m_services.homeFolder, m_target));
     }
-    if (replaced)
-        fail(ConversionEnd::Failure::TargetReplaced,
-             QCoreApplication::translate(
-                 "Soundmill",
-                 "The target file was replaced by another program. Nothing was written "
-                 "to it."));
-    else if (notMedia)
-        fail(ConversionEnd::Failure::NotMedia,
-             QCoreApplication::translate("Soundmill", "This file is not an audio or video file."));
-    else
-        fail(ConversionEnd::Failure::EncoderFailed,
-             QCoreApplication::translate(
-                 "Soundmill", "Conversion error!\nMake sure that the file you are trying to "
-                              "convert is a valid video or audio file.\n"));
 }
 
-void ConversionJob::encoderFailedToStart()
+void ConversionJob::fail(ConversionEnd::Failure failure)
 {
-    if (m_stage == Stage::Ended)
-        return;
-    // Nothing else waits for a slot meanwhile: the slot goes first.
-    tidyUp(false);
-    m_delegate.reportEncoderMissing(*this);
-    fail(ConversionEnd::Failure::EncoderMissing, QString());
-}
-
-void ConversionJob::setStage(Stage stage)
-{
-    if (m_stage == stage || m_stage == Stage::Ended)
-        return;
-    m_stage = stage;
-    emit stageChanged(stage);
-}
-
-void ConversionJob::fail(ConversionEnd::Failure failure, const QString &message)
-{
-    if (m_stage == Stage::Ended)
+    if (hasEnded())
         return;
     tidyUp(false);
     ConversionEnd end;
     end.outcome = ConversionEnd::Outcome::Failed;
     end.failure = failure;
-    end.message = message;
     finish(end);
 }
 
 void ConversionJob::finish(ConversionEnd end)
 {
-    m_stage = Stage::Ended;
-    m_question = Question::None;
+    enter(State::Ended);
     emit ended(end);
 }
 
 void ConversionJob::tidyUp(bool keepTarget)
 {
-    stopProcess(m_extractor);
-    stopProcess(m_prober);
-    stopProcess(m_encoder);
-    m_prober = nullptr;
+    reap(std::exchange(m_extractor, nullptr));
+    reap(std::exchange(m_prober, nullptr));
+    reap(std::exchange(m_encoder, nullptr));
     // The waiter works on the slot; both go together.
     delete std::exchange(m_waiter, nullptr);
     m_slot.reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversionend.h"
 #include "conversionrequest.h"
 #include "progressparser.h"
 #include "services.h"
@@ -11,7 +12,6 @@
 #include <QStringList>
 #include <memory>
 
-class ConversionJob;
 class EncoderSlot;
 class EncoderSlotWaiter;
 class QProcess;
@@ -19,45 +19,6 @@ class QProcess;
 namespace online {
 class OnlineServices;
 }
-
-// What a conversion asks of a person, put to whoever shows the job. A
-// directory question is answered by ConversionJob::answerDirectory(), at once
-// or later; the job waits meanwhile. A view of many jobs may ask once and
-// answer them all.
-class ConversionJobDelegate
-{
-public:
-    virtual ~ConversionJobDelegate() = default;
-    // The settings say "ask": the folder for the target.
-    virtual void askTargetDirectory(ConversionJob &job) = 0;
-    // The target's folder does not let us create the file: another folder.
-    virtual void askAnotherDirectory(ConversionJob &job) = 0;
-    // The encoder is not installed. The job fails once this returns, with
-    // no message of its own.
-    virtual void reportEncoderMissing(ConversionJob &job) = 0;
-};
-
-// How a job ended: exactly one of these per job.
-struct ConversionEnd
-{
-    enum class Outcome { Converted, Failed, Stopped };
-    enum class Failure {
-        None,
-        EncoderFailed,    // the encoder ended without a complete target
-        EncoderMissing,   // it is not installed or cannot be started
-        ExtractorMissing, // the CD track's extractor likewise
-        DiscUnreadable,   // the extractor could not read the whole track
-        TemporaryFile,    // the track's temporary file could not be created
-        NameTooLong,      // the target's name is too long for any folder
-        NotMedia,         // the source is no audio or video file (a playlist, say)
-        TargetReplaced,   // another program put something else at the target's name
-    };
-
-    Outcome outcome = Outcome::Stopped;
-    Failure failure = Failure::None;
-    QString target;  // Converted: the file written
-    QString message; // Failed: the error box's text; empty when the delegate told the user
-};
 
 // Converts one source, driven by the event loop alone: target folder,
 // reservation of the target, the CD track's extraction where needed, an
@@ -67,20 +28,25 @@ struct ConversionEnd
 // the prober, the encoder and the slot; whatever way it ends, nothing of
 // them is left but a complete target.
 //
-// It reports numbers (progressed) and its stage; questions go to the
-// delegate. The usage record goes out as the encoder starts and, with the
-// user's consent, a bug report when it fails.
+// It reports numbers (progressed), its stage and its one end as data. When
+// it needs a folder it says so (directoryWanted) and waits for
+// answerDirectory() or decline(). The usage record goes out as the encoder
+// starts and, with the user's consent, a bug report when it fails.
 class ConversionJob : public QObject
 {
     Q_OBJECT
 public:
     enum class Stage { Preparing, Extracting, WaitingForSlot, Encoding, Ended };
     Q_ENUM(Stage)
+    enum class Question {
+        TargetDirectory,  // the settings say "ask"
+        AnotherDirectory, // the target's folder does not let us create the file
+    };
+    Q_ENUM(Question)
 
     // online may be null: nothing is posted.
     ConversionJob(const ConversionRequest &request, const Services &services,
-                  ConversionJobDelegate &delegate, online::OnlineServices *online,
-                  QObject *parent = nullptr);
+                  online::OnlineServices *online, QObject *parent = nullptr);
     ~ConversionJob() override;
 
     // Schedules the first step on the event loop, so that no signal comes
@@ -89,11 +55,14 @@ public:
     // Stops whatever runs, takes back the reserved target and the temporary
     // file, and ends Stopped. Nothing once the job has ended.
     void stop();
-    // The answer to the delegate's directory question; empty: cancelled.
+    // The answer to directoryWanted(); empty: cancelled (under "ask" the
+    // question comes again). Taken on the event loop.
     void answerDirectory(const QString &directory);
+    // Nobody can answer directoryWanted(): the job fails with the reason.
+    void decline();
 
     const ConversionRequest &request() const { return m_request; }
-    Stage stage() const { return m_stage; }
+    Stage stage() const;
     // The reserved target, once there is one.
     QString target() const { return m_target; }
     // What the encoder reads (the track's WAV after the CD stage), once known.
@@ -108,15 +77,26 @@ public:
 signals:
     void stageChanged(ConversionJob::Stage stage);
     void targetReserved(const QString &target);
+    void directoryWanted(ConversionJob::Question question);
     void progressed();
     void ended(const ConversionEnd &end);
 
 private:
-    enum class Question { None, TargetDirectory, AnotherDirectory };
+    // Every step of a conversion; enter() is the one way from one to the next.
+    enum class State {
+        Idle,
+        ChoosingFolder, // waiting for an answer
+        Reserving,
+        Extracting,
+        Probing,
+        WaitingForSlot,
+        Encoding,
+        Ended,
+    };
 
-    void begin();
-    void ask(Question question);
-    void takeAnswer(Question question, const QString &directory);
+    void enter(State state);
+    bool hasEnded() const { return m_state == State::Ended; }
+    void readSettings();
     void reserveTarget();
     void extractTrack();
     void extractorFinished();
@@ -128,20 +108,19 @@ private:
     void startEncoder(const QStringList &arguments);
     void encoderOutput();
     void encoderFinished(int exitCode);
-    void encoderFailedToStart();
-    void setStage(Stage stage);
-    void fail(ConversionEnd::Failure failure, const QString &message);
+    void sendBugReport();
+    void fail(ConversionEnd::Failure failure);
     void finish(ConversionEnd end);
     // Ends every process and gives back every file and the slot.
     void tidyUp(bool keepTarget);
 
     const ConversionRequest m_request;
     const Services m_services;
-    ConversionJobDelegate &m_delegate;
     online::OnlineServices *m_online;
 
-    Stage m_stage = Stage::Preparing;
-    Question m_question = Question::None;
+    State m_state = State::Idle;
+    Stage m_shownStage = Stage::Preparing;
+    Question m_question = Question::TargetDirectory; // while ChoosingFolder
     int m_bitrate = 0;
     bool m_sendReports = false;
     QString m_directory;
@@ -162,5 +141,3 @@ private:
     bool m_progressSeen = false; // a progress stamp came from this run
     QElapsedTimer m_clock;
 };
-
-Q_DECLARE_METATYPE(ConversionEnd)

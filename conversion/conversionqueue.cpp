@@ -1,17 +1,15 @@
 #include "conversionqueue.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 
 ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests,
-                                 const Services &services, ConversionQueueDelegate &delegate,
-                                 online::OnlineServices *online, QObject *parent)
+                                 const Services &services, online::OnlineServices *online,
+                                 QObject *parent)
     : QObject(parent)
     , m_requests(requests)
     , m_services(services)
-    , m_delegate(delegate)
     , m_online(online)
     , m_files(requests.size())
 {
@@ -41,6 +39,7 @@ void ConversionQueue::stop()
     if (m_stopped)
         return;
     m_stopped = true;
+    m_question = Question::None;
     for (int index = 0; index < int(m_files.size()); ++index) {
         if (ConversionJob *job = m_files[index].job)
             job->stop(); // ends it as skipped, see jobEnded()
@@ -67,12 +66,15 @@ void ConversionQueue::startFile(int index)
 {
     const ConversionRequest &request = m_requests[index];
     // The selection was made a while ago; the file may have gone since.
-    if (!QFileInfo(request.source).isFile()) {
-        fail(index, tr("The file no longer exists."));
+    const QFileInfo source(request.source);
+    if (!source.isFile()) {
+        fail(index, source.exists() ? ConversionEnd::Failure::NotAFile
+                                    : ConversionEnd::Failure::SourceGone);
         countEnded(index);
+        emit fileEnded(index);
         return;
     }
-    auto *job = new ConversionJob(request, m_services, *this, m_online, this);
+    auto *job = new ConversionJob(request, m_services, m_online, this);
     File &file = m_files[index];
     file.job = job;
     file.state = State::Running;
@@ -84,6 +86,14 @@ void ConversionQueue::startFile(int index)
     });
     connect(job, &ConversionJob::ended, this,
             [this, index](const ConversionEnd &end) { jobEnded(index, end); });
+    connect(job, &ConversionJob::directoryWanted, this,
+            [this, job](ConversionJob::Question question) {
+                if (question == ConversionJob::Question::TargetDirectory)
+                    askTargetDirectory(*job);
+                else
+                    askAnotherDirectory(*job);
+            });
+    emit fileStarted(job);
     job->start();
     emit changed();
 }
@@ -97,37 +107,37 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     job->deleteLater();
     --m_running;
     m_runningOrder.removeOne(index);
+    file.end = end;
     switch (end.outcome) {
     case ConversionEnd::Outcome::Converted:
         file.state = State::Converted;
         ++m_converted;
         break;
-    case ConversionEnd::Outcome::Failed: {
-        QString reason = end.message;
-        if (reason.isEmpty()) // the delegate was told; the reason is the same
-            reason = QCoreApplication::translate(
-                "Soundmill", "Conversion core module not found!\nPlease reinstall application.");
-        fail(index, reason.simplified());
+    case ConversionEnd::Outcome::Failed:
+        fail(index, end.failure);
         break;
-    }
     case ConversionEnd::Outcome::Stopped:
         file.state = State::Skipped;
         ++m_skipped;
         break;
     }
     countEnded(index);
+    if (end.outcome != ConversionEnd::Outcome::Stopped)
+        emit fileEnded(index);
     fillSlots();
     emit changed();
     checkFinished();
 }
 
-void ConversionQueue::fail(int index, const QString &reason)
+void ConversionQueue::fail(int index, ConversionEnd::Failure kind)
 {
     m_files[index].state = State::Failed;
+    m_files[index].end.outcome = ConversionEnd::Outcome::Failed;
+    m_files[index].end.failure = kind;
     const auto after = std::upper_bound(
         m_failures.begin(), m_failures.end(), index,
         [](int position, const Failure &failure) { return position < failure.position; });
-    m_failures.insert(after, Failure{index, m_requests[index].source, reason});
+    m_failures.insert(after, Failure{index, m_requests[index].source, kind});
 }
 
 void ConversionQueue::checkFinished()
@@ -209,8 +219,40 @@ void ConversionQueue::answerDirectory(const QString &directory)
     askNext();
 }
 
+void ConversionQueue::declineQuestions()
+{
+    m_declined = true;
+    m_question = Question::None;
+    for (ConversionJob *job : std::exchange(m_waitingForTarget, {}))
+        job->decline();
+    for (ConversionJob *job : std::exchange(m_waitingForAnother, {}))
+        job->decline();
+}
+
+std::optional<ConversionJob::Question> ConversionQueue::openQuestion() const
+{
+    switch (m_question) {
+    case Question::TargetDirectory:
+        return ConversionJob::Question::TargetDirectory;
+    case Question::AnotherDirectory:
+        return ConversionJob::Question::AnotherDirectory;
+    case Question::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+ConversionJob *ConversionQueue::onlyJob() const
+{
+    return m_files.size() == 1 ? m_files.first().job : nullptr;
+}
+
 void ConversionQueue::askTargetDirectory(ConversionJob &job)
 {
+    if (m_declined) {
+        job.decline();
+        return;
+    }
     if (m_targetDirectory && QFileInfo(*m_targetDirectory).isDir()) {
         job.answerDirectory(*m_targetDirectory);
         return;
@@ -230,14 +272,12 @@ void ConversionQueue::askAnotherDirectory(ConversionJob &job)
         job.answerDirectory(*replacement);
         return;
     }
+    if (m_declined) {
+        job.decline();
+        return;
+    }
     m_waitingForAnother << &job;
     askNext();
-}
-
-void ConversionQueue::reportEncoderMissing(ConversionJob &)
-{
-    if (!std::exchange(m_encoderMissingTold, true))
-        m_delegate.reportEncoderMissing(*this);
 }
 
 void ConversionQueue::askNext()
@@ -246,9 +286,10 @@ void ConversionQueue::askNext()
         return;
     if (!m_waitingForTarget.isEmpty()) {
         m_question = Question::TargetDirectory;
-        m_delegate.askTargetDirectory(*this);
+        emit directoryWanted(ConversionJob::Question::TargetDirectory, QString());
     } else if (!m_waitingForAnother.isEmpty()) {
         m_question = Question::AnotherDirectory;
-        m_delegate.askAnotherDirectory(*this);
+        emit directoryWanted(ConversionJob::Question::AnotherDirectory,
+                             m_waitingForAnother.first()->directory());
     }
 }

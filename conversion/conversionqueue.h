@@ -10,33 +10,19 @@
 #include <QObject>
 #include <optional>
 
-class ConversionQueue;
-
 namespace online {
 class OnlineServices;
 }
 
-// What a selection asks of a person, once for all of its files. Each
-// directory question is answered by ConversionQueue::answerDirectory().
-class ConversionQueueDelegate
-{
-public:
-    virtual ~ConversionQueueDelegate() = default;
-    // The settings say "ask": the folder for every target.
-    virtual void askTargetDirectory(ConversionQueue &queue) = 0;
-    // A target's folder does not let us create files: another folder, which
-    // every later file from that folder takes too.
-    virtual void askAnotherDirectory(ConversionQueue &queue) = 0;
-    // The encoder is not installed; told once.
-    virtual void reportEncoderMissing(ConversionQueue &queue) = 0;
-};
-
-// Converts a selection of files, as many at once as the user's encoder
+// Converts files, one or a selection, as many at once as the user's encoder
 // slots allow, each by a ConversionJob of its own. A file waiting its turn
 // has nothing yet: no job, no reserved target. One file's failure never
 // stops the others; every file ends converted, failed (with its reason) or
 // skipped (stopped before it was converted).
-class ConversionQueue : public QObject, private ConversionJobDelegate
+//
+// Questions for a person are asked once for all files (directoryWanted) and
+// answered by answerDirectory(), or declined where nobody can answer.
+class ConversionQueue : public QObject
 {
     Q_OBJECT
 public:
@@ -44,12 +30,11 @@ public:
     {
         int position; // in the selection
         QString source;
-        QString reason;
+        ConversionEnd::Failure kind;
     };
 
     ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
-                    ConversionQueueDelegate &delegate, online::OnlineServices *online,
-                    QObject *parent = nullptr);
+                    online::OnlineServices *online, QObject *parent = nullptr);
     ~ConversionQueue() override;
 
     // Schedules the first files on the event loop.
@@ -57,8 +42,11 @@ public:
     // Stops the running files (their partial targets go) and skips the rest;
     // finished() follows at once. Converted files stay.
     void stop();
-    // The answer to the delegate's directory question; empty: cancelled.
+    // The answer to directoryWanted(); empty: cancelled.
     void answerDirectory(const QString &directory);
+    // Nobody can answer directoryWanted(): the files waiting for it fail,
+    // and so do later ones that would ask.
+    void declineQuestions();
 
     int total() const { return int(m_files.size()); }
     int converted() const { return m_converted; }
@@ -67,10 +55,21 @@ public:
     // Files not ended yet: running or waiting.
     int remaining() const { return total() - m_converted - failedCount() - m_skipped; }
     bool isFinished() const { return remaining() == 0; }
+    // Whether stop() was called.
+    bool wasStopped() const { return m_stopped; }
+    // The question open now, if any.
+    std::optional<ConversionJob::Question> openQuestion() const;
     // In the selection's order.
     const QList<Failure> &failures() const { return m_failures; }
     // The sources being converted now, in the order they started.
     QStringList running() const;
+    // The single file's job while it runs (views of one file show its
+    // stages and names); null otherwise.
+    ConversionJob *onlyJob() const;
+    // The requests, in the selection's order.
+    const QList<ConversionRequest> &requests() const { return m_requests; }
+    // How a file ended (Stopped while it has not).
+    const ConversionEnd &end(int index) const { return m_files[index].end; }
     // How much of the whole selection is done, 0 to 1: each file weighs its
     // length once the encoder has told it, until then the mean length of
     // those known (all alike while none is).
@@ -80,8 +79,16 @@ public:
     std::optional<qint64> remainingMs() const;
 
 signals:
+    // A file's job was made; it starts on the event loop.
+    void fileStarted(ConversionJob *job);
     // A file started, progressed or ended.
     void changed();
+    // The file at index ended converted or failed (see end()).
+    void fileEnded(int index);
+    // A folder is wanted for the files waiting for it: under "ask" the one
+    // for every target, or another one for files whose folder takes none
+    // (folder names it). One at a time.
+    void directoryWanted(ConversionJob::Question question, const QString &folder);
     // Every file has ended.
     void finished();
 
@@ -92,12 +99,12 @@ private:
         State state = State::Waiting;
         qint32 duration = 0; // hundredths, 0 while unknown
         ConversionJob *job = nullptr;
+        ConversionEnd end;
     };
     enum class Question { None, TargetDirectory, AnotherDirectory };
 
-    void askTargetDirectory(ConversionJob &job) override;
-    void askAnotherDirectory(ConversionJob &job) override;
-    void reportEncoderMissing(ConversionJob &job) override;
+    void askTargetDirectory(ConversionJob &job);
+    void askAnotherDirectory(ConversionJob &job);
 
     // Keeps the sums progress() is made of as a file's length becomes known
     // and as it ends.
@@ -106,13 +113,12 @@ private:
     void fillSlots();
     void startFile(int index);
     void jobEnded(int index, const ConversionEnd &end);
-    void fail(int index, const QString &reason);
+    void fail(int index, ConversionEnd::Failure kind);
     void askNext();
     void checkFinished();
 
     const QList<ConversionRequest> m_requests;
     const Services m_services;
-    ConversionQueueDelegate &m_delegate;
     online::OnlineServices *m_online;
     QList<File> m_files;
     int m_next = 0; // the first file that has not started
@@ -129,12 +135,12 @@ private:
     qint64 m_endedKnownLength = 0; // of those the ended files' lengths
     int m_endedUnknown = 0;        // ended files whose length was never told
 
-    // The questions: one put to the delegate at a time, its answer handed
+    // The questions: one asked at a time, its answer handed
     // to every job that waits for it.
     Question m_question = Question::None;
     QList<ConversionJob *> m_waitingForTarget;
     QList<ConversionJob *> m_waitingForAnother;
     std::optional<QString> m_targetDirectory;  // the "ask" answer, once given
     QHash<QString, QString> m_replacements;    // a folder that took no file -> the one chosen
-    bool m_encoderMissingTold = false;
+    bool m_declined = false;
 };

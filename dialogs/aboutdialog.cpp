@@ -1,4 +1,6 @@
 #include "aboutdialog.h"
+
+#include "serviceparts.h"
 #include "ui_aboutdialog.h"
 
 #include "toollocator.h"
@@ -45,7 +47,7 @@ AboutDialog::AboutDialog(QWidget *parent)
 AboutDialog::AboutDialog(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutDialog>())
-    , m_services(services)
+    , m_services(withDesktopChoosers(services))
 {
     initDialogResources();
     m_ui->setupUi(this);

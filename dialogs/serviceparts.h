@@ -12,7 +12,8 @@ class OnlineServices;
 // services that come without them: windows and dialogs made without services
 // of their own, and tests.
 
-// The desktop's own directory and file choosers where the services have none.
+// The desktop's own directory and file choosers, and its browser, where the
+// services have none.
 Services withDesktopChoosers(Services services);
 
 // The services' network thread, or a new one for their servers when they

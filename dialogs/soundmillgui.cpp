@@ -104,14 +104,15 @@ void SoundmillGui::on_btn_TB_clicked()
     m_ui->btn_TSame->setChecked(false);
     m_ui->btn_TA->setChecked(false);
     m_ui->btn_TB->setChecked(true);
-    const QString directory = m_services.chooseDirectory(this);
-    if (directory.isEmpty()) {
-        // No directory chosen: fall back to the safe choice rather than
-        // leaving a custom target without a directory.
-        on_btn_TSame_clicked();
-        return;
-    }
-    m_services.writeSetting(QLatin1String(settings::TargetDirKey), directory);
+    m_services.chooseDirectory(this, [this](const QString &directory) {
+        if (directory.isEmpty()) {
+            // No directory chosen: fall back to the safe choice rather than
+            // leaving a custom target without a directory.
+            on_btn_TSame_clicked();
+            return;
+        }
+        m_services.writeSetting(QLatin1String(settings::TargetDirKey), directory);
+    });
 }
 
 void SoundmillGui::on_sli_Bitrate_valueChanged(int value)

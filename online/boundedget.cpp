@@ -1,7 +1,6 @@
 #include "boundedget.h"
 #include "weburl.h"
 
-#include "advertisement.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

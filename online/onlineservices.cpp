@@ -1,7 +1,6 @@
 #include "onlineservices.h"
 #include "weburl.h"
 
-#include "advertisement.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -107,6 +106,21 @@ bool OnlineServices::settlePosts(QDeadlineTimer deadline)
         loop.exec();
     }
     return m_postsUnderWay == 0;
+}
+
+void OnlineServices::whenPostsSettled(int graceMs, std::function<void()> then)
+{
+    if (m_postsUnderWay == 0) {
+        then();
+        return;
+    }
+    auto once = std::make_shared<std::function<void()>>(std::move(then));
+    const auto run = [once] {
+        if (*once)
+            std::exchange(*once, {})();
+    };
+    connect(this, &OnlineServices::postsSettled, this, run, Qt::SingleShotConnection);
+    QTimer::singleShot(graceMs, Qt::PreciseTimer, this, run);
 }
 
 int OnlineServices::postsUnderWay() const

@@ -52,6 +52,10 @@ public:
     // for the end of the program, once its window is gone: fetches are not
     // waited for.
     bool settlePosts(QDeadlineTimer deadline);
+    // The same without an event loop of its own: then runs once every post
+    // made so far is done, or after graceMs, whichever comes first; at once
+    // when none is under way.
+    void whenPostsSettled(int graceMs, std::function<void()> then);
     int postsUnderWay() const;
 
     // Whether the network thread has been started (tests).

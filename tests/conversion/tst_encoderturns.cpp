@@ -1,12 +1,9 @@
+#include "conversionqueue.h"
 #include "encoderslot.h"
 #include "fakeencoderinstall.h"
-#include "modalanswerer.h"
 #include "settings.h"
-#include "soundmill.h"
 #include "testservices.h"
 
-#include <QLabel>
-#include <QProgressBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
@@ -21,16 +18,14 @@ private slots:
     void init();
     void cleanup();
     void waitsForAFreeSlot();
-    void closingWhileWaitingStartsNothing();
+    void stoppedWhileWaitingStartsNothing();
 
 private:
     void takeEverySlot();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_encoder;
-    std::unique_ptr<ModalAnswerer> m_answerer;
     std::vector<std::unique_ptr<EncoderSlot>> m_others;
-    QList<int> m_exits;
     Services m_services;
     QString m_source;
     QString m_target;
@@ -46,8 +41,6 @@ void TestEncoderTurns::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_encoder = std::make_unique<QTemporaryDir>();
-    m_answerer = std::make_unique<ModalAnswerer>();
-    m_exits.clear();
     m_services = testServices(m_encoder->path());
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
@@ -62,8 +55,6 @@ void TestEncoderTurns::init()
 void TestEncoderTurns::cleanup()
 {
     m_others.clear();
-    QCOMPARE(m_answerer->pending(), 0);
-    m_answerer.reset();
 }
 
 // Other processes' encoders, as far as the slots can tell.
@@ -79,41 +70,35 @@ void TestEncoderTurns::takeEverySlot()
 void TestEncoderTurns::waitsForAFreeSlot()
 {
     takeEverySlot();
-    Soundmill window(m_services);
-    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
-    bool checkedWhileWaiting = false;
-    QTimer::singleShot(300, this, [&] {
-        // Still waiting: busy bar, "Calculating...", no encoder yet, the name reserved.
-        QVERIFY(!fakeencoder::ran(m_encoder->path()));
-        QCOMPARE(window.findChild<QProgressBar *>("prb_Progress")->maximum(), 0);
-        QCOMPARE(window.findChild<QLabel *>("lbl_TimeRemaining")->text(), "Calculating...");
-        QVERIFY(QFileInfo::exists(m_target));
-        checkedWhileWaiting = true;
-        m_others.pop_back();
-    });
-    window.startConversion(m_source, "mp3", {});
-    QTRY_VERIFY(checkedWhileWaiting);
-    QTRY_COMPARE_WITH_TIMEOUT(m_exits, QList<int>{0}, 10000);
+    ConversionQueue queue({{m_source, "mp3", {}}}, m_services, nullptr);
+    queue.start();
+    // Waiting: the name reserved, no encoder yet.
+    QTRY_VERIFY(queue.onlyJob() &&
+                queue.onlyJob()->stage() == ConversionJob::Stage::WaitingForSlot);
+    QVERIFY(QFileInfo::exists(m_target));
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
+    m_others.pop_back();
+    QTRY_VERIFY_WITH_TIMEOUT(queue.isFinished(), 10000);
+    QCOMPARE(queue.converted(), 1);
     QCOMPARE(QFileInfo(m_target).size(), 3);
 }
 
-void TestEncoderTurns::closingWhileWaitingStartsNothing()
+void TestEncoderTurns::stoppedWhileWaitingStartsNothing()
 {
     takeEverySlot();
-    Soundmill window(m_services);
-    QObject::connect(&window, &Soundmill::ended, this, [this](int status) { m_exits << status; });
-    QTimer::singleShot(300, this, [&] {
-        m_answerer->enqueue(ModalAnswerer::click("Yes"));
-        window.close();
-    });
-    window.startConversion(m_source, "mp3", {});
-    QTRY_COMPARE(m_exits, QList<int>{0});
-    QTest::qWait(200);
+    ConversionQueue queue({{m_source, "mp3", {}}}, m_services, nullptr);
+    queue.start();
+    QTRY_VERIFY(queue.onlyJob() &&
+                queue.onlyJob()->stage() == ConversionJob::Stage::WaitingForSlot);
+    queue.stop();
+    QVERIFY(queue.isFinished());
+    m_others.clear();
+    QTest::qWait(300);
     QVERIFY(!fakeencoder::ran(m_encoder->path()));
     // The reserved name is given back; the source is untouched.
     QVERIFY(!QFileInfo::exists(m_target));
     QCOMPARE(QFileInfo(m_source).size(), 4);
 }
 
-QTEST_MAIN(TestEncoderTurns)
+QTEST_GUILESS_MAIN(TestEncoderTurns)
 #include "tst_encoderturns.moc"

@@ -423,14 +423,14 @@ void TestSoundmillGui::browseStoresChosenDirectory()
         ModalAnswerer::chooseDirectory(directory)(modal);
     });
     child<QPushButton>(dialog, "btn_TB")->click();
-    QCOMPARE(answerer.seen.size(), 1);
+    QTRY_COMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].className, "QFileDialog");
     QCOMPARE(answerer.seen[0].parent, &dialog);
-    QVERIFY(dirsOnly);
+    QTRY_VERIFY(dirsOnly);
     QCOMPARE(checkedWhileAsking, QString("btn_TB"));
     QCOMPARE(checkedTarget(dialog), QString("btn_TB"));
-    QCOMPARE(QFileInfo(storedText(settings::TargetDirKey)).canonicalFilePath(),
-             QFileInfo(directory).canonicalFilePath());
+    QTRY_COMPARE(QFileInfo(storedText(settings::TargetDirKey)).canonicalFilePath(),
+                 QFileInfo(directory).canonicalFilePath());
     dialog.hide();
 
     // The next dialog shows the stored directory.

@@ -49,11 +49,11 @@ struct DirectoryAnswers
     // The window each question was asked over, in order.
     QList<QWidget *> askedOver;
 
-    std::function<QString(QWidget *)> chooser()
+    std::function<void(QWidget *, Services::DirectoryAnswer)> chooser()
     {
-        return [this](QWidget *parent) {
+        return [this](QWidget *parent, Services::DirectoryAnswer answer) {
             askedOver << parent;
-            return queue.isEmpty() ? QString() : queue.takeFirst();
+            answer(queue.isEmpty() ? QString() : queue.takeFirst());
         };
     }
 };

@@ -91,18 +91,22 @@ void AdPanel::askAboutUpdate()
     // up the end.
     if (m_stopped)
         return;
-    QMessageBox box(QMessageBox::Question, tr("Update available"),
-                    tr("Tonewright had been updated!\nPlease download the fresh version to avoid "
-                       "bugs and other problems.\nWould you like to download it now?"),
-                    QMessageBox::NoButton, m_window);
+    auto *box = new QMessageBox(QMessageBox::Question, tr("Update available"),
+                                tr("Tonewright had been updated!\nPlease download the fresh "
+                                   "version to avoid bugs and other problems.\nWould you like to "
+                                   "download it now?"),
+                                QMessageBox::NoButton, m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // Neither button takes the Escape key or the title bar's close: the
     // question is answered with one of them.
-    QPushButton *yes = box.addButton(tr("Yes"), QMessageBox::ActionRole);
-    box.addButton(tr("No"), QMessageBox::ActionRole);
-    box.setDefaultButton(yes);
-    box.exec();
-    if (box.clickedButton() == yes)
-        m_services.openAddress(QUrl(m_updateUrl));
+    QPushButton *yes = box->addButton(tr("Yes"), QMessageBox::ActionRole);
+    box->addButton(tr("No"), QMessageBox::ActionRole);
+    box->setDefaultButton(yes);
+    connect(box, &QMessageBox::buttonClicked, this, [this, yes](QAbstractButton *clicked) {
+        if (clicked == yes && !m_stopped)
+            m_services.openAddress(QUrl(m_updateUrl));
+    });
+    box->open();
 }
 
 bool AdPanel::eventFilter(QObject *watched, QEvent *event)

@@ -19,7 +19,7 @@
 
 // A selection of files in one window: the queue that runs them, its
 // questions asked once, its failures summed up once, Cancel and termination.
-class TestSelection : public QObject, private ConversionQueueDelegate
+class TestSelection : public QObject
 {
     Q_OBJECT
 
@@ -36,10 +36,6 @@ private slots:
     void progressWeighsEachFilesLength();
 
 private:
-    void askTargetDirectory(ConversionQueue &) override {}
-    void askAnotherDirectory(ConversionQueue &) override {}
-    void reportEncoderMissing(ConversionQueue &) override {}
-
     // Files of these names in the source folder; their requests.
     QList<ConversionRequest> sources(const QStringList &names, const QString &format = "mp3");
     // Starts the window, with a taskbar button, on the requests and waits
@@ -54,8 +50,9 @@ private:
     std::unique_ptr<SelectionWindow> m_window;
     Services m_services;
     DirectoryAnswers m_directories;
-    QList<int> m_exits;
-    QList<Soundmill::End> m_ends;
+    enum class End { Finished, Stopped };
+    QList<int> m_exits; // 0 when every file was converted, else 1
+    QList<End> m_ends;
     taskbar::FakeShell *m_shell = nullptr;
 };
 
@@ -106,9 +103,10 @@ void TestSelection::run(const QList<ConversionRequest> &requests,
                         const std::function<void()> &whileRunning)
 {
     m_window = std::make_unique<SelectionWindow>(m_services);
-    connect(m_window.get(), &SelectionWindow::ended, this, [this](int status, Soundmill::End how) {
-        m_exits << status;
-        m_ends << how;
+    connect(m_window.get(), &SelectionWindow::ended, this, [this] {
+        const ConversionQueue &queue = *m_window->queue();
+        m_exits << (queue.converted() == queue.total() ? 0 : 1);
+        m_ends << (queue.wasStopped() ? End::Stopped : End::Finished);
     });
     const taskbar::FakeButton fake =
         taskbar::makeFakeButton(m_window.get(), taskbar::FakeShell::Readiness::WhenAttached);
@@ -153,7 +151,7 @@ void TestSelection::failuresAreSummedUpOnce()
     run(requests, [&] { QFile::remove(requests[4].source); });
 
     QCOMPARE(m_exits, QList<int>{1});
-    QCOMPARE(m_ends, QList<Soundmill::End>{Soundmill::End::Finished});
+    QCOMPARE(m_ends, QList<End>{End::Finished});
     QCOMPARE(m_answerer->seen.size(), 1);
     QCOMPARE(m_answerer->seen[0].title, "Error");
     QCOMPARE(m_answerer->seen[0].text, "4 of 6 files could not be converted.");
@@ -205,11 +203,11 @@ void TestSelection::stoppingKeepsWhatIsConverted()
         if (byTheUser)
             m_window->findChild<QAbstractButton *>("btn_Cancel")->click();
         else
-            m_window->stopForTermination(143);
+            m_window->queue()->stop(); // as a termination request does
     });
 
-    QCOMPARE(m_exits, QList<int>{byTheUser ? 1 : 143});
-    QCOMPARE(m_ends, QList<Soundmill::End>{Soundmill::End::Stopped});
+    QCOMPARE(m_exits, QList<int>{1});
+    QCOMPARE(m_ends, QList<End>{End::Stopped});
     if (byTheUser) {
         QCOMPARE(m_answerer->seen.size(), 1);
         QCOMPARE(m_answerer->seen[0].text,
@@ -260,8 +258,7 @@ void TestSelection::progressWeighsEachFilesLength()
                                   "end-if\n"
                                   "hang\n")
                  .isEmpty());
-    ConversionQueue queue(sources({"long.wav", "short.wav", "third.wav"}), m_services, *this,
-                          nullptr);
+    ConversionQueue queue(sources({"long.wav", "short.wav", "third.wav"}), m_services, nullptr);
     queue.start();
     QVERIFY(waitUntil([&] { return qAbs(queue.progress() - 25.0 / 60.0) < 0.01; }));
     QCOMPARE(queue.running().size(), 2);

@@ -1,0 +1,222 @@
+#include "conversionwindow.h"
+
+#include "aboutdialog.h"
+#include "adpanel.h"
+#include "conversionqueue.h"
+#include "onlineservices.h"
+#include "resourceimage.h"
+#include "serviceparts.h"
+#include "taskbarbutton.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QShowEvent>
+
+ConversionWindow::ConversionWindow(const Services &services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(withDesktopChoosers(services))
+    , m_online(onlineFor(services))
+{
+    // The network stack loads on its own thread while the form is built: it
+    // is needed for the usage post anyway, and loaded later it would hold up
+    // the window's first paint.
+    m_online->prepare();
+}
+
+ConversionWindow::~ConversionWindow()
+{
+    // The queue's jobs and the network replies may be children and die after
+    // this class's members; what they emit on the way must not reach us.
+    const QList<QObject *> descendants = findChildren<QObject *>();
+    for (QObject *object : descendants)
+        object->disconnect(this);
+    if (m_queue)
+        m_queue->disconnect(this);
+}
+
+void ConversionWindow::setUpFrame(QLabel *logo, QLabel *ad)
+{
+    // The forms name no pictures: they are read here, for the screen's
+    // pixel density.
+    const QString icon = QStringLiteral(":/resources/imgs/icon.png");
+    setWindowIcon(resourceimage::icon(icon));
+    logo->setPixmap(resourceimage::pixmap(icon, devicePixelRatioF()));
+    ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"),
+                                        devicePixelRatioF()));
+    m_logo = logo;
+    m_logo->installEventFilter(this);
+    m_ad = new AdPanel(ad, this, m_services, *m_online, product::currentVersion());
+}
+
+void ConversionWindow::setTaskbarButton(taskbar::TaskbarButton *button)
+{
+    m_taskbarButton = button;
+}
+
+online::OnlineServices &ConversionWindow::online()
+{
+    return *m_online;
+}
+
+void ConversionWindow::watch(ConversionQueue &queue)
+{
+    m_queue = &queue;
+    connect(&queue, &ConversionQueue::changed, this, &ConversionWindow::showQueue);
+    connect(&queue, &ConversionQueue::directoryWanted, this,
+            [this](ConversionJob::Question question) { askDirectory(question); });
+    connect(&queue, &ConversionQueue::finished, this, &ConversionWindow::queueFinished);
+    showQueue();
+}
+
+void ConversionWindow::askDirectory(ConversionJob::Question question)
+{
+    const int asked = ++m_question;
+    const auto choose = [this, asked] {
+        if (asked != m_question || m_ended)
+            return;
+        m_services.chooseDirectory(this, [this, asked](const QString &directory) {
+            // A chooser dropped at the end answers nothing.
+            if (asked == m_question && !m_ended && m_queue)
+                m_queue->answerDirectory(directory);
+        });
+    };
+    if (question == ConversionJob::Question::TargetDirectory) {
+        choose();
+        return;
+    }
+    QMessageBox *box = openBox(QMessageBox::Critical, tr("Error"),
+                               QCoreApplication::translate(
+                                   "Soundmill", "The target directory is not writable.\nPlease "
+                                                "choose another directory."));
+    connect(box, &QMessageBox::finished, this, choose);
+}
+
+QMessageBox *ConversionWindow::openBox(int icon, const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Icon(icon), title, text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return box;
+}
+
+void ConversionWindow::queueFinished()
+{
+    // A question the end has made pointless goes, and so does the stop
+    // question: there is nothing left to stop.
+    dropQuestions();
+    if (m_queue->wasStopped()) {
+        end();
+        return;
+    }
+    showEnd([this] { end(); });
+}
+
+void ConversionWindow::dropQuestions()
+{
+    ++m_question;
+    const QList<QDialog *> open = findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
+    for (QDialog *dialog : open) {
+        if (dialog->isVisible())
+            dialog->reject();
+    }
+}
+
+void ConversionWindow::end()
+{
+    if (std::exchange(m_ended, true))
+        return;
+    dropQuestions();
+    // The window goes at once; the process may stay a moment longer, unseen,
+    // for the usage records and bug reports. The advertisement is abandoned.
+    hide();
+    m_ad->stop();
+    emit ended();
+}
+
+void ConversionWindow::closeEvent(QCloseEvent *event)
+{
+    // The window closes itself (end()) once the run is over; a close request
+    // meanwhile asks whether to stop, and the answer comes as a call.
+    event->ignore();
+    if (m_ended || !m_queue) {
+        event->accept();
+        return;
+    }
+    if (m_queue->isFinished() || m_stopBox)
+        return;
+    m_stopBox = new QMessageBox(QMessageBox::Question, tr("Question"), stopQuestion(),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    m_stopBox->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_stopBox, &QMessageBox::finished, this, [this](int answer) {
+        if (answer == QMessageBox::Yes && m_queue && !m_queue->isFinished())
+            m_queue->stop();
+    });
+    m_stopBox->open();
+}
+
+void ConversionWindow::setTaskbarError()
+{
+    if (!m_taskbarButton)
+        return;
+    taskbar::TaskbarProgressBar *bar = m_taskbarButton->progressBar();
+    bar->setValue(100);
+    bar->setState(taskbar::TaskbarProgressBar::ErrorProgress);
+}
+
+void ConversionWindow::setTaskbarProgress(int percent)
+{
+    if (!m_taskbarButton)
+        return;
+    taskbar::TaskbarProgressBar *bar = m_taskbarButton->progressBar();
+    bar->setValue(percent);
+    bar->setState(taskbar::TaskbarProgressBar::NormalProgress);
+}
+
+void ConversionWindow::setTaskbarBusy()
+{
+    if (m_taskbarButton)
+        m_taskbarButton->progressBar()->setState(
+            taskbar::TaskbarProgressBar::IndeterminateProgress);
+}
+
+void ConversionWindow::showSettingsHint()
+{
+    // The texts are the conversion window's.
+    openBox(QMessageBox::Information, QCoreApplication::translate("Soundmill", "Information"),
+            QCoreApplication::translate(
+                "Soundmill", "To set common settings open Tonewright in the start menu.\nTo "
+                             "change the volume of the file or add metadata select advanced "
+                             "conversion from Explorer."));
+}
+
+void ConversionWindow::showAbout()
+{
+    // A window of its own, modal, as it always was. The person opened it
+    // from a link: no call of the engine waits under it.
+    AboutDialog dialog(m_services);
+    dialog.exec();
+}
+
+void ConversionWindow::showEvent(QShowEvent *event)
+{
+    event->accept();
+    m_ad->restart();
+}
+
+bool ConversionWindow::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (m_taskbarButton)
+        return m_taskbarButton->nativeEvent(eventType, message, result);
+    return false;
+}
+
+bool ConversionWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_logo && event->type() == QEvent::MouseButtonPress) {
+        m_services.openAddress(m_services.addresses.website);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

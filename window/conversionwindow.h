@@ -1,0 +1,99 @@
+#pragma once
+
+#include "conversionjob.h"
+#include "conversionqueue.h"
+#include "services.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class AdPanel;
+class QCloseEvent;
+class QLabel;
+class QMessageBox;
+class QShowEvent;
+
+namespace online {
+class OnlineServices;
+}
+namespace taskbar {
+class TaskbarButton;
+}
+
+// What the window of one file and the window of a selection share: the
+// frame around the progress (logo, links, advertisement, taskbar button),
+// the queue they watch, its questions asked window-modal and answered by
+// calls, and the close logic. A window never drives the conversion: it
+// shows the queue and turns Cancel, the window's close and its answers into
+// calls on it.
+//
+// ended() comes exactly once: after the queue finished and its end was
+// shown (the person closed the box, if any), or after the queue was
+// stopped. The window is hidden by then; whoever runs the program decides
+// the status from the queue.
+class ConversionWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ~ConversionWindow() override;
+
+    void setTaskbarButton(taskbar::TaskbarButton *button);
+    // Shows queue from now until it finishes. The queue outlives the window
+    // or is its child.
+    void watch(ConversionQueue &queue);
+    ConversionQueue *queue() const { return m_queue; }
+
+    // The window's statistics posts and advertisement fetches.
+    online::OnlineServices &online();
+
+signals:
+    void ended();
+
+protected:
+    ConversionWindow(const Services &services, QWidget *parent);
+    // Called by the subclass once its form is built.
+    void setUpFrame(QLabel *logo, QLabel *ad);
+
+    // What the subclass shows of the queue.
+    virtual void showQueue() = 0;
+    // The queue ran its course: show the end, then call done().
+    virtual void showEnd(const std::function<void()> &done) = 0;
+    // The question asked when the person closes the window while files run.
+    virtual QString stopQuestion() const = 0;
+
+    // A window-modal box over this window; dropped when the run ends.
+    QMessageBox *openBox(int icon, const QString &title, const QString &text);
+    void setTaskbarError();
+    void setTaskbarProgress(int percent);
+    void setTaskbarBusy();
+
+    void showSettingsHint();
+    void showAbout();
+    AdPanel &adPanel() const { return *m_ad; }
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+
+    const Services m_services;
+    std::shared_ptr<online::OnlineServices> m_online;
+    taskbar::TaskbarButton *m_taskbarButton = nullptr;
+
+private:
+    void askDirectory(ConversionJob::Question question);
+    void queueFinished();
+    // Closes every box and chooser this window has open.
+    void dropQuestions();
+    void end();
+
+    QPointer<ConversionQueue> m_queue;
+    AdPanel *m_ad = nullptr;
+    QLabel *m_logo = nullptr;
+    QPointer<QMessageBox> m_stopBox;
+    // Answers to choosers of an earlier question are not taken.
+    int m_question = 0;
+    bool m_ended = false;
+};

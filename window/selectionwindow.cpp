@@ -1,0 +1,104 @@
+#include "selectionwindow.h"
+
+#include "conversionqueue.h"
+#include "failuretext.h"
+#include "progresstext.h"
+#include "sourcenames.h"
+#include "ui_selectionwindow.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+
+SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
+    : ConversionWindow(services, parent)
+    , ui(std::make_unique<Ui::SelectionWindow>())
+{
+    ui->setupUi(this);
+    setUpFrame(ui->lbl_Logo, ui->lbl_Ad);
+    connect(ui->link_Settings, &QLabel::linkActivated, this, [this] { showSettingsHint(); });
+    connect(ui->link_About, &QLabel::linkActivated, this, [this] { showAbout(); });
+}
+
+SelectionWindow::~SelectionWindow() = default;
+
+void SelectionWindow::startConversions(const QList<ConversionRequest> &requests)
+{
+    auto *queue = new ConversionQueue(requests, m_services, m_online.get(), this);
+    watch(*queue);
+    show();
+    queue->start();
+}
+
+void SelectionWindow::showQueue()
+{
+    const ConversionQueue &queue = *this->queue();
+    const int total = queue.total();
+    if (!std::exchange(m_titled, true)) {
+        const QString format =
+            queue.requests().isEmpty() ? QString() : queue.requests().first().format.toUpper();
+        const QString title = tr("Converting %n files to %1", nullptr, total).arg(format);
+        setWindowTitle(title);
+        ui->lbl_Title->setText(title);
+        ui->lbl_TimeRemaining->setText(tr("Calculating..."));
+        ui->prb_Progress->setRange(0, 0);
+        setTaskbarBusy();
+    }
+    const int failed = queue.failedCount();
+    ui->lbl_Count->setText(failed == 0
+                               ? tr("%1 of %n converted", nullptr, total).arg(queue.converted())
+                               : tr("%1 of %n converted, %2 failed", nullptr, total)
+                                     .arg(queue.converted())
+                                     .arg(failed));
+    QStringList names;
+    const QStringList running = queue.running();
+    for (const QString &source : running)
+        names << sourcenames::fileNamePart(source);
+    ui->lbl_Running->setText(names.join(QLatin1Char('\n')));
+
+    if (queue.converted() + failed == 0 && running.isEmpty())
+        return; // nothing started yet: the bar stays busy
+    const int percent = qRound(queue.progress() * 100);
+    if (ui->prb_Progress->maximum() == 0)
+        ui->prb_Progress->setRange(0, 100);
+    if (percent != m_percentShown) {
+        m_percentShown = percent;
+        ui->prb_Progress->setValue(percent);
+        setTaskbarProgress(percent);
+    }
+    if (const std::optional<qint64> remaining = queue.remainingMs()) {
+        const QString text = progresstext::timeRemaining(*remaining);
+        if (!text.isEmpty())
+            ui->lbl_TimeRemaining->setText(text);
+    }
+}
+
+void SelectionWindow::showEnd(const std::function<void()> &done)
+{
+    const ConversionQueue &queue = *this->queue();
+    const QList<ConversionQueue::Failure> &failures = queue.failures();
+    if (failures.isEmpty()) {
+        done();
+        return;
+    }
+    setTaskbarError();
+    QStringList details;
+    for (const ConversionQueue::Failure &failure : failures)
+        details << tr("%1: %2").arg(QDir::toNativeSeparators(failure.source),
+                                    failureText(failure.kind).simplified());
+    QMessageBox *box = openBox(
+        QMessageBox::Critical, tr("Error"),
+        tr("%1 of %n files could not be converted.", nullptr, queue.total()).arg(failures.size()));
+    box->setTextFormat(Qt::PlainText);
+    box->setDetailedText(details.join(QLatin1Char('\n')));
+    connect(box, &QMessageBox::finished, this, done);
+}
+
+QString SelectionWindow::stopQuestion() const
+{
+    const int left = queue()->remaining();
+    return left == 1
+               ? tr("Stop converting? The last file not yet converted will be skipped.")
+               : tr("Stop converting? The %n files not yet converted will be skipped.", nullptr,
+                    left);
+}
