@@ -107,6 +107,8 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         if (old.pending) {
             // Cut short last time: whatever stands under the name is ours.
             redo();
+            if (!state.exists && !copy)
+                step.action = Action::Convert;
         } else if (!state.exists) {
             redo();
         } else if (!matches(state, old)) {
@@ -122,9 +124,15 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         result.steps.append(step);
     }
 
+    QList<const MirrorRecord *> unwalked;
     for (const MirrorRecord &old : records) {
-        if (walked.contains(old.source))
-            continue;
+        if (!walked.contains(old.source))
+            unwalked.append(&old);
+    }
+    std::sort(unwalked.begin(), unwalked.end(),
+              [](const MirrorRecord *a, const MirrorRecord *b) { return a->source < b->source; });
+    for (const MirrorRecord *record : std::as_const(unwalked)) {
+        const MirrorRecord &old = *record;
         Step step;
         step.record = old;
         if (!sourceGone(old.source)) {
