@@ -3,6 +3,7 @@
 #include "mediafiles.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QSet>
 
 namespace mirrorplan {
@@ -38,6 +39,28 @@ int Plan::count(Action action) const
 int Plan::writes() const
 {
     return count(Action::Convert) + count(Action::Replace) + count(Action::Copy);
+}
+
+int Plan::unchanged() const
+{
+    return count(Action::Leave) + count(Action::Keep);
+}
+
+QString temporaryName(const QString &output, portablenames::FileSystemKind kind)
+{
+    const qsizetype slash = output.lastIndexOf(u'/');
+    const QString file = output.mid(slash + 1);
+    const QString stem = QStringLiteral(".tonewright-") + file;
+    const QString suffix = QStringLiteral(".part");
+    QString name = portablenames::component(stem, suffix, kind);
+    if (name != stem + suffix) {
+        // Too long to keep whole: a shortened name could be another output's.
+        name = QStringLiteral(".tonewright-") +
+               QString::fromLatin1(
+                   QCryptographicHash::hash(file.toUtf8(), QCryptographicHash::Sha1).toHex()) +
+               suffix;
+    }
+    return output.left(slash + 1) + name;
 }
 
 QString recipeFor(const treewalk::SourceFile &source, const Settings &settings)
@@ -104,7 +127,17 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
                 step.expectedModified = state.modified;
             }
         };
-        if (old.pending) {
+        const bool sameSource = old.sourceSize == source.size &&
+                                old.sourceModified == source.modified &&
+                                old.recipe == step.record.recipe;
+        if (old.pending && sameSource && state.exists && !matches(state, old) &&
+            !outputState(temporaryName(old.output, kind)).exists) {
+            // Renamed into place by a run cut short before it recorded the
+            // file (a pending record holds the output as it was before).
+            step.action = Action::Keep;
+            step.record.outputSize = state.size;
+            step.record.outputModified = state.modified;
+        } else if (old.pending) {
             // Cut short last time: whatever stands under the name is ours.
             redo();
             if (!state.exists && !copy)
@@ -114,8 +147,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         } else if (!matches(state, old)) {
             step.action = Action::LeaveEdited;
             step.record = old;
-        } else if (old.sourceSize != source.size || old.sourceModified != source.modified ||
-                   old.recipe != step.record.recipe) {
+        } else if (!sameSource) {
             redo();
         } else {
             step.action = Action::Leave;
@@ -176,6 +208,10 @@ QStringList describe(const Plan &plan)
         case Action::LeaveEdited:
             lines << QCoreApplication::translate(
                          "mirror", "leave %1: changed since Tonewright wrote it").arg(output);
+            break;
+        case Action::Keep:
+            lines << QCoreApplication::translate(
+                         "mirror", "keep %1: written by a run cut short").arg(output);
             break;
         case Action::Trash:
             lines << QCoreApplication::translate("mirror", "trash %1").arg(output);

@@ -27,6 +27,7 @@ enum class Action {
     Replace,     // source or settings changed, or output missing (or cut short)
     Copy,        // copied as it is (cover, or already in the format); new or again
     Leave,       // unchanged: neither opened nor written
+    Keep,        // put in place by a run cut short before it was recorded: only recorded
     LeaveEdited, // the output was changed since it was written: left alone, named
     Trash,       // the source is gone and its output unchanged since written
     Forget,      // the source and its output are both gone: only the record goes
@@ -49,6 +50,8 @@ struct Plan
     int count(Action action) const;
     // Steps that write an output: Convert, Replace, Copy.
     int writes() const;
+    // Steps that leave the output as it is: Leave, Keep.
+    int unchanged() const;
 };
 
 // What stat says of a file in the mirror.
@@ -58,6 +61,9 @@ struct FileState
     qint64 size = -1;
     qint64 modified = -1;
 };
+
+// The temporary name an output (relative or absolute) is written under, in its folder.
+QString temporaryName(const QString &output, portablenames::FileSystemKind kind);
 
 // The recipe of a source under these settings: "copy" for a copy.
 QString recipeFor(const treewalk::SourceFile &source, const Settings &settings);

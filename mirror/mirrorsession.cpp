@@ -3,7 +3,6 @@
 #include "mirrorroot.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,6 +109,12 @@ MirrorSession::MirrorSession(const QString &folder, const QString &root,
 {
 }
 
+MirrorSession::~MirrorSession()
+{
+    QString error;
+    record(&error);
+}
+
 QString MirrorSession::absolute(const QString &relative) const
 {
     return m_root + u'/' + relative;
@@ -154,42 +159,28 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     return true;
 }
 
-QString MirrorSession::temporaryPath(const QString &output, portablenames::FileSystemKind kind)
-{
-    const qsizetype slash = output.lastIndexOf(u'/');
-    const QString folder = output.left(slash + 1);
-    const QString file = output.mid(slash + 1);
-    const QString stem = QStringLiteral(".tonewright-") + file;
-    const QString suffix = QStringLiteral(".part");
-    QString name = portablenames::component(stem, suffix, kind);
-    if (name != stem + suffix) {
-        // Too long to keep whole: a shortened name could be another output's.
-        name = QStringLiteral(".tonewright-") +
-               QString::fromLatin1(QCryptographicHash::hash(file.toUtf8(),
-                                                            QCryptographicHash::Sha1).toHex()) +
-               suffix;
-    }
-    return folder + name;
-}
-
 bool MirrorSession::start(QString *error)
 {
     // Leftovers of a run cut short sit beside outputs recorded as being written.
     for (const MirrorRecord &r : m_database.records()) {
         if (r.pending)
-            ::unlink(native(absolute(temporaryPath(r.output, m_kind))).constData());
+            ::unlink(native(absolute(mirrorplan::temporaryName(r.output, m_kind))).constData());
     }
-    QList<MirrorRecord> pending;
+    QList<MirrorRecord> records;
     for (const Step &step : std::as_const(m_plan.steps)) {
+        if (step.action == Action::Keep)
+            records.append(step.record);
         if (!writesOutput(step.action))
             continue;
+        // Until done, the record holds the output as it stands now.
         MirrorRecord r = step.record;
-        r.outputSize = -1;
-        r.outputModified = -1;
+        r.outputSize = step.expectedSize;
+        r.outputModified = step.expectedModified;
         r.pending = true;
-        pending.append(r);
+        records.append(r);
     }
-    return m_database.write(pending, error);
+    m_sinceRecorded.start();
+    return m_database.write(records, error);
 }
 
 bool MirrorSession::makeFolders(const QString &output, QString *error)
@@ -219,7 +210,7 @@ bool MirrorSession::begin(const Step &step, Target *target, QString *error)
         return false;
     target->source = m_folder + u'/' + step.record.source;
     target->output = absolute(step.record.output);
-    target->temporary = absolute(temporaryPath(step.record.output, m_kind));
+    target->temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
     const QByteArray temporary = native(target->temporary);
     ::unlink(temporary.constData());
     const int fd = ::open(temporary.constData(),
@@ -234,7 +225,7 @@ bool MirrorSession::begin(const Step &step, Target *target, QString *error)
 
 bool MirrorSession::finish(const Step &step, bool ok, QString *error)
 {
-    const QString temporary = absolute(temporaryPath(step.record.output, m_kind));
+    const QString temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
     const QByteArray from = native(temporary);
     const QString output = absolute(step.record.output);
     const QByteArray to = native(output);
@@ -278,9 +269,17 @@ bool MirrorSession::finish(const Step &step, bool ok, QString *error)
     done.outputSize = written.size;
     done.outputModified = written.modified;
     done.pending = false;
-    if (!m_database.write({done}, error))
-        return false;
+    m_unrecorded.append(done);
     ++m_converted;
+    return m_sinceRecorded.isValid() && m_sinceRecorded.elapsed() < 1000 ? true : record(error);
+}
+
+bool MirrorSession::record(QString *error)
+{
+    if (!m_database.write(m_unrecorded, error))
+        return false;
+    m_unrecorded.clear();
+    m_sinceRecorded.start();
     return true;
 }
 
@@ -314,6 +313,9 @@ void MirrorSession::removeEmptyFolders(QString folder, QStringList *errors)
 
 int MirrorSession::trash(QStringList *errors)
 {
+    QString recordError;
+    if (!record(&recordError))
+        errors->append(recordError);
     QStringList forgotten;
     QStringList emptied;
     for (const Step &step : std::as_const(m_plan.steps)) {
@@ -353,5 +355,5 @@ int MirrorSession::trash(QStringList *errors)
 
 QString MirrorSession::summary() const
 {
-    return mirrorroot::upToDateText(m_root, m_converted, m_trashed, m_plan.count(Action::Leave));
+    return mirrorroot::upToDateText(m_root, m_converted, m_trashed, m_plan.unchanged());
 }

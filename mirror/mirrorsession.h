@@ -5,6 +5,7 @@
 #include "mirrorplan.h"
 #include "portablenames.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,7 @@ public:
 
     MirrorSession(const QString &folder, const QString &root, const mirrorplan::Settings &settings,
                   Seams seams = Seams::real());
+    ~MirrorSession();
 
     const QString &root() const { return m_root; }
 
@@ -64,14 +66,17 @@ public:
     // A Copy step: begin(), the copy, finish().
     bool copy(const mirrorplan::Step &step, QString *error);
 
+    // Records what finish() put in place and has not recorded yet. finish()
+    // records at most once a second (each record costs the disk several
+    // flushes); a run cut short before that is caught up by the next one
+    // (Action::Keep). trash() calls it first.
+    bool record(QString *error);
+
     // Trash steps go to the trash (each only while still as written) and
     // folders the mirror made that are left empty are removed; records of
     // outputs already gone are dropped. Returns how many went to the trash;
     // why others did not is appended to errors.
     int trash(QStringList *errors);
-
-    // The temporary name for an output (relative or absolute) in its folder.
-    static QString temporaryPath(const QString &output, portablenames::FileSystemKind kind);
 
     int converted() const { return m_converted; }
     int trashed() const { return m_trashed; }
@@ -92,6 +97,8 @@ private:
     MirrorLock m_lock;
     MirrorDatabase m_database;
     mirrorplan::Plan m_plan;
+    QList<MirrorRecord> m_unrecorded;
+    QElapsedTimer m_sinceRecorded;
     int m_converted = 0;
     int m_trashed = 0;
 };
