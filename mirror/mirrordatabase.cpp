@@ -186,30 +186,31 @@ bool MirrorDatabase::forget(const QStringList &sources, QString *error)
     return true;
 }
 
-bool MirrorDatabase::addFolder(const QString &folder, QString *error)
+bool MirrorDatabase::changeFolder(const char *sql, const QString &folder, QString *error)
 {
     if (!openForWriting(error))
         return false;
-    Statement insert(m_db, "INSERT OR IGNORE INTO folders VALUES(?)");
-    insert.bind(1, folder);
-    if (!insert.run()) {
+    Statement change(m_db, sql);
+    change.bind(1, folder);
+    if (!change.run()) {
         *error = lastError();
         return false;
     }
+    return true;
+}
+
+bool MirrorDatabase::addFolder(const QString &folder, QString *error)
+{
+    if (!changeFolder("INSERT OR IGNORE INTO folders VALUES(?)", folder, error))
+        return false;
     m_folders.insert(folder);
     return true;
 }
 
 bool MirrorDatabase::removeFolder(const QString &folder, QString *error)
 {
-    if (!openForWriting(error))
+    if (!changeFolder("DELETE FROM folders WHERE path = ?", folder, error))
         return false;
-    Statement remove(m_db, "DELETE FROM folders WHERE path = ?");
-    remove.bind(1, folder);
-    if (!remove.run()) {
-        *error = lastError();
-        return false;
-    }
     m_folders.remove(folder);
     return true;
 }

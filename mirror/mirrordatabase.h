@@ -49,6 +49,7 @@ public:
 private:
     bool openForWriting(QString *error);
     bool exec(const char *sql, QString *error);
+    bool changeFolder(const char *sql, const QString &folder, QString *error);
     QString lastError() const;
 
     QString m_path;
