@@ -1,0 +1,216 @@
+#include "mirrordatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace {
+
+constexpr char Schema[] =
+    "PRAGMA journal_mode=DELETE;"
+    "CREATE TABLE IF NOT EXISTS entries("
+    " source TEXT PRIMARY KEY, source_size INTEGER, source_modified INTEGER,"
+    " recipe TEXT, output TEXT NOT NULL,"
+    " output_size INTEGER, output_modified INTEGER, pending INTEGER NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);";
+
+QString text(sqlite3_stmt *statement, int column)
+{
+    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
+                             sqlite3_column_bytes(statement, column));
+}
+
+struct Statement
+{
+    sqlite3_stmt *handle = nullptr;
+    Statement(sqlite3 *db, const char *sql) { sqlite3_prepare_v2(db, sql, -1, &handle, nullptr); }
+    ~Statement() { sqlite3_finalize(handle); }
+    void bind(int index, const QString &value)
+    {
+        const QByteArray bytes = value.toUtf8();
+        sqlite3_bind_text(handle, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    void bind(int index, qint64 value) { sqlite3_bind_int64(handle, index, value); }
+    bool run()
+    {
+        const int status = sqlite3_step(handle);
+        sqlite3_reset(handle);
+        return status == SQLITE_DONE;
+    }
+};
+
+} // namespace
+
+QString MirrorDatabase::fileName()
+{
+    return QStringLiteral(".tonewright-mirror.db");
+}
+
+MirrorDatabase::MirrorDatabase(const QString &mirrorRoot)
+    : m_path(QDir(mirrorRoot).filePath(fileName()))
+{
+}
+
+MirrorDatabase::~MirrorDatabase()
+{
+    sqlite3_close(m_db);
+}
+
+QString MirrorDatabase::lastError() const
+{
+    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+}
+
+bool MirrorDatabase::load(QString *error)
+{
+    m_records.clear();
+    m_folders.clear();
+    if (!QFile::exists(m_path))
+        return true;
+    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db, SQLITE_OPEN_READONLY,
+                        nullptr) != SQLITE_OK) {
+        *error = lastError();
+        return false;
+    }
+    {
+        Statement entries(m_db, "SELECT source, source_size, source_modified, recipe, output,"
+                                " output_size, output_modified, pending FROM entries");
+        if (!entries.handle) {
+            *error = lastError();
+            return false;
+        }
+        while (sqlite3_step(entries.handle) == SQLITE_ROW) {
+            MirrorRecord r;
+            r.source = text(entries.handle, 0);
+            r.sourceSize = sqlite3_column_int64(entries.handle, 1);
+            r.sourceModified = sqlite3_column_int64(entries.handle, 2);
+            r.recipe = text(entries.handle, 3);
+            r.output = text(entries.handle, 4);
+            r.outputSize = sqlite3_column_type(entries.handle, 5) == SQLITE_NULL
+                               ? -1 : sqlite3_column_int64(entries.handle, 5);
+            r.outputModified = sqlite3_column_type(entries.handle, 6) == SQLITE_NULL
+                                   ? -1 : sqlite3_column_int64(entries.handle, 6);
+            r.pending = sqlite3_column_int(entries.handle, 7) != 0;
+            m_records.insert(r.source, r);
+        }
+    }
+    Statement folders(m_db, "SELECT path FROM folders");
+    while (folders.handle && sqlite3_step(folders.handle) == SQLITE_ROW)
+        m_folders.insert(text(folders.handle, 0));
+    return true;
+}
+
+bool MirrorDatabase::exec(const char *sql, QString *error)
+{
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    *error = lastError();
+    return false;
+}
+
+bool MirrorDatabase::openForWriting(QString *error)
+{
+    if (m_writable)
+        return true;
+    sqlite3_close(m_db);
+    m_db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        *error = lastError();
+        return false;
+    }
+    sqlite3_busy_timeout(m_db, 5000);
+    m_writable = exec(Schema, error);
+    return m_writable;
+}
+
+bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error)
+{
+    if (records.isEmpty())
+        return true;
+    if (!openForWriting(error) || !exec("BEGIN", error))
+        return false;
+    {
+        Statement insert(m_db, "INSERT OR REPLACE INTO entries VALUES(?,?,?,?,?,?,?,?)");
+        for (const MirrorRecord &r : records) {
+            insert.bind(1, r.source);
+            insert.bind(2, r.sourceSize);
+            insert.bind(3, r.sourceModified);
+            insert.bind(4, r.recipe);
+            insert.bind(5, r.output);
+            if (r.outputSize < 0) {
+                sqlite3_bind_null(insert.handle, 6);
+                sqlite3_bind_null(insert.handle, 7);
+            } else {
+                insert.bind(6, r.outputSize);
+                insert.bind(7, r.outputModified);
+            }
+            insert.bind(8, qint64(r.pending));
+            if (!insert.run()) {
+                *error = lastError();
+                exec("ROLLBACK", error);
+                return false;
+            }
+        }
+    }
+    if (!exec("COMMIT", error))
+        return false;
+    for (const MirrorRecord &r : records)
+        m_records.insert(r.source, r);
+    return true;
+}
+
+bool MirrorDatabase::forget(const QStringList &sources, QString *error)
+{
+    if (sources.isEmpty())
+        return true;
+    if (!openForWriting(error) || !exec("BEGIN", error))
+        return false;
+    {
+        Statement remove(m_db, "DELETE FROM entries WHERE source = ?");
+        for (const QString &source : sources) {
+            remove.bind(1, source);
+            if (!remove.run()) {
+                *error = lastError();
+                exec("ROLLBACK", error);
+                return false;
+            }
+        }
+    }
+    if (!exec("COMMIT", error))
+        return false;
+    for (const QString &source : sources)
+        m_records.remove(source);
+    return true;
+}
+
+bool MirrorDatabase::changeFolder(const char *sql, const QString &folder, QString *error)
+{
+    if (!openForWriting(error))
+        return false;
+    Statement change(m_db, sql);
+    change.bind(1, folder);
+    if (!change.run()) {
+        *error = lastError();
+        return false;
+    }
+    return true;
+}
+
+bool MirrorDatabase::addFolder(const QString &folder, QString *error)
+{
+    if (!changeFolder("INSERT OR IGNORE INTO folders VALUES(?)", folder, error))
+        return false;
+    m_folders.insert(folder);
+    return true;
+}
+
+bool MirrorDatabase::removeFolder(const QString &folder, QString *error)
+{
+    if (!changeFolder("DELETE FROM folders WHERE path = ?", folder, error))
+        return false;
+    m_folders.remove(folder);
+    return true;
+}

@@ -1,0 +1,359 @@
+#include "mirrorsession.h"
+
+#include "mirrorroot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using mirrorplan::Action;
+using mirrorplan::Step;
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString systemError(int error = errno)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("mirror", text);
+}
+
+bool writesOutput(Action action)
+{
+    return action == Action::Convert || action == Action::Replace || action == Action::Copy;
+}
+
+// Flushes a file to the disk, so that the rename never puts a name on data
+// a power cut could still take away.
+bool flush(const QString &path)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool done = ::fsync(fd) == 0;
+    ::close(fd);
+    return done;
+}
+
+bool copyFile(const QString &from, const QString &to, QString *error)
+{
+    const int in = ::open(native(from).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0) {
+        *error = systemError();
+        return false;
+    }
+    struct stat st;
+    if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        *error = tr("not a regular file");
+        return false;
+    }
+    const int out = ::open(native(to).constData(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    bool ok = out >= 0;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    while (ok) {
+        const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
+        if (got == 0)
+            break;
+        ok = got > 0;
+        for (ssize_t done = 0; ok && done < got;) {
+            const ssize_t put = ::write(out, buffer.constData() + done, size_t(got - done));
+            ok = put > 0;
+            done += put;
+        }
+    }
+    if (!ok)
+        *error = systemError();
+    ::close(in);
+    if (out >= 0)
+        ::close(out);
+    return ok;
+}
+
+} // namespace
+
+MirrorSession::Seams MirrorSession::Seams::real()
+{
+    Seams seams;
+    seams.fileSystemKind = [](const QString &root) {
+        // Before its first run the root does not exist yet: ask where it will be.
+        QFileInfo place(root);
+        while (!place.exists() && !place.isRoot())
+            place = QFileInfo(place.absolutePath());
+        return portablenames::fileSystemKind(place.absoluteFilePath());
+    };
+    seams.moveToTrash = [](const QString &path) { return QFile::moveToTrash(path); };
+    return seams;
+}
+
+MirrorSession::MirrorSession(const QString &folder, const QString &root,
+                             const mirrorplan::Settings &settings, Seams seams)
+    : m_folder(QDir::cleanPath(folder)), m_root(QDir::cleanPath(root)), m_settings(settings),
+      m_seams(std::move(seams)), m_database(m_root)
+{
+}
+
+MirrorSession::~MirrorSession()
+{
+    QString error;
+    record(&error);
+}
+
+QString MirrorSession::absolute(const QString &relative) const
+{
+    return m_root + u'/' + relative;
+}
+
+mirrorplan::FileState MirrorSession::state(const QString &relative) const
+{
+    struct stat st;
+    if (::lstat(native(absolute(relative)).constData(), &st) != 0)
+        return {};
+    return {true, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+bool MirrorSession::lock(QString *error)
+{
+    switch (m_lock.take(m_root, error)) {
+    case MirrorLock::Result::Taken:
+        return true;
+    case MirrorLock::Result::Busy:
+        *error = mirrorroot::busyText(m_root);
+        return false;
+    case MirrorLock::Result::Failed:
+        *error = tr("%1 cannot be used: %2").arg(m_root, *error);
+        return false;
+    }
+    return false;
+}
+
+bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
+{
+    m_kind = m_seams.fileSystemKind(m_root);
+    if (!m_database.load(error))
+        return false;
+    const auto sourceGone = [this](const QString &relative) {
+        struct stat st;
+        return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
+               (errno == ENOENT || errno == ENOTDIR);
+    };
+    m_plan = mirrorplan::plan(walk, m_database.records(), m_settings, m_kind,
+                              [this](const QString &relative) { return state(relative); },
+                              sourceGone);
+    return true;
+}
+
+bool MirrorSession::start(QString *error)
+{
+    // Leftovers of a run cut short sit beside outputs recorded as being written.
+    for (const MirrorRecord &r : m_database.records()) {
+        if (r.pending)
+            ::unlink(native(absolute(mirrorplan::temporaryName(r.output, m_kind))).constData());
+    }
+    QList<MirrorRecord> records;
+    for (const Step &step : std::as_const(m_plan.steps)) {
+        if (step.action == Action::Keep)
+            records.append(step.record);
+        if (!writesOutput(step.action))
+            continue;
+        // Until done, the record holds the output as it stands now.
+        MirrorRecord r = step.record;
+        r.outputSize = step.expectedSize;
+        r.outputModified = step.expectedModified;
+        r.pending = true;
+        records.append(r);
+    }
+    m_sinceRecorded.start();
+    return m_database.write(records, error);
+}
+
+bool MirrorSession::makeFolders(const QString &output, QString *error)
+{
+    const QStringList parts = output.split(u'/');
+    QString relative;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        relative += (relative.isEmpty() ? QString() : QStringLiteral("/")) + parts.at(i);
+        const QByteArray path = native(absolute(relative));
+        if (::mkdir(path.constData(), 0777) == 0) {
+            if (!m_database.addFolder(relative, error))
+                return false;
+            continue;
+        }
+        struct stat st;
+        if (errno != EEXIST || ::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            *error = tr("%1 cannot be made a folder.").arg(absolute(relative));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MirrorSession::begin(const Step &step, Target *target, QString *error)
+{
+    if (!makeFolders(step.record.output, error))
+        return false;
+    target->source = m_folder + u'/' + step.record.source;
+    target->output = absolute(step.record.output);
+    target->temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
+    const QByteArray temporary = native(target->temporary);
+    ::unlink(temporary.constData());
+    const int fd = ::open(temporary.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *error = tr("%1 cannot be written: %2").arg(target->temporary, systemError());
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+bool MirrorSession::finish(const Step &step, bool ok, QString *error)
+{
+    const QString temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
+    const QByteArray from = native(temporary);
+    const QString output = absolute(step.record.output);
+    const QByteArray to = native(output);
+    if (!ok) {
+        ::unlink(from.constData());
+        return true;
+    }
+    const auto refuse = [&](const QString &why) {
+        ::unlink(from.constData());
+        *error = why;
+        return false;
+    };
+    if (!flush(temporary))
+        return refuse(tr("%1 cannot be written: %2").arg(temporary, systemError()));
+
+    const mirrorplan::FileState now = state(step.record.output);
+    if (step.expectedSize < 0) {
+        // The name was free when planned: take it only while it still is.
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) !=
+            0) {
+            if (errno == EEXIST)
+                return refuse(tr("%1 appeared meanwhile and was left alone.").arg(output));
+            if (errno != EINVAL && errno != ENOSYS)
+                return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
+            // A file system without that kind of rename.
+            if (now.exists)
+                return refuse(tr("%1 appeared meanwhile and was left alone.").arg(output));
+            if (::rename(from.constData(), to.constData()) != 0)
+                return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
+        }
+    } else {
+        if (now.exists &&
+            (now.size != step.expectedSize || now.modified != step.expectedModified))
+            return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
+        if (::rename(from.constData(), to.constData()) != 0)
+            return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
+    }
+
+    MirrorRecord done = step.record;
+    const mirrorplan::FileState written = state(step.record.output);
+    done.outputSize = written.size;
+    done.outputModified = written.modified;
+    done.pending = false;
+    m_unrecorded.append(done);
+    ++m_converted;
+    return m_sinceRecorded.isValid() && m_sinceRecorded.elapsed() < 1000 ? true : record(error);
+}
+
+bool MirrorSession::record(QString *error)
+{
+    if (!m_database.write(m_unrecorded, error))
+        return false;
+    m_unrecorded.clear();
+    m_sinceRecorded.start();
+    return true;
+}
+
+bool MirrorSession::copy(const Step &step, QString *error)
+{
+    Target target;
+    if (!begin(step, &target, error))
+        return false;
+    QString why;
+    if (!copyFile(target.source, target.temporary, &why)) {
+        finish(step, false, error);
+        *error = tr("%1 cannot be copied: %2").arg(target.source, why);
+        return false;
+    }
+    return finish(step, true, error);
+}
+
+void MirrorSession::removeEmptyFolders(QString folder, QStringList *errors)
+{
+    while (!folder.isEmpty() && m_database.folders().contains(folder)) {
+        if (::rmdir(native(absolute(folder)).constData()) != 0)
+            return; // not empty, or not ours to judge
+        QString error;
+        if (!m_database.removeFolder(folder, &error)) {
+            errors->append(error);
+            return;
+        }
+        folder = folder.section(u'/', 0, -2);
+    }
+}
+
+int MirrorSession::trash(QStringList *errors)
+{
+    QString recordError;
+    if (!record(&recordError))
+        errors->append(recordError);
+    QStringList forgotten;
+    QStringList emptied;
+    for (const Step &step : std::as_const(m_plan.steps)) {
+        if (step.action == Action::Forget) {
+            forgotten << step.record.source;
+            emptied << step.record.output.section(u'/', 0, -2);
+            continue;
+        }
+        if (step.action != Action::Trash)
+            continue;
+        const QString output = absolute(step.record.output);
+        const mirrorplan::FileState now = state(step.record.output);
+        if (!now.exists) {
+            forgotten << step.record.source;
+        } else if (now.size != step.expectedSize || now.modified != step.expectedModified) {
+            errors->append(tr("%1 was changed meanwhile and was left alone.").arg(output));
+            continue;
+        } else if (!m_seams.moveToTrash(output)) {
+            errors->append(tr("%1 cannot be moved to the trash.").arg(output));
+            continue;
+        } else {
+            forgotten << step.record.source;
+            ++m_trashed;
+        }
+        emptied << step.record.output.section(u'/', 0, -2);
+    }
+    QString error;
+    if (!m_database.forget(forgotten, &error))
+        errors->append(error);
+    // Deepest first, so that a parent is looked at once its children are gone.
+    std::sort(emptied.begin(), emptied.end(),
+              [](const QString &a, const QString &b) { return a.count(u'/') > b.count(u'/'); });
+    for (const QString &folder : std::as_const(emptied))
+        removeEmptyFolders(folder, errors);
+    return m_trashed;
+}
+
+QString MirrorSession::summary() const
+{
+    return mirrorroot::upToDateText(m_root, m_converted, m_trashed, m_plan.unchanged());
+}

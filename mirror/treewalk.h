@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Looking through a folder for what its mirror takes. Links are never
+// followed and only regular files are taken (a FIFO is never opened), so a
+// tree with a link loop or a device in it finishes. Hidden files and
+// folders are passed over; everything else not taken is named with why.
+namespace treewalk {
+
+struct SourceFile
+{
+    QString path;          // relative to the folder, "/"-separated
+    qint64 size = 0;
+    qint64 modified = 0;   // nanoseconds since the epoch, as stat says
+    bool cover = false;    // a cover picture rather than a sound or video file
+};
+
+enum class Reason {
+    NotMedia,   // a regular file of another type
+    Link,       // a symbolic link, not followed
+    NotRegular, // a FIFO, device or socket
+    Unreadable, // a folder that cannot be opened
+    NotText,    // a name that is not valid UTF-8
+};
+
+struct LeftOut
+{
+    QString path; // relative; bytes that are not text show as U+FFFD
+    Reason reason;
+};
+
+struct Result
+{
+    QList<SourceFile> files; // in name order, folder by folder
+    QList<LeftOut> leftOut;
+    QString error;           // the folder itself could not be opened
+};
+
+// Walks root at any depth. A folder that is the same as skip (the mirror,
+// when it lies inside the folder) is passed over. progress, when given, is
+// called now and then with the number of files found so far.
+Result walk(const QString &root, const QString &skip = {},
+            const std::function<void(qsizetype)> &progress = {});
+
+// "Live/notes.txt: not a sound or video file", for the end's details.
+QString describe(const LeftOut &leftOut);
+
+} // namespace treewalk

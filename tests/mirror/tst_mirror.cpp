@@ -1,0 +1,446 @@
+#include "mirrorplan.h"
+#include "mirrorroot.h"
+#include "mirrorsession.h"
+#include "portablenames.h"
+#include "treewalk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using mirrorplan::Action;
+using portablenames::FileSystemKind;
+
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(FileSystemKind)
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(data);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// Permission bits do not stop root: the walk looks as nobody instead.
+struct AsNobody
+{
+    bool active = ::geteuid() == 0;
+    AsNobody()
+    {
+        if (active)
+            active = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    }
+    ~AsNobody()
+    {
+        if (active) {
+            QVERIFY(::seteuid(0) == 0);
+            QVERIFY(::setegid(0) == 0);
+        }
+    }
+};
+
+} // namespace
+
+// A folder mirrored into a tree, with the encoder faked by a function that
+// writes "recipe:source bytes" into the temporary target.
+class TestMirror : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void walkTakesOnlyWhatItShould();
+    void syncRules_data();
+    void syncRules();
+    void clashesAndCopiesKeepTheirNames();
+    void dryRunChangesNothing();
+    void portableNames_data();
+    void portableNames();
+    void portableMirrorKeepsItsMapping();
+    void secondRunIsRefused();
+    void rootPlacement();
+    void runCutShortIsFinishedNextTime();
+
+private:
+    mirrorplan::Plan run(const QString &recipe = "mp3 128", bool plain = true,
+                         FileSystemKind kind = FileSystemKind::Posix);
+    QString source(const QString &relative) const { return m_folder + '/' + relative; }
+    QString output(const QString &relative) const { return m_root + '/' + relative; }
+    MirrorSession::Seams seams(FileSystemKind kind);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+    QString m_root;
+    QString m_trash;
+    QStringList m_errors;
+    QString m_summary;
+};
+
+void TestMirror::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_folder = m_dir->filePath("Music");
+    m_root = m_dir->filePath("Music (MP3)");
+    m_trash = m_dir->filePath("trash");
+    QDir().mkpath(m_folder);
+    QDir().mkpath(m_trash);
+    m_errors.clear();
+}
+
+MirrorSession::Seams TestMirror::seams(FileSystemKind kind)
+{
+    MirrorSession::Seams seams;
+    seams.fileSystemKind = [kind](const QString &) { return kind; };
+    seams.moveToTrash = [this](const QString &path) {
+        return QFile::rename(path, m_trash + '/' +
+                                       QString::number(QDir(m_trash).entryList(QDir::Files).size()));
+    };
+    return seams;
+}
+
+mirrorplan::Plan TestMirror::run(const QString &recipe, bool plain, FileSystemKind kind)
+{
+    MirrorSession session(m_folder, m_root, {"mp3", recipe, plain}, seams(kind));
+    QString error;
+    const treewalk::Result walk = treewalk::walk(m_folder, m_root);
+    if (!session.lock(&error) || !session.prepare(walk, &error) || !session.start(&error)) {
+        m_errors << error;
+        return {};
+    }
+    for (const mirrorplan::Step &step : session.plan().steps) {
+        if (step.action == Action::Copy) {
+            if (!session.copy(step, &error))
+                m_errors << error;
+        } else if (step.action == Action::Convert || step.action == Action::Replace) {
+            MirrorSession::Target target;
+            if (!session.begin(step, &target, &error)) {
+                m_errors << error;
+                continue;
+            }
+            QFile out(target.temporary);
+            const bool written = out.open(QIODevice::WriteOnly) &&
+                                 out.write(recipe.toUtf8() + ':' + readFile(target.source)) > 0;
+            out.close();
+            if (!session.finish(step, written, &error))
+                m_errors << error;
+        }
+    }
+    session.trash(&m_errors);
+    m_summary = session.summary();
+    return session.plan();
+}
+
+void TestMirror::walkTakesOnlyWhatItShould()
+{
+    writeFile(source("Rock/Band/a.flac"), "A");
+    writeFile(source("Rock/Band/cover.JPG"), "J");
+    writeFile(source("Rock/Band/notes.txt"), "T");
+    writeFile(source("Rock/.hidden.flac"), "H");
+    writeFile(source(".cache/b.flac"), "H");
+    writeFile(source("locked/c.flac"), "L");
+    writeFile(source("Music (MP3)/inside.flac"), "M"); // a mirror inside the folder
+    writeFile(source(QString::fromUtf8("caf\xc3\xa9.mp3")), "U");
+    const QByteArray folder = QFile::encodeName(m_folder);
+    writeFile(QString::fromLocal8Bit(folder) + "/x", "X");
+    QVERIFY(::rename(QByteArray(folder + "/x").constData(), QByteArray(folder + "/bad\xff.flac").constData()) == 0);
+    QVERIFY(QFile::link(m_folder, source("Rock/loop")));
+    QVERIFY(::mkfifo(QByteArray(folder + "/pipe.flac").constData(), 0644) == 0);
+    QVERIFY(::chmod(QByteArray(folder + "/locked").constData(), 0) == 0);
+    QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), 0755) == 0);
+
+    treewalk::Result walk;
+    {
+        AsNobody nobody;
+        walk = treewalk::walk(m_folder, source("Music (MP3)"));
+    }
+    QVERIFY(::chmod(QByteArray(folder + "/locked").constData(), 0755) == 0);
+    QVERIFY(::unlink(QByteArray(folder + "/bad\xff.flac").constData()) == 0); // or the folder stays
+    QStringList files;
+    for (const treewalk::SourceFile &file : walk.files)
+        files << file.path + (file.cover ? " (cover)" : "");
+    QCOMPARE(files, QStringList({"Rock/Band/a.flac", "Rock/Band/cover.JPG (cover)",
+                                 QString::fromUtf8("caf\xc3\xa9.mp3")}));
+    QCOMPARE(walk.files.first().size, 1);
+    QStringList leftOut;
+    for (const treewalk::LeftOut &left : walk.leftOut)
+        leftOut << treewalk::describe(left);
+    leftOut.sort();
+    QCOMPARE(leftOut, QStringList({"Rock/Band/notes.txt: not a sound or video file",
+                                   "Rock/loop: a link, not followed",
+                                   QString::fromUtf8("bad\xef\xbf\xbd.flac: the name is not valid text"),
+                                   "locked: cannot be read", "pipe.flac: not a regular file"}));
+}
+
+void TestMirror::syncRules_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("recipe");
+    QTest::addColumn<Action>("action"); // for Rock/a.flac, or the source named by change
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content"); // of output afterwards
+
+    QTest::newRow("unchanged") << "" << "mp3 128" << Action::Leave << "Rock/a.mp3"
+                               << QByteArray("mp3 128:A");
+    QTest::newRow("new") << "+c" << "mp3 128" << Action::Convert << "Rock/c.mp3"
+                         << QByteArray("mp3 128:C");
+    QTest::newRow("source changed") << "a=AA" << "mp3 128" << Action::Replace << "Rock/a.mp3"
+                                    << QByteArray("mp3 128:AA");
+    QTest::newRow("settings changed") << "" << "mp3 192" << Action::Replace << "Rock/a.mp3"
+                                      << QByteArray("mp3 192:A");
+    QTest::newRow("output missing") << "-a.mp3" << "mp3 128" << Action::Replace << "Rock/a.mp3"
+                                    << QByteArray("mp3 128:A");
+    QTest::newRow("output edited") << "a.mp3=mine" << "mp3 128" << Action::LeaveEdited
+                                   << "Rock/a.mp3" << QByteArray("mine");
+    QTest::newRow("edited and source changed") << "a.mp3=mine a=AA" << "mp3 128"
+                                               << Action::LeaveEdited << "Rock/a.mp3"
+                                               << QByteArray("mine");
+    QTest::newRow("source gone") << "-a" << "mp3 128" << Action::Trash << "Rock/a.mp3"
+                                 << QByteArray("(missing)");
+    QTest::newRow("source gone, output edited") << "-a a.mp3=mine" << "mp3 128"
+                                                << Action::LeaveEdited << "Rock/a.mp3"
+                                                << QByteArray("mine");
+    QTest::newRow("unknown file in the way") << "+x" << "mp3 128" << Action::Convert
+                                             << "Rock/x_1.mp3" << QByteArray("mp3 128:X");
+}
+
+void TestMirror::syncRules()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, recipe);
+    QFETCH(Action, action);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+
+    writeFile(source("Rock/a.flac"), "A");
+    writeFile(source("Rock/Live/b.flac"), "B");
+    run();
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QCOMPARE(readFile(output("Rock/a.mp3")), QByteArray("mp3 128:A"));
+    writeFile(output("Rock/x.mp3"), "theirs"); // files the database does not know
+
+    QString changed = "Rock/a.flac";
+    for (const QString &edit : change.split(' ', Qt::SkipEmptyParts)) {
+        if (edit == "+c")
+            writeFile(source(changed = "Rock/c.flac"), "C");
+        else if (edit == "+x")
+            writeFile(source(changed = "Rock/x.flac"), "X");
+        else if (edit == "a=AA")
+            writeFile(source("Rock/a.flac"), "AA");
+        else if (edit == "-a")
+            QVERIFY(QFile::remove(source("Rock/a.flac")));
+        else if (edit == "-a.mp3")
+            QVERIFY(QFile::remove(output("Rock/a.mp3")));
+        else if (edit == "a.mp3=mine")
+            writeFile(output("Rock/a.mp3"), "mine");
+    }
+    const QString database = output(MirrorDatabase::fileName());
+    const QDateTime written = QFileInfo(database).lastModified();
+
+    const mirrorplan::Plan plan = run(recipe);
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    const auto step = std::find_if(plan.steps.cbegin(), plan.steps.cend(), [&](const auto &s) {
+        return s.record.source == changed;
+    });
+    QVERIFY(step != plan.steps.cend());
+    QCOMPARE(step->action, action);
+    QCOMPARE(readFile(output(name)), content);
+    QCOMPARE(readFile(output("Rock/x.mp3")), QByteArray("theirs"));
+    QCOMPARE(readFile(output("Rock/Live/b.mp3")),
+             QByteArray(recipe.toUtf8() + ":B")); // the other file follows the settings too
+    if (action == Action::Trash)
+        QCOMPARE(readFile(m_trash + "/0"), QByteArray("mp3 128:A"));
+    if (change.isEmpty() && recipe == "mp3 128") {
+        // Nothing to do: nothing written, the database not even opened for writing.
+        QCOMPARE(QFileInfo(database).lastModified(), written);
+        QCOMPARE(QDir(m_root).entryList(QDir::Hidden | QDir::Files),
+                 QStringList({MirrorDatabase::fileName()}));
+        QCOMPARE(m_summary, "Music (MP3) is up to date: 0 converted, 0 moved to the trash, "
+                            "2 unchanged.");
+    }
+}
+
+void TestMirror::clashesAndCopiesKeepTheirNames()
+{
+    writeFile(source("a.flac"), "F");
+    writeFile(source("a.mp3"), "ID3 as it is");
+    writeFile(source("a.wav"), "W");
+    writeFile(source("Live/cover.jpg"), "JPEG");
+    writeFile(source("Live/b.flac"), "B");
+    const mirrorplan::Plan first = run();
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QStringList lines = mirrorplan::describe(first);
+    QCOMPARE(lines, QStringList({"convert Live/b.flac → Live/b.mp3",
+                                 "copy Live/cover.jpg → Live/cover.jpg",
+                                 "convert a.flac → a.mp3", "copy a.mp3 → a_1.mp3",
+                                 "convert a.wav → a_2.mp3"}));
+    QCOMPARE(readFile(output("a_1.mp3")), QByteArray("ID3 as it is"));
+    QCOMPARE(readFile(output("Live/cover.jpg")), QByteArray("JPEG"));
+
+    // The first name's source goes; the others keep theirs. A tag option
+    // makes the copy a conversion. The folder the mirror made goes once empty.
+    QVERIFY(QFile::remove(source("a.flac")));
+    QVERIFY(QDir(source("Live")).removeRecursively());
+    QDir().mkpath(output("Mine"));
+    lines = mirrorplan::describe(run("mp3 128 title=X", false));
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QCOMPARE(lines, QStringList({"replace a.mp3 → a_1.mp3", "replace a.wav → a_2.mp3",
+                                 "trash Live/b.mp3", "trash Live/cover.jpg", "trash a.mp3"}));
+    QCOMPARE(readFile(output("a_1.mp3")), QByteArray("mp3 128 title=X:ID3 as it is"));
+    QVERIFY(!QFileInfo::exists(output("Live")));
+    QVERIFY(QFileInfo::exists(output("Mine")));
+}
+
+void TestMirror::dryRunChangesNothing()
+{
+    writeFile(source("Rock/a.flac"), "A");
+    writeFile(source("b.flac"), "B");
+    run();
+    writeFile(source("Rock/a.flac"), "AA");
+    QVERIFY(QFile::remove(source("b.flac")));
+    writeFile(source("c.flac"), "C");
+    writeFile(source("c.txt"), "T");
+
+    MirrorSession session(m_folder, m_root, {"mp3", "mp3 128", true},
+                          seams(FileSystemKind::Posix));
+    QString error;
+    QVERIFY(session.prepare(treewalk::walk(m_folder, m_root), &error));
+    QCOMPARE(mirrorplan::describe(session.plan()),
+             QStringList({"replace Rock/a.flac → Rock/a.mp3", "convert c.flac → c.mp3",
+                          "trash b.mp3", "left out c.txt: not a sound or video file"}));
+    QCOMPARE(readFile(output("Rock/a.mp3")), QByteArray("mp3 128:A"));
+    QCOMPARE(readFile(output("b.mp3")), QByteArray("mp3 128:B"));
+    QVERIFY(!QFileInfo::exists(output("c.mp3")));
+
+    // Before the first run the mirror is not even made.
+    MirrorSession fresh(m_folder, m_dir->filePath("elsewhere/Music (MP3)"),
+                        {"mp3", "mp3 128", true}, MirrorSession::Seams::real());
+    QVERIFY(fresh.prepare(treewalk::walk(m_folder), &error));
+    QCOMPARE(fresh.plan().writes(), 2);
+    QVERIFY(!QFileInfo::exists(m_dir->filePath("elsewhere")));
+}
+
+void TestMirror::portableNames_data()
+{
+    QTest::addColumn<FileSystemKind>("kind");
+    QTest::addColumn<QString>("stem");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("expected");
+
+    const FileSystemKind posix = FileSystemKind::Posix;
+    const FileSystemKind fat = FileSystemKind::Fat;
+    QTest::newRow("posix keeps what it can") << posix << "a:b?" << ".mp3" << "a:b?.mp3";
+    QTest::newRow("refused characters") << fat << "a<b>c:d\"e\\f|g?h*" << ".mp3"
+                                        << "a_b_c_d_e_f_g_h_.mp3";
+    QTest::newRow("control characters") << FileSystemKind::ExFat << "a\tb\x7f" << ".mp3"
+                                        << "a_b_.mp3";
+    QTest::newRow("trailing dots and spaces") << fat << "Vol. 2. ." << "" << "Vol. 2";
+    QTest::newRow("only dots") << fat << ".." << "" << "_";
+    QTest::newRow("reserved") << FileSystemKind::Ntfs << "CON" << ".mp3" << "CON_.mp3";
+    QTest::newRow("reserved folder") << fat << "com1" << "" << "com1_";
+    QTest::newRow("reserved before extensions") << fat << "nul.live" << "_1.mp3"
+                                                << "nul_.live_1.mp3";
+    QTest::newRow("not reserved") << fat << "CONSOLE" << ".mp3" << "CONSOLE.mp3";
+    QTest::newRow("long, UTF-16 units") << fat << QString(300, QChar(0xe9)) << "_1.mp3"
+                                        << QString(249, QChar(0xe9)) + "_1.mp3";
+    QTest::newRow("long, bytes") << posix << QString(300, QChar(0xe9)) << ".mp3"
+                                 << QString(125, QChar(0xe9)) + ".mp3";
+    const QString clef = QString::fromUtf8("\xf0\x9d\x84\x9e"); // two UTF-16 units
+    QTest::newRow("long, no half character") << fat << clef.repeated(200) << ".mp3"
+                                             << clef.repeated(125) + ".mp3";
+}
+
+void TestMirror::portableNames()
+{
+    QFETCH(FileSystemKind, kind);
+    QFETCH(QString, stem);
+    QFETCH(QString, suffix);
+    QFETCH(QString, expected);
+    QCOMPARE(portablenames::component(stem, suffix, kind), expected);
+}
+
+void TestMirror::portableMirrorKeepsItsMapping()
+{
+    writeFile(source("AC:DC/Song.flac"), "1");
+    writeFile(source("AC:DC/song.flac"), "2");
+    writeFile(source("AC:DC/What?.flac"), "3");
+    run("mp3 128", true, FileSystemKind::Fat);
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QCOMPARE(QDir(output("AC_DC")).entryList(QDir::Files, QDir::Name),
+             QStringList({"Song.mp3", "What_.mp3", "song_1.mp3"}));
+    const mirrorplan::Plan again = run("mp3 128", true, FileSystemKind::Fat);
+    QCOMPARE(again.count(Action::Leave), 3);
+}
+
+void TestMirror::secondRunIsRefused()
+{
+    MirrorSession first(m_folder, m_root, {"mp3", "mp3 128", true}, seams(FileSystemKind::Posix));
+    MirrorSession second(m_folder, m_root, {"mp3", "mp3 128", true}, seams(FileSystemKind::Posix));
+    QString error;
+    QVERIFY(first.lock(&error));
+    QVERIFY(!second.lock(&error));
+    QCOMPARE(error, "Music (MP3) is being updated by another Tonewright.");
+}
+
+void TestMirror::rootPlacement()
+{
+    using settings::TargetRule;
+    const QString music = "/home/ann/Music";
+    QCOMPARE(mirrorroot::place(music, "mp3", TargetRule::SameAsSource, {}),
+             "/home/ann/Music (MP3)");
+    QCOMPARE(mirrorroot::place(music + '/', "opus", TargetRule::Directory, "/media/usb"),
+             "/media/usb/Music (OPUS)");
+    QCOMPARE(mirrorroot::place(music, "mp3", TargetRule::Ask, {}), QString());
+    QCOMPARE(mirrorroot::place(music, "mp3", TargetRule::Ask, "/media/usb/"),
+             "/media/usb/Music (MP3)");
+    QCOMPARE(mirrorroot::place(music, "mp3", TargetRule::SameAsSource, {}, "/media/usb/Music"),
+             "/media/usb/Music");
+}
+
+void TestMirror::runCutShortIsFinishedNextTime()
+{
+    writeFile(source("a.flac"), "A");
+    writeFile(source("b.flac"), "B");
+    {
+        // Cut short: b renamed into place but not yet recorded, a half written.
+        MirrorSession session(m_folder, m_root, {"mp3", "mp3 128", true},
+                              seams(FileSystemKind::Posix));
+        QString error;
+        QVERIFY(session.lock(&error));
+        QVERIFY(session.prepare(treewalk::walk(m_folder, m_root), &error));
+        QVERIFY(session.start(&error));
+        MirrorSession::Target a, b;
+        QVERIFY(session.begin(session.plan().steps.at(0), &a, &error));
+        QVERIFY(session.begin(session.plan().steps.at(1), &b, &error));
+        writeFile(a.temporary, "half");
+        writeFile(b.temporary, "mp3 128:B");
+        QVERIFY(QFile::rename(b.temporary, b.output));
+        QCOMPARE(a.temporary, output(".tonewright-a.mp3.part"));
+        QVERIFY(!QFileInfo::exists(output("a.mp3")));
+    }
+    const mirrorplan::Plan plan = run();
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QCOMPARE(mirrorplan::describe(plan),
+             QStringList({"convert a.flac → a.mp3", "keep b.mp3: written by a run cut short"}));
+    QCOMPARE(readFile(output("a.mp3")), QByteArray("mp3 128:A"));
+    QCOMPARE(QDir(m_root).entryList(QDir::Hidden | QDir::Files),
+             QStringList({MirrorDatabase::fileName(), "a.mp3", "b.mp3"}));
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"leave a.mp3", "leave b.mp3"}));
+}
+
+QTEST_GUILESS_MAIN(TestMirror)
+#include "tst_mirror.moc"
