@@ -1,0 +1,101 @@
+#include "tagreader.h"
+
+#include "tagstream_p.h"
+
+#include <QFile>
+
+#include <taglib/fileref.h>
+#include <taglib/tfilestream.h>
+#include <taglib/tpropertymap.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tags {
+
+TagMap bounded(const TagMap &map, int *dropped)
+{
+    TagMap result;
+    int left = 0;
+    qsizetype total = 0;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const QString &key = it.key();
+        if (result.size() >= MaxKeys || key.isEmpty() || key.size() > MaxKeyLength) {
+            left += int(it.value().size());
+            continue;
+        }
+        QStringList values;
+        for (const QString &value : it.value()) {
+            if (values.size() >= MaxValuesPerKey || value.size() > MaxValueLength ||
+                total + value.size() > MaxTotalLength) {
+                ++left;
+                continue;
+            }
+            total += value.size();
+            values.append(value);
+        }
+        if (!values.isEmpty())
+            result.insert(key, values);
+    }
+    if (dropped)
+        *dropped += left;
+    return result;
+}
+
+namespace {
+
+QString fromTagLib(const TagLib::String &text)
+{
+    return QString::fromStdString(text.to8Bit(true));
+}
+
+} // namespace
+
+SourceTags readTags(int fd)
+{
+    SourceTags tags;
+    const auto stream = streamOn(fd, true);
+    if (!stream)
+        return tags;
+    // Audio properties are not needed, and reading them would walk the audio.
+    const TagLib::FileRef file(stream.get(), false);
+    if (file.isNull())
+        return tags;
+    const TagLib::PropertyMap properties = file.file()->properties();
+    TagMap values;
+    for (const auto &[key, list] : properties) {
+        // The limits apply before anything is converted: conversion copies.
+        if (values.size() > MaxKeys || key.size() > unsigned(MaxKeyLength)) {
+            tags.dropped += int(list.size());
+            continue;
+        }
+        QStringList converted;
+        for (const TagLib::String &value : list) {
+            if (converted.size() < MaxValuesPerKey && value.size() <= unsigned(MaxValueLength))
+                converted.append(fromTagLib(value));
+            else
+                ++tags.dropped;
+        }
+        values.insert(fromTagLib(key).toUpper(), converted);
+    }
+    tags.readable = true;
+    tags.values = bounded(values, &tags.dropped);
+    return tags;
+}
+
+SourceTags readTags(const QString &path)
+{
+    // Non-blocking, so that a pipe standing at the name cannot hold us up.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return SourceTags();
+    struct stat status;
+    SourceTags tags;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        tags = readTags(fd);
+    ::close(fd);
+    return tags;
+}
+
+} // namespace tags
