@@ -11,6 +11,7 @@
 #include <taglib/opusfile.h>
 #include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/unsynchronizedlyricsframe.h>
 #include <taglib/vorbisfile.h>
 #include <taglib/wavfile.h>
 
@@ -136,6 +137,81 @@ std::unique_ptr<TagLib::File> open(TagLib::IOStream *stream, Kind kind)
     return nullptr;
 }
 
+const TagLib::String FreeformPrefix("----:com.apple.iTunes:");
+
+// ASF attributes named like a property key (LYRICS, REPLAYGAIN_TRACK_GAIN):
+// the encoder's stand-ins for fields it does not map, and ours for what
+// ASF has no field for. Its own names have lower-case letters or a slash.
+bool isNamedLikeKey(const TagLib::String &name)
+{
+    const TagLib::String upper = name.upper();
+    return name == upper && name.find("/") < 0;
+}
+
+// MP4 freeform items and ASF attributes kept by their key's name, which
+// TagLib's properties leave out or read as their own field. Each is called
+// with its key.
+template<typename Visit>
+void forEachStandIn(TagLib::File &file, Kind kind, Visit visit)
+{
+    if (kind == Kind::Mp4) {
+        const auto items = static_cast<TagLib::MP4::File &>(file).tag()->itemMap();
+        for (const auto &[atom, item] : items) {
+            if (!atom.startsWith(FreeformPrefix))
+                continue;
+            visit(atom, atom.substr(FreeformPrefix.size()).upper(), item.toStringList());
+        }
+    } else if (kind == Kind::Asf) {
+        const auto attributes = static_cast<TagLib::ASF::File &>(file).tag()->attributeListMap();
+        for (const auto &[name, list] : attributes) {
+            if (!isNamedLikeKey(name))
+                continue;
+            TagLib::StringList values;
+            for (const TagLib::ASF::Attribute &attribute : list)
+                values.append(attribute.toString());
+            visit(name, name, values);
+        }
+    }
+}
+
+TagLib::PropertyMap currentTags(TagLib::File &file, Kind kind)
+{
+    TagLib::PropertyMap properties = file.properties();
+    forEachStandIn(file, kind,
+                   [&properties](const TagLib::String &, const TagLib::String &key,
+                                 const TagLib::StringList &values) {
+                       if (!properties.contains(key))
+                           properties.insert(key, values);
+                   });
+    return properties;
+}
+
+void clear(TagLib::File &file, Kind kind)
+{
+    forEachStandIn(file, kind,
+                   [&file, kind](const TagLib::String &name, const TagLib::String &,
+                                 const TagLib::StringList &) {
+                       if (kind == Kind::Mp4)
+                           static_cast<TagLib::MP4::File &>(file).tag()->removeItem(name);
+                       else
+                           static_cast<TagLib::ASF::File &>(file).tag()->removeItem(name);
+                   });
+    file.setProperties(TagLib::PropertyMap());
+}
+
+// TagLib names the lyrics frame after its key; players look for the one
+// without a description.
+void plainLyrics(TagLib::ID3v2::Tag *tag)
+{
+    if (!tag)
+        return;
+    for (TagLib::ID3v2::Frame *frame : tag->frameList("USLT")) {
+        auto *lyrics = dynamic_cast<TagLib::ID3v2::UnsynchronizedLyricsFrame *>(frame);
+        if (lyrics && lyrics->description() == "LYRICS")
+            lyrics->setDescription(TagLib::String());
+    }
+}
+
 // What the format's own fields cannot hold goes where taggers put it: MP4
 // freeform items (lower-case ReplayGain names, as players look them up),
 // ASF attributes by name.
@@ -145,9 +221,9 @@ void storeUnsupported(TagLib::File &file, Kind kind, const TagLib::PropertyMap &
         TagLib::MP4::Tag *tag = static_cast<TagLib::MP4::File &>(file).tag();
         for (const auto &[key, values] : unsupported) {
             const QString name = fromTagLib(key);
-            const QString atom = QLatin1String("----:com.apple.iTunes:") +
-                                 (isLoudnessKey(name) ? name.toLower() : name);
-            tag->setItem(toTagLib(atom), TagLib::MP4::Item(values));
+            const TagLib::String atom =
+                FreeformPrefix + toTagLib(isLoudnessKey(name) ? name.toLower() : name);
+            tag->setItem(atom, TagLib::MP4::Item(values));
         }
     } else if (kind == Kind::Asf) {
         TagLib::ASF::Tag *tag = static_cast<TagLib::ASF::File &>(file).tag();
@@ -167,13 +243,17 @@ bool save(TagLib::File &file, Kind kind)
     using TagLib::File;
     // ID3v2.4 only: an ID3v1 tag at the end of an ADTS stream is noise, and
     // for MP3 it only repeats a cut-down copy.
-    if (kind == Kind::Id3v2)
+    if (kind == Kind::Id3v2) {
+        plainLyrics(static_cast<TagLib::MPEG::File &>(file).ID3v2Tag());
         return static_cast<TagLib::MPEG::File &>(file).save(
             TagLib::MPEG::File::ID3v2, File::StripOthers, TagLib::ID3v2::v4,
             File::DoNotDuplicate);
-    if (kind == Kind::Wave)
+    }
+    if (kind == Kind::Wave) {
+        plainLyrics(static_cast<TagLib::RIFF::WAV::File &>(file).ID3v2Tag());
         return static_cast<TagLib::RIFF::WAV::File &>(file).save(
             TagLib::RIFF::WAV::File::AllTags, File::StripOthers, TagLib::ID3v2::v4);
+    }
     return file.save();
 }
 
@@ -222,7 +302,12 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     const auto file = open(stream.get(), kind);
     if (!file || !file->isValid())
         return false;
-    const TagMap wanted = bounded(change(fromTagLib(file->properties())));
+    const TagMap wanted = bounded(change(fromTagLib(currentTags(*file, kind))));
+    // Cleared first: TagLib leaves a field alone whose value is unchanged,
+    // and it reads the encoder's stand-ins (an ID3v2 "TXXX:ISRC" for TSRC)
+    // as the real field, so they would stay. Pictures are no property and
+    // stay as they are.
+    clear(*file, kind);
     storeUnsupported(*file, kind, file->setProperties(toTagLib(wanted)));
     return save(*file, kind);
 }
