@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 #include <taglib/fileref.h>
 #include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
@@ -14,19 +16,45 @@
 
 namespace tags {
 
+bool isCommonKey(const QString &key)
+{
+    static const QStringList common{
+        QStringLiteral("TITLE"),        QStringLiteral("ARTIST"),
+        QStringLiteral("ALBUM"),        QStringLiteral("ALBUMARTIST"),
+        QStringLiteral("TRACKNUMBER"),  QStringLiteral("TRACKTOTAL"),
+        QStringLiteral("DISCNUMBER"),   QStringLiteral("DISCTOTAL"),
+        QStringLiteral("DATE"),         QStringLiteral("GENRE"),
+        QStringLiteral("COMPOSER"),     QStringLiteral("COMMENT"),
+        QStringLiteral("LYRICS"),       QStringLiteral("COMPILATION"),
+        QStringLiteral("ISRC"),         QStringLiteral("LABEL"),
+    };
+    return common.contains(key) || key.startsWith(QLatin1String("MUSICBRAINZ_")) ||
+           key.startsWith(QLatin1String("REPLAYGAIN_")) || key.startsWith(QLatin1String("R128_"));
+}
+
 TagMap bounded(const TagMap &map, int *dropped)
 {
     TagMap result;
     int left = 0;
     qsizetype total = 0;
+    // The common keys first, so that a flood of others cannot push them out.
+    QStringList keys;
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const QString &key = it.key();
+        if (isCommonKey(it.key()))
+            keys.append(it.key());
+    }
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        if (!isCommonKey(it.key()))
+            keys.append(it.key());
+    }
+    for (const QString &key : std::as_const(keys)) {
+        const QStringList &list = map[key];
         if (result.size() >= MaxKeys || key.isEmpty() || key.size() > MaxKeyLength) {
-            left += int(it.value().size());
+            left += int(list.size());
             continue;
         }
         QStringList values;
-        for (const QString &value : it.value()) {
+        for (const QString &value : list) {
             if (values.size() >= MaxValuesPerKey || value.size() > MaxValueLength ||
                 total + value.size() > MaxTotalLength) {
                 ++left;
@@ -64,9 +92,11 @@ SourceTags readTags(int fd)
         return tags;
     const TagLib::PropertyMap properties = file.file()->properties();
     TagMap values;
+    int others = 0;
     for (const auto &[key, list] : properties) {
         // The limits apply before anything is converted: conversion copies.
-        if (values.size() > MaxKeys || key.size() > unsigned(MaxKeyLength)) {
+        const QString name = fromTagLib(key).toUpper();
+        if (key.size() > unsigned(MaxKeyLength) || (!isCommonKey(name) && ++others > MaxKeys)) {
             tags.dropped += int(list.size());
             continue;
         }
@@ -77,7 +107,7 @@ SourceTags readTags(int fd)
             else
                 ++tags.dropped;
         }
-        values.insert(fromTagLib(key).toUpper(), converted);
+        values.insert(name, converted);
     }
     tags.readable = true;
     tags.values = bounded(values, &tags.dropped);
