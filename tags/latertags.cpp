@@ -25,8 +25,8 @@ bool addTags(const QString &path, const FileIdentity &identity, const QString &f
         return false;
     // Non-blocking: a pipe put in the file's place must not hold us up
     // before it can be told apart.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat status;

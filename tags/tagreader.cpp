@@ -1,6 +1,7 @@
 #include "tagreader.h"
 
 #include "tagstream_p.h"
+#include "tagtext_p.h"
 
 #include <QFile>
 
@@ -19,14 +20,12 @@ namespace tags {
 bool isCommonKey(const QString &key)
 {
     static const QStringList common{
-        QStringLiteral("TITLE"),        QStringLiteral("ARTIST"),
-        QStringLiteral("ALBUM"),        QStringLiteral("ALBUMARTIST"),
-        QStringLiteral("TRACKNUMBER"),  QStringLiteral("TRACKTOTAL"),
-        QStringLiteral("DISCNUMBER"),   QStringLiteral("DISCTOTAL"),
-        QStringLiteral("DATE"),         QStringLiteral("GENRE"),
-        QStringLiteral("COMPOSER"),     QStringLiteral("COMMENT"),
-        QStringLiteral("LYRICS"),       QStringLiteral("COMPILATION"),
-        QStringLiteral("ISRC"),         QStringLiteral("LABEL"),
+        QStringLiteral("TITLE"),       QStringLiteral("ARTIST"),      QStringLiteral("ALBUM"),
+        QStringLiteral("ALBUMARTIST"), QStringLiteral("TRACKNUMBER"), QStringLiteral("TRACKTOTAL"),
+        QStringLiteral("DISCNUMBER"),  QStringLiteral("DISCTOTAL"),   QStringLiteral("DATE"),
+        QStringLiteral("GENRE"),       QStringLiteral("COMPOSER"),    QStringLiteral("COMMENT"),
+        QStringLiteral("LYRICS"),      QStringLiteral("COMPILATION"), QStringLiteral("ISRC"),
+        QStringLiteral("LABEL"),
     };
     return common.contains(key) || key.startsWith(QLatin1String("MUSICBRAINZ_")) ||
            key.startsWith(QLatin1String("REPLAYGAIN_")) || key.startsWith(QLatin1String("R128_"));
@@ -70,15 +69,6 @@ TagMap bounded(const TagMap &map, int *dropped)
         *dropped += left;
     return result;
 }
-
-namespace {
-
-QString fromTagLib(const TagLib::String &text)
-{
-    return QString::fromStdString(text.to8Bit(true));
-}
-
-} // namespace
 
 SourceTags readTags(int fd)
 {

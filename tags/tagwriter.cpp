@@ -2,6 +2,7 @@
 
 #include "tagreader.h"
 #include "tagstream_p.h"
+#include "tagtext_p.h"
 
 #include <taglib/asffile.h>
 #include <taglib/flacfile.h>
@@ -24,15 +25,15 @@ enum class Kind { None, Id3v2, Wave, Mp4, Asf, Flac, Vorbis, Opus };
 
 Kind kindOf(const QString &format)
 {
-    static const struct {
+    static const struct
+    {
         const char *format;
         Kind kind;
     } kinds[] = {
         // An ADTS stream has no tag of its own; players read an ID3v2 tag
         // at its head.
-        {"mp3", Kind::Id3v2}, {"aac", Kind::Id3v2}, {"wav", Kind::Wave},
-        {"m4a", Kind::Mp4},   {"wma", Kind::Asf},   {"flac", Kind::Flac},
-        {"ogg", Kind::Vorbis}, {"opus", Kind::Opus},
+        {"mp3", Kind::Id3v2}, {"aac", Kind::Id3v2}, {"wav", Kind::Wave},   {"m4a", Kind::Mp4},
+        {"wma", Kind::Asf},   {"flac", Kind::Flac}, {"ogg", Kind::Vorbis}, {"opus", Kind::Opus},
     };
     for (const auto &entry : kinds) {
         if (format == QLatin1String(entry.format))
@@ -44,44 +45,6 @@ Kind kindOf(const QString &format)
 bool keepsVorbisComments(Kind kind)
 {
     return kind == Kind::Flac || kind == Kind::Vorbis || kind == Kind::Opus;
-}
-
-TagLib::String toTagLib(const QString &text)
-{
-    return TagLib::String(text.toStdString(), TagLib::String::UTF8);
-}
-
-QString fromTagLib(const TagLib::String &text)
-{
-    return QString::fromStdString(text.to8Bit(true));
-}
-
-TagLib::StringList toTagLib(const QStringList &values)
-{
-    TagLib::StringList list;
-    for (const QString &value : values)
-        list.append(toTagLib(value));
-    return list;
-}
-
-TagMap fromTagLib(const TagLib::PropertyMap &properties)
-{
-    TagMap map;
-    for (const auto &[key, values] : properties) {
-        QStringList list;
-        for (const TagLib::String &value : values)
-            list.append(fromTagLib(value));
-        map.insert(fromTagLib(key), list);
-    }
-    return map;
-}
-
-TagLib::PropertyMap toTagLib(const TagMap &map)
-{
-    TagLib::PropertyMap properties;
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        properties.insert(toTagLib(it.key()), toTagLib(it.value()));
-    return properties;
 }
 
 // Vorbis comments keep a number and its total apart (TRACKNUMBER 3,
@@ -116,8 +79,8 @@ std::unique_ptr<TagLib::File> open(TagLib::IOStream *stream, Kind kind)
     // Audio properties are not needed, and reading them walks the audio.
     switch (kind) {
     case Kind::Id3v2:
-        return std::make_unique<TagLib::MPEG::File>(
-            stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        return std::make_unique<TagLib::MPEG::File>(stream, TagLib::ID3v2::FrameFactory::instance(),
+                                                    false);
     case Kind::Wave:
         return std::make_unique<TagLib::RIFF::WAV::File>(stream, false);
     case Kind::Mp4:
@@ -125,8 +88,8 @@ std::unique_ptr<TagLib::File> open(TagLib::IOStream *stream, Kind kind)
     case Kind::Asf:
         return std::make_unique<TagLib::ASF::File>(stream, false);
     case Kind::Flac:
-        return std::make_unique<TagLib::FLAC::File>(
-            stream, TagLib::ID3v2::FrameFactory::instance(), false);
+        return std::make_unique<TagLib::FLAC::File>(stream, TagLib::ID3v2::FrameFactory::instance(),
+                                                    false);
     case Kind::Vorbis:
         return std::make_unique<TagLib::Ogg::Vorbis::File>(stream, false);
     case Kind::Opus:
@@ -151,8 +114,7 @@ bool isNamedLikeKey(const TagLib::String &name)
 // MP4 freeform items and ASF attributes kept by their key's name, which
 // TagLib's properties leave out or read as their own field. Each is called
 // with its key.
-template<typename Visit>
-void forEachStandIn(TagLib::File &file, Kind kind, Visit visit)
+template<typename Visit> void forEachStandIn(TagLib::File &file, Kind kind, Visit visit)
 {
     if (kind == Kind::Mp4) {
         const auto items = static_cast<TagLib::MP4::File &>(file).tag()->itemMap();
@@ -246,8 +208,7 @@ bool save(TagLib::File &file, Kind kind)
     if (kind == Kind::Id3v2) {
         plainLyrics(static_cast<TagLib::MPEG::File &>(file).ID3v2Tag());
         return static_cast<TagLib::MPEG::File &>(file).save(
-            TagLib::MPEG::File::ID3v2, File::StripOthers, TagLib::ID3v2::v4,
-            File::DoNotDuplicate);
+            TagLib::MPEG::File::ID3v2, File::StripOthers, TagLib::ID3v2::v4, File::DoNotDuplicate);
     }
     if (kind == Kind::Wave) {
         plainLyrics(static_cast<TagLib::RIFF::WAV::File &>(file).ID3v2Tag());

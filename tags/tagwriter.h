@@ -31,6 +31,7 @@ bool writeTags(int fd, const QString &format, const SourceTags &source,
 
 // Rewrites the tags of the open file fd: change is given the tags it holds
 // and returns those it should hold.
-bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const TagMap &)> &change);
+bool rewriteTags(int fd, const QString &format,
+                 const std::function<TagMap(const TagMap &)> &change);
 
 } // namespace tags
