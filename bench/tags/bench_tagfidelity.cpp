@@ -42,8 +42,8 @@ int main(int argc, char **argv)
         tagfixture::retag(after, format, [&](const tags::TagMap &copy) {
             return tags::targetTags(format, sourceTags, copy, {});
         });
-        read.insert(format, {tagfixture::readBack(before, format),
-                             tagfixture::readBack(after, format)});
+        read.insert(format,
+                    {tagfixture::readBack(before, format), tagfixture::readBack(after, format)});
     }
 
     const QJsonObject fields = tagfixture::fullFields();
@@ -62,7 +62,8 @@ int main(int argc, char **argv)
             const QChar after = cell(read[format].second, field.key(), field.value().toString());
             kept[format].first += before == QLatin1Char('+');
             kept[format].second += after == QLatin1Char('+');
-            table += QLatin1Char(' ') + before + QStringLiteral(" / ") + after + QStringLiteral(" |");
+            table +=
+                QLatin1Char(' ') + before + QStringLiteral(" / ") + after + QStringLiteral(" |");
         }
         table += QLatin1Char('\n');
     }

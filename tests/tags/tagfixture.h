@@ -107,11 +107,11 @@ inline QString makeSource(const QDir &dir)
     const QString cover = dir.filePath("cover.png");
     const QString source = dir.filePath("source.flac");
     const QStringList quiet{"-v", "error", "-y"};
-    if (!run("ffmpeg", quiet + QStringList{"-f", "lavfi", "-i", "testsrc=s=64x48", "-frames:v",
-                                           "1", cover}) ||
-        !run("ffmpeg", quiet + QStringList{"-f", "lavfi", "-i", "sine=d=2", "-i", cover, "-map",
-                                           "0", "-map", "1", "-c:v", "copy", "-disposition:v",
-                                           "attached_pic", source}) ||
+    if (!run("ffmpeg", quiet + QStringList{"-f", "lavfi", "-i", "testsrc=s=64x48", "-frames:v", "1",
+                                           cover}) ||
+        !run("ffmpeg",
+             quiet + QStringList{"-f", "lavfi", "-i", "sine=d=2", "-i", cover, "-map", "0", "-map",
+                                 "1", "-c:v", "copy", "-disposition:v", "attached_pic", source}) ||
         !retag(source, "flac", [](const tags::TagMap &) { return fullTags(); }))
         return QString();
     return source;

@@ -43,8 +43,8 @@ QByteArray frame(const char *id, const QByteArray &body, quint32 claimed = 0)
 // An ID3v2.4 tag; claimed replaces the size its header gives.
 QByteArray tag(const QByteArray &frames, quint32 claimed = 0)
 {
-    return QByteArray("ID3\x04\x00\x00", 6) + synchsafe(claimed ? claimed : quint32(frames.size())) +
-           frames;
+    return QByteArray("ID3\x04\x00\x00", 6) +
+           synchsafe(claimed ? claimed : quint32(frames.size())) + frames;
 }
 
 QByteArray latin1Text(const QByteArray &text)

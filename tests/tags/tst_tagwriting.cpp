@@ -106,11 +106,16 @@ void TestTagWriting::albumValuesLater_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("stand"); // what stands at the name by then
-    QTest::newRow("m4a, the same file") << "m4a" << "same";
-    QTest::newRow("wma, the same file") << "wma" << "same";
-    QTest::newRow("mp3, renamed away") << "mp3" << "renamed";
-    QTest::newRow("ogg, another file") << "ogg" << "other";
-    QTest::newRow("flac, a link to it") << "flac" << "link";
+    QTest::newRow("m4a, the same file") << "m4a"
+                                        << "same";
+    QTest::newRow("wma, the same file") << "wma"
+                                        << "same";
+    QTest::newRow("mp3, renamed away") << "mp3"
+                                       << "renamed";
+    QTest::newRow("ogg, another file") << "ogg"
+                                       << "other";
+    QTest::newRow("flac, a link to it") << "flac"
+                                        << "link";
 }
 
 void TestTagWriting::albumValuesLater()
@@ -135,9 +140,9 @@ void TestTagWriting::albumValuesLater()
         QVERIFY(QFile::link(moved, target));
     const QByteArray before = contents(target);
 
-    const bool added = tags::addTags(target, identity, format,
-                                     {{"REPLAYGAIN_ALBUM_GAIN", {"-2.00 dB"}},
-                                      {"REPLAYGAIN_ALBUM_PEAK", {"0.500000"}}});
+    const bool added = tags::addTags(
+        target, identity, format,
+        {{"REPLAYGAIN_ALBUM_GAIN", {"-2.00 dB"}}, {"REPLAYGAIN_ALBUM_PEAK", {"0.500000"}}});
     QCOMPARE(added, stand == "same");
     if (!added) {
         QCOMPARE(contents(target), before);
