@@ -19,13 +19,14 @@ namespace {
 
 #ifndef Q_OS_WIN
 // Creates path exclusively; a link standing there counts as taken, and it
-// is never followed. The descriptor, or -errno.
+// is never followed. Open for reading too: the tags are written through it
+// once the encoder is done. The descriptor, or -errno.
 int createExclusively(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     for (;;) {
         const int fd =
-            ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;
         if (errno != EINTR)
@@ -122,6 +123,11 @@ bool Reservation::isIntact() const
     return S_ISREG(named.st_mode) && named.st_dev == open.st_dev && named.st_ino == open.st_ino;
 }
 
+int Reservation::descriptor() const
+{
+    return m_fd;
+}
+
 qint64 Reservation::size() const
 {
     struct stat open;
@@ -161,6 +167,11 @@ bool Reservation::isIntact() const
 {
     const QFileInfo info(m_path);
     return m_fd >= 0 && !info.isSymLink() && info.isFile();
+}
+
+int Reservation::descriptor() const
+{
+    return -1;
 }
 
 qint64 Reservation::size() const

@@ -45,6 +45,10 @@ public:
     bool isIntact() const;
     // The size of our file, whatever its name has become; -1 when closed.
     qint64 size() const;
+    // The open file itself, for reading and writing (the tags, after the
+    // encoder); it stays ours, never to be closed by the caller. -1 when
+    // closed, and on Windows, where the file is not held open.
+    int descriptor() const;
     // The conversion failed: removes the name while it is still ours (never
     // through a link; a foreign file is left alone), empties our file when
     // its name was taken from it, and closes it.
