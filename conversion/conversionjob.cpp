@@ -369,9 +369,10 @@ void ConversionJob::encoderFinished(int exitCode)
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
     if (m_sendReports && m_online) {
-        m_online->sendBugReport(QStringLiteral("tonewright"), encoderarguments::privateFreeReport(
-                                                                  m_arguments, m_parser.keptText(),
-                                                                  m_services.homeFolder, m_target));
+        m_online->sendBugReport(
+            QStringLiteral("tonewright"),
+            encoderarguments::privateFreeReport(m_arguments, m_parser.keptText(),
+                                                m_services.homeFolder, m_request.source, m_target));
     }
     if (replaced)
         fail(ConversionEnd::Failure::TargetReplaced,
