@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "nametext.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -137,7 +139,7 @@ void parseEach(const QStringList &arguments, CommandLine &line)
     if (line.eachWord != AdvancedWord && formatForWord(line.eachWord).isEmpty()) {
         line.error = QCoreApplication::translate("CommandLine",
                                                  "--each needs a format word or ppp, not \"%1\"")
-                         .arg(arguments.at(2));
+                         .arg(nametext::forWindow(arguments.at(2)));
         return;
     }
     QStringList seen;
@@ -160,7 +162,7 @@ QString unreadableNameMessage(const QString &shown)
     return QCoreApplication::translate("CommandLine",
                                        "The file \"%1\" cannot be opened: its name is not "
                                        "valid text.")
-        .arg(shown);
+        .arg(nametext::forWindow(shown));
 }
 
 QString decodeFileUri(const QString &uri, QString *path)
@@ -171,7 +173,7 @@ QString decodeFileUri(const QString &uri, QString *path)
         uri.mid(colon, 3) != QLatin1String("://")) {
         return QCoreApplication::translate("CommandLine",
                                            "Only local files can be converted, not \"%1\".")
-            .arg(uri);
+            .arg(nametext::forWindow(uri));
     }
     // file://host/path: only this machine's files.
     const QString rest = uri.mid(colon + 3);
@@ -181,10 +183,16 @@ QString decodeFileUri(const QString &uri, QString *path)
         (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)) {
         return QCoreApplication::translate("CommandLine",
                                            "Only local files can be converted, not \"%1\".")
-            .arg(uri);
+            .arg(nametext::forWindow(uri));
     }
     // The escapes give the name's bytes as the file system has them.
     const QByteArray bytes = QByteArray::fromPercentEncoding(rest.mid(slash).toUtf8());
+    // No name holds a zero byte: the rest would be cut off wherever the
+    // name is used, leaving the name of another file.
+    if (bytes.contains('\0')) {
+        return QCoreApplication::translate("CommandLine", "The address \"%1\" is malformed.")
+            .arg(nametext::forWindow(uri));
+    }
     const QString decoded = QFile::decodeName(bytes);
     if (QFile::encodeName(decoded) != bytes)
         return unreadableNameMessage(decoded);

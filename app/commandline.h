@@ -36,8 +36,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
 
 // A file:// URI (as file managers hand over files) as a local path, its
 // escapes decoded. Empty when it is one, otherwise why it cannot be
-// converted: another kind of address, another machine, or a name that is
-// not valid text (which would read as another file's name).
+// converted: another kind of address, another machine, a zero byte ("%00")
+// or a name that is not valid text (which would read as another file's
+// name). The messages show names with nametext::forWindow().
 QString decodeFileUri(const QString &uri, QString *path);
 
 // The first of the program's raw arguments (after its own path) that does

@@ -417,9 +417,10 @@ void ConversionJob::sendBugReport()
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
     if (m_sendReports && m_online) {
-        m_online->sendBugReport(QStringLiteral("tonewright"), encoderarguments::privateFreeReport(
-                                                                  m_arguments, m_parser.keptText(),
-                                                                  m_services.homeFolder, m_target));
+        m_online->sendBugReport(
+            QStringLiteral("tonewright"),
+            encoderarguments::privateFreeReport(m_arguments, m_parser.keptText(),
+                                                m_services.homeFolder, m_request.source, m_target));
     }
 }
 

@@ -230,29 +230,104 @@ QString bugReportText(const QStringList &arguments, const QString &errorText, co
 
 namespace {
 
-QString placeholder(const char *role, const QString &path)
+bool isAsciiLetterOrDigit(QChar c)
 {
-    const QString name = path.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot > 0 ? name.mid(dot) : QString();
-    return QLatin1Char('<') + QLatin1String(role) + QLatin1Char('>') + extension;
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
-// Longest first, so that a path that begins another is not half replaced.
-QString replacePaths(QString text, QList<std::pair<QString, QString>> paths)
+QString lastComponent(const QString &path)
 {
-    std::sort(paths.begin(), paths.end(),
-              [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
-    for (const auto &[path, shown] : paths) {
-        if (!path.isEmpty())
-            text.replace(path, shown);
+    return path.section(QLatin1Char('/'), -1).section(QLatin1Char('\\'), -1);
+}
+
+// "<source>.mp4": the extension only when it is one (letters and digits,
+// at most five), so that no part of a name with a dot in it shows ("Call
+// with Dr. Miller" stays "<source>").
+QString placeholder(const char *role, const QString &path)
+{
+    QString shown = QLatin1Char('<') + QLatin1String(role) + QLatin1Char('>');
+    const QString name = lastComponent(path);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QStringView extension = QStringView(name).mid(dot + 1);
+    if (dot > 0 && !extension.isEmpty() && extension.size() <= 5 &&
+        std::all_of(extension.begin(), extension.end(), isAsciiLetterOrDigit))
+        shown += QLatin1Char('.') + extension;
+    return shown;
+}
+
+// The encoder's log prints these control characters as '?'.
+QString asLogged(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x08 || (c.unicode() > 0x0d && c.unicode() < 0x20))
+            c = QLatin1Char('?');
     }
     return text;
 }
 
+struct Hidden
+{
+    QString text;
+    QString shown;
+    bool bare = false; // a name without its folder: only where it stands alone
+};
+
+// A path and its file name in every form the encoder may print them.
+void hide(QList<Hidden> &hidden, const QString &path, const QString &shown)
+{
+    if (path.isEmpty())
+        return;
+    const QString name = lastComponent(path);
+    for (const QString &form : {path, asLogged(path)})
+        hidden.append({form, shown, false});
+    for (const QString &form : {name, asLogged(name)})
+        hidden.append({form, shown, true});
+}
+
+bool isWordCharacter(QStringView text, qsizetype at)
+{
+    return at >= 0 && at < text.size() && text[at].isLetterOrNumber();
+}
+
+// Longest first, so that a path that begins another is not half replaced.
+QString replacePaths(QString text, QList<Hidden> hidden)
+{
+    std::sort(hidden.begin(), hidden.end(),
+              [](const Hidden &a, const Hidden &b) { return a.text.size() > b.text.size(); });
+    for (const Hidden &entry : hidden) {
+        if (entry.text.isEmpty())
+            continue;
+        for (qsizetype at = text.indexOf(entry.text); at >= 0; at = text.indexOf(entry.text, at)) {
+            const qsizetype end = at + entry.text.size();
+            if (entry.bare && (isWordCharacter(text, at - 1) || isWordCharacter(text, end))) {
+                ++at;
+                continue;
+            }
+            text.replace(at, entry.text.size(), entry.shown);
+            at += entry.shown.size();
+        }
+    }
+    return text;
+}
+
+// Lines that may quote a tag value outside a "Metadata:" block: the
+// encoder's own words are ASCII, so any other character came from the file
+// (a tag, a name); and warnings that quote a picture's declared type.
+bool mayQuoteTag(QStringView line)
+{
+    for (const QChar c : line) {
+        if (c.unicode() > 0x7e)
+            return true;
+    }
+    return line.contains(QLatin1String("mimetype"), Qt::CaseInsensitive) ||
+           line.contains(QLatin1String("mime type"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
-QString withoutMetadataBlocks(const QString &text)
+QString withoutTagLines(const QString &text)
 {
     const auto indent = [](QStringView line) {
         qsizetype spaces = 0;
@@ -271,6 +346,8 @@ QString withoutMetadataBlocks(const QString &text)
             blockIndent = spaces;
             continue;
         }
+        if (mayQuoteTag(line))
+            continue;
         result += line;
         result += QLatin1Char('\n');
     }
@@ -279,28 +356,34 @@ QString withoutMetadataBlocks(const QString &text)
 }
 
 QString privateFreeReport(const QStringList &arguments, const QString &errorText,
-                          const QString &home, const QString &userTarget)
+                          const QString &home, const QString &userSource, const QString &userTarget)
 {
     using namespace encodercontract;
-    QList<std::pair<QString, QString>> paths;
+    QList<Hidden> hidden;
     const qsizetype input = arguments.indexOf(QLatin1String(InputOption));
-    if (input >= 0 && input + 1 < arguments.size())
-        paths.append({arguments.at(input + 1), placeholder("source", arguments.at(input + 1))});
+    const bool hasInput = input >= 0 && input + 1 < arguments.size();
+    const QString source = placeholder(
+        "source", userSource.isEmpty() && hasInput ? arguments.at(input + 1) : userSource);
+    if (hasInput)
+        hide(hidden, arguments.at(input + 1), source);
+    hide(hidden, userSource, source);
     const QString target = placeholder("target", userTarget);
     if (!arguments.isEmpty() && arguments.size() - 1 != input + 1)
-        paths.append({arguments.last(), target});
-    paths.append({userTarget, target});
+        hide(hidden, arguments.last(), target);
+    hide(hidden, userTarget, target);
 
     QStringList shown;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString argument = replacePaths(arguments.at(i), paths);
+        QString argument = replacePaths(arguments.at(i), hidden);
         // "-metadata key=value": the key says what the user set, the value
         // is theirs.
         if (i > 0 && arguments.at(i - 1) == QLatin1String("-metadata"))
             argument = argument.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
         shown << argument;
     }
-    return bugReportText(shown, replacePaths(withoutMetadataBlocks(errorText), paths), home);
+    // Names first: one with a line break in it must go whole.
+    const QString text = withoutTagLines(replacePaths(errorText, hidden));
+    return bugReportText(shown, text, home);
 }
 
 } // namespace encoderarguments

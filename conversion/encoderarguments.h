@@ -52,16 +52,22 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
 QString bugReportText(const QStringList &arguments, const QString &errorText, const QString &home);
 
 // The same with nothing private in it. Every path in the arguments and in
-// the text (the input after "-i", the path the encoder wrote to, which is
-// the last argument, and userTarget, the target's own name) becomes a
-// placeholder that keeps only the extension ("<source>.mp4",
-// "<target>.mp3"); the values of "-metadata" arguments and the "Metadata:"
-// blocks of the text (the tags of the source and target) are left out.
+// the text (the input after "-i", userSource, the source's own name, the
+// path the encoder wrote to, which is the last argument, and userTarget,
+// the target's own name), and each of their file names, also as the
+// encoder prints control characters ('?'), becomes a placeholder that keeps
+// only a real extension ("<source>.mp4", "<target>.mp3", "<source>"). The
+// values of "-metadata" arguments and every line that may quote a tag (see
+// withoutTagLines()) are left out.
 QString privateFreeReport(const QStringList &arguments, const QString &errorText,
-                          const QString &home, const QString &userTarget);
+                          const QString &home, const QString &userSource,
+                          const QString &userTarget);
 
-// The encoder's text without its "Metadata:" blocks: such a line and the
-// lines below it indented further.
-QString withoutMetadataBlocks(const QString &text);
+// The encoder's text without the lines that may quote a tag: its
+// "Metadata:" blocks (such a line and the lines below it indented further),
+// lines with characters other than printable ASCII (the encoder's own words
+// are ASCII, so anything else came from the file) and warnings that quote a
+// picture's declared type.
+QString withoutTagLines(const QString &text);
 
 } // namespace encoderarguments

@@ -62,12 +62,27 @@ bool noAudioEncoded(const QString &text)
 {
     if (text.contains(QStringView(encodercontract::NothingEncodedText)))
         return true;
-    // "video:0kB audio:0kB subtitle:0kB ...": the last such line counts.
-    const QStringView stamp(encodercontract::AudioSizeStamp);
-    const qsizetype at = text.lastIndexOf(stamp);
+    // "video:0kB audio:0kB subtitle:0kB ...": the last such line closes the run.
+    const QStringView view(text);
+    const QStringView sizeStamp(encodercontract::AudioSizeStamp);
+    const qsizetype at = view.lastIndexOf(sizeStamp);
     if (at < 0 || (at > 0 && !text.at(at - 1).isSpace()))
         return false;
-    return QStringView(text).mid(at + stamp.size()).startsWith(QLatin1String("0kB"));
+    if (!view.mid(at + sizeStamp.size()).startsWith(QLatin1String("0kB")))
+        return false;
+    // Silence and short sources compress below the kilobyte that count is
+    // rounded to; the closing progress stamp says how much was encoded. It
+    // reads "N/A" when nothing reached the target.
+    const QStringView timeStamp(encodercontract::ProgressStamp);
+    const qsizetype time = view.left(at).lastIndexOf(timeStamp);
+    if (time < 0)
+        return true;
+    const QStringView value = view.mid(time + timeStamp.size(), StampHead + StampTail);
+    const qsizetype colon = StampHead;
+    if (value.size() < StampHead + StampTail ||
+        !stampAt(reinterpret_cast<const char16_t *>(value.data()), value.size(), colon))
+        return true;
+    return stampValue(reinterpret_cast<const char16_t *>(value.data()), colon) == 0;
 }
 
 bool refusedAsNoMedia(const QString &text)
@@ -97,13 +112,14 @@ void ProgressParser::forgetSearch()
 
 ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
 {
-    // One byte is one character; a zero byte ends what this chunk contributes.
+    // A zero byte ends what this chunk contributes. The text is UTF-8 (names
+    // and tags come in it as they are); a character split between two reads
+    // is completed by the next, and bytes that are no UTF-8 become U+FFFD.
     const char *bytes = chunk.constData();
     const void *zero = std::memchr(bytes, 0, size_t(chunk.size()));
     const qsizetype used = zero ? static_cast<const char *>(zero) - bytes : chunk.size();
-    const qsizetype appendedAt = m_text.size();
     if (used > 0)
-        m_text.append(QLatin1StringView(bytes, used));
+        m_text.append(m_decoder.decode(QByteArrayView(bytes, used)));
     m_tail.append(bytes + qMax<qsizetype>(0, used - ClosingTextLimit),
                   qMin<qsizetype>(used, ClosingTextLimit));
     if (m_tail.size() > ClosingTextLimit)
@@ -111,20 +127,8 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
 
     const auto *text = reinterpret_cast<const char16_t *>(m_text.constData());
     const qsizetype size = m_text.size();
-    // The next ':' at or after c. The new part is searched in the chunk's own
-    // bytes, half the memory of the text's UTF-16 copy of them.
     const auto nextColon = [&](qsizetype c) -> qsizetype {
-        if (c < appendedAt) {
-            const qsizetype found = QStringView(text, appendedAt).indexOf(u':', c);
-            if (found >= 0)
-                return found;
-            c = appendedAt;
-        }
-        const qsizetype at = c - appendedAt;
-        if (at >= used)
-            return -1;
-        const void *colon = std::memchr(bytes + at, ':', size_t(used - at));
-        return colon ? appendedAt + (static_cast<const char *>(colon) - bytes) : -1;
+        return QStringView(text, size).indexOf(u':', c);
     };
 
     // One pass finds both the first duration stamp (anywhere in the text, also

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -48,13 +49,14 @@ public:
     const QString &keptText() const { return m_text; }
     // The encoder's last words, stamps or not: its final statistics, or why
     // it did not start.
-    QString closingText() const { return QString::fromLatin1(m_tail); }
+    QString closingText() const { return QString::fromUtf8(m_tail); }
     // The media's length in hundredths, 0 while unknown.
     qint32 duration() const { return m_duration; }
 
 private:
     void forgetSearch();
 
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
     QString m_text;
     QByteArray m_tail; // at most ClosingTextLimit bytes
     static constexpr qsizetype ClosingTextLimit = 4096;

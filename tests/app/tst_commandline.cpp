@@ -21,6 +21,8 @@ private slots:
     void each_data();
     void each();
     void unreadableNames();
+    void messagesShowNamesAsNames_data();
+    void messagesShowNamesAsNames();
 };
 
 namespace {
@@ -285,6 +287,37 @@ void TestCommandLine::unreadableNames()
         QString());
     // The program's own path is not an argument.
     QCOMPARE(unreadableArgument({"/opt/\xff/tonewright"}), QString());
+}
+
+// A message goes to standard error and into a box: the name it quotes is
+// escaped and isolated, and a zero byte never cuts it short.
+void TestCommandLine::messagesShowNamesAsNames_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("zero byte in a file address")
+        << QStringList{"mp3", "file:///music/s1.wav%00.txt"} << "file:///music/s1.wav%00.txt";
+    QTest::newRow("zero byte, after --")
+        << QStringList{"--", "file:///music/s1.wav%00.txt"} << "file:///music/s1.wav%00.txt";
+    QTest::newRow("escapes in another address")
+        << QStringList{"smb://nas/x\x1b]0;pwned\a\x1b[2J.wav"}
+        << "smb://nas/x\\x1b]0;pwned\\x07\\x1b[2J.wav";
+    QTest::newRow("override in a name that is no text")
+        << QStringList{"file:///music/a%E2%80%AE%0Ab%FF.wav"} << "/music/a\\u202e\\nb\uFFFD.wav";
+    QTest::newRow("--each word") << QStringList{"--each", "x\u202e\x1b[2J", Song}
+                                 << "x\\u202e\\x1b[2J";
+}
+
+void TestCommandLine::messagesShowNamesAsNames()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, quoted);
+    const CommandLine line =
+        parseCommandLine(QStringList{Program} + arguments, Program, existsInFixture);
+    QVERIFY(line.source.isEmpty());
+    QCOMPARE(line.error.count("\"\u2068" + quoted + "\u2069\""), 1);
+    for (const QChar c : line.error)
+        QVERIFY2(c >= QChar(0x20) && c != QChar(0x7f), qPrintable(line.error));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

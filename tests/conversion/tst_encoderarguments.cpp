@@ -1,4 +1,5 @@
 #include "encoderarguments.h"
+#include "progressparser.h"
 
 #include <QTest>
 
@@ -13,6 +14,8 @@ private slots:
     void reportHidesHomeFolder_data();
     void reportHidesHomeFolder();
     void reportHoldsNothingPrivate();
+    void reportHidesEveryName_data();
+    void reportHidesEveryName();
 };
 
 namespace {
@@ -158,6 +161,7 @@ void TestEncoderArguments::reportHoldsNothingPrivate()
                          "Output #0, mp3, to '/proc/self/fd/7':\n"
                          "/run/media/alice/USB STICK/Lied.mp4: Invalid data found";
     QCOMPARE(encoderarguments::privateFreeReport(arguments, text, "/home/alice",
+                                                 "/run/media/alice/USB STICK/Lied.mp4",
                                                  "/run/media/alice/USB STICK/Lied_1.mp3"),
              "-i&&<source>.mp4&&-metadata&&artist=&&-metadata&&title=&&-f&&mp3&&<target>.mp3##"
              "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '<source>.mp4':\n"
@@ -165,6 +169,103 @@ void TestEncoderArguments::reportHoldsNothingPrivate()
              "  Stream #0:0(und): Audio: aac, 44100 Hz, stereo\n"
              "Output #0, mp3, to '<target>.mp3':\n"
              "<source>.mp4: Invalid data found");
+}
+
+namespace {
+// What the encoder printed for a source with tags and an odd picture that
+// failed to convert; %1 is the input it was given, %2 the path it wrote to,
+// %3 the source's name where the text may hold it.
+const char EncoderText[] =
+    "[mp3 @ 0x555f9a8809c0] Format mp3 detected only with low score of 25, misdetection "
+    "possible!\n"
+    "Unknown attached picture mimetype: image/x-secret, skipping.\n"
+    "Input #0, mp3, from '%1':\n"
+    "  Metadata:\n"
+    "    title           : \xd0\xa2\xd0\xb0\xd0\xb9\xd0\xbd\xd0\xb0\n"
+    "    comment         : secret-comment\n"
+    "  Duration: 00:00:01.04, start: 0.025057, bitrate: 66 kb/s\n"
+    "  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp, 64 kb/s\n"
+    "Stream mapping:\n"
+    "  Stream #0:0 -> #0:0 (mp3 (mp3float) -> mp3 (libmp3lame))\n"
+    "Output #0, mp3, to '%2':\n"
+    "  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp, 128 kb/s\n"
+    "%3: Invalid argument\n"
+    "%2: Permission denied\n";
+
+// The encoder's log turns these bytes into '?'.
+QByteArray asLogged(QByteArray text)
+{
+    for (char &c : text) {
+        if ((c >= 1 && c < 0x08) || (c > 0x0d && c < 0x20))
+            c = '?';
+    }
+    return text;
+}
+} // namespace
+
+// Whatever a name holds and however the encoder prints it, no part of it or
+// of the home folder reaches the report.
+void TestEncoderArguments::reportHidesEveryName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("byDescriptor"); // the encoder reads /proc/self/fd/N
+    QTest::addColumn<QString>("placeholder");
+    const QList<std::pair<const char *, QString>> names{
+        {"Cyrillic", "Мой дневник.mp3"},
+        {"Greek", "Ελληνικό ημερολόγιο.flac"},
+        {"CJK", "秘密の日記.m4a"},
+        {"combining marks", "Zoe\u0308 Cafe\u0301 Noe\u0308l.wav"},
+        {"control characters", "bank\x01pin\x1b[2J-4711.mp3"},
+        {"line break", "two\nlines of diary.wav"},
+        {"no extension", "Call with Dr. Miller about HIV results"},
+        {"long extension", "Appointment.results"},
+    };
+    for (const auto &[tag, name] : names) {
+        const qsizetype dot = name.lastIndexOf('.');
+        const QString extension = name.size() - dot <= 6 ? name.mid(dot) : "";
+        QTest::addRow("%s", tag) << name << false << "<source>" + extension;
+        QTest::addRow("%s, by descriptor", tag) << name << true << "<source>" + extension;
+    }
+}
+
+void TestEncoderArguments::reportHidesEveryName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, byDescriptor);
+    QFETCH(QString, placeholder);
+    const QString home = "/home/Jürgen";
+    const QString source = home + "/Музыка/" + name;
+    const QString base = placeholder == "<source>" ? name : name.left(name.lastIndexOf('.'));
+    const QString target = home + "/Музыка/" + base + ".mp3";
+    const QString input = byDescriptor ? "/proc/self/fd/5" : source;
+    const QStringList arguments{"-i", input, "-metadata",      "title=Тайна",
+                                "-f", "mp3", "/proc/self/fd/7"};
+    ProgressParser parser;
+    parser.feed(
+        asLogged(QString::fromUtf8(EncoderText).arg(input, "/proc/self/fd/7", source).toUtf8()), 0);
+    const QByteArray report =
+        encoderarguments::privateFreeReport(arguments, parser.keptText(), home, source, target)
+            .toUtf8();
+
+    QVERIFY2(report.contains(QByteArray("from '" + placeholder.toUtf8() + "'")) ||
+                 report.contains("from '/proc/self/fd/5'"),
+             report.constData());
+    QVERIFY2(report.contains(QByteArray(placeholder.toUtf8() + ": Invalid argument")),
+             report.constData());
+    // Every word of the name, the home folder's and the tags', in UTF-8, read
+    // as Latin-1 and as the encoder prints control characters.
+    QStringList words = name.section('.', 0, 0).split(QRegularExpression("[ \n]"));
+    words << "Jürgen"
+          << "Музыка"
+          << "Тайна"
+          << "secret";
+    for (const QString &word : words) {
+        const QByteArray utf8 = word.toUtf8();
+        for (const QByteArray &form : {utf8, QString::fromLatin1(utf8).toUtf8(), asLogged(utf8)}) {
+            if (form.size() >= 3 && !QByteArray(EncoderText).contains(form))
+                QVERIFY2(!report.contains(form), report.constData());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEncoderArguments)

@@ -25,7 +25,7 @@ public:
             QRegularExpression::DotMatchesEverythingOption);
 
         const qsizetype zero = chunk.indexOf('\0');
-        text += QString::fromLatin1(zero < 0 ? chunk : chunk.left(zero));
+        text += decoder.decode(zero < 0 ? chunk : chunk.left(zero));
 
         const QRegularExpressionMatch d = durationStamp.match(text);
         if (d.hasMatch() && hundredths(d.captured(0)) > 0)
@@ -62,6 +62,7 @@ public:
                m.captured(3).toInt() * 100 + m.captured(4).toInt();
     }
 
+    QStringDecoder decoder{QStringDecoder::Utf8};
     QString text;
     qint32 duration = 0;
 };
@@ -233,6 +234,9 @@ void TestProgressParser::feed_data()
     QTest::newRow("stamp split across chunks")
         << QByteArrayList{header + "size=  1024kB time=00:0", "1:00.00 bitrate=1.0\r"}
         << qint64(12000) << 20000 << 1 << true << 30 << qint64(28000) << qint64(5) << "";
+    QTest::newRow("UTF-8 split across chunks, invalid bytes replaced")
+        << QByteArrayList{"from '\xd0", "\x9c\xff\xe9t\xe2\x80", "\xa6'"} << qint64(0) << 0 << 0
+        << false << 0 << None << None << QString::fromUtf8("from 'М\uFFFD\uFFFDt…'");
     QTest::newRow("duration split across chunks")
         << QByteArrayList{"  Dura", "tion: 00:03:", "20.00\n", statusAtOneMinute}
         << qint64(12000) << 20000 << 1 << true << 30 << qint64(28000) << qint64(5) << "";
@@ -299,7 +303,8 @@ void TestProgressParser::matchesReference_data()
     // A second input's header after the first status lines, stamps with a
     // zero byte inside, and unrecognised forms around recognised ones.
     QByteArray mixed = real;
-    mixed.insert(mixed.indexOf("size="), "Input #1\n  Duration: 00:01:00.00, bitrate\n");
+    mixed.insert(mixed.indexOf("size="), "Input #1, from 'Мой дневник \xff.wav':\n  Duration: "
+                                         "00:01:00.00, bitrate\n");
     mixed += QByteArray("size= time=00:02:") + '\0' + "30.00 x\rsize= time=00:0";
     mixed += "2:40.00 x\rtime=0:00:01.00 time=00:03:10,00\rDuration: 00:00:00.00\n";
     mixed += "time=00:00:00.00\rDuration: 00:00:00.00\nDuration: 00:05:00.00\ntime=00:04:00.00\r";
@@ -390,16 +395,26 @@ void TestProgressParser::closingText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("noAudio");
     QTest::addColumn<bool>("notMedia");
-    const QString stats = " bitrate=N/A speed=   0x    \nvideo:%1kB audio:%2kB subtitle:0kB other "
-                          "streams:0kB global headers:0kB muxing overhead: unknown\n";
-    QTest::newRow("audio written") << stats.arg(0).arg(18) << false << false;
-    QTest::newRow("ten kB") << stats.arg(0).arg(10) << false << false;
+    // The closing progress stamp, then the statistics.
+    const QString stats = "size=       0kB time=%3 bitrate=N/A speed=   0x    \nvideo:%1kB "
+                          "audio:%2kB subtitle:0kB other streams:0kB global headers:0kB muxing "
+                          "overhead: unknown\n";
+    const QString none = "00:00:00.00";
+    QTest::newRow("audio written") << stats.arg(0).arg(18).arg("00:00:01.00") << false << false;
+    QTest::newRow("ten kB") << stats.arg(0).arg(10).arg(none) << false << false;
+    // Silence and short sources compress below the rounded kilobyte.
+    QTest::newRow("a tenth of a second under 1 kB")
+        << stats.arg(0).arg(0).arg("00:00:00.10") << false << false;
+    QTest::newRow("an hour under 1 kB") << stats.arg(0).arg(0).arg("01:00:00.00") << false << false;
     QTest::newRow("header promised audio, none came")
-        << stats.arg(0).arg(0) +
+        << stats.arg(0).arg(0).arg(none) +
                "Output file is empty, nothing was encoded (check -ss / -t / -frames "
                "parameters if used)\n"
         << true << false;
-    QTest::newRow("only the cover") << stats.arg(25).arg(0) << true << false;
+    QTest::newRow("time zero") << stats.arg(0).arg(0).arg(none) << true << false;
+    QTest::newRow("nothing muxed") << stats.arg(0).arg(0).arg("N/A") << true << false;
+    QTest::newRow("before the start") << stats.arg(0).arg(0).arg("-00:00:00.02") << true << false;
+    QTest::newRow("only the cover") << stats.arg(25).arg(0).arg(none) << true << false;
     QTest::newRow("no statistics") << "x.wav: Invalid data found when processing input\n"
                                    << false << false;
     QTest::newRow("playlist refused")
@@ -415,7 +430,7 @@ void TestProgressParser::closingText()
     // The last progress stamp comes in the same read as the statistics.
     ProgressParser parser;
     parser.feed(QByteArray(100000, ' '), 0);
-    parser.feed("size=       0kB time=00:00:00.00" + text.toLatin1(), 0);
+    parser.feed("size=       0kB time=00:00:00.00 " + text.toLatin1(), 0);
     QCOMPARE(noAudioEncoded(parser.closingText()), noAudio);
     QCOMPARE(refusedAsNoMedia(parser.closingText()), notMedia);
 }

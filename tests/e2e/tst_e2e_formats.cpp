@@ -13,6 +13,8 @@ private slots:
     void initTestCase();
     void convertsIntoEveryFormat_data();
     void convertsIntoEveryFormat();
+    void quietSourcesConvert_data();
+    void quietSourcesConvert();
     void covers_data();
     void covers();
     void takesTheFirstAudioStream_data();
@@ -142,7 +144,16 @@ bool TestE2eFormats::makeSources()
            ffmpeg({"-f", "lavfi", "-i", "sine=d=3", at("mono.wav")}) &&
            ffmpeg({"-f", "lavfi", "-i",
                    "aevalsrc=0.3*sin(440*2*PI*t)|0.3*sin(660*2*PI*t):d=60:s=44100",
-                   at("tone.wav")});
+                   at("tone.wav")}) &&
+           // Sources whose audio compresses below a kilobyte.
+           ffmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "0.1",
+                   at("silence-0.1.wav")}) &&
+           ffmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "1",
+                   at("silence-1.wav")}) &&
+           ffmpeg({"-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo", "-t", "2",
+                   at("silence-2.wav")}) &&
+           ffmpeg({"-f", "lavfi", "-i", "anoisesrc=d=0.5:c=brown:r=44100:a=0.0003:seed=7",
+                   at("room-noise.wav")});
 }
 
 void TestE2eFormats::initTestCase()
@@ -233,6 +244,44 @@ void TestE2eFormats::convertsIntoEveryFormat()
         QVERIFY2(result.kbps > 192 * 0.7 && result.kbps < 192 * 1.25,
                  qPrintable(QString::number(result.kbps)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+// However small the encoded audio, a source with audio converts, into every format.
+void TestE2eFormats::quietSourcesConvert_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<double>("seconds");
+    const QList<std::pair<QString, double>> sources{{"silence-0.1.wav", 0.1},
+                                                    {"silence-1.wav", 1},
+                                                    {"silence-2.wav", 2},
+                                                    {"room-noise.wav", 0.5}};
+    for (const char *word : {"mp3", "m4a", "wma", "wav", "fla", "aac", "ogg", "mka", "opus"}) {
+        for (const auto &[source, seconds] : sources) {
+            QTest::addRow("%s %s", word, qPrintable(source))
+                << QString(word) << QString(qstrcmp(word, "fla") == 0 ? "flac" : word) << source
+                << seconds;
+        }
+    }
+}
+
+void TestE2eFormats::quietSourcesConvert()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, extension);
+    QFETCH(QString, source);
+    QFETCH(double, seconds);
+
+    QTemporaryDir dir;
+    const QString target =
+        convert(m_config.path(), word, m_sources.filePath(source), dir, extension);
+    QVERIFY2(!target.isEmpty(), "the program did not end with 0");
+    const e2e::Probe result = e2e::probe(target);
+    QVERIFY2(result.ok, qPrintable(target));
+    // Encoders pad the last frame: a little more, never less.
+    QVERIFY2(result.duration > seconds - 0.02 && result.duration < seconds + 0.2,
+             qPrintable(QString::number(result.duration)));
 }
 
 void TestE2eFormats::covers_data()

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QProcess;
+struct stat;
+
+// The source of a conversion, held from its selection to its end like the
+// target (see targetreservation.h). At selection only what the name stands
+// for is recorded; when the file's turn comes it is opened once, without
+// following a link that was not there at selection, and checked to be that
+// very file. The prober and the encoder are then handed the open file
+// itself (on Linux /proc/self/fd/N), never the name, so that whoever can
+// write to the source's folder cannot make them read another file, nor
+// block them with a FIFO.
+namespace heldsource {
+
+// Why a source cannot be converted.
+enum class Failure {
+    None,
+    NotAFile, // a FIFO, device, socket or folder
+    Replaced, // another file stands under the name than the one selected
+    Gone,     // nothing stands under the name any more
+};
+
+class HeldSource
+{
+public:
+    HeldSource() = default;
+    HeldSource(HeldSource &&other) noexcept;
+    HeldSource &operator=(HeldSource &&other) noexcept;
+    HeldSource(const HeldSource &) = delete;
+    HeldSource &operator=(const HeldSource &) = delete;
+    ~HeldSource();
+
+    // A selection was recorded (see select()).
+    bool isSelected() const { return !m_path.isEmpty(); }
+    // The name the user selected.
+    const QString &path() const { return m_path; }
+
+    // Opens the selected file: Replaced when the name now stands for
+    // another file (or a link that was not there), Gone when for none.
+    // Never blocks, whatever stands there.
+    Failure open();
+    bool isOpen() const { return m_fd >= 0; }
+    // The path that names the open file for a child started by start() or
+    // under an Inherited; empty while closed.
+    QString toolPath() const;
+    // Starts process so that it, and no other program this process starts,
+    // inherits the open file.
+    void start(QProcess &process, const QString &program, const QStringList &arguments) const;
+
+    // While it lives, the open file is inherited by the children started,
+    // so that a process that must also inherit another file (the target's
+    // reservation) can be started by that file's own start().
+    class Inherited
+    {
+    public:
+        explicit Inherited(const HeldSource &source);
+        Inherited(const Inherited &) = delete;
+        Inherited &operator=(const Inherited &) = delete;
+        ~Inherited();
+
+    private:
+        int m_fd = -1;
+        int m_flags = -1;
+    };
+
+    void close();
+
+private:
+    friend HeldSource select(const QString &, Failure *);
+    bool sameFile(const struct stat &info) const;
+
+    QString m_path;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
+    bool m_wasLink = false;
+    int m_fd = -1;
+};
+
+// Records what path stands for now, opening nothing: a regular file or a
+// link to one. An unselected HeldSource, with the reason in failure
+// (NotAFile, Gone), otherwise.
+HeldSource select(const QString &path, Failure *failure = nullptr);
+
+} // namespace heldsource
