@@ -45,7 +45,7 @@ bool isAsciiLetter(QChar c)
 // twice or with a value the dialog could not give sets error.
 bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
 {
-    static const char *const names[] = {"volume", "title", "artist", "album", "year"};
+    static const char *const names[] = {"volume", "title", "artist", "album", "year", "replaygain"};
     if (!argument.startsWith(QLatin1String("--")))
         return false;
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
@@ -85,6 +85,14 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
                              .arg(allowed.join(QLatin1String(", ")));
         }
         options.volume = percent;
+    } else if (name == QLatin1String("replaygain")) {
+        if (!value.isEmpty()) {
+            options.replayGain = settings::replayGainFromWord(value);
+            if (!options.replayGain) {
+                line.error = QCoreApplication::translate("CommandLine",
+                                                         "--replaygain takes album, track or off");
+            }
+        }
     } else {
         int year = 0;
         if (!value.isEmpty() && (!readPlain(value, year) || year < encoderoptions::FirstYear ||
@@ -242,6 +250,8 @@ QStringList commandLineOptions(const EncoderOptions &options)
     add("album", options.album);
     if (options.year > 0)
         add("year", QString::number(options.year));
+    if (options.replayGain)
+        add("replaygain", settings::replayGainWord(*options.replayGain));
     return arguments;
 }
 

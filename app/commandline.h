@@ -14,8 +14,8 @@ struct CommandLine
     QString source;               // the last existing file named
     bool fileGiven = false;
     bool advancedRequested = false; // "ppp"
-    EncoderOptions options;         // --volume=, --title=, --artist=, --album=, --year=
-    QString error;                  // a malformed option or --each line: nothing is done
+    EncoderOptions options; // --volume=, --title=, --artist=, --album=, --year=, --replaygain=
+    QString error;          // a malformed option or --each line: nothing is done
 
     // "--each WORD F1 … Fn": one conversion per file, each in a process of its own.
     bool each = false;

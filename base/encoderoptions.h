@@ -1,9 +1,13 @@
 #pragma once
 
+#include "settings.h"
+
 #include <QList>
 #include <QString>
 
-// The volume and tags chosen for a conversion, whether in the advanced
+#include <optional>
+
+// The volume, tags and gain tags chosen for a conversion, whether in the advanced
 // options dialog or as options on the command line. Only the conversion
 // turns them into encoder arguments (encoderarguments::optionArguments), so
 // a script gets exactly what the dialog would have given.
@@ -14,11 +18,13 @@ struct EncoderOptions
     QString artist;
     QString album;
     int year = 0; // 0: not set
+    // --replaygain=; none: the stored setting decides.
+    std::optional<settings::ReplayGain> replayGain;
 
     bool operator==(const EncoderOptions &other) const
     {
         return volume == other.volume && title == other.title && artist == other.artist &&
-               album == other.album && year == other.year;
+               album == other.album && year == other.year && replayGain == other.replayGain;
     }
 };
 

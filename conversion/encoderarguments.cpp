@@ -127,7 +127,7 @@ bool needsSourceInfo(const QString &format, int bitrate)
 
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
-                  const sourceprobe::SourceInfo &source, bool keepCover)
+                  const sourceprobe::SourceInfo &source, bool keepCover, bool measureLoudness)
 {
     using namespace encodercontract;
     // An unknown channel count is taken as one: the rate is then one that
@@ -138,7 +138,12 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
     arguments +=
         QStringList{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
                     QLatin1String(BitrateOption), QString::number(bitrate) + QLatin1Char('k')};
-    arguments += optionArguments(options);
+    // A simple filter and a graph cannot both feed one stream: when measuring,
+    // the volume moves into the graph, ahead of the split.
+    EncoderOptions tagOptions = options;
+    if (measureLoudness)
+        tagOptions.volume = 100;
+    arguments += optionArguments(tagOptions);
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
     else if (isOpus(format))
@@ -146,7 +151,16 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
                   << QLatin1String(OpusRateModeOption) << QLatin1String(OpusRateMode);
     // Every format takes the first audio stream, so a source with several
     // gives the same one whatever it is converted to.
-    arguments << QLatin1String(MapOption) << QLatin1String(FirstAudioStream);
+    if (measureLoudness) {
+        QString graph = QLatin1String(FirstAudioInput);
+        if (options.volume != 100 && options.volume > 0)
+            graph += VolumeFilter + volumeFactor(options.volume) + QLatin1Char(',');
+        arguments << QLatin1String(FilterGraphOption)
+                  << graph + QLatin1String(SplitForMeter) + QLatin1String(MeterFilter)
+                  << QLatin1String(MapOption) << QLatin1String(MeteredAudioStream);
+    } else {
+        arguments << QLatin1String(MapOption) << QLatin1String(FirstAudioStream);
+    }
     if (keepCover && keepsPicture(format)) {
         // Every attached picture ("v" less "V", the video that is none) and
         // nothing else: a film's video is never converted into audio.

@@ -39,10 +39,13 @@ QStringList inputGuards();
 // and, for formats that keep one and unless keepCover is false, the
 // source's covers copied as they are (otherwise no video), the container
 // and the target. target is the path the encoder writes to (see
-// Reservation::encoderPath()).
+// Reservation::encoderPath()). With measureLoudness the audio, after the
+// volume change, is also measured in the same pass: the encoder's error
+// output then carries what LoudnessMeter reads.
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
-                  const sourceprobe::SourceInfo &source = {}, bool keepCover = true);
+                  const sourceprobe::SourceInfo &source = {}, bool keepCover = true,
+                  bool measureLoudness = false);
 
 // The report of a failed conversion: the encoder's arguments joined with
 // "&&", then "##", then its error output. The user's home folder shows as "~"

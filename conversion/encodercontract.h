@@ -50,6 +50,17 @@ inline constexpr char NoRealVideoStreams[] = "-0:V?"; // the attached pictures a
 inline constexpr char PictureCodecOption[] = "-c:v";  // with CopyCodec: the cover as it is
 inline constexpr char CopyCodec[] = "copy";
 inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept
+// Measuring the loudness: the first audio stream, after any volume change,
+// is split in a graph of filters; one branch is encoded (mapped by its
+// label), the other is measured block by block and thrown away, so the
+// source is decoded once.
+inline constexpr char FilterGraphOption[] = "-filter_complex";
+inline constexpr char FirstAudioInput[] = "[0:a:0]";
+inline constexpr char SplitForMeter[] = "asplit=2[encoded][metered];[metered]";
+// Each 100 ms block's momentary loudness at the default log level, then a
+// summary with the sample peak when the graph closes.
+inline constexpr char MeterFilter[] = "ebur128=framelog=info:peak=sample,anullsink";
+inline constexpr char MeteredAudioStream[] = "[encoded]";
 // The target path names the open reservation, not a file with an
 // extension, so the container is named outright; then the target path.
 inline constexpr char MuxerOption[] = "-f";

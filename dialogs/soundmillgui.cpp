@@ -61,6 +61,15 @@ SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
         break;
     }
 
+    // The choices are listed in the setting's order. An unreadable stored
+    // value shows as the default and is written only when the user chooses.
+    m_ui->cb_ReplayGain->setCurrentIndex(int(settings::replayGainFromText(
+        m_services.readSetting(QLatin1String(settings::ReplayGainKey)))));
+    connect(m_ui->cb_ReplayGain, &QComboBox::activated, this, [this](int index) {
+        m_services.writeSetting(QLatin1String(settings::ReplayGainKey),
+                                settings::replayGainWord(settings::ReplayGain(index)));
+    });
+
     m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
 }
 

@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The three user settings, kept as text in the platform's native per-user
+#include <optional>
+
+// The user settings, kept as text in the platform's native per-user
 // store: the registry key HKEY_CURRENT_USER\Software\Tonewright on Windows,
 // $XDG_CONFIG_HOME/Tonewright.conf elsewhere. Every call opens the store,
 // does one thing and closes it; nothing is cached.
@@ -16,6 +18,7 @@ namespace settings {
 inline constexpr char BitrateKey[] = "bitrate";
 inline constexpr char TargetDirKey[] = "targetdir";
 inline constexpr char SendStatKey[] = "sendstat";
+inline constexpr char ReplayGainKey[] = "replaygain";
 
 inline constexpr int DefaultBitrate = 128;
 
@@ -30,5 +33,17 @@ TargetRule targetRuleFromText(const QString &text);
 
 // Reports are allowed unless the text is exactly "false".
 bool sendReportsFromText(const QString &text);
+
+// Which gain tags a conversion writes: the album's too (the tracks of one
+// folder make an album), the track's only, or none, and then nothing is
+// measured.
+enum class ReplayGain { Album, Track, Off };
+
+// Exactly "album", "track" or "off"; none for anything else.
+std::optional<ReplayGain> replayGainFromWord(const QString &word);
+// The stored choice; anything else (an empty first-run value included)
+// means album.
+ReplayGain replayGainFromText(const QString &text);
+QString replayGainWord(ReplayGain choice);
 
 } // namespace settings

@@ -167,6 +167,10 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>„%1“ ist keine Datei und wird ausgelassen.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain erwartet einen dieser Werte: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -537,6 +541,22 @@ Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translat
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Lautstärke-Tags:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Album und Titel</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Nur Titel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,10 @@ Descárgala para evitar errores y otros problemas.
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>«%1» no es un archivo; se omite.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain admite uno de estos valores: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -537,6 +541,22 @@ Si quieres subir el volumen, elige la conversión avanzada.</translation>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Etiquetas de volumen:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Álbum y pista</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Solo la pista</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,10 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un fichier&#x202f;; il est ignoré.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain accepte l’une de ces valeurs&#xa0;: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -537,6 +541,22 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Tags de volume&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Album et piste</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Piste seule</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,10 @@ Vuoi scaricarla adesso?</translation>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>«%1» non è un file; viene escluso.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain accetta uno di questi valori: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -537,6 +541,22 @@ Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Tag del volume:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Album e traccia</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Solo traccia</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
     </message>
 </context>
 <context>

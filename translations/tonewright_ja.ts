@@ -166,6 +166,10 @@ Would you like to download it now?</source>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>「%1」はファイルではないため、除外します。</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain には次のいずれかを指定してください: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -530,6 +534,22 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>ラウドネスタグ:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>アルバムとトラック</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>トラックのみ</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,10 @@ Czy pobrać ją teraz?</translation>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>„%1” nie jest plikiem; zostanie pominięty.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain przyjmuje jedną z wartości: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -544,6 +548,22 @@ Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kb/s</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Tagi głośności:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Album i utwór</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Tylko utwór</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
     </message>
 </context>
 <context>

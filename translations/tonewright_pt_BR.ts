@@ -167,6 +167,10 @@ Deseja baixá-la agora?</translation>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>&quot;%1&quot; não é um arquivo; será ignorado.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain aceita um destes valores: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -537,6 +541,22 @@ Se quiser aumentar o volume, escolha a conversão avançada.</translation>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Tags de volume:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Álbum e faixa</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Só a faixa</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,10 @@ Would you like to download it now?</source>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>«%1» не является файлом и будет пропущен.</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain принимает одно из значений: album, track, off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -544,6 +548,22 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1 kbps</source>
         <translation>%1 кбит/с</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>Теги громкости:</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>Альбом и трек</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>Только трек</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,10 @@ Would you like to download it now?</source>
         <source>&quot;%1&quot; is no file; it is left out.</source>
         <translation>“%1”不是文件，已跳过。</translation>
     </message>
+    <message>
+        <source>--replaygain takes album, track or off</source>
+        <translation>--replaygain 只接受以下值之一：album、track、off</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
@@ -530,6 +534,22 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1 kbps</source>
         <translation>%1 kbps</translation>
+    </message>
+    <message>
+        <source>Loudness tags:</source>
+        <translation>响度标签：</translation>
+    </message>
+    <message>
+        <source>Album and track</source>
+        <translation>专辑和音轨</translation>
+    </message>
+    <message>
+        <source>Track only</source>
+        <translation>仅音轨</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,10 @@ void TestCommandLine::options_data()
         << QStringList{"--volume=050", Song} << QStringList{} << "" << true;
     QTest::newRow("year too early")
         << QStringList{"--year=999", Song} << QStringList{} << "" << true;
+    QTest::newRow("replaygain is no encoder argument")
+        << QStringList{"--replaygain=off", Song} << QStringList{} << "SONG" << false;
+    QTest::newRow("replaygain not offered")
+        << QStringList{"--replaygain=Album", Song} << QStringList{} << "" << true;
     QTest::newRow("year not a number")
         << QStringList{"--year=20x2", Song} << QStringList{} << "" << true;
     QTest::newRow("twice") << QStringList{"--album=A", "--album=B", Song} << QStringList{} << ""
@@ -217,6 +221,7 @@ void TestCommandLine::optionsRoundTrip()
     options.artist = QStringLiteral("-a");
     options.album = QStringLiteral("Live");
     options.year = 1000;
+    options.replayGain = settings::ReplayGain::Off;
     const CommandLine line = parseCommandLine(QStringList{Program, "ogg"} +
                                                   commandLineOptions(options) + QStringList{Song},
                                               Program, existsInFixture);

@@ -11,6 +11,8 @@ class TestEncoderArguments : public QObject
 private slots:
     void encoderArguments_data();
     void encoderArguments();
+    void measuringArguments_data();
+    void measuringArguments();
     void reportHidesHomeFolder_data();
     void reportHidesHomeFolder();
     void reportHoldsNothingPrivate();
@@ -87,6 +89,55 @@ void TestEncoderArguments::encoderArguments()
     QCOMPARE(encoderarguments::build("IN", bitrate, encoderarguments::optionsFromArguments(extra),
                                      format, "OUT", source, keepCover),
              encoderarguments::inputGuards() + expected);
+}
+
+void TestEncoderArguments::measuringArguments_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("keepCover");
+    QTest::addColumn<QStringList>("expected"); // from the bitrate on
+
+    const QString meter = "asplit=2[encoded][metered];[metered]"
+                          "ebur128=framelog=info:peak=sample,anullsink";
+    const QStringList measured{"-filter_complex", "[0:a:0]" + meter, "-map", "[encoded]"};
+    QTest::newRow("mp3 keeps covers")
+        << QStringList{} << "mp3" << true
+        << QStringList{"-b:a", "128k"} + measured +
+               QStringList{"-map", "0:v?", "-map", "-0:V?", "-c:v", "copy", "-f", "mp3", "OUT"};
+    QTest::newRow("flac, the cover refused")
+        << QStringList{} << "flac" << false
+        << QStringList{"-b:a", "128k"} + measured + QStringList{"-vn", "-f", "flac", "OUT"};
+    QTest::newRow("volume measured after it is changed")
+        << QStringList{"-metadata", "title=T", "-filter:a", "volume=1.5"} << "opus" << true
+        << QStringList{"-b:a",
+                       "128k",
+                       "-metadata",
+                       "title=T",
+                       "-c:a",
+                       "libopus",
+                       "-vbr",
+                       "constrained",
+                       "-filter_complex",
+                       "[0:a:0]volume=1.5," + meter,
+                       "-map",
+                       "[encoded]",
+                       "-vn",
+                       "-f",
+                       "opus",
+                       "OUT"};
+}
+
+void TestEncoderArguments::measuringArguments()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, format);
+    QFETCH(bool, keepCover);
+    QFETCH(QStringList, expected);
+    const QStringList input{"-i", "IN", "-y"};
+    QCOMPARE(encoderarguments::build("IN", 128, encoderarguments::optionsFromArguments(extra),
+                                     format, "OUT", {}, keepCover, true),
+             encoderarguments::inputGuards() + input + expected);
 }
 
 void TestEncoderArguments::reportHidesHomeFolder_data()

@@ -8,6 +8,7 @@
 #include "testservices.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -39,6 +40,8 @@ private slots:
     void storedBitrate();
     void storedConsent_data();
     void storedConsent();
+    void replayGainChoice_data();
+    void replayGainChoice();
     void storedTarget_data();
     void storedTarget();
     void sliderDragStoresWholeSteps_data();
@@ -146,8 +149,8 @@ void TestSoundmillGui::cleanupTestCase()
 void TestSoundmillGui::form()
 {
     SoundmillGui dialog(m_services);
-    QCOMPARE(dialog.minimumSize(), QSize(509, 284));
-    QCOMPARE(dialog.maximumSize(), QSize(509, 284));
+    QCOMPARE(dialog.minimumSize(), QSize(509, 334));
+    QCOMPARE(dialog.maximumSize(), QSize(509, 334));
     QCOMPARE(dialog.windowTitle(), QString("Tonewright Settings"));
     QVERIFY(!dialog.windowIcon().isNull());
     QCOMPARE(child<QWidget>(dialog, "wi_Top")->maximumHeight(), 145);
@@ -212,7 +215,7 @@ void TestSoundmillGui::bandsArePainted()
     SoundmillGui dialog(m_services);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.size(), QSize(509, 284));
+    QCOMPARE(dialog.size(), QSize(509, 334));
     QVERIFY(dialogtesting::closeColour(
         dialogtesting::pixelAt(child<QWidget>(dialog, "wi_Top"), 2, 2), qRgb(12, 75, 118)));
     QCOMPARE(dialogtesting::pixelAt(child<QWidget>(dialog, "wi_Center"), 3, 3), QRgb(0xffffff));
@@ -223,8 +226,8 @@ void TestSoundmillGui::bandsArePainted()
 void TestSoundmillGui::tabOrder()
 {
     SoundmillGui dialog(m_services);
-    const QStringList expected = {"sli_Bitrate", "btn_Def",     "btn_TSame",   "btn_TA",
-                                  "btn_TB",      "cb_SendStat", "pushButton_5"};
+    const QStringList expected = {"sli_Bitrate", "btn_Def",       "btn_TSame",   "btn_TA",
+                                  "btn_TB",      "cb_ReplayGain", "cb_SendStat", "pushButton_5"};
     QCOMPARE(dialogtesting::tabChain(child<QWidget>(dialog, "sli_Bitrate"), expected), expected);
 }
 
@@ -285,6 +288,43 @@ void TestSoundmillGui::storedConsent()
     QCOMPARE(stored(settings::SendStatKey), storedValue != "<none>");
     if (storedValue != "<none>")
         QCOMPARE(storedText(settings::SendStatKey), storedValue);
+}
+
+void TestSoundmillGui::replayGainChoice_data()
+{
+    QTest::addColumn<QString>("storedValue"); // "<none>": the key is missing
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("missing, then off") << "<none>" << 0 << 2 << "off";
+    QTest::newRow("track, then album") << "track" << 1 << 0 << "album";
+    QTest::newRow("unreadable, then track") << "loud" << 0 << 1 << "track";
+}
+
+void TestSoundmillGui::replayGainChoice()
+{
+    QFETCH(QString, storedValue);
+    QFETCH(int, shown);
+    QFETCH(int, chosen);
+    QFETCH(QString, written);
+    if (storedValue != "<none>")
+        store(settings::ReplayGainKey, storedValue);
+
+    SoundmillGui dialog(m_services);
+    auto *box = child<QComboBox>(dialog, "cb_ReplayGain");
+    QCOMPARE(box->itemText(0), QString("Album and track"));
+    QCOMPARE(box->currentIndex(), shown);
+    // Showing writes nothing; choosing writes at once.
+    QCOMPARE(stored(settings::ReplayGainKey), storedValue != "<none>");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < chosen; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(storedText(settings::ReplayGainKey), written);
+    dialog.close();
 }
 
 void TestSoundmillGui::storedTarget_data()

@@ -21,6 +21,8 @@ private slots:
     void targetWordsLoseToExistingDirectories();
     void sendReportsRule_data();
     void sendReportsRule();
+    void replayGainRule_data();
+    void replayGainRule();
     void damagedStoreFallsBackToDefaults_data();
     void damagedStoreFallsBackToDefaults();
 
@@ -140,6 +142,31 @@ void TestSettings::sendReportsRule()
     QCOMPARE(settings::sendReportsFromText(stored), allowed);
 }
 
+void TestSettings::replayGainRule_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("choice"); // settings::ReplayGain; -1: no word
+    using settings::ReplayGain;
+    QTest::newRow("album") << "album" << int(ReplayGain::Album);
+    QTest::newRow("track") << "track" << int(ReplayGain::Track);
+    QTest::newRow("off") << "off" << int(ReplayGain::Off);
+    QTest::newRow("Off") << "Off" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("with a space") << "track " << -1;
+}
+
+void TestSettings::replayGainRule()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, choice);
+    const auto word = settings::replayGainFromWord(stored);
+    QCOMPARE(word ? int(*word) : -1, choice);
+    const auto read = settings::replayGainFromText(stored);
+    QCOMPARE(read, word.value_or(settings::ReplayGain::Album));
+    if (word)
+        QCOMPARE(settings::replayGainWord(read), stored);
+}
+
 void TestSettings::damagedStoreFallsBackToDefaults_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -165,6 +192,8 @@ void TestSettings::damagedStoreFallsBackToDefaults()
     // Whatever the store holds, readers get text and fall back to their defaults.
     QCOMPARE(settings::bitrateFromText(readSetting(QStringLiteral("bitrate"))), 128);
     QVERIFY(settings::sendReportsFromText(readSetting(QStringLiteral("sendstat"))));
+    QCOMPARE(settings::replayGainFromText(readSetting(QStringLiteral("replaygain"))),
+             settings::ReplayGain::Album);
     writeSetting(QStringLiteral("sendstat"), QStringLiteral("false")); // must not crash
 }
 
