@@ -3,6 +3,7 @@
 #include "advancedoptions.h"
 #include "conversionqueue.h"
 #include "filedialog.h"
+#include "nametext.h"
 #include "onlineservices.h"
 #include "processexit.h"
 #include "selectionwindow.h"
@@ -133,7 +134,7 @@ int DesktopSteps::runInView(const QList<ConversionRequest> &requests,
     return run(*window, requests, rule, leftOut);
 }
 
-template <class View>
+template<class View>
 int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
                       conversionrun::StatusRule rule, bool leftOut)
 {
@@ -189,8 +190,8 @@ int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
 
 void DesktopSteps::reportNoFile(const QString &path)
 {
-    printError(
-        QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.").arg(path));
+    printError(QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.")
+                   .arg(nametext::forTerminal(path)));
 }
 
 void DesktopSteps::reportUsageError(const QString &message)

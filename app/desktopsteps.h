@@ -29,9 +29,9 @@ public:
 private:
     // Converts the requests under a view that watches them, runs the event
     // loop until the run has ended, and ends the process with its status.
-    template <class View>
-    int run(View &view, const QList<ConversionRequest> &requests,
-            conversionrun::StatusRule rule, bool leftOut);
+    template<class View>
+    int run(View &view, const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
+            bool leftOut);
     int runInView(const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
                   bool leftOut);
     // What needs a person's answer cannot be asked without a display.

@@ -2,6 +2,7 @@
 
 #include "conversionqueue.h"
 #include "failuretext.h"
+#include "nametext.h"
 #include "progresstext.h"
 #include "sourcenames.h"
 
@@ -10,22 +11,11 @@
 
 namespace {
 
-// A name as standard error may show it: control characters written as
-// visible escapes, so that no name reaches the terminal's own parser.
+// A name as standard error may show it: nothing of it reaches the
+// terminal's own parser.
 QString shownName(const QString &path)
 {
-    const QString name = sourcenames::fileNamePart(QDir::toNativeSeparators(path));
-    QString shown;
-    for (const QChar ch : name) {
-        const char16_t code = ch.unicode();
-        if (code == u'\n')
-            shown += QLatin1String("\\n");
-        else if (code < 0x20 || (code >= 0x7f && code < 0xa0))
-            shown += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
-        else
-            shown += ch;
-    }
-    return shown;
+    return nametext::forTerminal(sourcenames::fileNamePart(QDir::toNativeSeparators(path)));
 }
 
 // "0:12", "4:10", "1:02:03".
@@ -70,10 +60,10 @@ void TerminalView::showProgress()
     if (queue.total() == 1) {
         const ConversionRequest &request = queue.requests().first();
         const ConversionJob *job = queue.onlyJob();
-        const QString target = job && !job->target().isEmpty()
-                                   ? job->target()
-                                   : sourcenames::baseName(request.source) + QLatin1Char('.') +
-                                         request.format;
+        const QString target =
+            job && !job->target().isEmpty()
+                ? job->target()
+                : sourcenames::baseName(request.source) + QLatin1Char('.') + request.format;
         line = tr("%1 → %2").arg(shownName(request.source), shownName(target));
     } else if (queue.failedCount() == 0) {
         line = tr("%1 of %n converted", nullptr, queue.total()).arg(queue.converted());

@@ -60,6 +60,15 @@ ConversionJob::ConversionJob(const ConversionRequest &request, const Services &s
     , m_services(services)
     , m_online(online)
 {
+    // A CD track is read by the extractor, by its drive and number.
+    if (!cdtrack::isCdTrack(request.source))
+        m_source = heldsource::select(request.source, &m_selectionFailure);
+}
+
+void ConversionJob::holdSource(heldsource::HeldSource source, heldsource::Failure selectionFailure)
+{
+    m_source = std::move(source);
+    m_selectionFailure = selectionFailure;
 }
 
 ConversionJob::~ConversionJob()
@@ -152,7 +161,7 @@ void ConversionJob::decline()
 
 void ConversionJob::readSettings()
 {
-    if (hasEnded())
+    if (hasEnded() || !openSource())
         return;
     m_bitrate =
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
@@ -249,11 +258,36 @@ void ConversionJob::extractorFinished()
     useInput(m_temporaryWav);
 }
 
+bool ConversionJob::openSource()
+{
+    // Nothing is reserved for a source that cannot be converted, and the
+    // file converted is the one selected, whatever stands at its name now.
+    heldsource::Failure failure = m_selectionFailure;
+    if (failure == heldsource::Failure::None && m_source.isSelected())
+        failure = m_source.open();
+    switch (failure) {
+    case heldsource::Failure::None:
+        return true;
+    case heldsource::Failure::NotAFile:
+        fail(ConversionEnd::Failure::NotAFile);
+        break;
+    case heldsource::Failure::Replaced:
+        fail(ConversionEnd::Failure::SourceReplaced);
+        break;
+    case heldsource::Failure::Gone:
+        fail(ConversionEnd::Failure::SourceGone);
+        break;
+    }
+    return false;
+}
+
 void ConversionJob::useInput(const QString &input)
 {
     // The encoder gets absolute paths only, so that a file whose name starts
-    // with "-" can never be taken for an option.
-    m_input = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    // with "-" can never be taken for an option; a held source it gets as
+    // the open file itself.
+    m_inputName = QDir::toNativeSeparators(QFileInfo(input).absoluteFilePath());
+    m_input = m_source.isOpen() && input == m_request.source ? m_source.toolPath() : m_inputName;
     if (encoderarguments::needsSourceInfo(m_request.format, m_bitrate))
         probeSource();
     else
@@ -276,7 +310,7 @@ void ConversionJob::probeSource()
     connect(m_prober, &QProcess::finished, this, &ConversionJob::proberFinished);
     connect(m_prober, &QProcess::errorOccurred, this, &ConversionJob::proberFinished);
     QTimer::singleShot(SourceProbeWaitMs, m_prober, [this] { proberFinished(); });
-    m_prober->start(prober, sourceprobe::proberArguments(m_input));
+    m_source.start(*m_prober, prober, sourceprobe::proberArguments(m_input));
 }
 
 void ConversionJob::proberFinished()
@@ -362,7 +396,11 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     m_parser = ProgressParser();
     m_progressSeen = false;
     m_clock.start();
-    m_reservation.start(*m_encoder, m_encoderProgram, arguments);
+    {
+        // The encoder inherits both open files, the source and the target.
+        const heldsource::HeldSource::Inherited source(m_source);
+        m_reservation.start(*m_encoder, m_encoderProgram, arguments);
+    }
     if (firstRun && m_online && !hasEnded())
         m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
 }
@@ -458,4 +496,5 @@ void ConversionJob::tidyUp(bool keepTarget)
         m_reservation.keep();
     else
         m_reservation.release();
+    m_source.close();
 }

@@ -2,6 +2,7 @@
 
 #include "conversionend.h"
 #include "conversionrequest.h"
+#include "heldsource.h"
 #include "progressparser.h"
 #include "services.h"
 #include "sourceprobe.h"
@@ -44,9 +45,12 @@ public:
     };
     Q_ENUM(Question)
 
-    // online may be null: nothing is posted.
+    // online may be null: nothing is posted. The source is selected now
+    // (see heldsource::select()) unless one selected earlier is handed in
+    // by holdSource() before start().
     ConversionJob(const ConversionRequest &request, const Services &services,
                   online::OnlineServices *online, QObject *parent = nullptr);
+    void holdSource(heldsource::HeldSource source, heldsource::Failure selectionFailure);
     ~ConversionJob() override;
 
     // Schedules the first step on the event loop, so that no signal comes
@@ -65,8 +69,9 @@ public:
     Stage stage() const;
     // The reserved target, once there is one.
     QString target() const { return m_target; }
-    // What the encoder reads (the track's WAV after the CD stage), once known.
-    QString encoderInput() const { return m_input; }
+    // What the encoder reads, as the user knows it (the source, or the
+    // track's WAV after the CD stage), once known.
+    QString encoderInput() const { return m_inputName; }
     // The folder the target is (to be) reserved in, once known.
     QString directory() const { return m_directory; }
     // The newest progress the encoder reported, and the source's length in
@@ -100,6 +105,8 @@ private:
     void reserveTarget();
     void extractTrack();
     void extractorFinished();
+    // Opens the selected source: false when it failed (the job has ended).
+    bool openSource();
     void useInput(const QString &input);
     void probeSource();
     void proberFinished();
@@ -127,7 +134,10 @@ private:
     QString m_target; // the reserved name, kept for the end
     targetreservation::Reservation m_reservation;
     QString m_temporaryWav;
-    QString m_input;
+    heldsource::HeldSource m_source;
+    heldsource::Failure m_selectionFailure = heldsource::Failure::None;
+    QString m_input;     // what the prober and the encoder are given
+    QString m_inputName; // the same as the user knows it
     QString m_encoderProgram;
     QStringList m_arguments;    // of the run under way
     QStringList m_withoutCover; // for a second run; empty when there is none

@@ -1,18 +1,29 @@
 #include "conversionqueue.h"
 
+#include "cdtrack.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
 
-ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests,
-                                 const Services &services, online::OnlineServices *online,
-                                 QObject *parent)
+ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
+                                 online::OnlineServices *online, QObject *parent)
     : QObject(parent)
     , m_requests(requests)
     , m_services(services)
     , m_online(online)
     , m_files(requests.size())
 {
+    // The files are selected now: each is later converted only if it is
+    // still the very file that was selected.
+    m_sources.reserve(size_t(requests.size()));
+    m_selection.resize(size_t(requests.size()));
+    for (qsizetype index = 0; index < requests.size(); ++index) {
+        const QString &source = requests[index].source;
+        m_sources.push_back(cdtrack::isCdTrack(source)
+                                ? heldsource::HeldSource()
+                                : heldsource::select(source, &m_selection[size_t(index)]));
+    }
 }
 
 ConversionQueue::~ConversionQueue()
@@ -65,16 +76,8 @@ void ConversionQueue::fillSlots()
 void ConversionQueue::startFile(int index)
 {
     const ConversionRequest &request = m_requests[index];
-    // The selection was made a while ago; the file may have gone since.
-    const QFileInfo source(request.source);
-    if (!source.isFile()) {
-        fail(index, source.exists() ? ConversionEnd::Failure::NotAFile
-                                    : ConversionEnd::Failure::SourceGone);
-        countEnded(index);
-        emit fileEnded(index);
-        return;
-    }
     auto *job = new ConversionJob(request, m_services, m_online, this);
+    job->holdSource(std::move(m_sources[size_t(index)]), m_selection[size_t(index)]);
     File &file = m_files[index];
     file.job = job;
     file.state = State::Running;
@@ -177,8 +180,7 @@ double ConversionQueue::progress() const
 {
     // Sums kept as files start and end: a selection of ten thousand files
     // costs no more per update than one of ten.
-    const double unknownWeight =
-        m_knownCount > 0 ? double(m_knownLength) / m_knownCount : 1.0;
+    const double unknownWeight = m_knownCount > 0 ? double(m_knownLength) / m_knownCount : 1.0;
     const double total =
         double(m_knownLength) + (int(m_files.size()) - m_knownCount) * unknownWeight;
     double done = double(m_endedKnownLength) + m_endedUnknown * unknownWeight;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <optional>
+#include <vector>
 
 namespace online {
 class OnlineServices;
@@ -121,6 +122,9 @@ private:
     const Services m_services;
     online::OnlineServices *m_online;
     QList<File> m_files;
+    // Each source as it was selected, handed to its job at its turn.
+    std::vector<heldsource::HeldSource> m_sources;
+    std::vector<heldsource::Failure> m_selection;
     int m_next = 0; // the first file that has not started
     int m_running = 0;
     int m_converted = 0;
@@ -140,7 +144,7 @@ private:
     Question m_question = Question::None;
     QList<ConversionJob *> m_waitingForTarget;
     QList<ConversionJob *> m_waitingForAnother;
-    std::optional<QString> m_targetDirectory;  // the "ask" answer, once given
-    QHash<QString, QString> m_replacements;    // a folder that took no file -> the one chosen
+    std::optional<QString> m_targetDirectory; // the "ask" answer, once given
+    QHash<QString, QString> m_replacements;   // a folder that took no file -> the one chosen
     bool m_declined = false;
 };

@@ -43,8 +43,8 @@ void ConversionWindow::setUpFrame(QLabel *logo, QLabel *ad)
     const QString icon = QStringLiteral(":/resources/imgs/icon.png");
     setWindowIcon(resourceimage::icon(icon));
     logo->setPixmap(resourceimage::pixmap(icon, devicePixelRatioF()));
-    ad->setPixmap(resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"),
-                                        devicePixelRatioF()));
+    ad->setPixmap(
+        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
     m_logo = logo;
     m_logo->installEventFilter(this);
     m_ad = new AdPanel(ad, this, m_services, *m_online, product::currentVersion());
@@ -86,10 +86,10 @@ void ConversionWindow::askDirectory(ConversionJob::Question question)
         choose();
         return;
     }
-    QMessageBox *box = openBox(QMessageBox::Critical, tr("Error"),
-                               QCoreApplication::translate(
-                                   "Soundmill", "The target directory is not writable.\nPlease "
-                                                "choose another directory."));
+    QMessageBox *box = openBox(
+        QMessageBox::Critical, tr("Error"),
+        QCoreApplication::translate("Soundmill", "The target directory is not writable.\nPlease "
+                                                 "choose another directory."));
     connect(box, &QMessageBox::finished, this, choose);
 }
 

@@ -12,33 +12,47 @@ QString failureText(ConversionEnd::Failure failure)
     case Failure::None:
         break;
     case Failure::EncoderFailed:
-        return QCoreApplication::translate("Soundmill", "Conversion error!\nMake sure that the file you are trying to convert is a "
-                    "valid video or audio file.\n");
+        return QCoreApplication::translate(
+            "Soundmill",
+            "Conversion error!\nMake sure that the file you are trying to convert is a "
+            "valid video or audio file.\n");
     case Failure::EncoderMissing:
-        return QCoreApplication::translate("Soundmill", "Conversion core module not found!\nPlease reinstall application.");
+        return QCoreApplication::translate(
+            "Soundmill", "Conversion core module not found!\nPlease reinstall application.");
     case Failure::ExtractorMissing:
-        return QCoreApplication::translate("Soundmill", "Ripping core module not found!\nPlease reinstall application.");
+        return QCoreApplication::translate(
+            "Soundmill", "Ripping core module not found!\nPlease reinstall application.");
     case Failure::DiscUnreadable:
-        return QCoreApplication::translate("Soundmill", "The track could not be read from the disc.");
+        return QCoreApplication::translate("Soundmill",
+                                           "The track could not be read from the disc.");
     case Failure::TemporaryFile:
-        return QCoreApplication::translate("Soundmill", "The temporary file for the track could not be created.");
+        return QCoreApplication::translate(
+            "Soundmill", "The temporary file for the track could not be created.");
     case Failure::NameTooLong:
-        return QCoreApplication::translate("Soundmill", "The file name is too long for the target folder.");
+        return QCoreApplication::translate("Soundmill",
+                                           "The file name is too long for the target folder.");
     case Failure::NotMedia:
         return QCoreApplication::translate("Soundmill", "This file is not an audio or video file.");
     case Failure::TargetReplaced:
-        return QCoreApplication::translate("Soundmill", "The target file was replaced by another program. Nothing was written to it.");
+        return QCoreApplication::translate(
+            "Soundmill",
+            "The target file was replaced by another program. Nothing was written to it.");
     case Failure::SourceGone:
         return QCoreApplication::translate("ConversionQueue", "The file no longer exists.");
+    case Failure::SourceReplaced:
+        return QCoreApplication::translate("ConversionQueue",
+                                           "The file was replaced by another program.");
     case Failure::NotAFile:
         return QCoreApplication::translate("ConversionQueue",
                                            "This is not a file that can be converted.");
     case Failure::FolderNotChosen:
-        return QCoreApplication::translate("Soundmill", "The target folder must be chosen, but no display is available; set "
-                    "targetdir.");
+        return QCoreApplication::translate(
+            "Soundmill", "The target folder must be chosen, but no display is available; set "
+                         "targetdir.");
     case Failure::FolderNotWritable:
-        return QCoreApplication::translate("Soundmill", "The target folder is not writable, and no display is available to choose "
-                    "another; set targetdir.");
+        return QCoreApplication::translate(
+            "Soundmill", "The target folder is not writable, and no display is available to choose "
+                         "another; set targetdir.");
     }
     return QString();
 }

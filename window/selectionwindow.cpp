@@ -2,6 +2,7 @@
 
 #include "conversionqueue.h"
 #include "failuretext.h"
+#include "nametext.h"
 #include "progresstext.h"
 #include "sourcenames.h"
 #include "ui_selectionwindow.h"
@@ -53,7 +54,7 @@ void SelectionWindow::showQueue()
     QStringList names;
     const QStringList running = queue.running();
     for (const QString &source : running)
-        names << sourcenames::fileNamePart(source);
+        names << nametext::forWindow(sourcenames::fileNamePart(source));
     ui->lbl_Running->setText(names.join(QLatin1Char('\n')));
 
     if (queue.converted() + failed == 0 && running.isEmpty())
@@ -84,7 +85,7 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
     setTaskbarError();
     QStringList details;
     for (const ConversionQueue::Failure &failure : failures)
-        details << tr("%1: %2").arg(QDir::toNativeSeparators(failure.source),
+        details << tr("%1: %2").arg(nametext::forWindow(QDir::toNativeSeparators(failure.source)),
                                     failureText(failure.kind).simplified());
     QMessageBox *box = openBox(
         QMessageBox::Critical, tr("Error"),
@@ -97,8 +98,7 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
 QString SelectionWindow::stopQuestion() const
 {
     const int left = queue()->remaining();
-    return left == 1
-               ? tr("Stop converting? The last file not yet converted will be skipped.")
-               : tr("Stop converting? The %n files not yet converted will be skipped.", nullptr,
-                    left);
+    return left == 1 ? tr("Stop converting? The last file not yet converted will be skipped.")
+                     : tr("Stop converting? The %n files not yet converted will be skipped.",
+                          nullptr, left);
 }

@@ -4,6 +4,7 @@
 #include "conversionqueue.h"
 #include "encoderarguments.h"
 #include "failuretext.h"
+#include "nametext.h"
 #include "progresstext.h"
 #include "soundmill_p.h"
 #include "sourcenames.h"
@@ -14,6 +15,12 @@
 #include <QProgressBar>
 
 namespace {
+
+// A file's name as the labels show it: one name, never markup.
+QString shownName(const QString &path)
+{
+    return nametext::forWindow(sourcenames::fileNamePart(path));
+}
 
 // How often the busy bar of a window waiting for an encoder slot moves.
 constexpr int WaitingFrameIntervalMs = 250;
@@ -71,7 +78,7 @@ void Soundmill::showQueue()
                 .arg(sourcenames::extensionLabel(request.source), request.format.toUpper());
         setWindowTitle(title);
         ui->lbl_Title->setText(title);
-        ui->lbl_Source->setText(sourcenames::fileNamePart(request.source));
+        ui->lbl_Source->setText(shownName(request.source));
         ui->lbl_TimeRemaining->setText(tr("Calculating..."));
         ui->prb_Progress->setRange(0, 0);
         setTaskbarBusy();
@@ -82,9 +89,8 @@ void Soundmill::showJob(ConversionJob *job)
 {
     d->job = job;
     connect(job, &ConversionJob::stageChanged, this, &Soundmill::showStage);
-    connect(job, &ConversionJob::targetReserved, this, [this](const QString &target) {
-        ui->lbl_Target->setText(sourcenames::fileNamePart(target));
-    });
+    connect(job, &ConversionJob::targetReserved, this,
+            [this](const QString &target) { ui->lbl_Target->setText(shownName(target)); });
     connect(job, &ConversionJob::progressed, this, &Soundmill::ffmpeg_readyRead);
     connect(job, &ConversionJob::ended, this, [this] {
         d->job = nullptr;
@@ -100,8 +106,8 @@ void Soundmill::showStage(ConversionJob::Stage stage)
         ui->lbl_Target->setText(tr("Audio CD Ripping: Temporary WAV file"));
         break;
     case ConversionJob::Stage::Encoding:
-        ui->lbl_Source->setText(sourcenames::fileNamePart(d->job->encoderInput()));
-        ui->lbl_Target->setText(sourcenames::fileNamePart(d->job->target()));
+        ui->lbl_Source->setText(shownName(d->job->encoderInput()));
+        ui->lbl_Target->setText(shownName(d->job->target()));
         ui->prb_Progress->setRange(0, 100);
         break;
     default:
