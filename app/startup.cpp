@@ -37,6 +37,8 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         }
         request.format = format.toLower();
         request.options = options;
+        // The dialog has no loudness choice: --replaygain= stands.
+        request.options.replayGain = line.options.replayGain;
     }
 
     // A file without a format word: nothing to convert.
@@ -84,6 +86,7 @@ int runEach(const CommandLine &line, StartupSteps &steps)
             return 0;
         }
         format = shown.toLower();
+        options.replayGain = line.options.replayGain;
     }
     if (!files.isEmpty() && !format.isEmpty()) {
         QList<ConversionRequest> requests;

@@ -27,6 +27,7 @@ private slots:
 
     void targetAndArguments_data();
     void targetAndArguments();
+    void measuredTargetStaysWhole();
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
@@ -88,6 +89,7 @@ void TestConversionJob::init()
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "");
     writeSetting(settings::BitrateKey, "");
+    writeSetting(settings::ReplayGainKey, "off");
 }
 
 void TestConversionJob::cleanup()
@@ -111,6 +113,20 @@ QString TestConversionJob::sourceFile(const QString &name)
     file.open(QIODevice::WriteOnly);
     file.write("source");
     return file.fileName();
+}
+
+// Under "album" the encoder also measures; a target the tag writer cannot
+// make sense of (the fake's bytes are no MP3) is still converted, untouched.
+void TestConversionJob::measuredTargetStaysWhole()
+{
+    writeSetting(settings::ReplayGainKey, "album");
+    writeSetting(settings::TargetDirKey, m_out->path());
+    QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_end->outcome, ConversionEnd::Outcome::Converted);
+    QVERIFY(fakeencoder::recordedArguments(m_encoder->path()).join(' ').contains("ebur128"));
+    QFile result(m_out->filePath("song.mp3"));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), QByteArray("data"));
 }
 
 bool TestConversionJob::convert(const QString &source, const QString &format,
