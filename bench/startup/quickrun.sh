@@ -12,7 +12,8 @@ for OUT in "$@"; do :; done
 printf x > "$OUT"
 ENC
 chmod +x "$work/encoder/ffmpeg"
-printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
+# Start-up alone: the loudness has a benchmark of its own (bench/loudness).
+printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\nreplaygain=off\n' > "$work/config/Tonewright.conf"
 start_loopback_server
 
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
