@@ -27,12 +27,13 @@ namespace {
 constexpr int SourceProbeWaitMs = 3000;
 
 // Child processes read nothing from us, and what they write to standard
-// output, which we never read, goes nowhere instead of filling a pipe.
-QProcess *quietProcess(QObject *parent)
+// output, unless we read it, goes nowhere instead of filling a pipe.
+QProcess *quietProcess(QObject *parent, bool readOutput = false)
 {
     auto *process = new QProcess(parent);
     process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
+    if (!readOutput)
+        process->setStandardOutputFile(QProcess::nullDevice());
     return process;
 }
 
@@ -402,8 +403,9 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     if (hasEnded())
         return;
     if (firstRun) {
-        m_encoder = quietProcess(this);
+        m_encoder = quietProcess(this, m_measure);
         connect(m_encoder, &QProcess::readyReadStandardError, this, &ConversionJob::encoderOutput);
+        connect(m_encoder, &QProcess::readyReadStandardOutput, this, &ConversionJob::meterOutput);
         connect(m_encoder, &QProcess::finished, this, &ConversionJob::encoderFinished);
         // An encoder that cannot be started would never report an end.
         connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -427,13 +429,16 @@ void ConversionJob::startEncoder(const QStringList &arguments)
 
 void ConversionJob::encoderOutput()
 {
-    QByteArray chunk = m_encoder->readAllStandardError();
-    // The meter's block lines would bury the encoder's own text.
-    if (m_measure)
-        chunk = m_meter.feed(chunk);
-    m_progress = m_parser.feed(chunk, m_clock.elapsed());
+    m_progress = m_parser.feed(m_encoder->readAllStandardError(), m_clock.elapsed());
     m_progressSeen = m_progressSeen || m_progress.stampFound;
     emit progressed();
+}
+
+void ConversionJob::meterOutput()
+{
+    // All of it each time: the encoder waits while the pipe is full, and the
+    // meter keeps no more than part of a frame.
+    m_meter.feed(m_encoder->readAllStandardOutput());
 }
 
 void ConversionJob::encoderFinished(int exitCode)
@@ -478,8 +483,10 @@ void ConversionJob::writeTags()
 {
     const int target = m_reservation.descriptor();
     m_targetIdentity = tags::identityOf(target);
-    if (m_measure)
+    if (m_measure) {
+        m_meter.feed(m_encoder->readAllStandardOutput());
         m_loudness = m_meter.result().value_or(loudness::TrackLoudness());
+    }
     if (target < 0 || !tags::canWrite(m_request.format))
         return;
     const tags::TagMap measured =

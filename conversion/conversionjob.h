@@ -128,6 +128,7 @@ private:
     void awaitSlot();
     void startEncoder(const QStringList &arguments);
     void encoderOutput();
+    void meterOutput();
     void encoderFinished(int exitCode);
     void writeTags();
     void sendBugReport();
@@ -164,7 +165,7 @@ private:
     ProgressParser m_parser;
     ProgressUpdate m_progress;
     bool m_progressSeen = false; // a progress stamp came from this run
-    bool m_measure = false;      // the encoder measures the loudness
+    bool m_measure = false;      // the encoder hands on its audio to measure
     LoudnessMeter m_meter;       // of the run under way
     tags::SourceTags m_sourceTags;
     std::optional<loudness::TrackLoudness> m_loudness;

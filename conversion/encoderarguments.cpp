@@ -135,14 +135,24 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
     if (isOpus(format))
         bitrate = qMin(bitrate, MaxOpusBitratePerChannel * qMax(1, source.channels));
     QStringList arguments = inputGuards();
-    arguments +=
-        QStringList{QLatin1String(InputOption), input, QLatin1String(OverwriteOption),
-                    QLatin1String(BitrateOption), QString::number(bitrate) + QLatin1Char('k')};
+    arguments << QLatin1String(InputOption) << input << QLatin1String(OverwriteOption);
     // A simple filter and a graph cannot both feed one stream: when measuring,
-    // the volume moves into the graph, ahead of the split.
+    // the volume moves into the graph, ahead of the split. The metered
+    // output comes first, so that the target's options and path stay last.
     EncoderOptions tagOptions = options;
-    if (measureLoudness)
+    if (measureLoudness) {
         tagOptions.volume = 100;
+        QString graph = QLatin1String(FirstAudioInput);
+        if (options.volume != 100 && options.volume > 0)
+            graph += VolumeFilter + volumeFactor(options.volume) + QLatin1Char(',');
+        arguments << QLatin1String(FilterGraphOption) << graph + QLatin1String(SplitForMeter)
+                  << QLatin1String(MapOption) << QLatin1String(MeteredAudioStream)
+                  << QLatin1String(MetadataSourceOption) << QLatin1String(NoMetadata)
+                  << QLatin1String(CodecOption) << QLatin1String(MeterCodec)
+                  << QLatin1String(MuxerOption) << QLatin1String(MeterMuxer)
+                  << QLatin1String(StandardOutput);
+    }
+    arguments << QLatin1String(BitrateOption) << QString::number(bitrate) + QLatin1Char('k');
     arguments += optionArguments(tagOptions);
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
@@ -151,16 +161,8 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
                   << QLatin1String(OpusRateModeOption) << QLatin1String(OpusRateMode);
     // Every format takes the first audio stream, so a source with several
     // gives the same one whatever it is converted to.
-    if (measureLoudness) {
-        QString graph = QLatin1String(FirstAudioInput);
-        if (options.volume != 100 && options.volume > 0)
-            graph += VolumeFilter + volumeFactor(options.volume) + QLatin1Char(',');
-        arguments << QLatin1String(FilterGraphOption)
-                  << graph + QLatin1String(SplitForMeter) + QLatin1String(MeterFilter)
-                  << QLatin1String(MapOption) << QLatin1String(MeteredAudioStream);
-    } else {
-        arguments << QLatin1String(MapOption) << QLatin1String(FirstAudioStream);
-    }
+    arguments << QLatin1String(MapOption)
+              << QLatin1String(measureLoudness ? EncodedAudioStream : FirstAudioStream);
     if (keepCover && keepsPicture(format)) {
         // Every attached picture ("v" less "V", the video that is none) and
         // nothing else: a film's video is never converted into audio.

@@ -40,8 +40,9 @@ QStringList inputGuards();
 // source's covers copied as they are (otherwise no video), the container
 // and the target. target is the path the encoder writes to (see
 // Reservation::encoderPath()). With measureLoudness the audio, after the
-// volume change, is also measured in the same pass: the encoder's error
-// output then carries what LoudnessMeter reads.
+// volume change, also goes to the encoder's standard output, for
+// LoudnessMeter to measure in the same pass; the target stays the last
+// argument.
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source = {}, bool keepCover = true,

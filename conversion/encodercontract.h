@@ -52,15 +52,19 @@ inline constexpr char CopyCodec[] = "copy";
 inline constexpr char NoVideoOption[] = "-vn"; // when no cover is kept
 // Measuring the loudness: the first audio stream, after any volume change,
 // is split in a graph of filters; one branch is encoded (mapped by its
-// label), the other is measured block by block and thrown away, so the
-// source is decoded once.
+// label), the other goes out on standard output as a WAV stream of float
+// frames, without tags, for LoudnessMeter. So the source is decoded once
+// and measured outside the encoder's thread.
 inline constexpr char FilterGraphOption[] = "-filter_complex";
 inline constexpr char FirstAudioInput[] = "[0:a:0]";
-inline constexpr char SplitForMeter[] = "asplit=2[encoded][metered];[metered]";
-// Each 100 ms block's momentary loudness at the default log level, then a
-// summary with the sample peak when the graph closes.
-inline constexpr char MeterFilter[] = "ebur128=framelog=info:peak=sample,anullsink";
-inline constexpr char MeteredAudioStream[] = "[encoded]";
+inline constexpr char SplitForMeter[] = "asplit=2[encoded][metered]";
+inline constexpr char MeteredAudioStream[] = "[metered]";
+inline constexpr char EncodedAudioStream[] = "[encoded]";
+inline constexpr char MetadataSourceOption[] = "-map_metadata";
+inline constexpr char NoMetadata[] = "-1";
+inline constexpr char MeterCodec[] = "pcm_f32le";
+inline constexpr char MeterMuxer[] = "wav";
+inline constexpr char StandardOutput[] = "pipe:1";
 // The target path names the open reservation, not a file with an
 // extension, so the container is named outright; then the target path.
 inline constexpr char MuxerOption[] = "-f";

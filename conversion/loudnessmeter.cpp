@@ -1,102 +1,125 @@
 #include "loudnessmeter.h"
 
-#include <QtMath>
-
-#include <limits>
+#include <QtEndian>
 
 namespace {
 
-// The meter's lines begin with its instance name, "[Parsed_ebur128_3 @ 0x…]".
-const QByteArrayView MeterPrefix("[Parsed_ebur128_");
-const QByteArrayView BlockMark("] t:");
-const QByteArrayView SummaryMark("] Summary:");
-const QByteArrayView MomentaryMark(" M:");
-// A line this long without an end is nobody's block line.
-constexpr qsizetype PendingLimit = 4096;
+constexpr qsizetype RiffHeaderSize = 12;
+constexpr qsizetype ChunkHeaderSize = 8;
+// A format chunk is 16 to 40 bytes; anything far larger is not one.
+constexpr qint64 FormatLimit = 1024;
+constexpr quint16 FloatFormat = 3;
+constexpr quint16 ExtensibleFormat = 0xfffe;
+// Below this the K-weighting's shelf is above the highest frequency.
+constexpr int LowestRate = 8000;
+constexpr int HighestRate = 768000;
+constexpr int MostChannels = 64;
 
-bool isLineEnd(char c)
+quint16 word(QByteArrayView data, qsizetype at)
 {
-    return c == '\n' || c == '\r';
+    return qFromLittleEndian<quint16>(data.data() + at);
 }
 
-// The number after "name:" and any spaces, as the meter prints it ("-23.0",
-// "-inf").
-std::optional<double> numberAfter(QByteArrayView text, qsizetype at)
+quint32 longWord(QByteArrayView data, qsizetype at)
 {
-    while (at < text.size() && text[at] == ' ')
-        ++at;
-    qsizetype end = at;
-    while (end < text.size() && text[end] != ' ' && !isLineEnd(text[end]))
-        ++end;
-    const QByteArrayView number = text.sliced(at, end - at);
-    if (number == "-inf")
-        return -std::numeric_limits<double>::infinity();
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return qFromLittleEndian<quint32>(data.data() + at);
 }
 
 } // namespace
 
-QByteArray LoudnessMeter::feed(const QByteArray &chunk)
+void LoudnessMeter::feed(QByteArrayView chunk)
 {
-    QByteArray passed;
-    const QByteArray text = m_pending.isEmpty() ? chunk : m_pending + chunk;
-    m_pending.clear();
-    const QByteArrayView view(text);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < view.size(); ++i) {
-        if (isLineEnd(view[i])) {
-            readLine(view.sliced(start, i + 1 - start), passed);
-            start = i + 1;
-        }
+    if (m_pending.isEmpty()) {
+        m_pending = chunk.sliced(read(chunk)).toByteArray();
+        return;
     }
-    const QByteArrayView rest = view.sliced(start);
-    const bool mayBeMeters =
-        rest.startsWith(MeterPrefix) || MeterPrefix.startsWith(rest) || m_inSummary;
-    if (mayBeMeters && rest.size() < PendingLimit)
-        m_pending = rest.toByteArray();
-    else
-        passed += rest;
-    return passed;
+    const QByteArray data = m_pending + chunk;
+    m_pending = QByteArrayView(data).sliced(read(data)).toByteArray();
 }
 
-void LoudnessMeter::readLine(QByteArrayView line, QByteArray &passed)
+qsizetype LoudnessMeter::read(QByteArrayView data)
 {
-    if (line.startsWith(MeterPrefix)) {
-        const qsizetype nameEnd = line.indexOf(']');
-        if (line.sliced(nameEnd).startsWith(BlockMark)) {
-            const qsizetype at = line.indexOf(MomentaryMark);
-            if (at >= 0) {
-                if (const auto value = numberAfter(line, at + MomentaryMark.size()))
-                    m_track.blocks.append(float(*value));
-            }
-            return;
+    qsizetype at = 0;
+    for (;;) {
+        const QByteArrayView rest = data.sliced(at);
+        switch (m_part) {
+        case Part::Riff:
+            if (rest.size() < RiffHeaderSize)
+                return at;
+            // The stream's length is unknown to the encoder and left open.
+            m_part = rest.startsWith("RIFF") && rest.sliced(8, 4) == "WAVE" ? Part::ChunkHeader
+                                                                             : Part::Refused;
+            at += RiffHeaderSize;
+            break;
+        case Part::ChunkHeader: {
+            if (rest.size() < ChunkHeaderSize)
+                return at;
+            const QByteArrayView id = rest.first(4);
+            // Chunks are padded to an even length.
+            const qint64 size = longWord(rest, 4);
+            m_left = size + (size & 1);
+            at += ChunkHeaderSize;
+            if (id == "fmt ")
+                m_part = m_left >= 16 && m_left <= FormatLimit ? Part::Format : Part::Refused;
+            else if (id == "data")
+                m_part = m_blocks ? Part::Samples : Part::Refused;
+            else
+                m_part = Part::Skipped;
+            break;
         }
-        // The graph is set up once to be checked, and sums up nothing then;
-        // one set up again mid-stream sums up each part. The blocks go on.
-        m_inSummary = line.sliced(nameEnd).startsWith(SummaryMark);
-        if (m_inSummary && !m_track.blocks.isEmpty())
-            m_summarised = true;
-    } else if (m_inSummary) {
-        const QByteArrayView content = line.trimmed();
-        if (!content.isEmpty() && line[0] != ' ') {
-            m_inSummary = false;
-        } else if (content.startsWith("Peak:")) {
-            if (const auto value = numberAfter(content, 5))
-                m_peakDb = qMax(m_peakDb, *value);
+        case Part::Format:
+            if (rest.size() < m_left)
+                return at;
+            m_part = readFormat(rest.first(m_left)) ? Part::ChunkHeader : Part::Refused;
+            at += m_left;
+            break;
+        case Part::Skipped: {
+            const qint64 skipped = qMin<qint64>(m_left, rest.size());
+            at += skipped;
+            m_left -= skipped;
+            if (m_left > 0)
+                return at;
+            m_part = Part::ChunkHeader;
+            break;
+        }
+        case Part::Samples: {
+            // The data runs to the end of the stream, whatever its size says.
+            const qsizetype frameBytes = qsizetype(m_channels) * qsizetype(sizeof(float));
+            const qsizetype frames = rest.size() / frameBytes;
+            m_frames.resize(size_t(frames * m_channels));
+            qFromLittleEndian<float>(rest.data(), frames * m_channels, m_frames.data());
+            m_blocks->add(m_frames.data(), frames);
+            return at + frames * frameBytes;
+        }
+        case Part::Refused:
+            return data.size();
         }
     }
-    passed += line;
+}
+
+bool LoudnessMeter::readFormat(QByteArrayView body)
+{
+    quint16 format = word(body, 0);
+    const int channels = word(body, 2);
+    const quint32 rate = longWord(body, 4);
+    const int bits = word(body, 14);
+    quint32 mask = channels <= 2 ? (channels == 1 ? 0x4 : 0x3) : 0;
+    if (format == ExtensibleFormat && body.size() >= 40) {
+        mask = longWord(body, 20);
+        // The sub-format's first two bytes are the plain format's tag.
+        format = word(body, 24);
+    }
+    if (format != FloatFormat || bits != 32 || channels < 1 || channels > MostChannels ||
+        rate < LowestRate || rate > HighestRate)
+        return false;
+    m_channels = channels;
+    m_blocks.emplace(int(rate), BlockLoudness::weightsFor(channels, mask));
+    return true;
 }
 
 std::optional<loudness::TrackLoudness> LoudnessMeter::result() const
 {
-    if (!m_summarised)
+    if (m_part != Part::Samples)
         return std::nullopt;
-    loudness::TrackLoudness track = m_track;
-    track.peak = std::isfinite(m_peakDb) ? std::pow(10.0, m_peakDb / 20.0) : 0.0;
-    return track;
+    return loudness::TrackLoudness{m_blocks->blocks(), m_blocks->peak()};
 }

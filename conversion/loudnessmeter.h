@@ -1,35 +1,40 @@
 #pragma once
 
+#include "blockloudness.h"
 #include "loudness.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 
-#include <limits>
 #include <optional>
+#include <vector>
 
-// Reads what the encoder's loudness meter (see encoderarguments::build())
-// writes into its error output: a line for every block, and a summary with
-// the peak when the encoder ends. It is fed the same chunks as the progress
-// parser, before it, and hands on the chunk without the block lines, which
-// would otherwise fill the text kept for a bug report. Only the block values
-// are kept, never their text.
+// Reads the WAV stream that the encoder writes to its standard output while
+// it converts (see encoderarguments::build()): the audio after the volume
+// change, as 32-bit float frames at the source's rate. Fed each chunk as it
+// arrives, it measures as it goes and keeps no more than a part of a frame
+// or of a chunk header between chunks.
 class LoudnessMeter
 {
 public:
-    QByteArray feed(const QByteArray &chunk);
+    void feed(QByteArrayView chunk);
 
     // The track's blocks and peak, to be read once the encoder has exited
-    // with success; none when it summed up no block (it failed, was stopped,
-    // or the audio is shorter than a block).
+    // with success (no blocks: shorter than a block); none when no audio in
+    // a form it measures came.
     std::optional<loudness::TrackLoudness> result() const;
 
 private:
-    void readLine(QByteArrayView line, QByteArray &passed);
+    enum class Part { Riff, ChunkHeader, Format, Skipped, Samples, Refused };
 
-    loudness::TrackLoudness m_track;
-    bool m_summarised = false;
-    bool m_inSummary = false;
-    double m_peakDb = -std::numeric_limits<double>::infinity();
-    // The start of a line that may be the meter's, until its end arrives.
-    QByteArray m_pending;
+    // How many of the bytes it took; the rest waits for more.
+    qsizetype read(QByteArrayView data);
+    bool readFormat(QByteArrayView body);
+
+    Part m_part = Part::Riff;
+    qint64 m_left = 0; // of the format or skipped chunk
+    int m_channels = 0;
+    std::optional<BlockLoudness> m_blocks;
+    QByteArray m_pending; // the start of what read() could not take yet
+    std::vector<float> m_frames;
 };

@@ -1,7 +1,8 @@
 // One conversion as the job runs it, with or without the loudness meter:
 // the arguments come from the conversion's own builder and, when measuring,
-// every chunk of the encoder's error output goes through the meter. Prints
-// the tags the measurement gives.
+// every chunk of the encoder's standard output goes through the meter, its
+// error output read as the job reads it. Prints the tags the measurement
+// gives.
 //
 //   bench_loudness ENCODER INPUT OUTPUT.mp3 on|off
 
@@ -21,13 +22,13 @@ int main(int argc, char *argv[])
         return 2;
     const bool measure = arguments.at(4) == QLatin1String("on");
     QProcess encoder;
-    encoder.setStandardOutputFile(QProcess::nullDevice());
+    if (!measure)
+        encoder.setStandardOutputFile(QProcess::nullDevice());
     LoudnessMeter meter;
-    QObject::connect(&encoder, &QProcess::readyReadStandardError, &encoder, [&] {
-        const QByteArray chunk = encoder.readAllStandardError();
-        if (measure)
-            meter.feed(chunk);
-    });
+    QObject::connect(&encoder, &QProcess::readyReadStandardError, &encoder,
+                     [&] { encoder.readAllStandardError(); });
+    QObject::connect(&encoder, &QProcess::readyReadStandardOutput, &encoder,
+                     [&] { meter.feed(encoder.readAllStandardOutput()); });
     QObject::connect(&encoder, &QProcess::finished, &app, &QCoreApplication::quit);
     encoder.start(arguments.at(1),
                   encoderarguments::build(arguments.at(2), 128, {}, QStringLiteral("mp3"),

@@ -96,36 +96,27 @@ void TestEncoderArguments::measuringArguments_data()
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("keepCover");
-    QTest::addColumn<QStringList>("expected"); // from the bitrate on
+    QTest::addColumn<QStringList>("expected"); // after "-y"
 
-    const QString meter = "asplit=2[encoded][metered];[metered]"
-                          "ebur128=framelog=info:peak=sample,anullsink";
-    const QStringList measured{"-filter_complex", "[0:a:0]" + meter, "-map", "[encoded]"};
+    // The metered output first, so that the target stays last.
+    const QStringList meter{"-map", "[metered]", "-map_metadata", "-1", "-c:a",
+                            "pcm_f32le", "-f",   "wav",       "pipe:1"};
+    const QStringList split{"-filter_complex", "[0:a:0]asplit=2[encoded][metered]"};
     QTest::newRow("mp3 keeps covers")
         << QStringList{} << "mp3" << true
-        << QStringList{"-b:a", "128k"} + measured +
-               QStringList{"-map", "0:v?", "-map", "-0:V?", "-c:v", "copy", "-f", "mp3", "OUT"};
+        << split + meter +
+               QStringList{"-b:a", "128k", "-map", "[encoded]", "-map", "0:v?", "-map", "-0:V?",
+                           "-c:v", "copy", "-f", "mp3", "OUT"};
     QTest::newRow("flac, the cover refused")
         << QStringList{} << "flac" << false
-        << QStringList{"-b:a", "128k"} + measured + QStringList{"-vn", "-f", "flac", "OUT"};
+        << split + meter +
+               QStringList{"-b:a", "128k", "-map", "[encoded]", "-vn", "-f", "flac", "OUT"};
     QTest::newRow("volume measured after it is changed")
         << QStringList{"-metadata", "title=T", "-filter:a", "volume=1.5"} << "opus" << true
-        << QStringList{"-b:a",
-                       "128k",
-                       "-metadata",
-                       "title=T",
-                       "-c:a",
-                       "libopus",
-                       "-vbr",
-                       "constrained",
-                       "-filter_complex",
-                       "[0:a:0]volume=1.5," + meter,
-                       "-map",
-                       "[encoded]",
-                       "-vn",
-                       "-f",
-                       "opus",
-                       "OUT"};
+        << QStringList{"-filter_complex", "[0:a:0]volume=1.5,asplit=2[encoded][metered]"} +
+               meter +
+               QStringList{"-b:a", "128k", "-metadata", "title=T", "-c:a", "libopus", "-vbr",
+                           "constrained", "-map", "[encoded]", "-vn", "-f", "opus", "OUT"};
 }
 
 void TestEncoderArguments::measuringArguments()

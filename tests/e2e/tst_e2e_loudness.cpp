@@ -20,8 +20,9 @@ QJsonObject readBack(const QString &path, const QString &format)
         .object();
 }
 
-// The encoder's momentary loudness of a file's blocks, read independently
-// of the program.
+// The momentary loudness of a file's blocks as the encoder's own meter
+// reads them, independently of the program, to a tenth of a unit (hence
+// the 0.05 dB the gains below may differ by).
 QList<double> blocks(const QString &path)
 {
     QProcess process;
@@ -142,7 +143,7 @@ void TestE2eLoudness::tagsAndTrackGain()
              0);
     const QStringList calls = convert({format, "--replaygain=" + replaygain, source});
     QCOMPARE(calls.size(), 1);
-    QCOMPARE(calls.first().contains("ebur128"), !gainField.isEmpty());
+    QCOMPARE(calls.first().contains("pipe:1"), !gainField.isEmpty());
 
     const QJsonObject tags = readBack(music.filePath("song." + format), format);
     QCOMPARE(tags.value("title").toString(), QString("Zoë"));
@@ -157,9 +158,9 @@ void TestE2eLoudness::tagsAndTrackGain()
     }
     const double expected = gain(blocks(source));
     if (format == "opus") // to -23 LUFS, in 1/256 dB
-        QVERIFY(qAbs(tags.value(gainField).toString().toInt() / 256.0 - (expected - 5.0)) < 0.02);
+        QVERIFY(qAbs(tags.value(gainField).toString().toInt() / 256.0 - (expected - 5.0)) < 0.05);
     else
-        QVERIFY(qAbs(decibels(tags.value(gainField)) - expected) < 0.011);
+        QVERIFY(qAbs(decibels(tags.value(gainField)) - expected) <= 0.05);
 }
 
 void TestE2eLoudness::albumGainIsPooled()
@@ -189,7 +190,7 @@ void TestE2eLoudness::albumGainIsPooled()
     QCOMPARE(calls.size(), 3);
     for (const QString &source : std::as_const(sources)) {
         const QJsonObject tags = readBack(QString(source).replace(".flac", ".mp3"), "mp3");
-        QVERIFY2(qAbs(decibels(tags.value("rg_album_gain")) - album) < 0.011,
+        QVERIFY2(qAbs(decibels(tags.value("rg_album_gain")) - album) <= 0.05,
                  qPrintable(tags.value("rg_album_gain").toString()));
         QCOMPARE(tags.value("rg_album_peak").toString().toDouble() > 0.5, true);
     }
