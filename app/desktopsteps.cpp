@@ -1,7 +1,12 @@
 #include "desktopsteps.h"
 
 #include "advancedoptions.h"
+#include "commandline.h"
 #include "conversionqueue.h"
+#include "desktopnotification.h"
+#include "failuretext.h"
+#include "mirrorroot.h"
+#include "mirrorrun.h"
 #include "filedialog.h"
 #include "nametext.h"
 #include "onlineservices.h"
@@ -15,6 +20,8 @@
 #include "terminationsignals.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -31,7 +38,24 @@ Services completed(const Services &services, bool hasDisplay)
 {
     Services desktop = hasDisplay ? withDesktopChoosers(services) : services;
     desktop.online = onlineFor(desktop);
+    if (!desktop.notify) {
+        desktop.notify = [](const QString &sentence) {
+            taskbar::notify(QStringLiteral("Tonewright"), sentence);
+        };
+    }
     return desktop;
+}
+
+// The end of a selection, as a notification says it.
+QString sentenceFor(const ConversionQueue &queue)
+{
+    if (queue.failures().isEmpty())
+        return QCoreApplication::translate("Notification", "%1 of %Ln files converted.", nullptr,
+                                           queue.total())
+            .arg(queue.converted());
+    return QCoreApplication::translate("Notification", "%1 of %Ln files could not be converted.",
+                                       nullptr, queue.total())
+        .arg(queue.failures().size());
 }
 
 void printError(const QString &message)
@@ -56,6 +80,17 @@ bool DesktopSteps::fileExists(const QString &path)
 bool DesktopSteps::isRegularFile(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool DesktopSteps::isFolder(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+void DesktopSteps::notifyIfLong(qint64 elapsedMs, const QString &sentence) const
+{
+    if (elapsedMs >= m_services.notifyAfterMs && m_services.notify)
+        m_services.notify(sentence);
 }
 
 void DesktopSteps::reportNoDisplay()
@@ -138,6 +173,8 @@ template<class View>
 int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
                       conversionrun::StatusRule rule, bool leftOut)
 {
+    QElapsedTimer clock;
+    clock.start();
     ConversionQueue queue(requests, m_services, m_services.online.get());
     std::optional<int> terminatedBy;
     bool ending = false;
@@ -150,6 +187,8 @@ int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
     };
     QObject::connect(&view, &View::ended, &queue, [&] {
         const int status = conversionrun::exitStatus(queue, rule, leftOut, terminatedBy);
+        if (!queue.wasStopped())
+            notifyIfLong(clock.elapsed(), sentenceFor(queue));
         // A run that went its course has its usage records and bug reports
         // delivered first (the window is gone by then); a stopped one ends
         // at once.
@@ -186,6 +225,165 @@ int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
     if constexpr (std::is_base_of_v<ConversionWindow, View>)
         delete &view;
     return status;
+}
+
+QString DesktopSteps::mirrorsFolder(settings::TargetRule rule)
+{
+    const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
+    if (rule == settings::TargetRule::Directory)
+        return stored;
+    if (rule != settings::TargetRule::Ask || !m_hasDisplay || !m_services.chooseDirectory)
+        return QString();
+    // One chooser for the whole run, before anything is read or written.
+    QString chosen;
+    QEventLoop answered;
+    m_services.chooseDirectory(nullptr, [&](const QString &directory) {
+        chosen = directory;
+        answered.quit();
+    });
+    answered.exec();
+    return chosen;
+}
+
+int DesktopSteps::convertFolders(const FolderRun &run)
+{
+    const settings::TargetRule rule = settings::targetRuleFromText(
+        m_services.readSetting(QLatin1String(settings::TargetDirKey)));
+    const QString directory = run.into.isEmpty() ? mirrorsFolder(rule) : QString();
+    QList<MirrorRun::Folder> folders;
+    for (const QString &folder : run.folders) {
+        const QString root = mirrorroot::place(folder, run.format, rule, directory, run.into);
+        if (root.isEmpty()) {
+            printError(m_hasDisplay ? QCoreApplication::translate(
+                                          "CommandLine", "No folder was chosen for the mirror.")
+                                    : failureText(ConversionEnd::Failure::FolderNotChosen));
+            endProcess(1);
+            return 1;
+        }
+        folders.append({folder, root});
+    }
+
+    // The recipe: what a file was converted with; a change redoes every file.
+    const EncoderOptions &options = run.options;
+    const int bitrate =
+        settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
+    QStringList recipe{run.format, QString::number(bitrate)};
+    recipe << commandLineOptions(options);
+    const bool plain = options.volume == 100 && options.title.isEmpty() &&
+                       options.artist.isEmpty() && options.album.isEmpty() && options.year == 0 &&
+                       !options.replayGain;
+    MirrorRun mirror(folders, {run.format, recipe.join(u' '), plain}, options);
+
+    if (run.dryRun) {
+        const QStringList lines = mirror.dryRun();
+        for (const QString &line : lines)
+            std::printf("%s\n", nametext::forTerminal(line).toUtf8().constData());
+        std::fflush(stdout);
+        for (const QString &detail : mirror.details())
+            printError(detail);
+        const int status = mirror.failed() || run.leftOut ? 1 : 0;
+        endProcess(status);
+        return status;
+    }
+    if (!m_hasDisplay) {
+        TerminalView view(stderr, isatty(STDERR_FILENO) == 1);
+        return runFolders(view, mirror, run.files, run.leftOut);
+    }
+    taskbar::checkTaskbarSupportInBackground();
+    auto *window = new SelectionWindow(m_services);
+    return runFolders(*window, mirror, run.files, run.leftOut);
+}
+
+template<class View>
+int DesktopSteps::runFolders(View &view, MirrorRun &mirror, const QList<ConversionRequest> &files,
+                             bool leftOut)
+{
+    constexpr bool isWindow = std::is_base_of_v<ConversionWindow, View>;
+    QElapsedTimer clock;
+    clock.start();
+    if (!mirror.lock()) {
+        for (const QString &detail : mirror.details())
+            printError(detail);
+        endProcess(1);
+        return 1;
+    }
+    std::unique_ptr<ConversionQueue> queue;
+    std::optional<int> terminatedBy;
+    bool ending = false;
+    const auto end = [this, &ending](int status) {
+        if (std::exchange(ending, true))
+            return;
+        endProcess(status);
+        QCoreApplication::exit(status);
+    };
+    const auto status = [&] {
+        if (terminatedBy)
+            return *terminatedBy;
+        const bool allConverted = queue && queue->converted() == queue->total();
+        return allConverted && !mirror.failed() && !leftOut ? 0 : 1;
+    };
+    if constexpr (isWindow) {
+        view.setRun(mirror.title(), [&mirror] {
+            return SelectionWindow::RunEnd{mirror.sentence(), mirror.details(), mirror.failed()};
+        });
+    } else {
+        view.setShownTarget([&mirror, &queue](int index) {
+            return index < mirror.requests().size() ? mirror.output(index)
+                                                    : queue->end(index).target;
+        });
+    }
+    QObject::connect(&mirror, &MirrorRun::phase, &view, &View::showPhase);
+    QObject::connect(&mirror, &MirrorRun::ready, &view, [&] {
+        if (terminatedBy) {
+            end(*terminatedBy);
+            return;
+        }
+        if constexpr (!isWindow)
+            view.writeLine(mirror.walkedText());
+        queue = std::make_unique<ConversionQueue>(mirror.requests() + files, m_services,
+                                                  m_services.online.get());
+        mirror.watch(*queue);
+        view.watch(*queue);
+        queue->start();
+    });
+    QObject::connect(&view, &View::ended, &mirror, [&] {
+        if constexpr (!isWindow) {
+            view.writeLine(mirror.sentence());
+            for (const QString &detail : mirror.details())
+                view.writeLine(nametext::forTerminal(detail));
+        }
+        const bool stopped = queue->wasStopped();
+        if (!stopped)
+            notifyIfLong(clock.elapsed(), mirror.sentence());
+        const int result = status();
+        if (stopped) {
+            end(result);
+            return;
+        }
+        m_services.online->whenPostsSettled(online::PostsGraceMs, [&end, result] { end(result); });
+    });
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::requested, &mirror, [&](int signalNumber) {
+        terminatedBy = 128 + signalNumber;
+        mirror.stop();
+        if (!queue)
+            return; // the walk or the copies end first
+        if (queue->isFinished()) {
+            end(status());
+            return;
+        }
+        queue->stop();
+    });
+    if constexpr (isWindow) {
+        if (taskbar::isTaskbarSupported())
+            view.setTaskbarButton(new taskbar::TaskbarButton(&view));
+        view.show();
+    }
+    mirror.start();
+    const int result = QCoreApplication::exec();
+    if constexpr (isWindow)
+        delete &view;
+    return result;
 }
 
 void DesktopSteps::reportNoFile(const QString &path)

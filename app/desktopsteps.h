@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversionrun.h"
+#include "settings.h"
 #include "services.h"
 #include "startup.h"
 
@@ -10,6 +11,8 @@
 // after the application object: it completes the services with their
 // desktop parts. The process ends here only: when a dialog was left by
 // Cancel, and when a run has ended.
+class MirrorRun;
+
 class DesktopSteps : public StartupSteps
 {
 public:
@@ -17,11 +20,13 @@ public:
 
     bool fileExists(const QString &path) override;
     bool isRegularFile(const QString &path) override;
+    bool isFolder(const QString &path) override;
     void showSettings() override;
     QString chooseFile() override;
     bool chooseOptions(int fileCount, QString &format, EncoderOptions &options) override;
     int convert(const ConversionRequest &request) override;
     int convertEach(const QList<ConversionRequest> &requests, bool leftOut) override;
+    int convertFolders(const FolderRun &run) override;
     void reportNoFile(const QString &path) override;
     void reportUsageError(const QString &message) override;
     void endProcess(int status) override;
@@ -34,6 +39,17 @@ private:
             bool leftOut);
     int runInView(const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
                   bool leftOut);
+    // Brings the mirrors up to date and converts the files under a view,
+    // like run().
+    template<class View>
+    int runFolders(View &view, MirrorRun &mirror, const QList<ConversionRequest> &files,
+                   bool leftOut);
+    // The folder the settings name for mirrors (asked once under "ask");
+    // empty when there is none.
+    QString mirrorsFolder(settings::TargetRule rule);
+    // A run that took long ends with a notification: the window has closed
+    // itself and the person turned to other work long ago.
+    void notifyIfLong(qint64 elapsedMs, const QString &sentence) const;
     // What needs a person's answer cannot be asked without a display.
     void reportNoDisplay();
 
