@@ -254,9 +254,10 @@ int DesktopSteps::convertFolders(const FolderRun &run)
     for (const QString &folder : run.folders) {
         const QString root = mirrorroot::place(folder, run.format, rule, directory, run.into);
         if (root.isEmpty()) {
-            printError(m_hasDisplay ? QCoreApplication::translate(
-                                          "CommandLine", "No folder was chosen for the mirror.")
-                                    : failureText(ConversionEnd::Failure::FolderNotChosen));
+            reportRunError({m_hasDisplay
+                                ? QCoreApplication::translate(
+                                      "CommandLine", "No folder was chosen for the mirror.")
+                                : failureText(ConversionEnd::Failure::FolderNotChosen)});
             endProcess(1);
             return 1;
         }
@@ -302,8 +303,7 @@ int DesktopSteps::runFolders(View &view, MirrorRun &mirror, const QList<Conversi
     QElapsedTimer clock;
     clock.start();
     if (!mirror.lock()) {
-        for (const QString &detail : mirror.details())
-            printError(detail);
+        reportRunError(mirror.details());
         endProcess(1);
         return 1;
     }
@@ -397,6 +397,11 @@ void DesktopSteps::reportUsageError(const QString &message)
     std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n",
                  message.toUtf8().constData());
     std::fflush(stderr);
+    showErrorBox(message);
+}
+
+void DesktopSteps::showErrorBox(const QString &message)
+{
     if (!m_hasDisplay)
         return;
     // Started from a file manager, nobody reads standard error. The message
@@ -405,6 +410,13 @@ void DesktopSteps::reportUsageError(const QString &message)
                     message, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+void DesktopSteps::reportRunError(const QStringList &messages)
+{
+    for (const QString &message : messages)
+        printError(message);
+    showErrorBox(messages.join(u'\n'));
 }
 
 void DesktopSteps::endProcess(int status)

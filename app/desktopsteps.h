@@ -50,6 +50,9 @@ private:
     // A run that took long ends with a notification: the window has closed
     // itself and the person turned to other work long ago.
     void notifyIfLong(qint64 elapsedMs, const QString &sentence) const;
+    // On standard error, and in a box when there is a display.
+    void reportRunError(const QStringList &messages);
+    void showErrorBox(const QString &message);
     // What needs a person's answer cannot be asked without a display.
     void reportNoDisplay();
 
