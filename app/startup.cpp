@@ -67,6 +67,8 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         }
         request.format = format.toLower();
         request.options = options;
+        // The dialog has no loudness choice: --replaygain= stands.
+        request.options.replayGain = line.options.replayGain;
     }
 
     // A file without a format word: nothing to convert.
@@ -132,6 +134,7 @@ int runEach(const CommandLine &line, StartupSteps &steps)
             return 0;
         }
         format = shown.toLower();
+        options.replayGain = line.options.replayGain;
     }
     if (chosen > 0 && !format.isEmpty()) {
         QList<ConversionRequest> requests;

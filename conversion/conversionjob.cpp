@@ -8,6 +8,8 @@
 #include "onlineservices.h"
 #include "settings.h"
 #include "sourcenames.h"
+#include "tagreader.h"
+#include "tagwriter.h"
 #include "targetreservation.h"
 
 #include <QCoreApplication>
@@ -75,6 +77,14 @@ ConversionJob::~ConversionJob()
 {
     if (!hasEnded())
         tidyUp(false);
+}
+
+settings::ReplayGain ConversionJob::replayGain(const ConversionRequest &request,
+                                               const Services &services)
+{
+    if (request.options.replayGain)
+        return *request.options.replayGain;
+    return settings::replayGainFromText(services.readSetting(QLatin1String(settings::ReplayGainKey)));
 }
 
 ConversionJob::Stage ConversionJob::stage() const
@@ -351,13 +361,22 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
     // The encoder writes into the reserved file itself, whatever stands at
     // its name by then.
     const QString output = m_reservation.encoderPath();
-    m_arguments = build(m_input, m_bitrate, m_request.options, m_request.format, output, source);
+    // Measured values can only be kept where we write the tags; "off"
+    // adds no filter at all.
+    m_measure = replayGain(m_request, m_services) != settings::ReplayGain::Off &&
+                tags::canWrite(m_request.format);
+    m_arguments = build(m_input, m_bitrate, m_request.options, m_request.format, output, source,
+                        true, m_measure);
     // A cover the target cannot take (a picture format it does not store,
     // damaged picture bytes) makes the encoder refuse at once; the audio
     // then comes without it.
     if (encoderarguments::keepsPicture(m_request.format))
-        m_withoutCover =
-            build(m_input, m_bitrate, m_request.options, m_request.format, output, source, false);
+        m_withoutCover = build(m_input, m_bitrate, m_request.options, m_request.format, output,
+                               source, false, m_measure);
+    // Read before the encoder runs, from the very file it converts; a CD
+    // track's WAV has none.
+    if (m_source.isOpen() && m_input == m_source.toolPath())
+        m_sourceTags = tags::readTags(m_source.descriptor());
     waitForSlot();
 }
 
@@ -407,6 +426,7 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     }
     m_arguments = arguments;
     m_parser = ProgressParser();
+    m_meter = LoudnessMeter();
     m_progressSeen = false;
     m_clock.start();
     {
@@ -420,7 +440,10 @@ void ConversionJob::startEncoder(const QStringList &arguments)
 
 void ConversionJob::encoderOutput()
 {
-    const QByteArray chunk = m_encoder->readAllStandardError();
+    QByteArray chunk = m_encoder->readAllStandardError();
+    // The meter's block lines would bury the encoder's own text.
+    if (m_measure)
+        chunk = m_meter.feed(chunk);
     m_progress = m_parser.feed(chunk, m_clock.elapsed());
     m_progressSeen = m_progressSeen || m_progress.stampFound;
     emit progressed();
@@ -446,6 +469,7 @@ void ConversionJob::encoderFinished(int exitCode)
     // damaged sources make the encoder end well having encoded nothing.
     const bool replaced = !m_reservation.isIntact();
     if (success && !replaced && m_reservation.size() > 0 && !noAudioEncoded(closing)) {
+        writeTags();
         tidyUp(true);
         ConversionEnd end;
         end.outcome = ConversionEnd::Outcome::Converted;
@@ -461,6 +485,23 @@ void ConversionJob::encoderFinished(int exitCode)
         fail(ConversionEnd::Failure::NotMedia);
     else
         fail(ConversionEnd::Failure::EncoderFailed);
+}
+
+void ConversionJob::writeTags()
+{
+    const int target = m_reservation.descriptor();
+    m_targetIdentity = tags::identityOf(target);
+    if (m_measure)
+        m_loudness = m_meter.result().value_or(loudness::TrackLoudness());
+    if (target < 0 || !tags::canWrite(m_request.format))
+        return;
+    const tags::TagMap measured =
+        m_loudness ? tags::singleValues(loudness::trackTags(*m_loudness, m_request.format))
+                   : tags::TagMap();
+    // The audio is whole either way: a target whose tags cannot be written
+    // keeps what the encoder wrote (the writer puts its bytes back).
+    if (!tags::writeTags(target, m_request.format, m_sourceTags, m_request.options, measured))
+        qWarning("The converted file keeps the encoder's tags: they could not be rewritten.");
 }
 
 void ConversionJob::sendBugReport()

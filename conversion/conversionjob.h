@@ -3,15 +3,20 @@
 #include "conversionend.h"
 #include "conversionrequest.h"
 #include "heldsource.h"
+#include "latertags.h"
+#include "loudnessmeter.h"
 #include "progressparser.h"
 #include "services.h"
+#include "settings.h"
 #include "sourceprobe.h"
+#include "tagmap.h"
 #include "targetreservation.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class EncoderSlot;
 class EncoderSlotWaiter;
@@ -78,6 +83,15 @@ public:
     // hundredths of a second (0 until the encoder has told it).
     const ProgressUpdate &progress() const { return m_progress; }
     qint32 duration() const { return m_parser.duration(); }
+    // The loudness of the converted audio, once converted with measuring
+    // (none: not measured; empty blocks: too short or silent), and which
+    // file the target is: for the album's values (tags::addTags()).
+    const std::optional<loudness::TrackLoudness> &loudness() const { return m_loudness; }
+    const tags::FileIdentity &targetIdentity() const { return m_targetIdentity; }
+
+    // The loudness tags a request gets: its --replaygain=, else the setting.
+    static settings::ReplayGain replayGain(const ConversionRequest &request,
+                                           const Services &services);
 
 signals:
     void stageChanged(ConversionJob::Stage stage);
@@ -115,6 +129,7 @@ private:
     void startEncoder(const QStringList &arguments);
     void encoderOutput();
     void encoderFinished(int exitCode);
+    void writeTags();
     void sendBugReport();
     void fail(ConversionEnd::Failure failure);
     void finish(ConversionEnd end);
@@ -149,5 +164,10 @@ private:
     ProgressParser m_parser;
     ProgressUpdate m_progress;
     bool m_progressSeen = false; // a progress stamp came from this run
+    bool m_measure = false;      // the encoder measures the loudness
+    LoudnessMeter m_meter;       // of the run under way
+    tags::SourceTags m_sourceTags;
+    std::optional<loudness::TrackLoudness> m_loudness;
+    tags::FileIdentity m_targetIdentity;
     QElapsedTimer m_clock;
 };

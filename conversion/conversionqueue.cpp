@@ -1,10 +1,26 @@
 #include "conversionqueue.h"
 
 #include "cdtrack.h"
+#include "latertags.h"
+#include "loudness.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
+
+namespace {
+
+// A folder of more files than this is a library, not an album: it gets
+// track values only, and memory stays bounded (each track's blocks are
+// about 10 KB for four minutes).
+constexpr int MaxAlbumTracks = 200;
+
+QString folderOf(const ConversionRequest &request)
+{
+    return QFileInfo(request.source).absolutePath();
+}
+
+} // namespace
 
 ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
                                  online::OnlineServices *online, QObject *parent)
@@ -24,6 +40,15 @@ ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const
                                 ? heldsource::HeldSource()
                                 : heldsource::select(source, &m_selection[size_t(index)]));
     }
+    // A single file gets track values only.
+    if (requests.size() < 2)
+        return;
+    for (const ConversionRequest &request : requests) {
+        if (ConversionJob::replayGain(request, services) == settings::ReplayGain::Album)
+            ++m_albums[folderOf(request)].remaining;
+    }
+    for (auto it = m_albums.begin(); it != m_albums.end();)
+        it = it->remaining < 2 || it->remaining > MaxAlbumTracks ? m_albums.erase(it) : std::next(it);
 }
 
 ConversionQueue::~ConversionQueue()
@@ -51,6 +76,8 @@ void ConversionQueue::stop()
         return;
     m_stopped = true;
     m_question = Question::None;
+    // An album cut short is not measured whole.
+    m_albums.clear();
     for (int index = 0; index < int(m_files.size()); ++index) {
         if (ConversionJob *job = m_files[index].job)
             job->stop(); // ends it as skipped, see jobEnded()
@@ -108,6 +135,7 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     m_waitingForTarget.removeAll(job);
     m_waitingForAnother.removeAll(job);
     job->deleteLater();
+    albumFileEnded(index, *job, end);
     --m_running;
     m_runningOrder.removeOne(index);
     file.end = end;
@@ -130,6 +158,31 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     fillSlots();
     emit changed();
     checkFinished();
+}
+
+void ConversionQueue::albumFileEnded(int index, const ConversionJob &job, const ConversionEnd &end)
+{
+    const auto album = m_albums.find(folderOf(m_requests[index]));
+    if (album == m_albums.end() || end.outcome == ConversionEnd::Outcome::Stopped)
+        return;
+    if (end.outcome == ConversionEnd::Outcome::Converted && job.loudness()) {
+        album->tracks << AlbumTrack{end.target, m_requests[index].format, job.targetIdentity()};
+        album->loudness << *job.loudness();
+    }
+    if (--album->remaining > 0)
+        return;
+    // Only to the files converted here, found by name and checked to be
+    // the very files written.
+    QHash<QString, tags::TagMap> values; // by format: Opus has its own
+    for (const AlbumTrack &track : std::as_const(album->tracks)) {
+        auto found = values.constFind(track.format);
+        if (found == values.constEnd())
+            found = values.insert(track.format, tags::singleValues(loudness::albumTags(
+                                                    album->loudness, track.format)));
+        if (!found->isEmpty() && !tags::addTags(track.target, track.identity, track.format, *found))
+            qWarning("A converted file did not get its album's loudness values.");
+    }
+    m_albums.erase(album);
 }
 
 void ConversionQueue::fail(int index, ConversionEnd::Failure kind)

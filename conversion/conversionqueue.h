@@ -21,6 +21,11 @@ class OnlineServices;
 // stops the others; every file ends converted, failed (with its reason) or
 // skipped (stopped before it was converted).
 //
+// With the "album" loudness setting, the files of one source folder in a
+// selection are an album: once every one of them has ended, the converted
+// ones get the album's values, measured over all their audio as one
+// programme. A stopped selection writes none for folders it did not finish.
+//
 // Questions for a person are asked once for all files (directoryWanted) and
 // answered by answerDirectory(), or declined where nobody can answer.
 class ConversionQueue : public QObject
@@ -117,6 +122,8 @@ private:
     void fail(int index, ConversionEnd::Failure kind);
     void askNext();
     void checkFinished();
+    // An album's file ended: the album's values once all of them have.
+    void albumFileEnded(int index, const ConversionJob &job, const ConversionEnd &end);
 
     const QList<ConversionRequest> m_requests;
     const Services m_services;
@@ -132,6 +139,21 @@ private:
     bool m_stopped = false;
     bool m_finishedSent = false;
     QList<Failure> m_failures;
+    // The albums (by source folder) with files still to end: what their
+    // converted files measured, dropped once the album's values are written.
+    struct AlbumTrack
+    {
+        QString target;
+        QString format;
+        tags::FileIdentity identity;
+    };
+    struct Album
+    {
+        int remaining = 0;
+        QList<AlbumTrack> tracks;
+        QList<loudness::TrackLoudness> loudness; // of each track
+    };
+    QHash<QString, Album> m_albums;
     QElapsedTimer m_clock;
     QList<int> m_runningOrder; // the files running, in the order they started
     qint64 m_knownLength = 0;  // the lengths known, in hundredths

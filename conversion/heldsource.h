@@ -67,6 +67,10 @@ public:
         int m_flags = -1;
     };
 
+    // The open file, to be read (its tags) but never closed by the caller;
+    // -1 while closed, and on Windows, where it is held differently.
+    int descriptor() const;
+
     void close();
 
 private:

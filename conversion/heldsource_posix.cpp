@@ -126,6 +126,11 @@ Failure HeldSource::open()
     return Failure::None;
 }
 
+int HeldSource::descriptor() const
+{
+    return m_fd;
+}
+
 QString HeldSource::toolPath() const
 {
     if (m_fd < 0)

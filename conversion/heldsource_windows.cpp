@@ -70,6 +70,12 @@ Failure HeldSource::open()
     return reason;
 }
 
+int HeldSource::descriptor() const
+{
+    // The file is held by its name and identity here, not by a descriptor.
+    return -1;
+}
+
 QString HeldSource::toolPath() const
 {
     return m_fd >= 0 ? m_path : QString();

@@ -11,6 +11,15 @@ namespace tags {
 // REPLAYGAIN_TRACK_GAIN, ...), each with its values.
 using TagMap = QMap<QString, QStringList>;
 
+// One value for each key.
+inline TagMap singleValues(const QMap<QString, QString> &values)
+{
+    TagMap map;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        map.insert(it.key(), {it.value()});
+    return map;
+}
+
 // What the source held, as far as it could be read.
 struct SourceTags
 {

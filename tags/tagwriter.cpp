@@ -1,5 +1,6 @@
 #include "tagwriter.h"
 
+#include "filebackup_p.h"
 #include "tagreader.h"
 #include "tagstream_p.h"
 #include "tagtext_p.h"
@@ -17,6 +18,8 @@
 #include <taglib/wavfile.h>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace tags {
 namespace {
@@ -257,10 +260,10 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     const Kind kind = kindOf(format);
     if (kind == Kind::None)
         return false;
-    const auto stream = streamOn(fd, false);
+    auto stream = streamOn(fd, false);
     if (!stream)
         return false;
-    const auto file = open(stream.get(), kind);
+    auto file = open(stream.get(), kind);
     if (!file || !file->isValid())
         return false;
     const TagMap wanted = bounded(change(fromTagLib(currentTags(*file, kind))));
@@ -270,7 +273,17 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     // stay as they are.
     clear(*file, kind);
     storeUnsupported(*file, kind, file->setProperties(toTagLib(wanted)));
-    return save(*file, kind);
+    FileBackup backup(fd);
+    if (!backup.isValid())
+        return false;
+    const bool saved = save(*file, kind);
+    // Closed first, so that what TagLib buffered is in the file.
+    file.reset();
+    stream.reset();
+    if (saved && ::fsync(fd) == 0)
+        return true;
+    backup.restore();
+    return false;
 }
 
 bool writeTags(int fd, const QString &format, const SourceTags &source,

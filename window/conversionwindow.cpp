@@ -7,6 +7,7 @@
 #include "resourceimage.h"
 #include "serviceparts.h"
 #include "taskbarbutton.h"
+#include "ui_conversionframe.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ ConversionWindow::ConversionWindow(const Services &services, QWidget *parent)
     : QWidget(parent)
     , m_services(withDesktopChoosers(services))
     , m_online(onlineFor(services))
+    , m_frame(std::make_unique<Ui::ConversionFrame>())
 {
     // The network stack loads on its own thread while the form is built: it
     // is needed for the usage post anyway, and loaded later it would hold up
@@ -36,18 +38,32 @@ ConversionWindow::~ConversionWindow()
         m_queue->disconnect(this);
 }
 
-void ConversionWindow::setUpFrame(QLabel *logo, QLabel *ad)
+QWidget *ConversionWindow::setUpFrame()
 {
+    m_frame->setupUi(this);
     // The forms name no pictures: they are read here, for the screen's
     // pixel density.
     const QString icon = QStringLiteral(":/resources/imgs/icon.png");
     setWindowIcon(resourceimage::icon(icon));
-    logo->setPixmap(resourceimage::pixmap(icon, devicePixelRatioF()));
-    ad->setPixmap(
+    m_frame->lbl_Logo->setPixmap(resourceimage::pixmap(icon, devicePixelRatioF()));
+    m_frame->lbl_Ad->setPixmap(
         resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
-    m_logo = logo;
-    m_logo->installEventFilter(this);
-    m_ad = new AdPanel(ad, this, m_services, *m_online, product::currentVersion());
+    m_frame->lbl_Logo->installEventFilter(this);
+    m_ad = new AdPanel(m_frame->lbl_Ad, this, m_services, *m_online, product::currentVersion());
+    auto *details = new QWidget(m_frame->wi_Details);
+    m_frame->detailsLayout->addWidget(details);
+    return details;
+}
+
+void ConversionWindow::finishFrame()
+{
+    // The details were built after the frame, so the bottom band came first
+    // in the focus chain. Taken out and put back, it and its Cancel button
+    // come last, after the details, as in a form built in one piece.
+    QWidget *bottom = m_frame->wi_Bottom;
+    bottom->setParent(nullptr);
+    bottom->setParent(this);
+    m_frame->verticalLayout->addWidget(bottom);
 }
 
 void ConversionWindow::setTaskbarButton(taskbar::TaskbarButton *button)
@@ -214,7 +230,7 @@ bool ConversionWindow::nativeEvent(const QByteArray &eventType, void *message, q
 
 bool ConversionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_logo && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_frame->lbl_Logo && event->type() == QEvent::MouseButtonPress) {
         m_services.openAddress(m_services.addresses.website);
         return true;
     }

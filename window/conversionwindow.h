@@ -15,6 +15,9 @@ class QLabel;
 class QMessageBox;
 class QShowEvent;
 
+namespace Ui {
+class ConversionFrame;
+}
 namespace online {
 class OnlineServices;
 }
@@ -53,8 +56,14 @@ signals:
 
 protected:
     ConversionWindow(const Services &services, QWidget *parent);
-    // Called by the subclass once its form is built.
-    void setUpFrame(QLabel *logo, QLabel *ad);
+    // Builds the frame both windows share (bands, logo, progress bar,
+    // advertisement, links, Cancel) and returns the widget inside it where
+    // the subclass builds the details of its own form. Called from the
+    // subclass's constructor, so that the frame's links reach its slots.
+    QWidget *setUpFrame();
+    // Called once the details are built: Tab goes from them to Cancel.
+    void finishFrame();
+    Ui::ConversionFrame &frame() const { return *m_frame; }
 
     // What the subclass shows of the queue.
     virtual void showQueue() = 0;
@@ -83,6 +92,8 @@ protected:
     taskbar::TaskbarButton *m_taskbarButton = nullptr;
 
 private:
+    std::unique_ptr<Ui::ConversionFrame> m_frame;
+
     void askDirectory(ConversionJob::Question question);
     void queueFinished();
     // Closes every box and chooser this window has open.
@@ -91,7 +102,6 @@ private:
 
     QPointer<ConversionQueue> m_queue;
     AdPanel *m_ad = nullptr;
-    QLabel *m_logo = nullptr;
     QPointer<QMessageBox> m_stopBox;
     // Answers to choosers of an earlier question are not taken.
     int m_question = 0;

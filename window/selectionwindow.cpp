@@ -5,6 +5,7 @@
 #include "nametext.h"
 #include "progresstext.h"
 #include "sourcenames.h"
+#include "ui_conversionframe.h"
 #include "ui_selectionwindow.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,11 @@ SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
     : ConversionWindow(services, parent)
     , ui(std::make_unique<Ui::SelectionWindow>())
 {
-    ui->setupUi(this);
-    setUpFrame(ui->lbl_Logo, ui->lbl_Ad);
-    connect(ui->link_Settings, &QLabel::linkActivated, this, [this] { showSettingsHint(); });
-    connect(ui->link_About, &QLabel::linkActivated, this, [this] { showAbout(); });
+    setObjectName(QStringLiteral("SelectionWindow"));
+    ui->setupUi(setUpFrame());
+    finishFrame();
+    connect(frame().link_Settings, &QLabel::linkActivated, this, [this] { showSettingsHint(); });
+    connect(frame().link_About, &QLabel::linkActivated, this, [this] { showAbout(); });
 }
 
 SelectionWindow::~SelectionWindow() = default;
@@ -42,9 +44,9 @@ void SelectionWindow::setRun(const QString &title, const std::function<RunEnd()>
 void SelectionWindow::setTitle(const QString &title)
 {
     setWindowTitle(title);
-    ui->lbl_Title->setText(title);
+    frame().lbl_Title->setText(title);
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
-    ui->prb_Progress->setRange(0, 0);
+    frame().prb_Progress->setRange(0, 0);
     setTaskbarBusy();
 }
 
@@ -78,11 +80,11 @@ void SelectionWindow::showQueue()
     if (queue.converted() + failed == 0 && running.isEmpty())
         return; // nothing started yet: the bar stays busy
     const int percent = qRound(queue.progress() * 100);
-    if (ui->prb_Progress->maximum() == 0)
-        ui->prb_Progress->setRange(0, 100);
+    if (frame().prb_Progress->maximum() == 0)
+        frame().prb_Progress->setRange(0, 100);
     if (percent != m_percentShown) {
         m_percentShown = percent;
-        ui->prb_Progress->setValue(percent);
+        frame().prb_Progress->setValue(percent);
         setTaskbarProgress(percent);
     }
     if (const std::optional<qint64> remaining = queue.remainingMs()) {

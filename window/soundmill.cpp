@@ -9,6 +9,7 @@
 #include "soundmill_p.h"
 #include "sourcenames.h"
 #include "steppedbusystyle.h"
+#include "ui_conversionframe.h"
 #include "ui_soundmill.h"
 
 #include <QMessageBox>
@@ -37,13 +38,15 @@ Soundmill::Soundmill(const Services &services, QWidget *parent)
     , ui(std::make_unique<Ui::Soundmill>())
     , d(std::make_unique<SoundmillPrivate>())
 {
-    ui->setupUi(this);
-    setUpFrame(ui->lbl_Logo, ui->lbl_Ad);
+    setObjectName(QStringLiteral("Soundmill"));
+    ui->setupUi(setUpFrame());
+    finishFrame();
     // Dozens of windows may wait at once. Drawn at the style's full frame
     // rate their busy bars would take a good share of the processor from
     // the encoders they wait for.
     d->waitingFrames.setInterval(WaitingFrameIntervalMs);
-    connect(&d->waitingFrames, &QTimer::timeout, ui->prb_Progress, qOverload<>(&QWidget::update));
+    connect(&d->waitingFrames, &QTimer::timeout, frame().prb_Progress,
+            qOverload<>(&QWidget::update));
 }
 
 Soundmill::~Soundmill() = default;
@@ -77,10 +80,10 @@ void Soundmill::showQueue()
             tr("Converting %1 to %2")
                 .arg(sourcenames::extensionLabel(request.source), request.format.toUpper());
         setWindowTitle(title);
-        ui->lbl_Title->setText(title);
+        frame().lbl_Title->setText(title);
         ui->lbl_Source->setText(shownName(request.source));
         ui->lbl_TimeRemaining->setText(tr("Calculating..."));
-        ui->prb_Progress->setRange(0, 0);
+        frame().prb_Progress->setRange(0, 0);
         setTaskbarBusy();
     }
 }
@@ -108,7 +111,7 @@ void Soundmill::showStage(ConversionJob::Stage stage)
     case ConversionJob::Stage::Encoding:
         ui->lbl_Source->setText(shownName(d->job->encoderInput()));
         ui->lbl_Target->setText(shownName(d->job->target()));
-        ui->prb_Progress->setRange(0, 100);
+        frame().prb_Progress->setRange(0, 100);
         break;
     default:
         break;
@@ -121,11 +124,11 @@ void Soundmill::showWaiting(bool waiting)
         return;
     if (waiting) {
         d->waitingStyle = std::make_unique<SteppedBusyStyle>();
-        ui->prb_Progress->setStyle(d->waitingStyle.get());
+        frame().prb_Progress->setStyle(d->waitingStyle.get());
         d->waitingFrames.start();
     } else {
         d->waitingFrames.stop();
-        ui->prb_Progress->setStyle(nullptr);
+        frame().prb_Progress->setStyle(nullptr);
         d->waitingStyle.reset();
     }
 }
@@ -136,7 +139,7 @@ void Soundmill::ffmpeg_readyRead()
         return;
     const ProgressUpdate &update = d->job->progress();
     if (update.percentValid) {
-        ui->prb_Progress->setValue(update.percent);
+        frame().prb_Progress->setValue(update.percent);
         setTaskbarProgress(update.percent);
     }
     if (update.remainingMs) {
@@ -161,8 +164,8 @@ void Soundmill::ffmpeg_finished(int ExitCode)
     if (ExitCode == 0) {
         // The window closes at once; drawing the full bar first (a
         // progress bar repaints at once on a new value) would only delay that.
-        ui->prb_Progress->setUpdatesEnabled(false);
-        ui->prb_Progress->setValue(100);
+        frame().prb_Progress->setUpdatesEnabled(false);
+        frame().prb_Progress->setValue(100);
         if (done)
             done();
         return;

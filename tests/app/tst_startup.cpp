@@ -205,8 +205,11 @@ void TestStartup::commandLineOptions()
     RecordingSteps asked;
     asked.optionsFormat = QStringLiteral("MP3");
     asked.options.album = QStringLiteral("Live");
-    QCOMPARE(run(asked, {"ppp", "--artist=X", "/real/song.wav"}),
+    QCOMPARE(run(asked, {"ppp", "--artist=X", "--replaygain=track", "/real/song.wav"}),
              (QStringList{"options 1", "convert"}));
+    // All but the loudness choice, which the dialog does not offer.
+    QCOMPARE(asked.converted.options.replayGain, settings::ReplayGain::Track);
+    asked.converted.options.replayGain.reset();
     QVERIFY(asked.converted.options == asked.options);
 }
 
@@ -237,10 +240,12 @@ void TestStartup::eachAsksOnceForManyFiles()
     steps.optionsFormat = QStringLiteral("FLAC");
     steps.options.volume = 150;
     steps.options.album = QStringLiteral("Live");
-    QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/real/c.wav"}),
+    QCOMPARE(run(steps, {"--each", "ppp", "--replaygain=off", "/real/a.wav", "/real/b.wav",
+                         "/real/c.wav"}),
              (QStringList{"options 3", "convert 3"}));
     QCOMPARE(sources(steps.selection, "flac"),
              (QStringList{"/real/a.wav", "/real/b.wav", "/real/c.wav"}));
+    steps.options.replayGain = settings::ReplayGain::Off;
     for (const ConversionRequest &request : std::as_const(steps.selection))
         QVERIFY(request.options == steps.options);
 

@@ -5,6 +5,7 @@
 #include "modalanswerer.h"
 #include "networkbackend.h"
 #include "onlineservices.h"
+#include "settings.h"
 #include "testservices.h"
 
 #include <QComboBox>
@@ -79,6 +80,7 @@ private slots:
     void paths();
     void settingsUsageArrivesBeforeTheEnd();
     void terminationWhilePostsSettleKeepsTheStatus();
+    void terminationDuringTheSummaryEndsOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -212,6 +214,44 @@ void TestStartupDialogs::terminationWhilePostsSettleKeepsTheStatus()
     steps.convert({m_dir.filePath("song.wav"), "mp3", {}});
     QVERIFY(!steps.exits.isEmpty());
     QCOMPARE(steps.exits.first(), 0);
+    QVERIFY(QFileInfo(m_dir.filePath("song.mp3")).size() > 0);
+}
+
+void TestStartupDialogs::terminationDuringTheSummaryEndsOnce()
+{
+    // Every file has ended and the summary box is open when a termination
+    // request comes: the run ends there, once, with the selection's status.
+    QTemporaryDir encoder;
+    QVERIFY(!fakeencoder::install(encoder.path(), "if-input bad\nexit 1\nend-if\nwrite-text mp3\n")
+                 .isEmpty());
+    Services services = testServices(encoder.path());
+    services.readSetting = [](const QString &key) {
+        return key == settings::SendStatKey ? QString("false") : QString();
+    };
+    struct ConvertingDesktop final : DesktopSteps
+    {
+        using DesktopSteps::DesktopSteps;
+        QList<int> exits;
+        void endProcess(int status) override { exits << status; }
+    } steps(services);
+    QFile bad(m_dir.filePath("bad.wav"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("RIFF");
+    bad.close();
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (box && box->isVisible() && box->windowTitle() == "Error") {
+            poll.stop();
+            std::raise(SIGTERM);
+        }
+    });
+    poll.start(5);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
+    steps.convertEach({{m_dir.filePath("song.wav"), "mp3", {}}, {bad.fileName(), "mp3", {}}},
+                      false);
+    QTest::qWait(200);
+    QCOMPARE(steps.exits, QList<int>{1});
     QVERIFY(QFileInfo(m_dir.filePath("song.mp3")).size() > 0);
 }
 

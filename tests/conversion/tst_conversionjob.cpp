@@ -27,6 +27,7 @@ private slots:
 
     void targetAndArguments_data();
     void targetAndArguments();
+    void measuredTargetStaysWhole();
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
@@ -38,6 +39,8 @@ private slots:
     void temporaryFileThatCannotBeCreated();
     void slotFreedBeforeTheWaitIsTaken();
     void missingEncoderWaitsForNoSlot();
+    void stoppedByItsOwnSignalStartsNothing_data();
+    void stoppedByItsOwnSignalStartsNothing();
     void coverRetriedOnlyBeforeProgress_data();
     void coverRetriedOnlyBeforeProgress();
     void explicitTargetWrittenAsGiven_data();
@@ -88,6 +91,7 @@ void TestConversionJob::init()
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "");
     writeSetting(settings::BitrateKey, "");
+    writeSetting(settings::ReplayGainKey, "off");
 }
 
 void TestConversionJob::cleanup()
@@ -111,6 +115,20 @@ QString TestConversionJob::sourceFile(const QString &name)
     file.open(QIODevice::WriteOnly);
     file.write("source");
     return file.fileName();
+}
+
+// Under "album" the encoder also measures; a target the tag writer cannot
+// make sense of (the fake's bytes are no MP3) is still converted, untouched.
+void TestConversionJob::measuredTargetStaysWhole()
+{
+    writeSetting(settings::ReplayGainKey, "album");
+    writeSetting(settings::TargetDirKey, m_out->path());
+    QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+    QCOMPARE(m_end->outcome, ConversionEnd::Outcome::Converted);
+    QVERIFY(fakeencoder::recordedArguments(m_encoder->path()).join(' ').contains("ebur128"));
+    QFile result(m_out->filePath("song.mp3"));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), QByteArray("data"));
 }
 
 bool TestConversionJob::convert(const QString &source, const QString &format,
@@ -236,7 +254,7 @@ void TestConversionJob::targetAndArguments()
 
     for (const QString &name : present)
         sourceFile(name);
-    const QString sourcePath = sourceFile(source);
+    sourceFile(source);
     writeSetting(settings::BitrateKey, bitrate);
     writeSetting(settings::TargetDirKey, QString(targetdir).replace("OUT", m_out->path()));
     target.replace("SRC", m_dir->path()).replace("OUT", m_out->path());
@@ -248,7 +266,16 @@ void TestConversionJob::targetAndArguments()
     QDir::setCurrent(previous);
     QVERIFY(ended);
 
-    QStringList expected = encoderarguments::inputGuards() + QStringList{"-i", sourcePath, "-y"};
+    // The encoder reads the source through the file the job holds open,
+    // never by its name.
+    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
+    const qsizetype input = recorded.indexOf("-i") + 1;
+    QVERIFY(input > 0 && input < recorded.size());
+    QVERIFY2(QRegularExpression("^/proc/self/fd/[0-9]+$").match(recorded.at(input)).hasMatch(),
+             qPrintable(recorded.at(input)));
+    QVERIFY(recorded.at(input) != recorded.last());
+    QStringList expected =
+        encoderarguments::inputGuards() + QStringList{"-i", recorded.at(input), "-y"};
     expected << middle << "-map"
              << "0:a:0";
     // Formats that hold a cover get the source's, if it has one.
@@ -263,7 +290,6 @@ void TestConversionJob::targetAndArguments()
         expected << "-vn";
     // The encoder writes through the reserved file itself, which the name
     // of the target no longer tells.
-    const QStringList recorded = fakeencoder::recordedArguments(m_encoder->path());
     expected << "-f" << encoderarguments::muxerFor(format) << recorded.last();
     QCOMPARE(recorded, expected);
     QVERIFY2(QRegularExpression("^/proc/self/fd/[0-9]+$").match(recorded.last()).hasMatch(),
@@ -443,6 +469,41 @@ void TestConversionJob::slotFreedBeforeTheWaitIsTaken()
             m_others.pop_back();
     };
     QVERIFY(convert(sourceFile("song.flac"), "mp3"));
+}
+
+void TestConversionJob::stoppedByItsOwnSignalStartsNothing_data()
+{
+    QTest::addColumn<bool>("atReservation"); // else as it starts to wait for a slot
+    QTest::newRow("target reserved") << true;
+    QTest::newRow("waiting for a slot") << false;
+}
+
+void TestConversionJob::stoppedByItsOwnSignalStartsNothing()
+{
+    // Whoever watches the job may stop it from inside one of its signals;
+    // nothing of the conversion may go on after that.
+    QFETCH(bool, atReservation);
+    if (!atReservation)
+        takeEverySlot();
+    ConversionJob job({sourceFile("song.flac"), "mp3", {}}, m_services, nullptr);
+    int ends = 0;
+    connect(&job, &ConversionJob::ended, this, [&] { ++ends; });
+    if (atReservation) {
+        connect(&job, &ConversionJob::targetReserved, &job, &ConversionJob::stop);
+    } else {
+        connect(&job, &ConversionJob::stageChanged, &job, [&](ConversionJob::Stage stage) {
+            if (stage == ConversionJob::Stage::WaitingForSlot)
+                job.stop();
+        });
+    }
+    job.start();
+    QTRY_COMPARE(ends, 1);
+    m_others.clear(); // a slot frees: a waiter still around would start the encoder now
+    QTest::qWait(400);
+    QCOMPARE(ends, 1);
+    QCOMPARE(job.stage(), ConversionJob::Stage::Ended);
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"song.flac"});
 }
 
 void TestConversionJob::missingEncoderWaitsForNoSlot()

@@ -10,6 +10,9 @@
 
 // A selection in the real program: three hundred files in one window on a
 // real X server, and a termination request in the middle of a selection.
+// The program's encoder slots in these tests, whatever the machine.
+constexpr int SlotCount = 2;
+
 class TestE2eSelection : public QObject
 {
     Q_OBJECT
@@ -80,6 +83,7 @@ void TestE2eSelection::start(const QStringList &files, bool onTheXServer)
     QProcessEnvironment environment = e2e::programEnvironment(m_home.filePath("config"));
     environment.insert("PATH", m_encoder->path() + ":" + environment.value("PATH"));
     environment.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
+    environment.insert("TW_TEST_SLOTS", QString::number(SlotCount));
     if (onTheXServer) {
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("DISPLAY", m_display);
@@ -127,7 +131,7 @@ void TestE2eSelection::threeHundredFilesInOneWindow()
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = log.readAll().trimmed().split('\n');
     QCOMPARE(lines.size(), 300);
-    const int slotCount = qMax(1, QThread::idealThreadCount());
+    const int slotCount = SlotCount;
     int mostRunning = 0;
     for (const QByteArray &line : lines) {
         const QList<QByteArray> numbers = line.split(' ');
@@ -151,17 +155,15 @@ void TestE2eSelection::terminationKeepsWhatIsConverted()
     const QStringList files = sources({"a1.wav", "a2.wav", "slow3.wav", "slow4.wav",
                                        "slow5.wav", "slow6.wav", "slow7.wav", "slow8.wav"});
     start(files, false);
-    const int slotCount = qMax(1, QThread::idealThreadCount());
-    // The quick pair is converted; then every slot holds a file that hangs.
+    // The quick pair is converted; then both slots hold a file that hangs.
     QVERIFY(waitUntil([&] {
-        return QDir(m_out->path()).entryList({"slow*.mp3"}, QDir::Files).size() ==
-               qMin(slotCount, 6);
+        return QDir(m_out->path()).entryList({"slow*.mp3"}, QDir::Files).size() == SlotCount;
     }));
     ::kill(m_program->processId(), SIGTERM);
     QVERIFY(m_program->waitForFinished(30000));
     QCOMPARE(m_program->exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_program->exitCode(), 128 + SIGTERM);
-    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files), QStringList({"a1.mp3", "a2.mp3"}));
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files, QDir::Name), QStringList({"a1.mp3", "a2.mp3"}));
     QCOMPARE(QDir(m_music->path()).entryList(QDir::Files).size(), 8);
 }
 

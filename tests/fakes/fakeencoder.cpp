@@ -176,8 +176,17 @@ std::string outputPath(const std::vector<std::string> &args)
 std::string inputName(const std::vector<std::string> &args)
 {
     for (size_t i = 0; i + 1 < args.size(); ++i) {
-        if (args[i] == "-i")
-            return std::filesystem::path(args[i + 1]).filename().string();
+        if (args[i] != "-i")
+            continue;
+        // A source handed over as an open file is named by what it is.
+        std::filesystem::path input(args[i + 1]);
+        std::error_code error;
+        if (input.string().rfind("/proc/self/fd/", 0) == 0) {
+            const std::filesystem::path target = std::filesystem::read_symlink(input, error);
+            if (!error)
+                input = target;
+        }
+        return input.filename().string();
     }
     return std::string();
 }

@@ -155,11 +155,15 @@ void TestSelection::failuresAreSummedUpOnce()
     QCOMPARE(m_answerer->seen.size(), 1);
     QCOMPARE(m_answerer->seen[0].title, "Error");
     QCOMPARE(m_answerer->seen[0].text, "4 of 6 files could not be converted.");
+    // Each name stands isolated for bidirectional text, one per line.
     QStringList failed;
-    for (const QString &line : details.split('\n'))
-        failed << QFileInfo(line.section(": ", 0, 0)).fileName();
+    for (const QString &line : details.split('\n')) {
+        const QString name = line.section(": ", 0, 0);
+        QVERIFY(name.startsWith(QChar(0x2068)) && name.endsWith(QChar(0x2069)));
+        failed << QFileInfo(name.mid(1).chopped(1)).fileName();
+    }
     QCOMPARE(failed, QStringList({"bad2.wav", "bad4.wav", "gone5.wav", tooLong}));
-    QVERIFY(details.contains("gone5.wav: The file no longer exists."));
+    QVERIFY(details.contains(u"gone5.wav\u2069: The file no longer exists."));
     // The taskbar shows the whole selection, and its failure at the end.
     const QStringList calls = m_shell->calls();
     QCOMPARE(calls.first(), "state 1");

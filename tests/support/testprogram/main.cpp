@@ -81,6 +81,11 @@ int main(int argc, char *argv[])
         services.addresses.adServer = QUrl(base);
         services.addresses.statsServer = QUrl(base);
     }
+    // With TW_TEST_SLOTS=n the program runs n encoders at once, whatever
+    // the machine's cores: a test's timing then holds on any machine.
+    const int slotCount = qEnvironmentVariableIntValue("TW_TEST_SLOTS");
+    if (slotCount > 0)
+        services.encoderSlotCount = slotCount;
     // With TW_TEST_SLOW_NETWORK=ms the network stack takes that long to
     // load: whatever the program posts is then still unsent when its
     // conversion is over, unless the end waits for it.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTemporaryFile>
+
+namespace tags {
+
+// The bytes of an open file copied aside before its tags are rewritten in
+// place, to be put back when that fails: TagLib shifts the audio as a tag
+// grows, and a write that stops half way would leave neither the old file
+// nor the new one.
+class FileBackup
+{
+public:
+    // Copies fd (opened for reading and writing) aside; isValid() says
+    // whether the whole of it was copied, and the file may be written then.
+    explicit FileBackup(int fd);
+    bool isValid() const { return m_valid; }
+    // Puts the copied bytes back into fd, at its old length.
+    bool restore();
+
+private:
+    int m_fd;
+    QTemporaryFile m_copy;
+    qint64 m_size = -1;
+    bool m_valid = false;
+};
+
+} // namespace tags
