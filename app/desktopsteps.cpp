@@ -2,6 +2,7 @@
 
 #include "advancedoptions.h"
 #include "commandline.h"
+#include "conversionjob.h"
 #include "conversionqueue.h"
 #include "desktopnotification.h"
 #include "failuretext.h"
@@ -264,15 +265,21 @@ int DesktopSteps::convertFolders(const FolderRun &run)
         folders.append({folder, root});
     }
 
+    const EncoderOptions &given = run.options;
+    const bool plain = given.volume == 100 && given.title.isEmpty() && given.artist.isEmpty() &&
+                       given.album.isEmpty() && given.year == 0 && !given.replayGain;
+    // A mirror puts each output into place as it ends, before an album's
+    // last track has: album values would come too late, so each track gets
+    // its own.
+    EncoderOptions options = given;
+    const settings::ReplayGain gain = ConversionJob::replayGain({{}, run.format, given, {}}, m_services);
+    options.replayGain =
+        gain == settings::ReplayGain::Album ? settings::ReplayGain::Track : gain;
     // The recipe: what a file was converted with; a change redoes every file.
-    const EncoderOptions &options = run.options;
     const int bitrate =
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
     QStringList recipe{run.format, QString::number(bitrate)};
     recipe << commandLineOptions(options);
-    const bool plain = options.volume == 100 && options.title.isEmpty() &&
-                       options.artist.isEmpty() && options.album.isEmpty() && options.year == 0 &&
-                       !options.replayGain;
     MirrorRun mirror(folders, {run.format, recipe.join(u' '), plain}, options);
 
     if (run.dryRun) {
