@@ -87,6 +87,11 @@ bool MirrorDatabase::load(QString *error)
         Statement entries(m_db, "SELECT source, source_size, source_modified, recipe, output,"
                                 " output_size, output_modified, pending FROM entries");
         if (!entries.handle) {
+            // A run killed as it made the database left it without tables:
+            // nothing is recorded yet.
+            Statement tables(m_db, "SELECT 1 FROM sqlite_master WHERE name = 'entries'");
+            if (tables.handle && sqlite3_step(tables.handle) == SQLITE_DONE)
+                return true;
             *error = lastError();
             return false;
         }
