@@ -88,10 +88,30 @@ bool DesktopSteps::isFolder(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
-void DesktopSteps::notifyIfLong(qint64 elapsedMs, const QString &sentence) const
+std::function<void(int)> DesktopSteps::ender(bool &ending)
 {
+    return [this, &ending](int status) {
+        if (std::exchange(ending, true))
+            return;
+        endProcess(status);
+        // Only steps that record the end instead of ending get here.
+        QCoreApplication::exit(status);
+    };
+}
+
+void DesktopSteps::settle(bool stopped, int status, qint64 elapsedMs, const QString &sentence,
+                          const std::function<void(int)> &end)
+{
+    // A stopped run ends at once. One that went its course tells the person
+    // when it took long, and has its usage records and bug reports
+    // delivered first (the window is gone by then).
+    if (stopped) {
+        end(status);
+        return;
+    }
     if (elapsedMs >= m_services.notifyAfterMs && m_services.notify)
         m_services.notify(sentence);
+    m_services.online->whenPostsSettled(online::PostsGraceMs, [end, status] { end(status); });
 }
 
 void DesktopSteps::reportNoDisplay()
@@ -179,25 +199,10 @@ int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
     ConversionQueue queue(requests, m_services, m_services.online.get());
     std::optional<int> terminatedBy;
     bool ending = false;
-    const auto end = [this, &ending](int status) {
-        if (std::exchange(ending, true))
-            return;
-        endProcess(status);
-        // Only steps that record the end instead of ending get here.
-        QCoreApplication::exit(status);
-    };
+    const std::function<void(int)> end = ender(ending);
     QObject::connect(&view, &View::ended, &queue, [&] {
-        const int status = conversionrun::exitStatus(queue, rule, leftOut, terminatedBy);
-        if (!queue.wasStopped())
-            notifyIfLong(clock.elapsed(), sentenceFor(queue));
-        // A run that went its course has its usage records and bug reports
-        // delivered first (the window is gone by then); a stopped one ends
-        // at once.
-        if (queue.wasStopped()) {
-            end(status);
-            return;
-        }
-        m_services.online->whenPostsSettled(online::PostsGraceMs, [&end, status] { end(status); });
+        settle(queue.wasStopped(), conversionrun::exitStatus(queue, rule, leftOut, terminatedBy),
+               clock.elapsed(), sentenceFor(queue), end);
     });
     // From here on a conversion may hold files of ours; a request to end the
     // process lets it take them back first (status 128 + signal, as a shell
@@ -317,12 +322,7 @@ int DesktopSteps::runFolders(View &view, MirrorRun &mirror, const QList<Conversi
     std::unique_ptr<ConversionQueue> queue;
     std::optional<int> terminatedBy;
     bool ending = false;
-    const auto end = [this, &ending](int status) {
-        if (std::exchange(ending, true))
-            return;
-        endProcess(status);
-        QCoreApplication::exit(status);
-    };
+    const std::function<void(int)> end = ender(ending);
     const auto status = [&] {
         if (terminatedBy)
             return *terminatedBy;
@@ -359,15 +359,7 @@ int DesktopSteps::runFolders(View &view, MirrorRun &mirror, const QList<Conversi
             for (const QString &detail : mirror.details())
                 view.writeLine(nametext::forTerminal(detail));
         }
-        const bool stopped = queue->wasStopped();
-        if (!stopped)
-            notifyIfLong(clock.elapsed(), mirror.sentence());
-        const int result = status();
-        if (stopped) {
-            end(result);
-            return;
-        }
-        m_services.online->whenPostsSettled(online::PostsGraceMs, [&end, result] { end(result); });
+        settle(queue->wasStopped(), status(), clock.elapsed(), mirror.sentence(), end);
     });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::requested, &mirror, [&](int signalNumber) {

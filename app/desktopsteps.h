@@ -5,6 +5,8 @@
 #include "services.h"
 #include "startup.h"
 
+#include <functional>
+
 // The start-up steps with the real dialogs, and the run of the conversion
 // under a window, or under the terminal view when there is no display (the
 // dialogs then cannot be shown, and the steps that need them say so). Made
@@ -47,9 +49,14 @@ private:
     // The folder the settings name for mirrors (asked once under "ask");
     // empty when there is none.
     QString mirrorsFolder(settings::TargetRule rule);
-    // A run that took long ends with a notification: the window has closed
-    // itself and the person turned to other work long ago.
-    void notifyIfLong(qint64 elapsedMs, const QString &sentence) const;
+    // Ends the process once with the status it is given (ending: whether it
+    // was already).
+    std::function<void(int)> ender(bool &ending);
+    // After a run's view ended: a notification when the run took long (the
+    // window has closed itself and the person turned to other work long
+    // ago), the posts delivered unless it was stopped, then end(status).
+    void settle(bool stopped, int status, qint64 elapsedMs, const QString &sentence,
+                const std::function<void(int)> &end);
     // On standard error, and in a box when there is a display.
     void reportRunError(const QStringList &messages);
     void showErrorBox(const QString &message);

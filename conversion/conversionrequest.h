@@ -14,5 +14,5 @@ struct ConversionRequest
     // an existing empty file the job writes as it is, never renamed; on
     // success it stays, on failure or stop the job removes it. (A mirror's
     // temporary name: the mirror renames it into place.)
-    QString target;
+    QString target{};
 };

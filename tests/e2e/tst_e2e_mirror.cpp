@@ -218,20 +218,30 @@ void TestE2eMirror::killedRunIsCompletedNextTime()
 
 void TestE2eMirror::secondRunAtOnceIsBusy()
 {
-    makeLongTree(4);
+    makeLongTree(2);
+    // The first run's encoder waits, found first on PATH, until the second
+    // run has ended.
+    const QString bin = m_dir->filePath("bin");
+    const QString go = m_dir->filePath("go");
+    QVERIFY(QDir().mkpath(bin));
+    QFile encoder(bin + "/ffmpeg");
+    QVERIFY(encoder.open(QIODevice::WriteOnly));
+    encoder.write(QString("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.05; done\nexec '%2' \"$@\"\n")
+                      .arg(go, QStandardPaths::findExecutable("ffmpeg"))
+                      .toUtf8());
+    encoder.close();
+    QVERIFY(encoder.setPermissions(encoder.permissions() | QFile::ExeOwner));
+    QProcessEnvironment env = environment();
+    env.insert("PATH", bin + ":" + env.value("PATH"));
     QProcess first;
-    first.setProcessEnvironment(environment());
+    first.setProcessEnvironment(env);
     first.setStandardInputFile(QProcess::nullDevice());
     first.start(e2e::tonewright(), {"mp3", music()});
     // The lock is taken before anything is written into the mirror.
-    for (int i = 0; i < 3000 && first.state() != QProcess::NotRunning; ++i) {
-        if (QFileInfo::exists(mirror(".tonewright-mirror.db")))
-            break;
-        QTest::qWait(10);
-    }
-    if (first.state() == QProcess::NotRunning)
-        QSKIP("the first run ended before a second could start");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(mirror(".tonewright-mirror.db")), 60000);
+
     const Result second = run({"--each", "mp3", music()});
+    QFile(go).open(QIODevice::WriteOnly);
     QVERIFY(first.waitForFinished(120000));
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(second.status, 1);
