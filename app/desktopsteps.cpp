@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -64,6 +65,27 @@ void printError(const QString &message)
     std::fprintf(stderr, "tonewright: %s\n", message.toUtf8().constData());
     std::fflush(stderr);
 }
+
+// Tells when a window is asked to close.
+class CloseWatch : public QObject
+{
+public:
+    CloseWatch(QObject *window, std::function<void()> closing)
+        : m_closing(std::move(closing))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            m_closing();
+        return false;
+    }
+
+private:
+    std::function<void()> m_closing;
+};
 
 } // namespace
 
@@ -340,9 +362,21 @@ int DesktopSteps::runFolders(View &view, MirrorRun &mirror, const QList<Conversi
         });
     }
     QObject::connect(&mirror, &MirrorRun::phase, &view, &View::showPhase);
+    // Closed while it walks or copies, before there is a queue to stop: the
+    // run stops once the walk is done, having converted nothing.
+    bool closed = false;
+    std::unique_ptr<CloseWatch> closeWatch;
+    if constexpr (isWindow) {
+        closeWatch = std::make_unique<CloseWatch>(&view, [&] {
+            if (queue)
+                return;
+            closed = true;
+            mirror.stop();
+        });
+    }
     QObject::connect(&mirror, &MirrorRun::ready, &view, [&] {
-        if (terminatedBy) {
-            end(*terminatedBy);
+        if (terminatedBy || closed) {
+            end(terminatedBy.value_or(1));
             return;
         }
         if constexpr (!isWindow)
