@@ -54,7 +54,7 @@ Soundmill::~Soundmill() = default;
 void Soundmill::startConversion(QString sourcePath, QString format, QStringList extraArgs)
 {
     startConversion(
-        ConversionRequest{sourcePath, format, encoderarguments::optionsFromArguments(extraArgs), {}});
+        ConversionRequest{sourcePath, format, encoderarguments::optionsFromArguments(extraArgs)});
 }
 
 void Soundmill::startConversion(const ConversionRequest &request)

@@ -134,8 +134,8 @@ void TestConversionJob::measuredTargetStaysWhole()
 bool TestConversionJob::convert(const QString &source, const QString &format,
                                 const QStringList &extra)
 {
-    ConversionJob job({source, format, encoderarguments::optionsFromArguments(extra), {}},
-                      m_services, nullptr);
+    ConversionJob job({source, format, encoderarguments::optionsFromArguments(extra)}, m_services,
+                      nullptr);
     connect(&job, &ConversionJob::directoryWanted, this,
             [this, &job](ConversionJob::Question question) {
                 m_questions << (question == ConversionJob::Question::TargetDirectory ? "target"

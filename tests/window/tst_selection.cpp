@@ -94,7 +94,7 @@ QList<ConversionRequest> TestSelection::sources(const QStringList &names, const 
         if (!file.open(QIODevice::WriteOnly))
             return {};
         file.write("RIFF");
-        requests << ConversionRequest{file.fileName(), format, {}, {}};
+        requests << ConversionRequest{file.fileName(), format, {}};
     }
     return requests;
 }
