@@ -427,8 +427,10 @@ void DesktopSteps::reportNoFile(const QString &path)
 
 void DesktopSteps::reportUsageError(const QString &message)
 {
-    std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n",
-                 message.toUtf8().constData());
+    // A terminal needs no marks that keep a name apart from right-to-left
+    // text around it; the box below does.
+    const QString plain = QString(message).remove(QChar(0x2068)).remove(QChar(0x2069));
+    std::fprintf(stderr, "tonewright: %s\nTry 'tonewright --help'.\n", plain.toUtf8().constData());
     std::fflush(stderr);
     showErrorBox(message);
 }

@@ -377,10 +377,10 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
     // track's WAV has none.
     if (m_source.isOpen() && m_input == m_source.toolPath())
         m_sourceTags = tags::readTags(m_source.descriptor());
-    waitForSlot();
+    awaitSlot();
 }
 
-void ConversionJob::waitForSlot()
+void ConversionJob::awaitSlot()
 {
     // Many conversions started together take turns: at most one encoder per
     // slot runs across all of the user's conversions.

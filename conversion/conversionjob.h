@@ -125,7 +125,7 @@ private:
     void probeSource();
     void proberFinished();
     void prepareEncoder(const sourceprobe::SourceInfo &source);
-    void waitForSlot();
+    void awaitSlot();
     void startEncoder(const QStringList &arguments);
     void encoderOutput();
     void encoderFinished(int exitCode);

@@ -22,11 +22,30 @@ QString folderOf(const ConversionRequest &request)
 
 } // namespace
 
+namespace {
+
+// A selection is converted with the settings it started with: each key is
+// read from the store once, not once for every file.
+Services withSettingsReadOnce(Services services)
+{
+    auto read = std::move(services.readSetting);
+    auto cache = std::make_shared<QHash<QString, QString>>();
+    services.readSetting = [read, cache](const QString &key) {
+        const auto known = cache->constFind(key);
+        if (known != cache->constEnd())
+            return *known;
+        return *cache->insert(key, read ? read(key) : QString());
+    };
+    return services;
+}
+
+} // namespace
+
 ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
                                  online::OnlineServices *online, QObject *parent)
     : QObject(parent)
     , m_requests(requests)
-    , m_services(services)
+    , m_services(withSettingsReadOnce(services))
     , m_online(online)
     , m_files(requests.size())
 {

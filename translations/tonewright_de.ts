@@ -171,12 +171,58 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain erwartet einen dieser Werte: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>Die Adresse „%1“ ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Dafür ist ein Dialog nötig, aber es ist keine Anzeige verfügbar. Geben Sie Format und Datei auf der Befehlszeile an, etwa: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - Musik einfach umwandeln</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Einstellungen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Über&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>Die Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Die Datei wurde von einem anderen Programm ersetzt.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Dies ist keine Datei, die sich umwandeln lässt.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
     </message>
 </context>
 <context>
@@ -227,10 +273,6 @@ Möchten Sie sie jetzt herunterladen?</translation>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - Musik einfach umwandeln</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Umgewandelt:</translation>
     </message>
@@ -241,18 +283,6 @@ Möchten Sie sie jetzt herunterladen?</translation>
     <message>
         <source>Now converting:</source>
         <translation>In Arbeit:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Einstellungen&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Über&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -284,18 +314,6 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>In den Zielordner kann nicht geschrieben werden.
-Bitte wählen Sie einen anderen Ordner.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Das Umwandlungsmodul wurde nicht gefunden!
-Bitte installieren Sie das Programm neu.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -317,17 +335,9 @@ Bitte installieren Sie das Programm neu.</translation>
             <numerusform>Umwandlung abbrechen? Die %n noch nicht umgewandelten Dateien werden übersprungen.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Frage</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - Musik einfach umwandeln</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Quelle:</translation>
@@ -343,18 +353,6 @@ Bitte installieren Sie das Programm neu.</translation>
     <message>
         <source>Speed:</source>
         <translation>Geschwindigkeit:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Einstellungen&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Über&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -434,10 +432,6 @@ Stellen Sie sicher, dass die Datei eine gültige Video- oder Audiodatei ist.
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Frage</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Möchten Sie die Umwandlung wirklich abbrechen und das Programm beenden?</translation>
     </message>
@@ -466,6 +460,14 @@ Um die Lautstärke zu ändern oder Metadaten hinzuzufügen, wählen Sie im Datei
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Diese Datei ist keine Audio- oder Videodatei.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>Der Zielordner muss gewählt werden, aber es ist keine Anzeige verfügbar; setzen Sie targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>In den Zielordner kann nicht geschrieben werden, und es ist keine Anzeige verfügbar, um einen anderen zu wählen; setzen Sie targetdir.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +559,49 @@ Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translat
     <message>
         <source>None</source>
         <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 von %n</numerusform>
+            <numerusform>%1 von %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
+            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Bei %1 von %n Datei ist die Umwandlung fehlgeschlagen.</numerusform>
+            <numerusform>Bei %1 von %n Dateien ist die Umwandlung fehlgeschlagen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Angehalten; %n Datei nicht umgewandelt.</numerusform>
+            <numerusform>Angehalten; %n Dateien nicht umgewandelt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,12 +171,58 @@ Descárgala para evitar errores y otros problemas.
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain admite uno de estos valores: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>La dirección «%1» está mal formada.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Esto necesita un diálogo, pero no hay ninguna pantalla disponible. Indique el formato y el archivo en la línea de órdenes, por ejemplo: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - conversión de música fácil</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configuración&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Acerca de&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>El archivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Otro programa ha sustituido el archivo.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Esto no es un archivo que se pueda convertir.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
     </message>
 </context>
 <context>
@@ -227,10 +273,6 @@ Descárgala para evitar errores y otros problemas.
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - conversión de música fácil</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Convertidos:</translation>
     </message>
@@ -241,18 +283,6 @@ Descárgala para evitar errores y otros problemas.
     <message>
         <source>Now converting:</source>
         <translation>Convirtiendo:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configuración&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Acerca de&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -284,18 +314,6 @@ Descárgala para evitar errores y otros problemas.
         <translation>Error</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>No se puede escribir en la carpeta de destino.
-Elige otra carpeta.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>¡No se encontró el módulo de conversión!
-Vuelve a instalar la aplicación.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -317,17 +335,9 @@ Vuelve a instalar la aplicación.</translation>
             <numerusform>¿Detener la conversión? Se omitirán los %n archivos aún no convertidos.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Pregunta</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - conversión de música fácil</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Origen:</translation>
@@ -343,18 +353,6 @@ Vuelve a instalar la aplicación.</translation>
     <message>
         <source>Speed:</source>
         <translation>Velocidad:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configuración&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Acerca de&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -434,10 +432,6 @@ Comprueba que el archivo que intentas convertir sea un archivo de audio o vídeo
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Pregunta</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>¿Seguro que quieres detener la conversión y salir?</translation>
     </message>
@@ -466,6 +460,14 @@ Para cambiar el volumen del archivo o añadir metadatos, elige la conversión av
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Este archivo no es un archivo de audio ni de vídeo.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>Hay que elegir la carpeta de destino, pero no hay ninguna pantalla disponible; defina targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>No se puede escribir en la carpeta de destino y no hay ninguna pantalla disponible para elegir otra; defina targetdir.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +559,49 @@ Si quieres subir el volumen, elige la conversión avanzada.</translation>
     <message>
         <source>None</source>
         <translation>Ninguna</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 de %n</numerusform>
+            <numerusform>%1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 de %n, errores: %2</numerusform>
+            <numerusform>%1 de %n, errores: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Error al convertir %1 de %n archivo.</numerusform>
+            <numerusform>Error al convertir %1 de %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Detenido; %n archivo sin convertir.</numerusform>
+            <numerusform>Detenido; %n archivos sin convertir.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,12 +171,58 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain accepte l’une de ces valeurs&#xa0;: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>L’adresse « %1 » est mal formée.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Cette action demande une boîte de dialogue, mais aucun affichage n’est disponible. Indiquez le format et le fichier sur la ligne de commande, par exemple : tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - la conversion musicale facile</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Paramètres&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;À propos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>Le fichier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Le fichier a été remplacé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Ce n’est pas un fichier qui peut être converti.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
@@ -227,10 +273,6 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - la conversion musicale facile</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Convertis&#xa0;:</translation>
     </message>
@@ -241,18 +283,6 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
     <message>
         <source>Now converting:</source>
         <translation>En cours&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Paramètres&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;À propos&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -284,18 +314,6 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <translation>Erreur</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>Impossible d’écrire dans le dossier cible.
-Veuillez choisir un autre dossier.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Module de conversion introuvable&#x202f;!
-Veuillez réinstaller l’application.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
@@ -317,17 +335,9 @@ Veuillez réinstaller l’application.</translation>
             <numerusform>Arrêter la conversion&#x202f;? Les %n fichiers non encore convertis seront ignorés.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Question</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - la conversion musicale facile</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Source&#xa0;:</translation>
@@ -343,18 +353,6 @@ Veuillez réinstaller l’application.</translation>
     <message>
         <source>Speed:</source>
         <translation>Vitesse&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Paramètres&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;À propos&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -434,10 +432,6 @@ Vérifiez que le fichier à convertir est bien un fichier audio ou vidéo valide
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Question</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Voulez-vous vraiment arrêter la conversion et quitter&#x202f;?</translation>
     </message>
@@ -466,6 +460,14 @@ Pour modifier le volume du fichier ou ajouter des métadonnées, choisissez la c
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Ce fichier n’est pas un fichier audio ou vidéo.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>Le dossier de destination doit être choisi, mais aucun affichage n’est disponible ; définissez targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>Le dossier de destination n’est pas accessible en écriture, et aucun affichage n’est disponible pour en choisir un autre ; définissez targetdir.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +559,49 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     <message>
         <source>None</source>
         <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 sur %n</numerusform>
+            <numerusform>%1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
+            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 restantes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Impossible de convertir %1 fichier sur %n.</numerusform>
+            <numerusform>Impossible de convertir %1 des %n fichiers.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Arrêté ; %n fichier non converti.</numerusform>
+            <numerusform>Arrêté ; %n fichiers non convertis.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,12 +171,58 @@ Vuoi scaricarla adesso?</translation>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain accetta uno di questi valori: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>L’indirizzo «%1» non è valido.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Serve una finestra di dialogo, ma non c’è alcuno schermo disponibile. Indica il formato e il file sulla riga di comando, ad esempio: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - convertire musica è facile</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Impostazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Informazioni&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>Il file non esiste più.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Il file è stato sostituito da un altro programma.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Questo non è un file che si possa convertire.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
     </message>
 </context>
 <context>
@@ -227,10 +273,6 @@ Vuoi scaricarla adesso?</translation>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - convertire musica è facile</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Convertiti:</translation>
     </message>
@@ -241,18 +283,6 @@ Vuoi scaricarla adesso?</translation>
     <message>
         <source>Now converting:</source>
         <translation>In conversione:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Impostazioni&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Informazioni&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -284,18 +314,6 @@ Vuoi scaricarla adesso?</translation>
         <translation>Errore</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>Impossibile scrivere nella cartella di destinazione.
-Scegli un’altra cartella.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Modulo di conversione non trovato!
-Reinstalla l’applicazione.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -317,17 +335,9 @@ Reinstalla l’applicazione.</translation>
             <numerusform>Interrompere la conversione? I %n file non ancora convertiti verranno saltati.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Domanda</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - convertire musica è facile</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Origine:</translation>
@@ -343,18 +353,6 @@ Reinstalla l’applicazione.</translation>
     <message>
         <source>Speed:</source>
         <translation>Velocità:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Impostazioni&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Informazioni&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -434,10 +432,6 @@ Verifica che il file da convertire sia un file audio o video valido.
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Domanda</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Vuoi davvero interrompere la conversione e uscire?</translation>
     </message>
@@ -466,6 +460,14 @@ Per cambiare il volume del file o aggiungere metadati scegli la conversione avan
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Questo file non è un file audio o video.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>La cartella di destinazione va scelta, ma non c’è alcuno schermo disponibile; imposta targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>La cartella di destinazione non è scrivibile e non c’è alcuno schermo disponibile per sceglierne un’altra; imposta targetdir.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +559,49 @@ Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
     <message>
         <source>None</source>
         <translation>Nessuno</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 su %n</numerusform>
+            <numerusform>%1 su %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 su %n, errori: %2</numerusform>
+            <numerusform>%1 su %n, errori: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>ancora %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
+            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Interrotto; %n file non convertito.</numerusform>
+            <numerusform>Interrotto; %n file non convertiti.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -170,12 +170,58 @@ Would you like to download it now?</source>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain には次のいずれかを指定してください: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>アドレス「%1」の形式が正しくありません。</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>ダイアログが必要ですが、使用できるディスプレイがありません。コマンドラインで形式とファイルを指定してください（例: tonewright mp3 song.flac）</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - かんたん音楽変換</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;設定&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>ファイルがもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>ファイルが別のプログラムによって置き換えられました。</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>変換できるファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
     </message>
 </context>
 <context>
@@ -226,10 +272,6 @@ Would you like to download it now?</source>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - かんたん音楽変換</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>変換済み:</translation>
     </message>
@@ -240,18 +282,6 @@ Would you like to download it now?</source>
     <message>
         <source>Now converting:</source>
         <translation>変換中:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;設定&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -280,18 +310,6 @@ Would you like to download it now?</source>
         <translation>エラー</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>保存先フォルダーに書き込めません。
-別のフォルダーを選択してください。</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>変換モジュールが見つかりません。
-アプリケーションを再インストールしてください。</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -311,17 +329,9 @@ Please reinstall application.</source>
             <numerusform>変換を中止しますか？まだ変換していない %n 個のファイルはスキップされます。</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>確認</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - かんたん音楽変換</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>変換元:</translation>
@@ -337,18 +347,6 @@ Please reinstall application.</source>
     <message>
         <source>Speed:</source>
         <translation>速度:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;設定&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;バージョン情報&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -427,10 +425,6 @@ Make sure that the file you are trying to convert is a valid video or audio file
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>確認</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>変換を中止して終了しますか？</translation>
     </message>
@@ -459,6 +453,14 @@ To change the volume of the file or add metadata select advanced conversion from
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>このファイルは音声ファイルでも動画ファイルでもありません。</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>保存先フォルダーを選ぶ必要がありますが、使用できるディスプレイがありません。targetdir を設定してください。</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>保存先フォルダーに書き込めず、別のフォルダーを選ぶためのディスプレイもありません。targetdir を設定してください。</translation>
     </message>
 </context>
 <context>
@@ -550,6 +552,45 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>None</source>
         <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%n 件中 %1 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%n 件中 %1 件 (失敗 %2 件)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>残り %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>%n 個のファイルのうち %1 個を変換できませんでした。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>停止しました。%n 個のファイルは変換されていません。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -172,12 +172,58 @@ Czy pobrać ją teraz?</translation>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain przyjmuje jedną z wartości: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>Adres „%1” jest nieprawidłowy.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>To wymaga okna dialogowego, ale żaden ekran nie jest dostępny. Podaj format i plik w wierszu poleceń, na przykład: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - łatwa konwersja muzyki</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Ustawienia&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;O programie&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>Plik już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Plik został zastąpiony przez inny program.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>To nie jest plik, który można przekonwertować.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
     </message>
 </context>
 <context>
@@ -228,10 +274,6 @@ Czy pobrać ją teraz?</translation>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - łatwa konwersja muzyki</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Przekonwertowano:</translation>
     </message>
@@ -242,18 +284,6 @@ Czy pobrać ją teraz?</translation>
     <message>
         <source>Now converting:</source>
         <translation>Trwa konwersja:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Ustawienia&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;O programie&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Anuluj</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -288,18 +318,6 @@ Czy pobrać ją teraz?</translation>
         <translation>Błąd</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>Nie można zapisywać w katalogu docelowym.
-Wybierz inny katalog.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Nie znaleziono modułu konwersji!
-Zainstaluj program ponownie.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -323,17 +341,9 @@ Zainstaluj program ponownie.</translation>
             <numerusform>Przerwać konwersję? %n plików, które nie zostały jeszcze przekonwertowane, zostanie pominiętych.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Pytanie</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - łatwa konwersja muzyki</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Źródło:</translation>
@@ -349,18 +359,6 @@ Zainstaluj program ponownie.</translation>
     <message>
         <source>Speed:</source>
         <translation>Szybkość:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Ustawienia&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;O programie&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -441,10 +439,6 @@ Upewnij się, że konwertowany plik jest prawidłowym plikiem audio lub wideo.
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Pytanie</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Czy na pewno przerwać konwersję i zakończyć?</translation>
     </message>
@@ -473,6 +467,14 @@ Aby zmienić głośność pliku lub dodać metadane, wybierz w menedżerze plik�
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Ten plik nie jest plikiem audio ani wideo.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>Trzeba wybrać folder docelowy, ale żaden ekran nie jest dostępny; ustaw targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>Do folderu docelowego nie można zapisywać, a żaden ekran nie jest dostępny, by wybrać inny; ustaw targetdir.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +566,53 @@ Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
     <message>
         <source>None</source>
         <translation>Brak</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
+            <numerusform>%1 z %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+            <numerusform>%1 z %n, błędów: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>zostało %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Nie udało się przekonwertować %1 z %n pliku.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Zatrzymano; %n plik nieprzekonwertowany.</numerusform>
+            <numerusform>Zatrzymano; %n pliki nieprzekonwertowane.</numerusform>
+            <numerusform>Zatrzymano; %n plików nieprzekonwertowanych.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -171,12 +171,58 @@ Deseja baixá-la agora?</translation>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain aceita um destes valores: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>O endereço “%1” está malformado.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Isto precisa de uma caixa de diálogo, mas nenhuma tela está disponível. Informe o formato e o arquivo na linha de comando, por exemplo: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - conversão de música fácil</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configurações&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Sobre&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>O arquivo não existe mais.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>O arquivo foi substituído por outro programa.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Isto não é um arquivo que possa ser convertido.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
     </message>
 </context>
 <context>
@@ -227,10 +273,6 @@ Deseja baixá-la agora?</translation>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - conversão de música fácil</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Convertidos:</translation>
     </message>
@@ -241,18 +283,6 @@ Deseja baixá-la agora?</translation>
     <message>
         <source>Now converting:</source>
         <translation>Convertendo:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configurações&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Sobre&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -284,18 +314,6 @@ Deseja baixá-la agora?</translation>
         <translation>Erro</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>Não é possível gravar na pasta de destino.
-Escolha outra pasta.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Módulo de conversão não encontrado!
-Reinstale o aplicativo.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -317,17 +335,9 @@ Reinstale o aplicativo.</translation>
             <numerusform>Interromper a conversão? Os %n arquivos ainda não convertidos serão ignorados.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Pergunta</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - conversão de música fácil</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Origem:</translation>
@@ -343,18 +353,6 @@ Reinstale o aplicativo.</translation>
     <message>
         <source>Speed:</source>
         <translation>Velocidade:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Configurações&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;Sobre&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -434,10 +432,6 @@ Verifique se o arquivo que você está tentando converter é um arquivo de áudi
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Pergunta</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Tem certeza de que deseja interromper a conversão e sair?</translation>
     </message>
@@ -466,6 +460,14 @@ Para mudar o volume do arquivo ou adicionar metadados, escolha a conversão avan
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Este arquivo não é um arquivo de áudio ou vídeo.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>A pasta de destino precisa ser escolhida, mas nenhuma tela está disponível; defina targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>Não é possível gravar na pasta de destino, e nenhuma tela está disponível para escolher outra; defina targetdir.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +559,49 @@ Se quiser aumentar o volume, escolha a conversão avançada.</translation>
     <message>
         <source>None</source>
         <translation>Nenhuma</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 de %n</numerusform>
+            <numerusform>%1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 de %n, falhas: %2</numerusform>
+            <numerusform>%1 de %n, falhas: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>faltam %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Não foi possível converter %1 de %n arquivo.</numerusform>
+            <numerusform>Não foi possível converter %1 de %n arquivos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Interrompido; %n arquivo não convertido.</numerusform>
+            <numerusform>Interrompido; %n arquivos não convertidos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

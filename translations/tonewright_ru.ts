@@ -172,12 +172,58 @@ Would you like to download it now?</source>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain принимает одно из значений: album, track, off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>Адрес «%1» задан неверно.</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>Для этого нужно диалоговое окно, но экран недоступен. Укажите формат и файл в командной строке, например: tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - простое преобразование музыки</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Настройки&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;О программе&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>Файл больше не существует.</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>Файл был заменён другой программой.</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>Это не файл, который можно преобразовать.</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
     </message>
 </context>
 <context>
@@ -228,10 +274,6 @@ Would you like to download it now?</source>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - простое преобразование музыки</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>Преобразовано:</translation>
     </message>
@@ -242,18 +284,6 @@ Would you like to download it now?</source>
     <message>
         <source>Now converting:</source>
         <translation>В работе:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Настройки&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;О программе&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -288,18 +318,6 @@ Would you like to download it now?</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>Запись в папку назначения невозможна.
-Выберите другую папку.</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>Модуль преобразования не найден!
-Переустановите приложение.</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -323,17 +341,9 @@ Please reinstall application.</source>
             <numerusform>Остановить преобразование? %n ещё не преобразованных файлов будут пропущены.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>Вопрос</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - простое преобразование музыки</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>Источник:</translation>
@@ -349,18 +359,6 @@ Please reinstall application.</source>
     <message>
         <source>Speed:</source>
         <translation>Скорость:</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;Настройки&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;О программе&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -441,10 +439,6 @@ Make sure that the file you are trying to convert is a valid video or audio file
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>Вопрос</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>Остановить преобразование и выйти?</translation>
     </message>
@@ -473,6 +467,14 @@ To change the volume of the file or add metadata select advanced conversion from
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>Этот файл не является аудио- или видеофайлом.</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>Нужно выбрать папку назначения, но экран недоступен; задайте targetdir.</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>В папку назначения нельзя записывать, а экрана для выбора другой нет; задайте targetdir.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +566,53 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>None</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+            <numerusform>%1 из %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+            <numerusform>%1 из %n, ошибок: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>осталось %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>Не удалось преобразовать %1 из %n файла.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>Остановлено; %n файл не преобразован.</numerusform>
+            <numerusform>Остановлено; %n файла не преобразованы.</numerusform>
+            <numerusform>Остановлено; %n файлов не преобразовано.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

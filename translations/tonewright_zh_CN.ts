@@ -170,12 +170,58 @@ Would you like to download it now?</source>
         <source>--replaygain takes album, track or off</source>
         <translation>--replaygain 只接受以下值之一：album、track、off</translation>
     </message>
+    <message>
+        <source>The address &quot;%1&quot; is malformed.</source>
+        <translation>地址“%1”格式不正确。</translation>
+    </message>
+    <message>
+        <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
+        <translation>此操作需要对话框，但没有可用的显示器。请在命令行中指定格式和文件，例如：tonewright mp3 song.flac</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionFrame</name>
+    <message>
+        <source>Tonewright - easy music conversion</source>
+        <translation>Tonewright - 轻松转换音乐</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;设置&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;chrome://about&quot;&gt;关于&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>ConversionQueue</name>
     <message>
         <source>The file no longer exists.</source>
         <translation>该文件已不存在。</translation>
+    </message>
+    <message>
+        <source>The file was replaced by another program.</source>
+        <translation>该文件已被其他程序替换。</translation>
+    </message>
+    <message>
+        <source>This is not a file that can be converted.</source>
+        <translation>这不是可以转换的文件。</translation>
+    </message>
+</context>
+<context>
+    <name>ConversionWindow</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>确认</translation>
     </message>
 </context>
 <context>
@@ -226,10 +272,6 @@ Would you like to download it now?</source>
 <context>
     <name>SelectionWindow</name>
     <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - 轻松转换音乐</translation>
-    </message>
-    <message>
         <source>Converted:</source>
         <translation>已转换：</translation>
     </message>
@@ -240,18 +282,6 @@ Would you like to download it now?</source>
     <message>
         <source>Now converting:</source>
         <translation>正在转换：</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;设置&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;关于&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>取消(&amp;C)</translation>
     </message>
     <message numerus="yes">
         <source>Converting %n files to %1</source>
@@ -280,18 +310,6 @@ Would you like to download it now?</source>
         <translation>错误</translation>
     </message>
     <message>
-        <source>The target directory is not writable.
-Please choose another directory.</source>
-        <translation>目标文件夹不可写。
-请选择其他文件夹。</translation>
-    </message>
-    <message>
-        <source>Conversion core module not found!
-Please reinstall application.</source>
-        <translation>未找到转换核心模块！
-请重新安装本程序。</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
@@ -311,17 +329,9 @@ Please reinstall application.</source>
             <numerusform>要停止转换吗？尚未转换的 %n 个文件将被跳过。</numerusform>
         </translation>
     </message>
-    <message>
-        <source>Question</source>
-        <translation>确认</translation>
-    </message>
 </context>
 <context>
     <name>Soundmill</name>
-    <message>
-        <source>Tonewright - easy music conversion</source>
-        <translation>Tonewright - 轻松转换音乐</translation>
-    </message>
     <message>
         <source>Source:</source>
         <translation>源文件：</translation>
@@ -337,18 +347,6 @@ Please reinstall application.</source>
     <message>
         <source>Speed:</source>
         <translation>速度：</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://settings&quot;&gt;Settings&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://settings&quot;&gt;设置&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;a href=&quot;chrome://about&quot;&gt;About&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;chrome://about&quot;&gt;关于&lt;/a&gt;</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Less than &lt;b&gt;15&lt;/b&gt; seconds</source>
@@ -427,10 +425,6 @@ Make sure that the file you are trying to convert is a valid video or audio file
 </translation>
     </message>
     <message>
-        <source>Question</source>
-        <translation>确认</translation>
-    </message>
-    <message>
         <source>Are your sure want to stop conversion and exit</source>
         <translation>确定要停止转换并退出吗？</translation>
     </message>
@@ -459,6 +453,14 @@ To change the volume of the file or add metadata select advanced conversion from
     <message>
         <source>This file is not an audio or video file.</source>
         <translation>此文件不是音频或视频文件。</translation>
+    </message>
+    <message>
+        <source>The target folder must be chosen, but no display is available; set targetdir.</source>
+        <translation>需要选择目标文件夹，但没有可用的显示器；请设置 targetdir。</translation>
+    </message>
+    <message>
+        <source>The target folder is not writable, and no display is available to choose another; set targetdir.</source>
+        <translation>目标文件夹不可写，且没有可用的显示器来选择其他文件夹；请设置 targetdir。</translation>
     </message>
 </context>
 <context>
@@ -550,6 +552,45 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>None</source>
         <translation>无</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalView</name>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted</source>
+        <translation>
+            <numerusform>%1/%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n converted, %2 failed</source>
+        <translation>
+            <numerusform>%1/%n，失败 %2 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>剩余 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files could not be converted.</source>
+        <translation>
+            <numerusform>%n 个文件中有 %1 个无法转换。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped; %n file(s) not converted.</source>
+        <translation>
+            <numerusform>已停止；%n 个文件未转换。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,8 @@ mkdir -p "$work/config" "$work/music"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\n' > "$work/config/Tonewright.conf"
+# The same work on both sides: no loudness measured (see bench/loudness).
+printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\nreplaygain=off\n' > "$work/config/Tonewright.conf"
 
 ffmpeg -hide_banner -loglevel error -f lavfi -i "sine=frequency=330:duration=$seconds" \
     -ac 2 -ar 44100 "$work/source.wav"

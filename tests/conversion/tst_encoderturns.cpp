@@ -5,6 +5,8 @@
 #include "testservices.h"
 
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -19,6 +21,8 @@ private slots:
     void cleanup();
     void waitsForAFreeSlot();
     void stoppedWhileWaitingStartsNothing();
+    void sourceSwappedBeforeItsTurn_data();
+    void sourceSwappedBeforeItsTurn();
 
 private:
     void takeEverySlot();
@@ -98,6 +102,62 @@ void TestEncoderTurns::stoppedWhileWaitingStartsNothing()
     // The reserved name is given back; the source is untouched.
     QVERIFY(!QFileInfo::exists(m_target));
     QCOMPARE(QFileInfo(m_source).size(), 4);
+}
+
+void TestEncoderTurns::sourceSwappedBeforeItsTurn_data()
+{
+    QTest::addColumn<QString>("swap"); // what stands at the name by the file's turn
+    QTest::addColumn<QString>("end");  // how the file ends
+    QTest::newRow("a link to a private file") << "link" << "replaced";
+    QTest::newRow("a pipe") << "fifo" << "replaced";
+    QTest::newRow("a pipe from the start") << "fifo at selection" << "not a file";
+    QTest::newRow("swapped while it waits for a slot") << "after opening" << "converted";
+}
+
+void TestEncoderTurns::sourceSwappedBeforeItsTurn()
+{
+    // Someone who can write to the source's folder swaps the source while
+    // it waits: the file converted is the one selected, or none at all, and
+    // nothing blocks on a pipe.
+    QFETCH(QString, swap);
+    QFETCH(QString, end);
+    QVERIFY(!fakeencoder::install(m_encoder->path(), "copy-input\n").isEmpty());
+    QTemporaryDir secrets;
+    QFile secret(secrets.filePath("secret.wav"));
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("SECRET");
+    secret.close();
+    const auto putInPlace = [&] {
+        QFile::remove(m_source);
+        if (swap == "link")
+            QVERIFY(QFile::link(secret.fileName(), m_source));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(m_source).constData(), 0600), 0);
+    };
+    if (swap == "fifo at selection")
+        putInPlace();
+    takeEverySlot();
+    ConversionQueue queue({{m_source, "mp3", {}}}, m_services, nullptr);
+    queue.start();
+    if (swap == "after opening")
+        QTRY_VERIFY(queue.onlyJob() &&
+                    queue.onlyJob()->stage() == ConversionJob::Stage::WaitingForSlot);
+    if (swap != "fifo at selection")
+        putInPlace();
+    m_others.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(queue.isFinished(), 10000);
+    const ConversionEnd &ended = queue.end(0);
+    if (end == "converted") {
+        QCOMPARE(ended.outcome, ConversionEnd::Outcome::Converted);
+        QFile target(m_target);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), QByteArray("RIFF"));
+        return;
+    }
+    QCOMPARE(ended.failure, end == "replaced" ? ConversionEnd::Failure::SourceReplaced
+                                              : ConversionEnd::Failure::NotAFile);
+    QVERIFY(!fakeencoder::ran(m_encoder->path()));
+    QVERIFY(!QFileInfo::exists(m_target));
 }
 
 QTEST_GUILESS_MAIN(TestEncoderTurns)
