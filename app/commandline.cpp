@@ -25,6 +25,7 @@ const QLatin1String EachSwitch("--each");
 // Every later argument is a file, never a word or an option.
 const QLatin1String EndOfOptions("--");
 const QLatin1String AdvancedWord("ppp");
+const QLatin1String DryRunSwitch("--dry-run");
 
 // A whole number written plainly: digits only, no sign, no leading zero.
 bool readPlain(const QString &text, int &value)
@@ -45,7 +46,8 @@ bool isAsciiLetter(QChar c)
 // twice or with a value the dialog could not give sets error.
 bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
 {
-    static const char *const names[] = {"volume", "title", "artist", "album", "year", "replaygain"};
+    static const char *const names[] = {"volume", "title",      "artist", "album",
+                                        "year",   "replaygain", "into"};
     if (!argument.startsWith(QLatin1String("--")))
         return false;
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
@@ -68,7 +70,9 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
 
     const QString value = argument.mid(equals + 1);
     EncoderOptions &options = line.options;
-    if (name == QLatin1String("title")) {
+    if (name == QLatin1String("into")) {
+        line.into = QDir::toNativeSeparators(value);
+    } else if (name == QLatin1String("title")) {
         options.title = value;
     } else if (name == QLatin1String("artist")) {
         options.artist = value;
@@ -156,6 +160,10 @@ void parseEach(const QStringList &arguments, CommandLine &line)
         const QString &argument = arguments.at(i);
         if (!filesOnly && argument == EndOfOptions) {
             filesOnly = true;
+            continue;
+        }
+        if (!filesOnly && argument == DryRunSwitch) {
+            line.dryRun = true;
             continue;
         }
         if (filesOnly || !readOption(argument, line, seen))
@@ -280,6 +288,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
                 result.source = path;
                 result.fileGiven = true;
             }
+            continue;
+        }
+        if (argument == DryRunSwitch) {
+            result.dryRun = true;
             continue;
         }
         if (argument == QLatin1String("config")) {

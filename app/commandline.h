@@ -16,6 +16,8 @@ struct CommandLine
     bool advancedRequested = false; // "ppp"
     EncoderOptions options; // --volume=, --title=, --artist=, --album=, --year=, --replaygain=
     QString error;          // a malformed option or --each line: nothing is done
+    QString into;           // --into=DIR: the root of a folder's mirror
+    bool dryRun = false;    // --dry-run: a folder's mirror is only described
 
     // "--each WORD F1 … Fn": one conversion per file, each in a process of its own.
     bool each = false;

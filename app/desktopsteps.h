@@ -1,8 +1,11 @@
 #pragma once
 
 #include "conversionrun.h"
+#include "settings.h"
 #include "services.h"
 #include "startup.h"
+
+#include <functional>
 
 // The start-up steps with the real dialogs, and the run of the conversion
 // under a window, or under the terminal view when there is no display (the
@@ -10,6 +13,8 @@
 // after the application object: it completes the services with their
 // desktop parts. The process ends here only: when a dialog was left by
 // Cancel, and when a run has ended.
+class MirrorRun;
+
 class DesktopSteps : public StartupSteps
 {
 public:
@@ -17,11 +22,13 @@ public:
 
     bool fileExists(const QString &path) override;
     bool isRegularFile(const QString &path) override;
+    bool isFolder(const QString &path) override;
     void showSettings() override;
     QString chooseFile() override;
     bool chooseOptions(int fileCount, QString &format, EncoderOptions &options) override;
     int convert(const ConversionRequest &request) override;
     int convertEach(const QList<ConversionRequest> &requests, bool leftOut) override;
+    int convertFolders(const FolderRun &run) override;
     void reportNoFile(const QString &path) override;
     void reportUsageError(const QString &message) override;
     void endProcess(int status) override;
@@ -34,6 +41,25 @@ private:
             bool leftOut);
     int runInView(const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
                   bool leftOut);
+    // Brings the mirrors up to date and converts the files under a view,
+    // like run().
+    template<class View>
+    int runFolders(View &view, MirrorRun &mirror, const QList<ConversionRequest> &files,
+                   bool leftOut);
+    // The folder the settings name for mirrors (asked once under "ask");
+    // empty when there is none.
+    QString mirrorsFolder(settings::TargetRule rule);
+    // Ends the process once with the status it is given (ending: whether it
+    // was already).
+    std::function<void(int)> ender(bool &ending);
+    // After a run's view ended: a notification when the run took long (the
+    // window has closed itself and the person turned to other work long
+    // ago), the posts delivered unless it was stopped, then end(status).
+    void settle(bool stopped, int status, qint64 elapsedMs, const QString &sentence,
+                const std::function<void(int)> &end);
+    // On standard error, and in a box when there is a display.
+    void reportRunError(const QStringList &messages);
+    void showErrorBox(const QString &message);
     // What needs a person's answer cannot be asked without a display.
     void reportNoDisplay();
 

@@ -1,8 +1,33 @@
 #include "startup.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
+
+QString absolute(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// --into and --dry-run are about a folder's mirror.
+QString folderOptionsError(const CommandLine &line, int folders)
+{
+    if (folders == 0 && (!line.into.isEmpty() || line.dryRun))
+        return QCoreApplication::translate("CommandLine",
+                                           "--into and --dry-run go with a folder to convert");
+    if (folders > 1 && !line.into.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--into takes a single folder");
+    return QString();
+}
+
+int usageError(const QString &message, StartupSteps &steps)
+{
+    steps.reportUsageError(message);
+    steps.endProcess(2);
+    return 2;
+}
 
 int runOne(const CommandLine &line, StartupSteps &steps)
 {
@@ -11,6 +36,11 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         steps.endProcess(0);
         return 0;
     }
+
+    const QString problem =
+        folderOptionsError(line, line.fileGiven && steps.isFolder(line.source) ? 1 : 0);
+    if (!problem.isEmpty())
+        return usageError(problem, steps);
 
     ConversionRequest request;
     request.format = line.format;
@@ -45,16 +75,29 @@ int runOne(const CommandLine &line, StartupSteps &steps)
     if (request.format.isEmpty())
         return 0;
 
+    if (steps.isFolder(request.source)) {
+        FolderRun run;
+        run.folders << absolute(request.source);
+        run.format = request.format;
+        run.options = request.options;
+        run.into = line.into;
+        run.dryRun = line.dryRun;
+        return steps.convertFolders(run);
+    }
     return steps.convert(request);
 }
 
-// The regular files among paths, absolute; the others are named to the user.
-QStringList regularFiles(const QStringList &paths, StartupSteps &steps, bool *allFiles)
+// The regular files among paths, absolute, and the folders; the others are
+// named to the user.
+QStringList regularFiles(const QStringList &paths, StartupSteps &steps, bool *allFiles,
+                         QStringList *folders)
 {
     QStringList files;
     for (const QString &path : paths) {
         if (steps.isRegularFile(path)) {
             files << QFileInfo(path).absoluteFilePath();
+        } else if (steps.isFolder(path)) {
+            *folders << absolute(path);
         } else {
             steps.reportNoFile(path);
             *allFiles = false;
@@ -76,23 +119,41 @@ int runEach(const CommandLine &line, StartupSteps &steps)
     }
 
     bool allFiles = true;
-    QStringList files = regularFiles(line.eachPaths, steps, &allFiles);
+    QStringList folders;
+    QStringList files = regularFiles(line.eachPaths, steps, &allFiles, &folders);
+    const QString problem = folderOptionsError(line, int(folders.size()));
+    if (!problem.isEmpty())
+        return usageError(problem, steps);
     QString format = formatForWord(line.eachWord);
     EncoderOptions options = line.options;
-    if (!files.isEmpty() && line.eachWord == QLatin1String("ppp")) {
+    const int chosen = int(files.size() + folders.size());
+    if (chosen > 0 && line.eachWord == QLatin1String("ppp")) {
         QString shown;
-        if (!steps.chooseOptions(int(files.size()), shown, options)) {
+        if (!steps.chooseOptions(chosen, shown, options)) {
             steps.endProcess(0);
             return 0;
         }
         format = shown.toLower();
         options.replayGain = line.options.replayGain;
     }
-    if (!files.isEmpty() && !format.isEmpty()) {
+    if (chosen > 0 && !format.isEmpty()) {
         QList<ConversionRequest> requests;
         requests.reserve(files.size());
         for (const QString &file : std::as_const(files))
-            requests << ConversionRequest{file, format, options};
+            requests << ConversionRequest{file, format, options, {}};
+        if (!folders.isEmpty()) {
+            // Each folder is a mirror of its own; files named beside them
+            // are converted in the same run, as a selection would.
+            FolderRun run;
+            run.folders = folders;
+            run.files = requests;
+            run.format = format;
+            run.options = options;
+            run.into = line.into;
+            run.dryRun = line.dryRun;
+            run.leftOut = !allFiles;
+            return steps.convertFolders(run);
+        }
         // The selection's window ends the process, with the selection's status.
         return steps.convertEach(requests, !allFiles);
     }
@@ -107,11 +168,8 @@ int runStartup(const QStringList &arguments, const QString &programPath, Startup
 {
     const CommandLine line = parseCommandLine(
         arguments, programPath, [&](const QString &path) { return steps.fileExists(path); });
-    if (!line.error.isEmpty()) {
-        steps.reportUsageError(line.error);
-        steps.endProcess(2);
-        return 2;
-    }
+    if (!line.error.isEmpty())
+        return usageError(line.error, steps);
     if (line.each)
         return runEach(line, steps);
     return runOne(line, steps);

@@ -3,6 +3,18 @@
 #include "commandline.h"
 #include "conversionrequest.h"
 
+// Folders, and maybe files, to convert in one run.
+struct FolderRun
+{
+    QStringList folders; // absolute
+    QList<ConversionRequest> files;
+    QString format;
+    EncoderOptions options;
+    QString into; // the mirror's root, for a single folder
+    bool dryRun = false;
+    bool leftOut = false; // an argument named neither file nor folder
+};
+
 // The dialogs and the window that start-up drives, behind one interface so
 // that the order of the steps can be checked without showing anything.
 class StartupSteps
@@ -13,6 +25,8 @@ public:
     virtual bool fileExists(const QString &path) = 0;
     // True when path names an existing regular file (not a folder or device).
     virtual bool isRegularFile(const QString &path) = 0;
+    // True when path names an existing folder.
+    virtual bool isFolder(const QString &path) = 0;
     // Runs the settings dialog.
     virtual void showSettings() = 0;
     // Runs the file selection dialog and returns its file name; empty when
@@ -32,6 +46,12 @@ public:
     // when any failed, was skipped by Cancel or left out, 128 + n after
     // termination signal n.
     virtual int convertEach(const QList<ConversionRequest> &requests, bool leftOut) = 0;
+    // Brings each folder's mirror up to date, and converts the files beside
+    // them, in one run under one view; ends the process with the status
+    // convertEach() defines (a mirror another run is updating, or that
+    // could not be read, counts as a file not converted). With dryRun only
+    // prints what would be done.
+    virtual int convertFolders(const FolderRun &run) = 0;
     // Tells the user that an argument of --each names no file to convert.
     virtual void reportNoFile(const QString &path) = 0;
     // Tells the user that the command line could not be read.

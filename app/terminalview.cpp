@@ -49,6 +49,16 @@ void TerminalView::watch(ConversionQueue &queue)
     connect(&queue, &ConversionQueue::finished, this, &TerminalView::finished);
 }
 
+void TerminalView::setShownTarget(const std::function<QString(int)> &target)
+{
+    m_shownTarget = target;
+}
+
+void TerminalView::showPhase(const QString &text)
+{
+    writeProgressLine(text);
+}
+
 void TerminalView::showProgress()
 {
     if (!m_isTerminal)
@@ -61,7 +71,8 @@ void TerminalView::showProgress()
         const ConversionRequest &request = queue.requests().first();
         const ConversionJob *job = queue.onlyJob();
         const QString target =
-            job && !job->target().isEmpty()
+            m_shownTarget              ? m_shownTarget(0)
+            : job && !job->target().isEmpty()
                 ? job->target()
                 : sourcenames::baseName(request.source) + QLatin1Char('.') + request.format;
         line = tr("%1 → %2").arg(shownName(request.source), shownName(target));
@@ -83,7 +94,8 @@ void TerminalView::fileEnded(int index)
     const ConversionEnd &end = m_queue->end(index);
     const QString source = shownName(m_queue->requests().at(index).source);
     if (end.outcome == ConversionEnd::Outcome::Converted)
-        writeLine(tr("%1 → %2").arg(source, shownName(end.target)));
+        writeLine(tr("%1 → %2").arg(
+            source, shownName(m_shownTarget ? m_shownTarget(index) : end.target)));
     else
         writeLine(tr("%1: %2").arg(source, failureText(end.failure).simplified()));
 }

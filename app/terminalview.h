@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <cstdio>
+#include <functional>
 
 class ConversionQueue;
 
@@ -20,6 +21,14 @@ public:
     TerminalView(FILE *out, bool isTerminal, QObject *parent = nullptr);
 
     void watch(ConversionQueue &queue);
+    // The name each file's line shows as its target (a mirror's output
+    // rather than the temporary name the job wrote); unset: the job's target.
+    void setShownTarget(const std::function<QString(int index)> &target);
+    // What happens before a queue is watched ("Looking through Music…"),
+    // on the progress line of a terminal.
+    void showPhase(const QString &text);
+    // A whole line, above the progress line on a terminal.
+    void writeLine(const QString &line);
 
 signals:
     void ended();
@@ -28,13 +37,12 @@ private:
     void showProgress();
     void fileEnded(int index);
     void finished();
-    // Writes a whole line, above the progress line on a terminal.
-    void writeLine(const QString &line);
     void writeProgressLine(const QString &line);
 
     FILE *m_out;
     const bool m_isTerminal;
     ConversionQueue *m_queue = nullptr;
+    std::function<QString(int)> m_shownTarget;
     QString m_shown; // the progress line on screen
     int m_endedCount = 0;
     int m_percentShown = -1;

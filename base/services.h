@@ -61,6 +61,12 @@ struct Services
     // null: each makes its own from statsServer and onlineBackend.
     std::shared_ptr<online::OnlineServices> online;
 
+    // A run that took at least notifyAfterMs ends with notify(sentence):
+    // the window has closed itself by then. Empty: the desktop's
+    // notification service (nothing when none answers).
+    qint64 notifyAfterMs = 60000;
+    std::function<void(const QString &sentence)> notify;
+
     Services();
 
     // Opens the address when it is an http or https address; returns whether

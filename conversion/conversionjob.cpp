@@ -178,6 +178,11 @@ void ConversionJob::readSettings()
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
     m_sendReports =
         settings::sendReportsFromText(m_services.readSetting(QLatin1String(settings::SendStatKey)));
+    if (!m_request.target.isEmpty()) {
+        m_directory = QFileInfo(m_request.target).absolutePath();
+        reserveTarget();
+        return;
+    }
     const QString stored = m_services.readSetting(QLatin1String(settings::TargetDirKey));
     switch (settings::targetRuleFromText(stored)) {
     case settings::TargetRule::Directory:
@@ -201,7 +206,15 @@ void ConversionJob::reserveTarget()
     // A cancelled chooser names no directory; the question comes again
     // rather than writing into the root of the file system.
     targetreservation::Failure failure = targetreservation::Failure::NotWritable;
-    if (!m_directory.isEmpty()) {
+    if (!m_request.target.isEmpty()) {
+        // The caller's file, in the caller's folder: another folder would
+        // not be what was asked for.
+        m_reservation = targetreservation::adopt(m_request.target);
+        if (!m_reservation.isValid()) {
+            fail(ConversionEnd::Failure::FolderNotWritable);
+            return;
+        }
+    } else if (!m_directory.isEmpty()) {
         m_reservation = targetreservation::reserve(nativepath::withTrailingSeparator(m_directory),
                                                    sourcenames::baseName(m_request.source),
                                                    m_request.format, &failure);

@@ -48,6 +48,25 @@ int createExclusively(const QString &path)
 }
 #endif
 
+#ifndef Q_OS_WIN
+int openExisting(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info;
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+#else
+int openExisting(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isSymLink() ? 0 : -1;
+}
+#endif
+
 } // namespace
 
 Reservation::Reservation(Reservation &&other) noexcept
@@ -216,6 +235,17 @@ Reservation reserve(const QString &directory, const QString &base, const QString
     if (failure)
         *failure = reason;
     return Reservation();
+}
+
+Reservation adopt(const QString &path)
+{
+    Reservation reservation;
+    const int fd = openExisting(path);
+    if (fd >= 0) {
+        reservation.m_path = path;
+        reservation.m_fd = fd;
+    }
+    return reservation;
 }
 
 } // namespace targetreservation

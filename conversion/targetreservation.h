@@ -58,6 +58,7 @@ public:
 
 private:
     friend Reservation reserve(const QString &, const QString &, const QString &, Failure *);
+    friend Reservation adopt(const QString &);
     void close();
 
     QString m_path;
@@ -68,5 +69,10 @@ private:
 // reason in failure, when none of the names can be created.
 Reservation reserve(const QString &directory, const QString &base, const QString &format,
                     Failure *failure = nullptr);
+
+// Holds path, an existing regular file the caller made for this conversion,
+// as if it had been reserved (never through a link). Invalid when it cannot
+// be opened.
+Reservation adopt(const QString &path);
 
 } // namespace targetreservation

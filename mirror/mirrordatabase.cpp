@@ -6,6 +6,8 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 namespace {
 
 constexpr char Schema[] =
@@ -69,15 +71,27 @@ bool MirrorDatabase::load(QString *error)
     m_folders.clear();
     if (!QFile::exists(m_path))
         return true;
-    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db, SQLITE_OPEN_READONLY,
-                        nullptr) != SQLITE_OK) {
-        *error = lastError();
-        return false;
+    // Read and write: a run killed while it wrote leaves a journal that the
+    // first reader must roll back, which a read-only connection cannot do.
+    // Reading alone writes nothing.
+    const QByteArray path = QFile::encodeName(m_path);
+    if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(std::exchange(m_db, nullptr));
+        if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) !=
+            SQLITE_OK) {
+            *error = lastError();
+            return false;
+        }
     }
     {
         Statement entries(m_db, "SELECT source, source_size, source_modified, recipe, output,"
                                 " output_size, output_modified, pending FROM entries");
         if (!entries.handle) {
+            // A run killed as it made the database left it without tables:
+            // nothing is recorded yet.
+            Statement tables(m_db, "SELECT 1 FROM sqlite_master WHERE name = 'entries'");
+            if (tables.handle && sqlite3_step(tables.handle) == SQLITE_DONE)
+                return true;
             *error = lastError();
             return false;
         }

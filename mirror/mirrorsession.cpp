@@ -204,13 +204,18 @@ bool MirrorSession::makeFolders(const QString &output, QString *error)
     return true;
 }
 
+MirrorSession::Target MirrorSession::paths(const Step &step) const
+{
+    return {m_folder + u'/' + step.record.source,
+            absolute(mirrorplan::temporaryName(step.record.output, m_kind)),
+            absolute(step.record.output)};
+}
+
 bool MirrorSession::begin(const Step &step, Target *target, QString *error)
 {
     if (!makeFolders(step.record.output, error))
         return false;
-    target->source = m_folder + u'/' + step.record.source;
-    target->output = absolute(step.record.output);
-    target->temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
+    *target = paths(step);
     const QByteArray temporary = native(target->temporary);
     ::unlink(temporary.constData());
     const int fd = ::open(temporary.constData(),

@@ -57,6 +57,8 @@ public:
     // Writes nothing when the plan writes nothing.
     bool start(QString *error);
 
+    // The step's paths, once prepared; nothing is made.
+    Target paths(const mirrorplan::Step &step) const;
     // Makes the step's folders and an empty temporary file for it.
     bool begin(const mirrorplan::Step &step, Target *target, QString *error);
     // After the step's job: when ok, the temporary file goes into place

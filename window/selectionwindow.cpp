@@ -8,6 +8,7 @@
 #include "ui_conversionframe.h"
 #include "ui_selectionwindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -33,6 +34,27 @@ void SelectionWindow::startConversions(const QList<ConversionRequest> &requests)
     queue->start();
 }
 
+void SelectionWindow::setRun(const QString &title, const std::function<RunEnd()> &end)
+{
+    m_runTitle = title;
+    m_runEnd = end;
+    setTitle(title);
+}
+
+void SelectionWindow::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+    frame().lbl_Title->setText(title);
+    ui->lbl_TimeRemaining->setText(tr("Calculating..."));
+    frame().prb_Progress->setRange(0, 0);
+    setTaskbarBusy();
+}
+
+void SelectionWindow::showPhase(const QString &text)
+{
+    ui->lbl_Count->setText(text);
+}
+
 void SelectionWindow::showQueue()
 {
     const ConversionQueue &queue = *this->queue();
@@ -40,12 +62,8 @@ void SelectionWindow::showQueue()
     if (!std::exchange(m_titled, true)) {
         const QString format =
             queue.requests().isEmpty() ? QString() : queue.requests().first().format.toUpper();
-        const QString title = tr("Converting %n files to %1", nullptr, total).arg(format);
-        setWindowTitle(title);
-        frame().lbl_Title->setText(title);
-        ui->lbl_TimeRemaining->setText(tr("Calculating..."));
-        frame().prb_Progress->setRange(0, 0);
-        setTaskbarBusy();
+        setTitle(m_runTitle.isEmpty() ? tr("Converting %n files to %1", nullptr, total).arg(format)
+                                      : m_runTitle);
     }
     const int failed = queue.failedCount();
     ui->lbl_Count->setText(failed == 0
@@ -79,6 +97,23 @@ void SelectionWindow::showQueue()
 void SelectionWindow::showEnd(const std::function<void()> &done)
 {
     const ConversionQueue &queue = *this->queue();
+    if (m_runEnd) {
+        const RunEnd end = m_runEnd();
+        if (end.details.isEmpty() && !end.failed) {
+            done();
+            return;
+        }
+        if (end.failed)
+            setTaskbarError();
+        QMessageBox *box =
+            openBox(end.failed ? QMessageBox::Critical : QMessageBox::Information,
+                    end.failed ? tr("Error") : QCoreApplication::translate("Soundmill", "Information"),
+                    end.sentence);
+        box->setTextFormat(Qt::PlainText);
+        box->setDetailedText(end.details.join(QLatin1Char('\n')));
+        connect(box, &QMessageBox::finished, this, done);
+        return;
+    }
     const QList<ConversionQueue::Failure> &failures = queue.failures();
     if (failures.isEmpty()) {
         done();

@@ -4,6 +4,8 @@
 #include "conversionwindow.h"
 #include "services.h"
 
+#include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -26,12 +28,31 @@ public:
     // Converts the files in a queue of this window's own and shows it.
     void startConversions(const QList<ConversionRequest> &requests);
 
+    // How a run over folders ended: the sentence, and what the person should
+    // know (failures, files left out or left alone).
+    struct RunEnd
+    {
+        QString sentence;
+        QStringList details;
+        bool failed = false;
+    };
+    // A run over folders: the title instead of the selection's, its end
+    // (asked for once the queue has finished) instead of the failures' box,
+    // shown only when there are details.
+    void setRun(const QString &title, const std::function<RunEnd()> &end);
+    // What happens before the queue is watched ("Looking through Music…").
+    void showPhase(const QString &text);
+
 private:
     void showQueue() override;
     void showEnd(const std::function<void()> &done) override;
     QString stopQuestion() const override;
 
     std::unique_ptr<Ui::SelectionWindow> ui;
+    void setTitle(const QString &title);
+
     int m_percentShown = -1;
     bool m_titled = false;
+    QString m_runTitle;
+    std::function<RunEnd()> m_runEnd;
 };

@@ -37,6 +37,19 @@ public:
         return fileExists(path) && !path.endsWith(QLatin1Char('/')) &&
                !(asked && goneWhileAsking.contains(path));
     }
+    bool isFolder(const QString &path) override
+    {
+        return fileExists(path) && path.endsWith(QLatin1Char('/'));
+    }
+    int convertFolders(const FolderRun &run) override
+    {
+        calls << QStringLiteral("mirror %1+%2%3%4")
+                     .arg(run.folders.size())
+                     .arg(run.files.size())
+                     .arg(run.dryRun ? QStringLiteral(" dry") : QString(),
+                          run.into.isEmpty() ? QString() : QStringLiteral(" into ") + run.into);
+        return run.leftOut ? 1 : 0;
+    }
     void showSettings() override { calls << QStringLiteral("settings"); }
     QString chooseFile() override
     {
@@ -109,6 +122,8 @@ private slots:
     void eachSkipsWhatIsNoFile();
     void eachCancelledStartsNothing();
     void eachWithoutFilesAsksForOne();
+    void foldersBecomeMirrors_data();
+    void foldersBecomeMirrors();
 };
 
 void TestStartup::formatAndFileConvertAtOnce()
@@ -247,8 +262,8 @@ void TestStartup::eachWithOneFileAsksAsToday()
     RecordingSteps steps;
     steps.optionsFormat = QStringLiteral("MP3");
     steps.options.title = QStringLiteral("Intro");
-    QCOMPARE(run(steps, {"--each", "PPP", "/real/dir/", "/real/a.wav"}),
-             (QStringList{"no file /real/dir/", "options 1", "convert 1"}));
+    QCOMPARE(run(steps, {"--each", "PPP", "/gone/dir", "/real/a.wav"}),
+             (QStringList{"no file /gone/dir", "options 1", "convert 1"}));
     QCOMPARE(sources(steps.selection, "mp3"), QStringList{"/real/a.wav"});
     QCOMPARE(steps.selection[0].options.title, QStringLiteral("Intro"));
     QVERIFY(steps.leftOut);
@@ -267,8 +282,8 @@ void TestStartup::eachSkipsWhatIsNoFile()
 {
     // Nothing left: no question, no conversion; each argument is named.
     RecordingSteps none;
-    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/real/dir/"}),
-             (QStringList{"no file /gone/a.wav", "no file /real/dir/", "exit 1"}));
+    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/gone/dir/"}),
+             (QStringList{"no file /gone/a.wav", "no file /gone/dir/", "exit 1"}));
 
     // A file that goes while the question is open fails in its turn.
     RecordingSteps steps;
@@ -286,6 +301,35 @@ void TestStartup::eachCancelledStartsNothing()
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
              (QStringList{"options 2", "exit 0"}));
     QVERIFY(steps.selection.isEmpty());
+}
+
+void TestStartup::foldersBecomeMirrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("a folder") << QStringList{"mp3", "/real/dir/"} << QStringList{"mirror 1+0"};
+    QTest::newRow("dry run into")
+        << QStringList{"mp3", "--dry-run", "--into=/usb/M", "/real/dir/"}
+        << QStringList{"mirror 1+0 dry into /usb/M"};
+    QTest::newRow("--each mixes") << QStringList{"--each", "mp3", "/real/d/", "/real/a.wav",
+                                                 "/real/e/", "--dry-run"}
+                                  << QStringList{"mirror 2+1 dry"};
+    QTest::newRow("ppp asks once") << QStringList{"--each", "ppp", "/real/d/", "/real/a.wav"}
+                                   << QStringList{"options 2", "mirror 1+1"};
+    QTest::newRow("--into with a file")
+        << QStringList{"mp3", "--into=/x", "/real/a.wav"} << QStringList{"usage", "exit 2"};
+    QTest::newRow("--into with two folders")
+        << QStringList{"--each", "mp3", "--into=/x", "/real/d/", "/real/e/"}
+        << QStringList{"usage", "exit 2"};
+}
+
+void TestStartup::foldersBecomeMirrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, calls);
+    RecordingSteps steps;
+    steps.optionsFormat = QStringLiteral("MP3");
+    QCOMPARE(run(steps, arguments), calls);
 }
 
 void TestStartup::eachWithoutFilesAsksForOne()

@@ -43,6 +43,8 @@ private slots:
     void stoppedByItsOwnSignalStartsNothing();
     void coverRetriedOnlyBeforeProgress_data();
     void coverRetriedOnlyBeforeProgress();
+    void explicitTargetWrittenAsGiven_data();
+    void explicitTargetWrittenAsGiven();
 
 private:
     // Puts the stand-in extractor beside the encoder, and the temporary
@@ -539,6 +541,47 @@ void TestConversionJob::coverRetriedOnlyBeforeProgress()
     // The second run goes without covers ("-vn"); a failure at 90 % is the audio's.
     QCOMPARE(fakeencoder::recordedArguments(m_encoder->path()).contains("-vn"), retried);
     QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
+}
+
+
+// A mirror's temporary name: written as it is, never searched or renamed,
+// and gone again when the conversion fails.
+void TestConversionJob::explicitTargetWrittenAsGiven_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("made"); // the caller made the file
+    QTest::addColumn<bool>("converted");
+    QTest::addColumn<QStringList>("left"); // in the target's folder
+
+    QTest::newRow("converted") << "stdin\nwrite-text data\n" << true << true
+                               << QStringList{".a.mp3.part"};
+    QTest::newRow("encoder fails") << "stdin\nwrite-text da\nexit 1\n" << true << false
+                                   << QStringList{};
+    QTest::newRow("file not made") << "stdin\nwrite-text data\n" << false << false
+                                   << QStringList{};
+}
+
+void TestConversionJob::explicitTargetWrittenAsGiven()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, made);
+    QFETCH(bool, converted);
+    QFETCH(QStringList, left);
+    QVERIFY(!fakeencoder::install(m_encoder->path(), script.toUtf8()).isEmpty());
+    writeSetting(settings::TargetDirKey, "ask"); // never asked: the target is given
+    const QString target = m_out->filePath(".a.mp3.part");
+    if (made)
+        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+
+    ConversionRequest request{sourceFile("a.flac"), "mp3", {}, target};
+    ConversionJob job(request, m_services, nullptr);
+    connect(&job, &ConversionJob::ended, this, [this](const ConversionEnd &end) { m_end = end; });
+    job.start();
+    waitUntil([this] { return m_end.has_value(); });
+    QCOMPARE(m_end->outcome == ConversionEnd::Outcome::Converted, converted);
+    if (converted)
+        QCOMPARE(m_end->target, target);
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files | QDir::Hidden), left);
 }
 
 QTEST_GUILESS_MAIN(TestConversionJob)

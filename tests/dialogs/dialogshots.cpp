@@ -1,5 +1,5 @@
 // Takes the documentation's pictures of the conversion window, the window of
-// a selection and the four dialogs, and of the options dialog as it asks
+// a selection (and of a folder's mirror) and the four dialogs, and of the options dialog as it asks
 // once for several files. Not a test and not part of the product; build it
 // with the target dialogshots and run it by hand under a virtual display,
 // with a fresh settings folder, for example
@@ -102,6 +102,20 @@ int main(int argc, char *argv[])
             ->setText(progresstext::timeRemaining(250000));
         window.findChild<QProgressBar *>()->setValue(38);
         ok &= shoot(window, named("window-many"));
+    }
+    {
+        // A folder's mirror being updated.
+        SelectionWindow window(services);
+        window.setRun(QCoreApplication::translate("MirrorRun", "Updating %1").arg("Music (MP3)"),
+                      {});
+        window.findChild<QLabel *>("lbl_Count")
+            ->setText(SelectionWindow::tr("%1 of %n converted", nullptr, 40).arg(12));
+        window.findChild<QLabel *>("lbl_Running")->setText("Blue in Green.flac\nSo What.flac");
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(190000));
+        window.findChild<QProgressBar *>()->setRange(0, 100);
+        window.findChild<QProgressBar *>()->setValue(30);
+        ok &= shoot(window, named("window-folder"));
     }
     {
         AdvancedOptions dialog(services);

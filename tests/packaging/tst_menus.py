@@ -232,6 +232,7 @@ class NautilusExtension(unittest.TestCase):
             ("file:///music/a%20b.flac", "audio/flac", "/music/a b.flac"),
             ("file:///v/clip.mp4", "video/mp4", "/v/clip.mp4"),
             ("file:///d/notes.txt", "text/plain", None),
+            ("file:///home/me/Music", "inode/directory", "/home/me/Music"),
             ("sftp://host/music/a.mp3", "audio/mpeg", None),
             ("file:///m/%24%28x%29%22.ogg", "audio/ogg", "/m/$(x)\".ogg"),
         ]

@@ -74,8 +74,10 @@ def labels(environ=os.environ):
 
 
 def convertible_path(uri, mime_type):
-    """The local path of an audio or video file, or None for anything else."""
-    if not (mime_type.startswith("audio/") or mime_type.startswith("video/")):
+    """The local path of an audio or video file or of a folder (which becomes
+    a mirror), or None for anything else."""
+    if not (mime_type.startswith("audio/") or mime_type.startswith("video/")
+            or mime_type == "inode/directory"):
         return None
     parts = urlparse(uri)
     if parts.scheme != "file" or parts.netloc not in ("", "localhost"):

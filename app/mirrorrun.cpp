@@ -1,0 +1,314 @@
+#include "mirrorrun.h"
+
+#include "conversionqueue.h"
+#include "failuretext.h"
+#include "mirrorroot.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+using mirrorplan::Action;
+
+// How often the count of files found is shown while walking.
+constexpr int WalkShownEveryMs = 100;
+
+QString folderName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+MirrorRun::MirrorRun(const QList<Folder> &folders, const mirrorplan::Settings &settings,
+                     const EncoderOptions &options, MirrorSession::Seams seams, QObject *parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_options(options)
+{
+    for (const Folder &folder : folders) {
+        Mirror mirror;
+        mirror.folder = folder;
+        mirror.session = std::make_unique<MirrorSession>(folder.path, folder.root, settings, seams);
+        m_mirrors.push_back(std::move(mirror));
+    }
+}
+
+MirrorRun::~MirrorRun()
+{
+    if (m_walker.joinable())
+        m_walker.join();
+}
+
+QString MirrorRun::title() const
+{
+    if (m_mirrors.size() == 1)
+        return tr("Updating %1").arg(folderName(m_mirrors.front().folder.root));
+    return tr("Updating %Ln folders to %1", nullptr, int(m_mirrors.size()))
+        .arg(m_settings.format.toUpper());
+}
+
+void MirrorRun::fail(const QString &detail)
+{
+    m_details << detail;
+    m_failed = true;
+}
+
+QString MirrorRun::shown(const Mirror &mirror, const QString &relative) const
+{
+    // With several folders a name alone would not say which one.
+    return m_mirrors.size() == 1 ? relative : folderName(mirror.folder.path) + u'/' + relative;
+}
+
+bool MirrorRun::lock()
+{
+    bool any = false;
+    for (Mirror &mirror : m_mirrors) {
+        QString error;
+        mirror.usable = mirror.session->lock(&error);
+        if (!mirror.usable)
+            fail(error);
+        any = any || mirror.usable;
+    }
+    return any;
+}
+
+QStringList MirrorRun::dryRun()
+{
+    QStringList lines;
+    for (Mirror &mirror : m_mirrors) {
+        mirror.walk = treewalk::walk(mirror.folder.path, mirror.folder.root);
+        QString error;
+        if (!mirror.walk.error.isEmpty() || !mirror.session->prepare(mirror.walk, &error)) {
+            fail(tr("%1 cannot be read: %2")
+                     .arg(mirror.folder.path, error.isEmpty() ? mirror.walk.error : error));
+            continue;
+        }
+        if (m_mirrors.size() > 1)
+            lines << mirrorroot::name(mirror.folder.path, m_settings.format) + u':';
+        lines << mirrorplan::describe(mirror.session->plan());
+    }
+    return lines;
+}
+
+void MirrorRun::start()
+{
+    m_walkShown = new QTimer(this);
+    const auto show = [this] {
+        const int index = m_walking.load();
+        if (index >= int(m_mirrors.size()))
+            return;
+        emit phase(tr("Looking through %1… %Ln files", nullptr, int(m_found.load()))
+                       .arg(folderName(m_mirrors[size_t(index)].folder.path)));
+    };
+    connect(m_walkShown, &QTimer::timeout, this, show);
+    m_walkShown->start(WalkShownEveryMs);
+    show();
+    // The walk only reads; the results are taken on this thread once it is done.
+    m_walker = std::thread([this] {
+        for (size_t i = 0; i < m_mirrors.size(); ++i) {
+            m_found = 0;
+            m_walking = int(i);
+            Mirror &mirror = m_mirrors[i];
+            if (mirror.usable)
+                mirror.walk = treewalk::walk(mirror.folder.path, mirror.folder.root,
+                                             [this](qsizetype found) { m_found = found; });
+        }
+        QMetaObject::invokeMethod(this, &MirrorRun::walked, Qt::QueuedConnection);
+    });
+}
+
+QString MirrorRun::walkedText() const
+{
+    QStringList lines;
+    for (const Mirror &mirror : m_mirrors) {
+        if (mirror.usable)
+            lines << tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
+                         .arg(folderName(mirror.folder.path));
+    }
+    return lines.join(u'\n');
+}
+
+void MirrorRun::stop()
+{
+    m_stopped = true;
+}
+
+bool MirrorRun::plan(Mirror &mirror)
+{
+    const QString &folder = mirror.folder.path;
+    if (!mirror.walk.error.isEmpty()) {
+        fail(tr("%1 cannot be read: %2").arg(folder, mirror.walk.error));
+        return false;
+    }
+    QString error;
+    if (!mirror.session->prepare(mirror.walk, &error)) {
+        fail(error);
+        return false;
+    }
+    const mirrorplan::Plan &plan = mirror.session->plan();
+    // A folder that is suddenly empty is far more often a disk that is not
+    // mounted than a library deleted: nothing goes to the trash for it.
+    if (mirror.walk.files.isEmpty() && plan.count(Action::Trash) > 0) {
+        fail(tr("%1 holds no files now (is its disk mounted?); %2 was left as it is.")
+                 .arg(folder, mirrorroot::name(folder, m_settings.format)));
+        return false;
+    }
+    if (!mirror.session->start(&error)) {
+        fail(error);
+        return false;
+    }
+    return true;
+}
+
+void MirrorRun::walked()
+{
+    m_walker.join();
+    delete std::exchange(m_walkShown, nullptr);
+    for (int index = 0; index < int(m_mirrors.size()); ++index) {
+        Mirror &mirror = m_mirrors[size_t(index)];
+        if (!mirror.usable)
+            continue;
+        emit phase(tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
+                       .arg(folderName(mirror.folder.path)));
+        mirror.usable = plan(mirror);
+        if (!mirror.usable)
+            continue;
+        const QList<mirrorplan::Step> &steps = mirror.session->plan().steps;
+        for (int step = 0; step < int(steps.size()); ++step) {
+            const Action action = steps[step].action;
+            if (action == Action::Copy) {
+                m_copies.append({index, step});
+            } else if (action == Action::Convert || action == Action::Replace) {
+                const MirrorSession::Target paths = mirror.session->paths(steps[step]);
+                m_byTarget.insert(paths.temporary, int(m_requests.size()));
+                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary});
+                m_conversions.append({index, step});
+            }
+        }
+    }
+    copyNext();
+}
+
+void MirrorRun::copyNext()
+{
+    // One file per turn of the event loop: a view keeps drawing, and a stop
+    // is heard between two files.
+    if (m_stopped || m_copied == m_copies.size()) {
+        emit ready();
+        return;
+    }
+    emit phase(tr("Copying %L1 of %L2 files…").arg(m_copied + 1).arg(m_copies.size()));
+    const Conversion copy = m_copies.at(m_copied++);
+    Mirror &mirror = m_mirrors[size_t(copy.mirror)];
+    QString error;
+    if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error))
+        fail(error);
+    QMetaObject::invokeMethod(this, &MirrorRun::copyNext, Qt::QueuedConnection);
+}
+
+QString MirrorRun::output(int index) const
+{
+    const Conversion &conversion = m_conversions.at(index);
+    const Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
+    return mirror.session->paths(mirror.session->plan().steps.at(conversion.step)).output;
+}
+
+void MirrorRun::watch(ConversionQueue &queue)
+{
+    m_queue = &queue;
+    connect(&queue, &ConversionQueue::fileStarted, this,
+            [this](ConversionJob *job) { fileStarted(job->request()); });
+    connect(&queue, &ConversionQueue::fileEnded, this, &MirrorRun::fileEnded);
+    connect(&queue, &ConversionQueue::finished, this, &MirrorRun::queueFinished);
+}
+
+void MirrorRun::fileStarted(const ConversionRequest &request)
+{
+    // A file waiting its turn has nothing on disk: its temporary is made
+    // now, before its job takes its first step on the event loop.
+    const auto found = m_byTarget.constFind(request.target);
+    if (found == m_byTarget.cend())
+        return;
+    const Conversion &conversion = m_conversions.at(*found);
+    Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
+    MirrorSession::Target paths;
+    QString error;
+    if (!mirror.session->begin(mirror.session->plan().steps.at(conversion.step), &paths, &error))
+        m_details << error; // its job then fails for want of its file
+}
+
+void MirrorRun::fileEnded(int index)
+{
+    if (index >= m_conversions.size()) {
+        // A file named beside the folders.
+        const ConversionEnd &end = m_queue->end(index);
+        if (end.outcome == ConversionEnd::Outcome::Failed)
+            fail(tr("%1: %2").arg(QFileInfo(m_queue->requests().at(index).source).fileName(),
+                                  failureText(end.failure).simplified()));
+        return;
+    }
+    const Conversion &conversion = m_conversions.at(index);
+    Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
+    const mirrorplan::Step &step = mirror.session->plan().steps.at(conversion.step);
+    const ConversionEnd &end = m_queue->end(index);
+    const bool converted = end.outcome == ConversionEnd::Outcome::Converted;
+    QString error;
+    if (!mirror.session->finish(step, converted, &error))
+        fail(error);
+    if (!converted && end.outcome == ConversionEnd::Outcome::Failed)
+        fail(tr("%1: %2").arg(shown(mirror, step.record.source),
+                              failureText(end.failure).simplified()));
+}
+
+void MirrorRun::queueFinished()
+{
+    if (m_queue && m_queue->skipped() > 0)
+        m_failed = true;
+    const bool complete = !m_stopped && !(m_queue && m_queue->wasStopped());
+    for (Mirror &mirror : m_mirrors) {
+        if (!mirror.usable)
+            continue;
+        MirrorSession &session = *mirror.session;
+        QStringList errors;
+        if (complete) {
+            session.trash(&errors);
+        } else {
+            QString error;
+            if (!session.record(&error))
+                errors << error;
+        }
+        for (const QString &error : std::as_const(errors))
+            fail(error);
+        m_sentences << session.summary();
+        for (const mirrorplan::Step &step : session.plan().steps) {
+            if (step.action == Action::LeaveEdited)
+                m_details << tr("%1 was changed since Tonewright wrote it and was left alone.")
+                                 .arg(shown(mirror, step.record.output));
+        }
+        for (const treewalk::LeftOut &left : session.plan().leftOut) {
+            treewalk::LeftOut named = left;
+            named.path = shown(mirror, left.path);
+            // A folder that could not be read may hide files to convert.
+            if (left.reason == treewalk::Reason::Unreadable)
+                fail(treewalk::describe(named));
+            else
+                m_details << treewalk::describe(named);
+        }
+    }
+    emit ended();
+}
+
+QString MirrorRun::sentence() const
+{
+    if (m_sentences.isEmpty())
+        return m_details.value(0);
+    return m_sentences.join(u'\n');
+}
+
+QStringList MirrorRun::details() const
+{
+    return m_details;
+}
