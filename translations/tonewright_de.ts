@@ -179,6 +179,18 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Dafür ist ein Dialog nötig, aber es ist keine Anzeige verfügbar. Geben Sie Format und Datei auf der Befehlszeile an, etwa: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Für die umgewandelte Kopie wurde kein Ordner gewählt.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into und --dry-run setzen einen umzuwandelnden Ordner voraus</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into erwartet einen einzigen Ordner</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -268,6 +280,95 @@ Möchten Sie sie jetzt herunterladen?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>%1 wird aktualisiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Aktualisierung in %1: %Ln Ordner</numerusform>
+            <numerusform>Aktualisierung in %1: %Ln Ordner</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>%1 wird durchsucht… %Ln Datei</numerusform>
+            <numerusform>%1 wird durchsucht… %Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 enthält jetzt keine Dateien (ist der Datenträger eingehängt?); %2 bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Datei %L1 von %L2 wird kopiert…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 wurde geändert, seit Tonewright es geschrieben hat, und bleibt unangetastet.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>%1 kann nicht als Ordner angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 ist inzwischen hinzugekommen und bleibt unangetastet.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 wurde inzwischen geändert und bleibt unangetastet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>%1 kann nicht kopiert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>%1 kann nicht in den Papierkorb verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>%1 von %Ln Datei umgewandelt.</numerusform>
+            <numerusform>%1 von %Ln Dateien umgewandelt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Bei %1 von %Ln Datei ist die Umwandlung fehlgeschlagen.</numerusform>
+            <numerusform>Bei %1 von %Ln Dateien ist die Umwandlung fehlgeschlagen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +714,73 @@ Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translat
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>In %1 kann keine temporäre Datei angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>umwandeln %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>ersetzen %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>kopieren %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>belassen %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>belassen %1: seit dem Schreiben durch Tonewright geändert</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>behalten %1: von einem abgebrochenen Lauf geschrieben</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>in den Papierkorb %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>ausgelassen %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>%1 wird gerade von einer anderen Tonewright-Instanz aktualisiert.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>%1 ist aktuell: %2 umgewandelt, %3 in den Papierkorb verschoben, %4 unverändert.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: keine Audio- oder Videodatei</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: eine Verknüpfung, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: der Name ist kein gültiger Text</translation>
     </message>
 </context>
 </TS>

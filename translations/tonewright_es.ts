@@ -179,6 +179,18 @@ Descárgala para evitar errores y otros problemas.
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Esto necesita un diálogo, pero no hay ninguna pantalla disponible. Indique el formato y el archivo en la línea de órdenes, por ejemplo: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>No se eligió ninguna carpeta para la copia convertida.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into y --dry-run se usan con una carpeta que convertir</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into admite una sola carpeta</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -268,6 +280,95 @@ Descárgala para evitar errores y otros problemas.
     <message>
         <source>Dismiss</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Actualizando %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Actualizando %Ln carpeta a %1</numerusform>
+            <numerusform>Actualizando %Ln carpetas a %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Examinando %1… %Ln archivo</numerusform>
+            <numerusform>Examinando %1… %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 ya no contiene archivos (¿está montado su disco?); %2 se ha dejado como estaba.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Copiando %L1 de %L2 archivos…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 ha cambiado desde que Tonewright lo escribió y se ha dejado como está.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>No se puede usar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 apareció mientras tanto y se ha dejado como está.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 cambió mientras tanto y se ha dejado como está.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>No se puede copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>No se puede mover %1 a la papelera.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>%1 de %Ln archivo convertido.</numerusform>
+            <numerusform>%1 de %Ln archivos convertidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Error al convertir %1 de %Ln archivo.</numerusform>
+            <numerusform>Error al convertir %1 de %Ln archivos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +714,73 @@ Si quieres subir el volumen, elige la conversión avanzada.</translation>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>No se puede crear un archivo temporal en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>convertir %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>reemplazar %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>copiar %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>dejar %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>dejar %1: cambiado desde que Tonewright lo escribió</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>conservar %1: escrito por una ejecución interrumpida</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>mover a la papelera %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>omitido %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>Otra instancia de Tonewright está actualizando %1.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>%1 está al día: %2 convertidos, %3 movidos a la papelera, %4 sin cambios.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: no es un archivo de audio ni de vídeo</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: es un enlace, no se sigue</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: el nombre no es un texto válido</translation>
     </message>
 </context>
 </TS>

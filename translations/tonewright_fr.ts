@@ -179,6 +179,18 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Cette action demande une boîte de dialogue, mais aucun affichage n’est disponible. Indiquez le format et le fichier sur la ligne de commande, par exemple : tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Aucun dossier n’a été choisi pour la copie convertie.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into et --dry-run s’emploient avec un dossier à convertir</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into n’accepte qu’un seul dossier</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -268,6 +280,95 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Mise à jour de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Mise à jour de %Ln dossier en %1</numerusform>
+            <numerusform>Mise à jour de %Ln dossiers en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Examen de %1… %Ln fichier</numerusform>
+            <numerusform>Examen de %1… %Ln fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 ne contient plus aucun fichier (son disque est-il monté&#x202f;?)&#x202f;; %2 a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Copie du fichier %L1 sur %L2…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 a été modifié depuis que Tonewright l’a écrit&#x202f;; il a été laissé tel quel.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>Impossible d’utiliser %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 est apparu entre-temps&#x202f;; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 a été modifié entre-temps&#x202f;; il a été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>Impossible de copier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>Impossible de mettre %1 à la corbeille.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>Fichier converti&#xa0;: %1 sur %Ln.</numerusform>
+            <numerusform>Fichiers convertis&#xa0;: %1 sur %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Impossible de convertir %1 fichier sur %Ln.</numerusform>
+            <numerusform>Impossible de convertir %1 des %Ln fichiers.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +714,73 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>Impossible de créer un fichier temporaire dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>convertir %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>remplacer %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>copier %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>laisser %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>laisser %1&#xa0;: modifié depuis son écriture par Tonewright</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>garder %1&#xa0;: écrit par une exécution interrompue</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>mettre à la corbeille %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>ignoré %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>%1 est en cours de mise à jour par une autre instance de Tonewright.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>%1 est à jour&#xa0;: %2 convertis, %3 mis à la corbeille, %4 inchangés.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1&#xa0;: ni un fichier audio ni un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1&#xa0;: un lien, non suivi</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1&#xa0;: pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1&#xa0;: illisible</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1&#xa0;: le nom n’est pas un texte valide</translation>
     </message>
 </context>
 </TS>

@@ -179,6 +179,18 @@ Vuoi scaricarla adesso?</translation>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Serve una finestra di dialogo, ma non c’è alcuno schermo disponibile. Indica il formato e il file sulla riga di comando, ad esempio: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Non è stata scelta alcuna cartella per la copia convertita.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into e --dry-run vanno usati con una cartella da convertire</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into accetta una sola cartella</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -268,6 +280,95 @@ Vuoi scaricarla adesso?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Aggiornamento di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Aggiornamento di %Ln cartella in %1</numerusform>
+            <numerusform>Aggiornamento di %Ln cartelle in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Scansione di %1… %Ln file</numerusform>
+            <numerusform>Scansione di %1… %Ln file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 ora non contiene file (il disco è montato?); la cartella %2 è rimasta com’era.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Copia del file %L1 di %L2…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 è stato modificato dopo essere stato scritto da Tonewright ed è rimasto com’era.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>Impossibile usare %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 è comparso nel frattempo ed è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 è stato modificato nel frattempo ed è rimasto com’era.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>Impossibile copiare %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>Impossibile spostare %1 nel cestino.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>File convertiti: %1 su %Ln.</numerusform>
+            <numerusform>File convertiti: %1 su %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Impossibile convertire %1 file su %Ln.</numerusform>
+            <numerusform>Impossibile convertire %1 file su %Ln.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +714,73 @@ Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>Impossibile creare un file temporaneo in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>convertire %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>sostituire %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>copiare %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>lasciare %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>lasciare %1: modificato dopo la scrittura di Tonewright</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>tenere %1: scritto da un’esecuzione interrotta</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>cestinare %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>escluso %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>La cartella %1 è in aggiornamento da parte di un’altra istanza di Tonewright.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>La cartella %1 è aggiornata: %2 convertiti, %3 spostati nel cestino, %4 invariati.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: non è un file audio o video</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: è un collegamento, non seguito</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: non leggibile</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: il nome non è un testo valido</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,18 @@ Would you like to download it now?</source>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>ダイアログが必要ですが、使用できるディスプレイがありません。コマンドラインで形式とファイルを指定してください（例: tonewright mp3 song.flac）</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>変換済みコピーの保存先フォルダーが選択されていません。</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into と --dry-run は変換するフォルダーと一緒に指定してください</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into に指定できるフォルダーは 1 つだけです</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -267,6 +279,91 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>%1 を更新中</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>%Ln 個のフォルダーを更新中 (%1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み取れません: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>%1 を確認中… %Ln 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 にファイルがありません (ディスクはマウントされていますか？)。%2 はそのままにしました。</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>ファイルをコピー中 (%L1/%L2)…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 は Tonewright が書き込んだ後に変更されているため、そのままにしました。</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 を使用できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 が処理中に作成されたため、そのままにしました。</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 が処理中に変更されたため、そのままにしました。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>%1 をコピーできません: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>%1 をゴミ箱に移動できません。</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>%Ln 個のファイルのうち %1 個を変換しました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>%Ln 個のファイルのうち %1 個を変換できませんでした。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -602,6 +699,73 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>%1 に一時ファイルを作成できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>変換 %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>置換 %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>コピー %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>そのまま %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>そのまま %1: Tonewright が書き込んだ後に変更あり</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>保持 %1: 中断された実行で書き込み済み</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>ゴミ箱へ移動 %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>除外 %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>%1 は別の Tonewright が更新中です。</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>%1 は最新です: 変換 %2 件、ゴミ箱へ移動 %3 件、変更なし %4 件。</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: 音声ファイルでも動画ファイルでもありません</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: リンクのため、たどりません</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: 読み取れません</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: 名前が有効な文字列ではありません</translation>
     </message>
 </context>
 </TS>

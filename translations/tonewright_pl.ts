@@ -180,6 +180,18 @@ Czy pobrać ją teraz?</translation>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>To wymaga okna dialogowego, ale żaden ekran nie jest dostępny. Podaj format i plik w wierszu poleceń, na przykład: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Nie wybrano folderu dla przekonwertowanej kopii.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into i --dry-run wymagają folderu do konwersji</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into przyjmuje tylko jeden folder</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -269,6 +281,99 @@ Czy pobrać ją teraz?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Aktualizacja: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Aktualizacja %Ln folderu do %1</numerusform>
+            <numerusform>Aktualizacja %Ln folderów do %1</numerusform>
+            <numerusform>Aktualizacja %Ln folderów do %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Przeglądanie: %1… %Ln plik</numerusform>
+            <numerusform>Przeglądanie: %1… %Ln pliki</numerusform>
+            <numerusform>Przeglądanie: %1… %Ln plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 nie zawiera teraz żadnych plików (czy dysk jest zamontowany?); %2 pozostawiono bez zmian.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Kopiowanie %L1 z %L2 plików…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 zmieniono od czasu zapisania przez Tonewright, więc pozostawiono bez zmian.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>Nie można użyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>W międzyczasie pojawił się plik %1, więc pozostawiono go bez zmian.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 zmieniono w międzyczasie, więc pozostawiono bez zmian.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>Nie można skopiować %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>Nie można przenieść %1 do kosza.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>Przekonwertowano %1 z %Ln pliku.</numerusform>
+            <numerusform>Przekonwertowano %1 z %Ln plików.</numerusform>
+            <numerusform>Przekonwertowano %1 z %Ln plików.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Nie udało się przekonwertować %1 z %Ln pliku.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %Ln plików.</numerusform>
+            <numerusform>Nie udało się przekonwertować %1 z %Ln plików.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -624,6 +729,73 @@ Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>Nie można utworzyć pliku tymczasowego w %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>konwertuj %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>zastąp %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>kopiuj %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>zostaw %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>zostaw %1: zmieniony od zapisania przez Tonewright</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>zachowaj %1: zapisany przez przerwane uruchomienie</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>przenieś do kosza %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>pominięto %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Pliki</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>Folder %1 jest właśnie aktualizowany przez inną instancję programu Tonewright.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>Folder %1 jest aktualny: przekonwertowano %2, przeniesiono do kosza %3, bez zmian %4.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: nie jest plikiem audio ani wideo</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: dowiązanie, nie jest śledzone</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nie można odczytać</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: nazwa nie jest prawidłowym tekstem</translation>
     </message>
 </context>
 </TS>

@@ -179,6 +179,18 @@ Deseja baixá-la agora?</translation>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Isto precisa de uma caixa de diálogo, mas nenhuma tela está disponível. Informe o formato e o arquivo na linha de comando, por exemplo: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Nenhuma pasta foi escolhida para a cópia convertida.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into e --dry-run só servem com uma pasta a converter</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into aceita uma única pasta</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -268,6 +280,95 @@ Deseja baixá-la agora?</translation>
     <message>
         <source>Dismiss</source>
         <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Atualizando %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Atualizando %Ln pasta em %1</numerusform>
+            <numerusform>Atualizando %Ln pastas em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Não é possível ler %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Examinando %1… %Ln arquivo</numerusform>
+            <numerusform>Examinando %1… %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 não contém mais arquivos (o disco está montado?); a pasta %2 ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Copiando %L1 de %L2 arquivos…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 foi alterado depois que o Tonewright o gravou e foi deixado como está.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>Não é possível usar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 apareceu nesse meio-tempo e foi deixado como está.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 foi alterado nesse meio-tempo e foi deixado como está.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>Não é possível copiar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>Não é possível mover %1 para a lixeira.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>%1 de %Ln arquivo convertido.</numerusform>
+            <numerusform>%1 de %Ln arquivos convertidos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Não foi possível converter %1 de %Ln arquivo.</numerusform>
+            <numerusform>Não foi possível converter %1 de %Ln arquivos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +714,73 @@ Se quiser aumentar o volume, escolha a conversão avançada.</translation>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>Não é possível criar um arquivo temporário em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>converter %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>substituir %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>copiar %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>deixar %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>deixar %1: alterado depois que o Tonewright o gravou</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>manter %1: gravado por uma execução interrompida</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>mover para a lixeira %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>ignorado %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>A pasta %1 está sendo atualizada por outra instância do Tonewright.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>A pasta %1 está atualizada: %2 convertidos, %3 movidos para a lixeira, %4 sem alteração.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: não é um arquivo de áudio ou vídeo</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: é um link, não seguido</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: não pode ser lido</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: o nome não é um texto válido</translation>
     </message>
 </context>
 </TS>

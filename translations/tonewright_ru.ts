@@ -180,6 +180,18 @@ Would you like to download it now?</source>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>Для этого нужно диалоговое окно, но экран недоступен. Укажите формат и файл в командной строке, например: tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>Не выбрана папка для преобразованной копии.</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into и --dry-run используются только с папкой для преобразования</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into принимает только одну папку</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -269,6 +281,99 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>Обновление: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>Обновление %Ln папки в %1</numerusform>
+            <numerusform>Обновление %Ln папок в %1</numerusform>
+            <numerusform>Обновление %Ln папок в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>Просмотр: %1… %Ln файл</numerusform>
+            <numerusform>Просмотр: %1… %Ln файла</numerusform>
+            <numerusform>Просмотр: %1… %Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>В %1 сейчас нет файлов (подключён ли диск?); папка %2 оставлена без изменений.</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>Копируется файл %L1 из %L2…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>Файл %1 изменён после того, как его записал Tonewright, и оставлен как есть.</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>Не удаётся использовать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>Не удаётся создать папку %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>Файл %1 тем временем появился и оставлен как есть.</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>Файл %1 тем временем изменился и оставлен как есть.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>Не удаётся скопировать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>Не удаётся переместить %1 в корзину.</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>Преобразовано %1 из %Ln файла.</numerusform>
+            <numerusform>Преобразовано %1 из %Ln файлов.</numerusform>
+            <numerusform>Преобразовано %1 из %Ln файлов.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>Не удалось преобразовать %1 из %Ln файла.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %Ln файлов.</numerusform>
+            <numerusform>Не удалось преобразовать %1 из %Ln файлов.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -624,6 +729,73 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>Не удалось создать временный файл в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>преобразовать %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>заменить %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>скопировать %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>оставить %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>оставить %1: изменён после записи Tonewright</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>сохранить %1: записан прерванным запуском</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>переместить в корзину %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>пропущено %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>Папку %1 сейчас обновляет другой экземпляр Tonewright.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>Папка %1 актуальна: преобразовано %2, перемещено в корзину %3, без изменений %4.</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1: не аудио- и не видеофайл</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: ссылка, переход не выполняется</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1: имя не является допустимым текстом</translation>
     </message>
 </context>
 </TS>

@@ -178,6 +178,18 @@ Would you like to download it now?</source>
         <source>This needs a dialog, but no display is available. Name the format and the file on the command line, as in: tonewright mp3 song.flac</source>
         <translation>此操作需要对话框，但没有可用的显示器。请在命令行中指定格式和文件，例如：tonewright mp3 song.flac</translation>
     </message>
+    <message>
+        <source>No folder was chosen for the mirror.</source>
+        <translation>未选择用于存放转换副本的文件夹。</translation>
+    </message>
+    <message>
+        <source>--into and --dry-run go with a folder to convert</source>
+        <translation>--into 和 --dry-run 需要与要转换的文件夹一起使用</translation>
+    </message>
+    <message>
+        <source>--into takes a single folder</source>
+        <translation>--into 只能指定一个文件夹</translation>
+    </message>
 </context>
 <context>
     <name>ConversionFrame</name>
@@ -267,6 +279,91 @@ Would you like to download it now?</source>
     <message>
         <source>Dismiss</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorRun</name>
+    <message>
+        <source>Updating %1</source>
+        <translation>正在更新 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %Ln folders to %1</source>
+        <translation>
+            <numerusform>正在更新 %Ln 个文件夹（%1）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Looking through %1… %Ln files</source>
+        <translation>
+            <numerusform>正在查看 %1… %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds no files now (is its disk mounted?); %2 was left as it is.</source>
+        <translation>%1 中现在没有文件（磁盘是否已挂载？）；%2 保持原样。</translation>
+    </message>
+    <message>
+        <source>Copying %L1 of %L2 files…</source>
+        <translation>正在复制第 %L1 个文件，共 %L2 个…</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 was changed since Tonewright wrote it and was left alone.</source>
+        <translation>%1 在 Tonewright 写入后已被更改，因此保持原样。</translation>
+    </message>
+</context>
+<context>
+    <name>MirrorSession</name>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>无法使用 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made a folder.</source>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 appeared meanwhile and was left alone.</source>
+        <translation>%1 是在此期间新出现的，因此保持原样。</translation>
+    </message>
+    <message>
+        <source>%1 was changed meanwhile and was left alone.</source>
+        <translation>%1 在此期间已被更改，因此保持原样。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied: %2</source>
+        <translation>无法复制 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be moved to the trash.</source>
+        <translation>无法将 %1 移到回收站。</translation>
+    </message>
+</context>
+<context>
+    <name>Notification</name>
+    <message numerus="yes">
+        <source>%1 of %Ln files converted.</source>
+        <translation>
+            <numerusform>已转换 %Ln 个文件中的 %1 个。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files could not be converted.</source>
+        <translation>
+            <numerusform>%Ln 个文件中有 %1 个无法转换。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -602,6 +699,73 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>Cannot create a temporary file in %1: %2</source>
         <translation>无法在 %1 中创建临时文件：%2</translation>
+    </message>
+</context>
+<context>
+    <name>mirror</name>
+    <message>
+        <source>convert %1 → %2</source>
+        <translation>转换 %1 → %2</translation>
+    </message>
+    <message>
+        <source>replace %1 → %2</source>
+        <translation>替换 %1 → %2</translation>
+    </message>
+    <message>
+        <source>copy %1 → %2</source>
+        <translation>复制 %1 → %2</translation>
+    </message>
+    <message>
+        <source>leave %1</source>
+        <translation>不动 %1</translation>
+    </message>
+    <message>
+        <source>leave %1: changed since Tonewright wrote it</source>
+        <translation>不动 %1：Tonewright 写入后已被更改</translation>
+    </message>
+    <message>
+        <source>keep %1: written by a run cut short</source>
+        <translation>保留 %1：由中断的运行写入</translation>
+    </message>
+    <message>
+        <source>trash %1</source>
+        <translation>移到回收站 %1</translation>
+    </message>
+    <message>
+        <source>left out %1</source>
+        <translation>已排除 %1</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>%1 is being updated by another Tonewright.</source>
+        <translation>%1 正由另一个 Tonewright 更新。</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: %2 converted, %3 moved to the trash, %4 unchanged.</source>
+        <translation>%1 已是最新：已转换 %2 个，已移到回收站 %3 个，未更改 %4 个。</translation>
+    </message>
+    <message>
+        <source>%1: not a sound or video file</source>
+        <translation>%1：不是音频或视频文件</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1：是链接，不跟随</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1：不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1：无法读取</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid text</source>
+        <translation>%1：名称不是有效的文本</translation>
     </message>
 </context>
 </TS>
