@@ -36,7 +36,8 @@ for i in $(seq 1 "$runs"); do
     control_us=$(( ($(now) - start) / 1000 ))
     echo "$program_us $control_us" | awk '{ print $1 / $2 }' >> "$work/ratios"
     out="$work/music/source.mp3"
-    codec=$(ffprobe -v error -select_streams a:0 -show_entries stream=codec_name -of csv=p=0 "$out" || true)
+    # The first line only: a stream with ReplayGain values also prints them as side data.
+    codec=$(ffprobe -v error -select_streams a:0 -show_entries stream=codec_name -of default=nw=1:nk=1 "$out" | head -n 1 || true)
     duration=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$out" || echo 0)
     if [ "$codec" != mp3 ] || ! awk -v d="$duration" 'BEGIN { exit !(d > 1.9 && d < 2.2) }'; then
         echo "run $i: bad output (codec '$codec', duration '$duration')" >&2
