@@ -51,6 +51,8 @@ const char Usage[] =
     "signal n.\n"
     "\n"
     "Without a file, Tonewright asks for one and then for the options.\n"
+    "Without a display it converts all the same and shows its progress on\n"
+    "standard error; it then ends with the status --each has.\n"
     "The converted file is written beside the source unless the settings say otherwise.\n"
     "\n"
     "  --help      show this text and exit\n"
