@@ -86,6 +86,8 @@ qsizetype LoudnessMeter::read(QByteArrayView data)
             // The data runs to the end of the stream, whatever its size says.
             const qsizetype frameBytes = qsizetype(m_channels) * qsizetype(sizeof(float));
             const qsizetype frames = rest.size() / frameBytes;
+            if (frames == 0)
+                return at; // part of a frame: it waits for the rest
             m_frames.resize(size_t(frames * m_channels));
             qFromLittleEndian<float>(rest.data(), frames * m_channels, m_frames.data());
             m_blocks->add(m_frames.data(), frames);
