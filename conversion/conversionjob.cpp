@@ -98,6 +98,11 @@ void ConversionJob::start()
     QMetaObject::invokeMethod(this, &ConversionJob::readSettings, Qt::QueuedConnection);
 }
 
+void ConversionJob::startNow()
+{
+    readSettings();
+}
+
 void ConversionJob::stop()
 {
     if (hasEnded())

@@ -61,6 +61,8 @@ public:
     // Schedules the first step on the event loop, so that no signal comes
     // before the caller has connected to them.
     void start();
+    // Takes the first step at once, for a caller already connected.
+    void startNow();
     // Stops whatever runs, takes back the reserved target and the temporary
     // file, and ends Stopped. Nothing once the job has ended.
     void stop();

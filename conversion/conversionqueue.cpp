@@ -83,7 +83,10 @@ void ConversionQueue::start()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            fillSlots();
+            // The first files take their first step in this very turn of the
+            // event loop: a window shown meanwhile paints while their encoders
+            // start, not before.
+            fillSlots(true);
             checkFinished();
         },
         Qt::QueuedConnection);
@@ -110,16 +113,16 @@ void ConversionQueue::stop()
     checkFinished();
 }
 
-void ConversionQueue::fillSlots()
+void ConversionQueue::fillSlots(bool now)
 {
     // As many files at once as there are slots: one more would only wait
     // for a slot with its target already reserved.
     const int slotCount = qMax(1, m_services.encoderSlotCount);
     while (!m_stopped && m_running < slotCount && m_next < int(m_files.size()))
-        startFile(m_next++);
+        startFile(m_next++, now);
 }
 
-void ConversionQueue::startFile(int index)
+void ConversionQueue::startFile(int index, bool now)
 {
     const ConversionRequest &request = m_requests[index];
     auto *job = new ConversionJob(request, m_services, m_online, this);
@@ -143,7 +146,12 @@ void ConversionQueue::startFile(int index)
                     askAnotherDirectory(*job);
             });
     emit fileStarted(job);
-    job->start();
+    // A file started as another ends waits for the event loop, so that a
+    // long run of files that fail at once never nests their ends.
+    if (now)
+        job->startNow();
+    else
+        job->start();
     emit changed();
 }
 

@@ -116,8 +116,10 @@ private:
     // and as it ends.
     void learnDuration(int index, qint32 duration);
     void countEnded(int index);
-    void fillSlots();
-    void startFile(int index);
+    // now: the jobs take their first step at once rather than on the
+    // event loop.
+    void fillSlots(bool now = false);
+    void startFile(int index, bool now);
     void jobEnded(int index, const ConversionEnd &end);
     void fail(int index, ConversionEnd::Failure kind);
     void askNext();
