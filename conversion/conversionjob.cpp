@@ -156,15 +156,20 @@ void ConversionJob::answerDirectory(const QString &directory)
             // chooser comes again.
             if (question == Question::TargetDirectory &&
                 (directory.isEmpty() || !QFileInfo(directory).isDir())) {
-                m_question = question;
-                enter(State::ChoosingFolder);
-                emit directoryWanted(question);
+                askFor(question);
                 return;
             }
             m_directory = directory;
             reserveTarget();
         },
         Qt::QueuedConnection);
+}
+
+void ConversionJob::askFor(Question question)
+{
+    m_question = question;
+    enter(State::ChoosingFolder);
+    emit directoryWanted(question);
 }
 
 void ConversionJob::decline()
@@ -194,9 +199,7 @@ void ConversionJob::readSettings()
         m_directory = stored;
         break;
     case settings::TargetRule::Ask:
-        m_question = Question::TargetDirectory;
-        enter(State::ChoosingFolder);
-        emit directoryWanted(m_question);
+        askFor(Question::TargetDirectory);
         return;
     case settings::TargetRule::SameAsSource:
         m_directory = QFileInfo(m_request.source).absolutePath();
@@ -231,9 +234,7 @@ void ConversionJob::reserveTarget()
         return;
     }
     if (!m_reservation.isValid()) {
-        m_question = Question::AnotherDirectory;
-        enter(State::ChoosingFolder);
-        emit directoryWanted(m_question);
+        askFor(Question::AnotherDirectory);
         return;
     }
     m_target = m_reservation.path();

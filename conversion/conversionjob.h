@@ -116,6 +116,8 @@ private:
     };
 
     void enter(State state);
+    // Waits for answerDirectory() or decline().
+    void askFor(Question question);
     bool hasEnded() const { return m_state == State::Ended; }
     void readSettings();
     void reserveTarget();
