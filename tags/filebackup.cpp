@@ -15,26 +15,46 @@ namespace {
 // and spelt out twice in WAV's two lists, with room to spare.
 constexpr qint64 RoomForTags = 64LL * 1024 * 1024;
 
+// A file up to this size is kept aside in memory: most targets are, and a
+// temporary file costs a create, a write and an unlink on disk for each.
+constexpr qint64 KeptInMemory = 16LL * 1024 * 1024;
+
+// Reads length bytes at offset into data; false when fewer are there.
+bool readAt(int fd, char *data, qint64 length, qint64 offset)
+{
+    for (qint64 done = 0; done < length;) {
+        const ssize_t got = ::pread(fd, data + done, size_t(length - done), off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        done += got;
+    }
+    return true;
+}
+
+bool writeAt(int fd, const char *data, qint64 length, qint64 offset)
+{
+    for (qint64 done = 0; done < length;) {
+        const ssize_t wrote = ::pwrite(fd, data + done, size_t(length - done), off_t(offset + done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
 // Copies length bytes from the start of from into to, from its start.
 bool copyBytes(int from, int to, qint64 length)
 {
     char buffer[1 << 16];
     for (qint64 done = 0; done < length;) {
-        const ssize_t got = ::pread(from, buffer, size_t(qMin<qint64>(sizeof buffer, length - done)),
-                                    off_t(done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
+        const qint64 piece = qMin<qint64>(sizeof buffer, length - done);
+        if (!readAt(from, buffer, piece, done) || !writeAt(to, buffer, piece, done))
             return false;
-        for (ssize_t put = 0; put < got;) {
-            const ssize_t wrote = ::pwrite(to, buffer + put, size_t(got - put), off_t(done + put));
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            if (wrote <= 0)
-                return false;
-            put += wrote;
-        }
-        done += got;
+        done += piece;
     }
     return true;
 }
@@ -50,21 +70,29 @@ bool hasRoom(int fd)
 
 } // namespace
 
-FileBackup::FileBackup(int fd)
-    : m_fd(fd)
-    , m_copy(QDir::tempPath() + QLatin1String("/tw-tags-XXXXXX"))
+FileBackup::FileBackup(int fd) : m_fd(fd)
 {
     struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !hasRoom(fd) || !m_copy.open())
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !hasRoom(fd))
         return;
     m_size = qint64(status.st_size);
-    m_valid = copyBytes(fd, int(m_copy.handle()), m_size);
+    if (m_size <= KeptInMemory) {
+        m_bytes.resize(m_size);
+        m_valid = readAt(fd, m_bytes.data(), m_size, 0);
+        return;
+    }
+    m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1String("/tw-tags-XXXXXX"));
+    m_valid = m_copy->open() && copyBytes(fd, int(m_copy->handle()), m_size);
 }
+
+FileBackup::~FileBackup() = default;
 
 bool FileBackup::restore()
 {
-    return m_valid && ::ftruncate(m_fd, off_t(m_size)) == 0 &&
-           copyBytes(int(m_copy.handle()), m_fd, m_size) && ::fsync(m_fd) == 0;
+    if (!m_valid || ::ftruncate(m_fd, off_t(m_size)) != 0)
+        return false;
+    return m_copy ? copyBytes(int(m_copy->handle()), m_fd, m_size)
+                  : writeAt(m_fd, m_bytes.constData(), m_size, 0);
 }
 
 } // namespace tags

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QTemporaryFile>
+
+#include <memory>
 
 namespace tags {
 
@@ -14,13 +17,15 @@ public:
     // Copies fd (opened for reading and writing) aside; isValid() says
     // whether the whole of it was copied, and the file may be written then.
     explicit FileBackup(int fd);
+    ~FileBackup();
     bool isValid() const { return m_valid; }
     // Puts the copied bytes back into fd, at its old length.
     bool restore();
 
 private:
     int m_fd;
-    QTemporaryFile m_copy;
+    QByteArray m_bytes;                     // a small file's bytes
+    std::unique_ptr<QTemporaryFile> m_copy; // or a large one's copy
     qint64 m_size = -1;
     bool m_valid = false;
 };

@@ -280,7 +280,9 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     // Closed first, so that what TagLib buffered is in the file.
     file.reset();
     stream.reset();
-    if (saved && ::fsync(fd) == 0)
+    // No flush to disk here: the encoder's bytes were not flushed either,
+    // and a flush for every file held the next one back.
+    if (saved)
         return true;
     backup.restore();
     return false;
