@@ -221,6 +221,16 @@ bool save(TagLib::File &file, Kind kind)
     return file.save();
 }
 
+// What each encoder writes of its own into a target: its name and version.
+bool onlyEncoderName(const TagMap &tags)
+{
+    for (auto it = tags.cbegin(); it != tags.cend(); ++it) {
+        if (it.key() != u"ENCODER" && it.key() != u"ENCODING" && it.key() != u"ENCODEDBY")
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool canWrite(const QString &format)
@@ -266,7 +276,12 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     auto file = open(stream.get(), kind);
     if (!file || !file->isValid())
         return false;
-    const TagMap wanted = bounded(change(fromTagLib(currentTags(*file, kind))));
+    const TagMap current = fromTagLib(currentTags(*file, kind));
+    const TagMap wanted = bounded(change(current));
+    // An untagged source: the rewrite would only drop the encoder's name,
+    // and cost a pass over the whole file to do it.
+    if (wanted.isEmpty() && onlyEncoderName(current))
+        return true;
     // Cleared first: TagLib leaves a field alone whose value is unchanged,
     // and it reads the encoder's stand-ins (an ID3v2 "TXXX:ISRC" for TSRC)
     // as the real field, so they would stay. Pictures are no property and

@@ -19,6 +19,8 @@ private slots:
     void initTestCase();
     void everyFieldArrives_data();
     void everyFieldArrives();
+    void untaggedSourceLeavesTheFile_data() { everyFieldArrives_data(); }
+    void untaggedSourceLeavesTheFile();
     void albumValuesLater_data();
     void albumValuesLater();
 
@@ -100,6 +102,28 @@ void TestTagWriting::everyFieldArrives()
             expected["r128_track_gain"] = "-1280";
     }
     compareFields(tagfixture::readBack(target, format), expected);
+}
+
+// Nothing to write but the encoder's name away: the encoder's file stays
+// byte for byte, with no pass over it.
+void TestTagWriting::untaggedSourceLeavesTheFile()
+{
+    QFETCH(QString, format);
+    const QString source = m_dir.filePath("plain.wav");
+    QVERIFY(tagfixture::run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=d=1",
+                                       "-fflags", "+bitexact", source}));
+    tags::SourceTags untagged = tags::readTags(source);
+    QVERIFY(untagged.readable);
+    QVERIFY(untagged.values.isEmpty());
+    const QString target = m_dir.filePath("untagged." + format);
+    QVERIFY(tagfixture::convert(source, format, target));
+    const QByteArray encoded = contents(target);
+    const int fd = ::open(QFile::encodeName(target).constData(), O_RDWR | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    const bool written = tags::writeTags(fd, format, untagged, {}, {});
+    ::close(fd);
+    QCOMPARE(written, format != "mka");
+    QCOMPARE(contents(target), encoded);
 }
 
 void TestTagWriting::albumValuesLater_data()
