@@ -380,10 +380,6 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
     if (encoderarguments::keepsPicture(m_request.format))
         m_withoutCover = build(m_input, m_bitrate, m_request.options, m_request.format, output,
                                source, false, m_measure);
-    // Read before the encoder runs, from the very file it converts; a CD
-    // track's WAV has none.
-    if (m_source.isOpen() && m_input == m_source.toolPath())
-        m_sourceTags = tags::readTags(m_source.descriptor());
     awaitSlot();
 }
 
@@ -444,6 +440,11 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     }
     if (firstRun && m_online && !hasEnded())
         m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
+    // Read from the very file the encoder converts, while it starts (it
+    // opens the file anew, at an offset of its own); a CD track's WAV has
+    // no tags.
+    if (firstRun && m_source.isOpen() && m_input == m_source.toolPath())
+        m_sourceTags = tags::readTags(m_source.descriptor());
 }
 
 void ConversionJob::encoderOutput()
