@@ -13,6 +13,15 @@
 #include <QLabel>
 #include <QMessageBox>
 
+namespace {
+
+// A selection of short files changes its numbers many times a second; the
+// window draws them at most ten times a second, and the encoders keep the
+// processor.
+constexpr qint64 RefreshInterval = 100; // ms
+
+} // namespace
+
 SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
     : ConversionWindow(services, parent)
     , ui(std::make_unique<Ui::SelectionWindow>())
@@ -22,6 +31,8 @@ SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
     finishFrame();
     connect(frame().link_Settings, &QLabel::linkActivated, this, [this] { showSettingsHint(); });
     connect(frame().link_About, &QLabel::linkActivated, this, [this] { showAbout(); });
+    m_refresh.setSingleShot(true);
+    connect(&m_refresh, &QTimer::timeout, this, &SelectionWindow::showNumbers);
 }
 
 SelectionWindow::~SelectionWindow() = default;
@@ -57,6 +68,19 @@ void SelectionWindow::showPhase(const QString &text)
 
 void SelectionWindow::showQueue()
 {
+    if (m_refresh.isActive())
+        return;
+    const qint64 since = m_lastShown.isValid() ? m_lastShown.elapsed() : RefreshInterval;
+    if (since >= RefreshInterval)
+        showNumbers();
+    else
+        m_refresh.start(int(RefreshInterval - since));
+}
+
+void SelectionWindow::showNumbers()
+{
+    m_refresh.stop();
+    m_lastShown.start();
     const ConversionQueue &queue = *this->queue();
     const int total = queue.total();
     if (!std::exchange(m_titled, true)) {
@@ -96,6 +120,7 @@ void SelectionWindow::showQueue()
 
 void SelectionWindow::showEnd(const std::function<void()> &done)
 {
+    showNumbers();
     const ConversionQueue &queue = *this->queue();
     if (m_runEnd) {
         const RunEnd end = m_runEnd();

@@ -4,7 +4,9 @@
 #include "conversionwindow.h"
 #include "services.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -45,12 +47,15 @@ public:
 
 private:
     void showQueue() override;
+    void showNumbers();
     void showEnd(const std::function<void()> &done) override;
     QString stopQuestion() const override;
 
     std::unique_ptr<Ui::SelectionWindow> ui;
     void setTitle(const QString &title);
 
+    QTimer m_refresh;
+    QElapsedTimer m_lastShown;
     int m_percentShown = -1;
     bool m_titled = false;
     QString m_runTitle;
