@@ -28,6 +28,7 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -200,32 +201,34 @@ int DesktopSteps::runInView(const QList<ConversionRequest> &requests,
                             conversionrun::StatusRule rule, bool leftOut)
 {
     if (!m_hasDisplay) {
-        TerminalView view(stderr, isatty(STDERR_FILENO) == 1);
-        return run(view, requests, rule, leftOut);
+        const std::function<TerminalView *()> makeView = [] {
+            return new TerminalView(stderr, isatty(STDERR_FILENO) == 1);
+        };
+        return run(makeView, requests, rule, leftOut);
     }
     taskbar::checkTaskbarSupportInBackground();
     if (requests.size() == 1) {
-        auto *window = new Soundmill(m_services);
-        return run(*window, requests, rule, leftOut);
+        const std::function<Soundmill *()> makeView = [this] { return new Soundmill(m_services); };
+        return run(makeView, requests, rule, leftOut);
     }
-    auto *window = new SelectionWindow(m_services);
-    return run(*window, requests, rule, leftOut);
+    const std::function<SelectionWindow *()> makeView = [this] {
+        return new SelectionWindow(m_services);
+    };
+    return run(makeView, requests, rule, leftOut);
 }
 
 template<class View>
-int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
-                      conversionrun::StatusRule rule, bool leftOut)
+int DesktopSteps::run(const std::function<View *()> &makeView,
+                      const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
+                      bool leftOut)
 {
+    constexpr bool isWindow = std::is_base_of_v<ConversionWindow, View>;
     QElapsedTimer clock;
     clock.start();
     ConversionQueue queue(requests, m_services, m_services.online.get());
     std::optional<int> terminatedBy;
     bool ending = false;
     const std::function<void(int)> end = ender(ending);
-    QObject::connect(&view, &View::ended, &queue, [&] {
-        settle(queue.wasStopped(), conversionrun::exitStatus(queue, rule, leftOut, terminatedBy),
-               clock.elapsed(), sentenceFor(queue), end);
-    });
     // From here on a conversion may hold files of ours; a request to end the
     // process lets it take them back first (status 128 + signal, as a shell
     // reports a process ended by that signal). Once every file has ended,
@@ -239,20 +242,26 @@ int DesktopSteps::run(View &view, const QList<ConversionRequest> &requests,
         terminatedBy = 128 + signalNumber;
         queue.stop();
     });
-    if constexpr (std::is_base_of_v<ConversionWindow, View>) {
+    // The first files take their first step before the window is made: their
+    // encoders run while it is built and drawn, and it catches up on what it
+    // missed. A terminal view costs nothing to make and watches from the start.
+    if constexpr (isWindow)
+        queue.startNow();
+    const std::unique_ptr<View> view(makeView());
+    QObject::connect(view.get(), &View::ended, &queue, [&] {
+        settle(queue.wasStopped(), conversionrun::exitStatus(queue, rule, leftOut, terminatedBy),
+               clock.elapsed(), sentenceFor(queue), end);
+    });
+    if constexpr (isWindow) {
         if (taskbar::isTaskbarSupported())
-            view.setTaskbarButton(new taskbar::TaskbarButton(&view));
+            view->setTaskbarButton(new taskbar::TaskbarButton(view.get()));
     }
-    view.watch(queue);
-    // The first step is taken before the window's first paint, and the
-    // encoder runs while the window draws.
-    queue.start();
-    if constexpr (std::is_base_of_v<ConversionWindow, View>)
-        view.show();
-    const int status = QCoreApplication::exec();
-    if constexpr (std::is_base_of_v<ConversionWindow, View>)
-        delete &view;
-    return status;
+    view->watch(queue);
+    if constexpr (isWindow)
+        view->show();
+    else
+        queue.start();
+    return QCoreApplication::exec();
 }
 
 QString DesktopSteps::mirrorsFolder(settings::TargetRule rule)

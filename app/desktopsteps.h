@@ -34,11 +34,12 @@ public:
     void endProcess(int status) override;
 
 private:
-    // Converts the requests under a view that watches them, runs the event
-    // loop until the run has ended, and ends the process with its status.
+    // Converts the requests under a view (made by makeView) that watches
+    // them, runs the event loop until the run has ended, and ends the
+    // process with its status.
     template<class View>
-    int run(View &view, const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
-            bool leftOut);
+    int run(const std::function<View *()> &makeView, const QList<ConversionRequest> &requests,
+            conversionrun::StatusRule rule, bool leftOut);
     int runInView(const QList<ConversionRequest> &requests, conversionrun::StatusRule rule,
                   bool leftOut);
     // Brings the mirrors up to date and converts the files under a view,

@@ -79,17 +79,16 @@ ConversionQueue::~ConversionQueue()
 
 void ConversionQueue::start()
 {
+    // The first files take their first step in the event loop's first turn:
+    // a window shown meanwhile paints while their encoders start, not before.
+    QMetaObject::invokeMethod(this, &ConversionQueue::startNow, Qt::QueuedConnection);
+}
+
+void ConversionQueue::startNow()
+{
     m_clock.start();
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            // The first files take their first step in this very turn of the
-            // event loop: a window shown meanwhile paints while their encoders
-            // start, not before.
-            fillSlots(true);
-            checkFinished();
-        },
-        Qt::QueuedConnection);
+    fillSlots(true);
+    checkFinished();
 }
 
 void ConversionQueue::stop()

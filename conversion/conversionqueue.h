@@ -45,6 +45,10 @@ public:
 
     // Schedules the first files on the event loop.
     void start();
+    // The first files take their first step now, before anything watches
+    // the queue: a view made afterwards catches up (openQuestion(),
+    // isFinished(), onlyJob()).
+    void startNow();
     // Stops the running files (their partial targets go) and skips the rest;
     // finished() follows at once. Converted files stay.
     void stop();

@@ -84,6 +84,22 @@ void ConversionWindow::watch(ConversionQueue &queue)
             [this](ConversionJob::Question question) { askDirectory(question); });
     connect(&queue, &ConversionQueue::finished, this, &ConversionWindow::queueFinished);
     showQueue();
+    // A queue started before it was watched may have asked already, or
+    // ended; the answer or the end is taken up on the event loop, where the
+    // window is shown and the run can end.
+    const bool finished = queue.isFinished();
+    const std::optional<ConversionJob::Question> asked = queue.openQuestion();
+    if (!finished && !asked)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, finished, asked] {
+            if (finished)
+                queueFinished();
+            else if (!m_queue->isFinished() && m_queue->openQuestion() == asked)
+                askDirectory(*asked);
+        },
+        Qt::QueuedConnection);
 }
 
 void ConversionWindow::askDirectory(ConversionJob::Question question)

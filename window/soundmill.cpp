@@ -85,6 +85,13 @@ void Soundmill::showQueue()
         ui->lbl_TimeRemaining->setText(tr("Calculating..."));
         frame().prb_Progress->setRange(0, 0);
         setTaskbarBusy();
+        // A job that took its first steps before the window was made.
+        if (ConversionJob *job = shown->onlyJob()) {
+            showJob(job);
+            if (!job->target().isEmpty())
+                ui->lbl_Target->setText(shownName(job->target()));
+            showStage(job->stage());
+        }
     }
 }
 

@@ -81,6 +81,8 @@ private slots:
     void settingsUsageArrivesBeforeTheEnd();
     void terminationWhilePostsSettleKeepsTheStatus();
     void terminationDuringTheSummaryEndsOnce();
+    void firstStepBeforeTheWindow_data();
+    void firstStepBeforeTheWindow();
 
 private:
     QTemporaryDir m_dir;
@@ -253,6 +255,52 @@ void TestStartupDialogs::terminationDuringTheSummaryEndsOnce()
     QTest::qWait(200);
     QCOMPARE(steps.exits, QList<int>{1});
     QVERIFY(QFileInfo(m_dir.filePath("song.mp3")).size() > 0);
+}
+
+void TestStartupDialogs::firstStepBeforeTheWindow_data()
+{
+    QTest::addColumn<QString>("targetDir");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<bool>("converted");
+    QTest::newRow("asks for the folder") << "ask" << "song.wav" << true;
+    QTest::newRow("ends at once") << "same" << "missing.wav" << false;
+}
+
+void TestStartupDialogs::firstStepBeforeTheWindow()
+{
+    // The file takes its first step before its window is made: a question it
+    // asked then is asked over the window, and an end it came to then ends
+    // the run, once.
+    QFETCH(QString, targetDir);
+    QFETCH(QString, source);
+    QFETCH(bool, converted);
+    QTemporaryDir encoder;
+    QVERIFY(!fakeencoder::install(encoder.path(), "write-text mp3\nexit 0\n").isEmpty());
+    QTemporaryDir chosen;
+    Services services = testServices(encoder.path());
+    services.readSetting = [targetDir](const QString &key) {
+        return key == settings::TargetDirKey ? targetDir
+               : key == settings::SendStatKey ? QString("false")
+                                              : QString();
+    };
+    QStringList askedOver; // the windows' classes
+    services.chooseDirectory = [&](QWidget *parent, const Services::DirectoryAnswer &answer) {
+        askedOver << (parent ? parent->metaObject()->className() : "nothing");
+        answer(chosen.path());
+    };
+    struct ConvertingDesktop final : DesktopSteps
+    {
+        using DesktopSteps::DesktopSteps;
+        QList<int> exits;
+        void endProcess(int status) override { exits << status; }
+    } steps(services);
+    ModalAnswerer boxes;
+    boxes.enqueue(ModalAnswerer::click("OK"));
+    steps.convert({m_dir.filePath(source), "mp3", {}});
+    QTest::qWait(50);
+    QCOMPARE(steps.exits, QList<int>{0});
+    QCOMPARE(QFileInfo(chosen.filePath("song.mp3")).size() > 0, converted);
+    QCOMPARE(askedOver, converted ? QStringList{"Soundmill"} : QStringList());
 }
 
 QTEST_MAIN(TestStartupDialogs)
