@@ -198,8 +198,8 @@ void storeChecksum(QByteArray &bytes, const Checksum &checksum)
 
 // The children of parent, each counted against budget; none when one does
 // not fit, or a checksum is out of place or does not hold.
-std::optional<QList<Header>> childrenOf(const QByteArray &bytes, const Header &parent,
-                                        int &budget, Checksum *checksum = nullptr)
+std::optional<QList<Header>> childrenOf(const QByteArray &bytes, const Header &parent, int &budget,
+                                        Checksum *checksum = nullptr)
 {
     QList<Header> list;
     for (qint64 pos = parent.dataStart; pos < parent.end;) {
@@ -222,8 +222,8 @@ std::optional<QList<Header>> childrenOf(const QByteArray &bytes, const Header &p
 
 QString textOf(const QByteArray &bytes, const Header &element)
 {
-    QByteArray text = bytes.mid(qsizetype(element.dataStart),
-                                qsizetype(element.end - element.dataStart));
+    QByteArray text =
+        bytes.mid(qsizetype(element.dataStart), qsizetype(element.end - element.dataStart));
     // Strings may be padded with zero bytes.
     while (text.endsWith('\0'))
         text.chop(1);
@@ -273,8 +273,7 @@ std::optional<Child> simpleTag(const QByteArray &bytes, const Header &header, in
     // Binary values and nested tags are no text tag and stay as they are.
     if (name && text && !binary) {
         child.name = name->toUpper();
-        child.kind =
-            child.name == QLatin1String(MatroskaRoomName) ? Kind::Room : Kind::Text;
+        child.kind = child.name == QLatin1String(MatroskaRoomName) ? Kind::Room : Kind::Text;
         child.text = *text;
     }
     return child;
@@ -438,8 +437,8 @@ bool fill(QByteArray &bytes, qint64 start, qint64 end, const QList<Entry> &entri
 // bytes with the room and the tags whose values change as Void elements,
 // and the new values in the global tag's largest free run; none when they
 // do not fit.
-std::optional<QByteArray> edit(const QByteArray &bytes, const Model &model,
-                               const TagMap &current, const TagMap &wanted)
+std::optional<QByteArray> edit(const QByteArray &bytes, const Model &model, const TagMap &current,
+                               const TagMap &wanted)
 {
     QSet<QString> changed;
     QList<Entry> entries;

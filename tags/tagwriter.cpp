@@ -36,9 +36,9 @@ Kind kindOf(const QString &format)
     } kinds[] = {
         // An ADTS stream has no tag of its own; players read an ID3v2 tag
         // at its head.
-        {"mp3", Kind::Id3v2}, {"aac", Kind::Id3v2}, {"wav", Kind::Wave},   {"m4a", Kind::Mp4},
-        {"wma", Kind::Asf},   {"flac", Kind::Flac}, {"ogg", Kind::Vorbis}, {"opus", Kind::Opus},
-        {"mka", Kind::Matroska},
+        {"mp3", Kind::Id3v2},  {"aac", Kind::Id3v2}, {"wav", Kind::Wave},
+        {"m4a", Kind::Mp4},    {"wma", Kind::Asf},   {"flac", Kind::Flac},
+        {"ogg", Kind::Vorbis}, {"opus", Kind::Opus}, {"mka", Kind::Matroska},
     };
     for (const auto &entry : kinds) {
         if (format == QLatin1String(entry.format))
