@@ -115,8 +115,12 @@ void TestTagWriting::untaggedSourceLeavesTheFile()
     QVERIFY(fd >= 0);
     const bool written = tags::writeTags(fd, format, untagged, {}, {});
     ::close(fd);
-    QCOMPARE(written, format != "mka");
-    QCOMPARE(contents(target), encoded);
+    QVERIFY(written);
+    // Matroska's room for measured values goes all the same, in place.
+    if (format == "mka")
+        QCOMPARE(contents(target).size(), encoded.size());
+    else
+        QCOMPARE(contents(target), encoded);
 }
 
 void TestTagWriting::albumValuesLater_data()
