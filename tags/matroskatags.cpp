@@ -1,5 +1,6 @@
 #include "matroskatags.h"
 
+#include "fileio_p.h"
 #include "matroskaroom.h"
 
 #include <QSet>
@@ -10,8 +11,6 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace tags::matroska {
 namespace {
@@ -94,30 +93,12 @@ std::optional<Header> readHeader(const QByteArray &bytes, qint64 base, qint64 po
 QByteArray readAt(int fd, qint64 offset, qint64 length)
 {
     QByteArray bytes(qsizetype(length), Qt::Uninitialized);
-    for (qint64 done = 0; done < length;) {
-        const ssize_t got =
-            ::pread(fd, bytes.data() + done, size_t(length - done), off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return QByteArray();
-        done += got;
-    }
-    return bytes;
+    return tags::readAt(fd, bytes.data(), length, offset) ? bytes : QByteArray();
 }
 
 bool writeAt(int fd, qint64 offset, const QByteArray &bytes)
 {
-    for (qint64 done = 0; done < bytes.size();) {
-        const ssize_t put = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done),
-                                     off_t(offset + done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        done += put;
-    }
-    return true;
+    return tags::writeAt(fd, bytes.constData(), bytes.size(), offset);
 }
 
 std::optional<Header> headerAt(int fd, qint64 pos, qint64 limit)
