@@ -1,6 +1,7 @@
 #include "encoderarguments.h"
 
 #include "encodercontract.h"
+#include "matroskaroom.h"
 
 #include <algorithm>
 #include <utility>
@@ -154,6 +155,12 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
     }
     arguments << QLatin1String(BitrateOption) << QString::number(bitrate) + QLatin1Char('k');
     arguments += optionArguments(tagOptions);
+    // Matroska keeps its tags ahead of the audio: the measured values can
+    // only be added later where room was left for them.
+    if (measureLoudness && format == QLatin1String("mka"))
+        arguments << MetadataOption
+                  << QLatin1String(tags::MatroskaRoomName) + QLatin1Char('=') +
+                         QString(tags::MatroskaRoomLength, QLatin1Char(' '));
     if (format == QLatin1String("wma"))
         arguments << QLatin1String(CodecOption) << QLatin1String(WmaCodec);
     else if (isOpus(format))

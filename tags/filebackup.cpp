@@ -1,12 +1,12 @@
 #include "filebackup_p.h"
 
+#include "fileio_p.h"
+
 #include <QDir>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 namespace tags {
 namespace {
@@ -18,33 +18,6 @@ constexpr qint64 RoomForTags = 64LL * 1024 * 1024;
 // A file up to this size is kept aside in memory: most targets are, and a
 // temporary file costs a create, a write and an unlink on disk for each.
 constexpr qint64 KeptInMemory = 16LL * 1024 * 1024;
-
-// Reads length bytes at offset into data; false when fewer are there.
-bool readAt(int fd, char *data, qint64 length, qint64 offset)
-{
-    for (qint64 done = 0; done < length;) {
-        const ssize_t got = ::pread(fd, data + done, size_t(length - done), off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        done += got;
-    }
-    return true;
-}
-
-bool writeAt(int fd, const char *data, qint64 length, qint64 offset)
-{
-    for (qint64 done = 0; done < length;) {
-        const ssize_t wrote = ::pwrite(fd, data + done, size_t(length - done), off_t(offset + done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
 
 // Copies length bytes from the start of from into to, from its start.
 bool copyBytes(int from, int to, qint64 length)
@@ -70,7 +43,8 @@ bool hasRoom(int fd)
 
 } // namespace
 
-FileBackup::FileBackup(int fd) : m_fd(fd)
+FileBackup::FileBackup(int fd)
+    : m_fd(fd)
 {
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !hasRoom(fd))

@@ -1,6 +1,7 @@
 #include "tagwriter.h"
 
 #include "filebackup_p.h"
+#include "matroskatags.h"
 #include "tagreader.h"
 #include "tagstream_p.h"
 #include "tagtext_p.h"
@@ -24,7 +25,7 @@
 namespace tags {
 namespace {
 
-enum class Kind { None, Id3v2, Wave, Mp4, Asf, Flac, Vorbis, Opus };
+enum class Kind { None, Id3v2, Wave, Mp4, Asf, Flac, Vorbis, Opus, Matroska };
 
 Kind kindOf(const QString &format)
 {
@@ -35,8 +36,9 @@ Kind kindOf(const QString &format)
     } kinds[] = {
         // An ADTS stream has no tag of its own; players read an ID3v2 tag
         // at its head.
-        {"mp3", Kind::Id3v2}, {"aac", Kind::Id3v2}, {"wav", Kind::Wave},   {"m4a", Kind::Mp4},
-        {"wma", Kind::Asf},   {"flac", Kind::Flac}, {"ogg", Kind::Vorbis}, {"opus", Kind::Opus},
+        {"mp3", Kind::Id3v2},  {"aac", Kind::Id3v2}, {"wav", Kind::Wave},
+        {"m4a", Kind::Mp4},    {"wma", Kind::Asf},   {"flac", Kind::Flac},
+        {"ogg", Kind::Vorbis}, {"opus", Kind::Opus}, {"mka", Kind::Matroska},
     };
     for (const auto &entry : kinds) {
         if (format == QLatin1String(entry.format))
@@ -77,6 +79,21 @@ bool isLoudnessKey(const QString &key)
     return key.startsWith(QLatin1String("REPLAYGAIN_")) || key.startsWith(QLatin1String("R128_"));
 }
 
+// A source's loudness values no longer hold once the volume was changed.
+void dropStaleLoudness(TagMap &map, const EncoderOptions &options)
+{
+    if (options.volume == 100)
+        return;
+    for (auto it = map.begin(); it != map.end();)
+        it = isLoudnessKey(it.key()) ? map.erase(it) : std::next(it);
+}
+
+void insertAll(TagMap &map, const TagMap &values)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        map.insert(it.key().toUpper(), it.value());
+}
+
 std::unique_ptr<TagLib::File> open(TagLib::IOStream *stream, Kind kind)
 {
     // Audio properties are not needed, and reading them walks the audio.
@@ -97,6 +114,7 @@ std::unique_ptr<TagLib::File> open(TagLib::IOStream *stream, Kind kind)
         return std::make_unique<TagLib::Ogg::Vorbis::File>(stream, false);
     case Kind::Opus:
         return std::make_unique<TagLib::Ogg::Opus::File>(stream, false);
+    case Kind::Matroska:
     case Kind::None:
         break;
     }
@@ -242,10 +260,7 @@ TagMap targetTags(const QString &format, const SourceTags &source, const TagMap 
                   const EncoderOptions &options, const TagMap &extra)
 {
     TagMap map = source.readable ? source.values : encoderCopy;
-    if (options.volume != 100) {
-        for (auto it = map.begin(); it != map.end();)
-            it = isLoudnessKey(it.key()) ? map.erase(it) : std::next(it);
-    }
+    dropStaleLoudness(map, options);
     const auto set = [&map](const char *key, const QString &value) {
         if (!value.isEmpty())
             map.insert(QLatin1String(key), {value});
@@ -255,8 +270,7 @@ TagMap targetTags(const QString &format, const SourceTags &source, const TagMap 
     set("ALBUM", options.album);
     if (options.year > 0)
         set("DATE", QString::number(options.year));
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        map.insert(it.key().toUpper(), it.value());
+    insertAll(map, extra);
     const bool apart = keepsVorbisComments(kindOf(format));
     spellNumber(map, QStringLiteral("TRACKNUMBER"), QStringLiteral("TRACKTOTAL"),
                 QStringLiteral("TOTALTRACKS"), apart);
@@ -270,6 +284,8 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     const Kind kind = kindOf(format);
     if (kind == Kind::None)
         return false;
+    if (kind == Kind::Matroska)
+        return matroska::rewriteTags(fd, change);
     auto stream = streamOn(fd, false);
     if (!stream)
         return false;
@@ -306,6 +322,16 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
 bool writeTags(int fd, const QString &format, const SourceTags &source,
                const EncoderOptions &options, const TagMap &extra)
 {
+    // The encoder copied the source's tags and the options into Matroska
+    // itself, under its own names; only the measured values are added.
+    if (kindOf(format) == Kind::Matroska) {
+        return rewriteTags(fd, format, [&](const TagMap &encoderCopy) {
+            TagMap map = encoderCopy;
+            dropStaleLoudness(map, options);
+            insertAll(map, extra);
+            return map;
+        });
+    }
     return rewriteTags(fd, format, [&](const TagMap &encoderCopy) {
         return targetTags(format, source, encoderCopy, options, extra);
     });

@@ -7,9 +7,10 @@
 
 namespace tags {
 
-// Whether this library writes the tags of a target format. Matroska (mka)
-// is not among them: the encoder copies every source tag into Matroska
-// tags itself, and values measured while encoding cannot be added there.
+// Whether this library writes the tags of a target format. For Matroska
+// (mka) the encoder copies every source tag itself; only values measured
+// while encoding are added, into the room it was asked to leave (see
+// matroskaroom.h).
 bool canWrite(const QString &format);
 
 // The tags a target gets: the source's (or, when the source's format is

@@ -117,6 +117,11 @@ void TestEncoderArguments::measuringArguments_data()
                meter +
                QStringList{"-b:a", "128k", "-metadata", "title=T", "-c:a", "libopus", "-vbr",
                            "constrained", "-map", "[encoded]", "-vn", "-f", "opus", "OUT"};
+    QTest::newRow("mka leaves room for the values")
+        << QStringList{} << "mka" << true
+        << split + meter +
+               QStringList{"-b:a", "128k", "-metadata", "TONEWRIGHT_ROOM=" + QString(200, ' '),
+                           "-map", "[encoded]", "-vn", "-f", "matroska", "OUT"};
 }
 
 void TestEncoderArguments::measuringArguments()

@@ -79,7 +79,6 @@ void TestTagWriting::everyFieldArrives()
     if (format == "opus")
         measured.insert("R128_TRACK_GAIN", {"-1280"});
 
-    const QByteArray encoded = contents(target);
     const int fd = ::open(QFile::encodeName(target).constData(), O_RDWR | O_CLOEXEC);
     QVERIFY(fd >= 0);
     const bool written = tags::writeTags(fd, format, m_tags, options, measured);
@@ -91,16 +90,10 @@ void TestTagWriting::everyFieldArrives()
     expected["title"] = "Chosen Title";
     expected["date"] = "2021";
     expected["pictures"] = encoderarguments::keepsPicture(format) ? 1 : 0;
-    if (format == "mka") {
-        // The encoder's own copying, with the options it was given.
-        QVERIFY(!written);
-        QCOMPARE(contents(target), encoded);
-    } else {
-        QVERIFY(written);
-        expected["rg_track_gain"] = "-1.00 dB";
-        if (format == "opus")
-            expected["r128_track_gain"] = "-1280";
-    }
+    QVERIFY(written);
+    expected["rg_track_gain"] = "-1.00 dB";
+    if (format == "opus")
+        expected["r128_track_gain"] = "-1280";
     compareFields(tagfixture::readBack(target, format), expected);
 }
 
@@ -122,8 +115,12 @@ void TestTagWriting::untaggedSourceLeavesTheFile()
     QVERIFY(fd >= 0);
     const bool written = tags::writeTags(fd, format, untagged, {}, {});
     ::close(fd);
-    QCOMPARE(written, format != "mka");
-    QCOMPARE(contents(target), encoded);
+    QVERIFY(written);
+    // Matroska's room for measured values goes all the same, in place.
+    if (format == "mka")
+        QCOMPARE(contents(target).size(), encoded.size());
+    else
+        QCOMPARE(contents(target), encoded);
 }
 
 void TestTagWriting::albumValuesLater_data()
@@ -133,6 +130,8 @@ void TestTagWriting::albumValuesLater_data()
     QTest::newRow("m4a, the same file") << "m4a"
                                         << "same";
     QTest::newRow("wma, the same file") << "wma"
+                                        << "same";
+    QTest::newRow("mka, the same file") << "mka"
                                         << "same";
     QTest::newRow("mp3, renamed away") << "mp3"
                                        << "renamed";
