@@ -10,11 +10,6 @@
 
 namespace {
 
-// A folder of more files than this is a library, not an album: it gets
-// track values only, and memory stays bounded (each track's blocks are
-// about 10 KB for four minutes).
-constexpr int MaxAlbumTracks = 200;
-
 QString folderOf(const ConversionRequest &request)
 {
     return QFileInfo(request.source).absolutePath();
@@ -67,7 +62,8 @@ ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const
             ++m_albums[folderOf(request)].remaining;
     }
     for (auto it = m_albums.begin(); it != m_albums.end();)
-        it = it->remaining < 2 || it->remaining > MaxAlbumTracks ? m_albums.erase(it) : std::next(it);
+        it = it->remaining < 2 || it->remaining > loudness::MaxAlbumTracks ? m_albums.erase(it)
+                                                                           : std::next(it);
 }
 
 ConversionQueue::~ConversionQueue()

@@ -9,6 +9,11 @@
 // Loudness values from measured blocks, and the tags that carry them.
 namespace loudness {
 
+// A folder of more files than this is a library, not an album: it gets
+// track values only, and memory stays bounded (each track's blocks are
+// about 10 KB for four minutes).
+constexpr int MaxAlbumTracks = 200;
+
 // One track as the meter saw it: the momentary loudness of each 400 ms
 // block (one every 100 ms), in LUFS, and the highest sample as a linear ratio.
 struct TrackLoudness
