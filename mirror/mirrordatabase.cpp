@@ -15,8 +15,23 @@ constexpr char Schema[] =
     "CREATE TABLE IF NOT EXISTS entries("
     " source TEXT PRIMARY KEY, source_size INTEGER, source_modified INTEGER,"
     " recipe TEXT, output TEXT NOT NULL,"
-    " output_size INTEGER, output_modified INTEGER, pending INTEGER NOT NULL);"
-    "CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);";
+    " output_size INTEGER, output_modified INTEGER, pending INTEGER NOT NULL,"
+    " album TEXT, retag INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);"
+    // Apart from the entries, so that reading them never reads the blocks.
+    "CREATE TABLE IF NOT EXISTS loudness(source TEXT PRIMARY KEY, measured BLOB NOT NULL);";
+
+// Columns that databases written before them lack, added when first written to.
+constexpr const char *Added[][2] = {
+    {"album", "ALTER TABLE entries ADD COLUMN album TEXT"},
+    {"retag", "ALTER TABLE entries ADD COLUMN retag INTEGER NOT NULL DEFAULT 0"},
+};
+
+constexpr char Entries[] = "SELECT source, source_size, source_modified, recipe, output,"
+                           " output_size, output_modified, pending, album, retag FROM entries";
+// A database from before album values.
+constexpr char OldEntries[] = "SELECT source, source_size, source_modified, recipe, output,"
+                              " output_size, output_modified, pending, NULL, 0 FROM entries";
 
 QString text(sqlite3_stmt *statement, int column)
 {
@@ -35,6 +50,10 @@ struct Statement
         sqlite3_bind_text(handle, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
     void bind(int index, qint64 value) { sqlite3_bind_int64(handle, index, value); }
+    void bind(int index, const QByteArray &value)
+    {
+        sqlite3_bind_blob(handle, index, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+    }
     bool run()
     {
         const int status = sqlite3_step(handle);
@@ -84,8 +103,8 @@ bool MirrorDatabase::load(QString *error)
         }
     }
     {
-        Statement entries(m_db, "SELECT source, source_size, source_modified, recipe, output,"
-                                " output_size, output_modified, pending FROM entries");
+        const bool current = Statement(m_db, Entries).handle != nullptr;
+        Statement entries(m_db, current ? Entries : OldEntries);
         if (!entries.handle) {
             // A run killed as it made the database left it without tables:
             // nothing is recorded yet.
@@ -107,6 +126,8 @@ bool MirrorDatabase::load(QString *error)
             r.outputModified = sqlite3_column_type(entries.handle, 6) == SQLITE_NULL
                                    ? -1 : sqlite3_column_int64(entries.handle, 6);
             r.pending = sqlite3_column_int(entries.handle, 7) != 0;
+            r.album = text(entries.handle, 8);
+            r.retag = sqlite3_column_int(entries.handle, 9) != 0;
             m_records.insert(r.source, r);
         }
     }
@@ -136,18 +157,58 @@ bool MirrorDatabase::openForWriting(QString *error)
         return false;
     }
     sqlite3_busy_timeout(m_db, 5000);
-    m_writable = exec(Schema, error);
+    m_writable = exec(Schema, error) && migrate(error);
     return m_writable;
 }
 
-bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error)
+bool MirrorDatabase::migrate(QString *error)
 {
-    if (records.isEmpty())
+    QList<const char *> missing;
+    for (const auto &column : Added) {
+        Statement known(m_db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
+        known.bind(1, QString::fromLatin1(column[0]));
+        if (known.handle && sqlite3_step(known.handle) != SQLITE_ROW)
+            missing << column[1];
+    }
+    if (missing.isEmpty())
+        return true;
+    // All or none: a run killed meanwhile leaves the table as it was.
+    if (!exec("BEGIN", error))
+        return false;
+    for (const char *sql : std::as_const(missing)) {
+        if (!exec(sql, error)) {
+            exec("ROLLBACK", error);
+            return false;
+        }
+    }
+    return exec("COMMIT", error);
+}
+
+QByteArray MirrorDatabase::loudness(const QString &source) const
+{
+    if (!m_db)
+        return {};
+    Statement read(m_db, "SELECT measured FROM loudness WHERE source = ?");
+    if (!read.handle)
+        return {}; // a database from before measurements were kept
+    read.bind(1, source);
+    if (sqlite3_step(read.handle) != SQLITE_ROW)
+        return {};
+    return QByteArray(static_cast<const char *>(sqlite3_column_blob(read.handle, 0)),
+                      sqlite3_column_bytes(read.handle, 0));
+}
+
+bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
+                           const QHash<QString, QByteArray> &loudness)
+{
+    if (records.isEmpty() && loudness.isEmpty())
         return true;
     if (!openForWriting(error) || !exec("BEGIN", error))
         return false;
     {
-        Statement insert(m_db, "INSERT OR REPLACE INTO entries VALUES(?,?,?,?,?,?,?,?)");
+        Statement insert(m_db, "INSERT OR REPLACE INTO entries(source, source_size,"
+                               " source_modified, recipe, output, output_size, output_modified,"
+                               " pending, album, retag) VALUES(?,?,?,?,?,?,?,?,?,?)");
         for (const MirrorRecord &r : records) {
             insert.bind(1, r.source);
             insert.bind(2, r.sourceSize);
@@ -162,7 +223,22 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error)
                 insert.bind(7, r.outputModified);
             }
             insert.bind(8, qint64(r.pending));
+            insert.bind(9, r.album);
+            insert.bind(10, qint64(r.retag));
             if (!insert.run()) {
+                *error = lastError();
+                exec("ROLLBACK", error);
+                return false;
+            }
+        }
+        Statement store(m_db, "INSERT OR REPLACE INTO loudness VALUES(?,?)");
+        Statement drop(m_db, "DELETE FROM loudness WHERE source = ?");
+        for (auto it = loudness.cbegin(); it != loudness.cend(); ++it) {
+            Statement &change = it->isEmpty() ? drop : store;
+            change.bind(1, it.key());
+            if (!it->isEmpty())
+                store.bind(2, *it);
+            if (!change.run()) {
                 *error = lastError();
                 exec("ROLLBACK", error);
                 return false;
@@ -184,9 +260,11 @@ bool MirrorDatabase::forget(const QStringList &sources, QString *error)
         return false;
     {
         Statement remove(m_db, "DELETE FROM entries WHERE source = ?");
+        Statement measured(m_db, "DELETE FROM loudness WHERE source = ?");
         for (const QString &source : sources) {
             remove.bind(1, source);
-            if (!remove.run()) {
+            measured.bind(1, source);
+            if (!remove.run() || !measured.run()) {
                 *error = lastError();
                 exec("ROLLBACK", error);
                 return false;

@@ -21,6 +21,10 @@ struct MirrorRecord
     qint64 outputSize = -1;   // as stat said once the file was in place; -1: never
     qint64 outputModified = -1;
     bool pending = false;     // being written: redone when a run was cut short
+    QString album;            // the album loudness values written into the output; empty: none
+    // Its album values are being rewritten: a run cut short may have put
+    // the rewritten output into place without recording it.
+    bool retag = false;
 };
 
 class MirrorDatabase
@@ -40,8 +44,14 @@ public:
     // Folders (relative) the mirror made, so that it may remove them when empty.
     const QSet<QString> &folders() const { return m_folders; }
 
-    // Each call is one transaction.
-    bool write(const QList<MirrorRecord> &records, QString *error);
+    // A source's output's measured loudness as stored; empty when none is.
+    // Read on demand: a library's worth would not fit the memory of a run.
+    QByteArray loudness(const QString &source) const;
+
+    // Each call is one transaction. loudness holds the measurements that
+    // come with the records (source -> bytes; empty bytes: none measured).
+    bool write(const QList<MirrorRecord> &records, QString *error,
+               const QHash<QString, QByteArray> &loudness = {});
     bool forget(const QStringList &sources, QString *error);
     bool addFolder(const QString &folder, QString *error);
     bool removeFolder(const QString &folder, QString *error);
@@ -49,6 +59,7 @@ public:
 private:
     bool openForWriting(QString *error);
     bool exec(const char *sql, QString *error);
+    bool migrate(QString *error);
     bool changeFolder(const char *sql, const QString &folder, QString *error);
     QString lastError() const;
 
