@@ -305,18 +305,20 @@ int DesktopSteps::convertFolders(const FolderRun &run)
     const bool plain = given.volume == 100 && given.title.isEmpty() && given.artist.isEmpty() &&
                        given.album.isEmpty() && given.year == 0 && !given.replayGain;
     // A mirror puts each output into place as it ends, before an album's
-    // last track has: album values would come too late, so each track gets
-    // its own.
+    // last track has: the queue measures each track, and the mirror writes
+    // the albums' values from what it keeps of every track's measurement.
+    // The recipe stays the same under "album" and "track": a change of it
+    // would convert every file again, albums then changing nothing.
     EncoderOptions options = given;
     const settings::ReplayGain gain = ConversionJob::replayGain({{}, run.format, given, {}}, m_services);
-    options.replayGain =
-        gain == settings::ReplayGain::Album ? settings::ReplayGain::Track : gain;
+    const bool album = gain == settings::ReplayGain::Album;
+    options.replayGain = album ? settings::ReplayGain::Track : gain;
     // The recipe: what a file was converted with; a change redoes every file.
     const int bitrate =
         settings::bitrateFromText(m_services.readSetting(QLatin1String(settings::BitrateKey)));
     QStringList recipe{run.format, QString::number(bitrate)};
     recipe << commandLineOptions(options);
-    MirrorRun mirror(folders, {run.format, recipe.join(u' '), plain}, options);
+    MirrorRun mirror(folders, {run.format, recipe.join(u' '), plain, album}, options);
 
     if (run.dryRun) {
         const QStringList lines = mirror.dryRun();

@@ -219,19 +219,19 @@ QString MirrorRun::output(int index) const
 void MirrorRun::watch(ConversionQueue &queue)
 {
     m_queue = &queue;
-    connect(&queue, &ConversionQueue::fileStarted, this,
-            [this](ConversionJob *job) { fileStarted(job->request()); });
+    connect(&queue, &ConversionQueue::fileStarted, this, &MirrorRun::fileStarted);
     connect(&queue, &ConversionQueue::fileEnded, this, &MirrorRun::fileEnded);
     connect(&queue, &ConversionQueue::finished, this, &MirrorRun::queueFinished);
 }
 
-void MirrorRun::fileStarted(const ConversionRequest &request)
+void MirrorRun::fileStarted(ConversionJob *job)
 {
     // A file waiting its turn has nothing on disk: its temporary is made
     // now, before its job takes its first step on the event loop.
-    const auto found = m_byTarget.constFind(request.target);
+    const auto found = m_byTarget.constFind(job->request().target);
     if (found == m_byTarget.cend())
         return;
+    m_jobs.insert(*found, job);
     const Conversion &conversion = m_conversions.at(*found);
     Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
     MirrorSession::Target paths;
@@ -255,8 +255,11 @@ void MirrorRun::fileEnded(int index)
     const mirrorplan::Step &step = mirror.session->plan().steps.at(conversion.step);
     const ConversionEnd &end = m_queue->end(index);
     const bool converted = end.outcome == ConversionEnd::Outcome::Converted;
+    // The queue deletes the job only once this has returned.
+    const QPointer<ConversionJob> job = m_jobs.take(index);
     QString error;
-    if (!mirror.session->finish(step, converted, &error))
+    if (!mirror.session->finish(step, converted, &error,
+                                job ? job->loudness() : std::optional<loudness::TrackLoudness>()))
         fail(error);
     if (!converted && end.outcome == ConversionEnd::Outcome::Failed)
         fail(tr("%1: %2").arg(shown(mirror, step.record.source),
@@ -274,6 +277,7 @@ void MirrorRun::queueFinished()
         MirrorSession &session = *mirror.session;
         QStringList errors;
         if (complete) {
+            session.finishAlbums(&errors);
             session.trash(&errors);
         } else {
             QString error;

@@ -7,12 +7,14 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
 
+class ConversionJob;
 class ConversionQueue;
 class QTimer;
 
@@ -91,7 +93,7 @@ private:
     void walked();
     bool plan(Mirror &mirror);
     void copyNext();
-    void fileStarted(const ConversionRequest &request);
+    void fileStarted(ConversionJob *job);
     void fileEnded(int index);
     void queueFinished();
     void fail(const QString &detail);
@@ -107,6 +109,8 @@ private:
     QList<Conversion> m_copies;
     int m_copied = 0;
     ConversionQueue *m_queue = nullptr;
+    // The mirrors' jobs running, by index: what each measured goes into its record.
+    QHash<int, QPointer<ConversionJob>> m_jobs;
     std::thread m_walker;
     std::atomic<qsizetype> m_found{0};
     std::atomic<int> m_walking{0}; // the mirror being walked

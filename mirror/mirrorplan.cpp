@@ -70,6 +70,11 @@ QString recipeFor(const treewalk::SourceFile &source, const Settings &settings)
     return settings.recipe;
 }
 
+bool isCopy(const MirrorRecord &record)
+{
+    return record.recipe == CopyRecipe;
+}
+
 Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &records,
           const Settings &settings, portablenames::FileSystemKind kind,
           const std::function<FileState(const QString &)> &outputState,
@@ -117,9 +122,18 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
             continue;
         }
 
-        const MirrorRecord &old = *known;
+        MirrorRecord old = *known;
         step.record.output = old.output;
         const FileState state = outputState(old.output);
+        // Its album values were being rewritten when a run was cut short:
+        // a rewritten output in place is ours, its album values unknown.
+        const bool rewritten = old.retag && !old.pending && state.exists && !matches(state, old) &&
+                               !outputState(temporaryName(old.output, kind)).exists;
+        if (rewritten) {
+            old.outputSize = state.size;
+            old.outputModified = state.modified;
+            old.album.clear();
+        }
         const auto redo = [&] {
             step.action = copy ? Action::Copy : Action::Replace;
             if (state.exists) {
@@ -131,7 +145,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
                                 old.sourceModified == source.modified &&
                                 old.recipe == step.record.recipe;
         if (old.pending && sameSource && state.exists && !matches(state, old) &&
-            !outputState(temporaryName(old.output, kind)).exists) {
+            !outputState(temporaryName(old.output, kind)).exists && (copy || !settings.album)) {
             // Renamed into place by a run cut short before it recorded the
             // file (a pending record holds the output as it was before).
             step.action = Action::Keep;
@@ -150,7 +164,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         } else if (!sameSource) {
             redo();
         } else {
-            step.action = Action::Leave;
+            step.action = rewritten ? Action::Keep : Action::Leave;
             step.record = old;
         }
         result.steps.append(step);

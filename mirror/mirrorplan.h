@@ -20,6 +20,9 @@ struct Settings
     QString format; // lower-case, also the outputs' extension
     QString recipe; // format, bitrate, volume and tags as one text; a change redoes every file
     bool plain = true; // no volume or tag option: a source already in the format is copied
+    // Album loudness values are wanted: the tracks of a source folder are
+    // an album, and each output's measured loudness is kept for it.
+    bool album = false;
 };
 
 enum class Action {
@@ -28,6 +31,7 @@ enum class Action {
     Copy,        // copied as it is (cover, or already in the format); new or again
     Leave,       // unchanged: neither opened nor written
     Keep,        // put in place by a run cut short before it was recorded: only recorded
+                 // (converted again when album values are wanted: its measurement is lost)
     LeaveEdited, // the output was changed since it was written: left alone, named
     Trash,       // the source is gone and its output unchanged since written
     Forget,      // the source and its output are both gone: only the record goes
@@ -67,6 +71,8 @@ QString temporaryName(const QString &output, portablenames::FileSystemKind kind)
 
 // The recipe of a source under these settings: "copy" for a copy.
 QString recipeFor(const treewalk::SourceFile &source, const Settings &settings);
+// Whether the record's output is a copy of its source.
+bool isCopy(const MirrorRecord &record);
 
 // outputState(relative) looks at a name in the mirror; sourceGone(relative)
 // is true only when the source verifiably no longer exists (not when it

@@ -1,12 +1,18 @@
 #include "mirrorsession.h"
 
+#include "latertags.h"
+#include "mediafiles.h"
 #include "mirrorroot.h"
+#include "storedloudness.h"
+#include "tagwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +45,26 @@ bool writesOutput(Action action)
     return action == Action::Convert || action == Action::Replace || action == Action::Copy;
 }
 
+bool converts(Action action)
+{
+    return action == Action::Convert || action == Action::Replace;
+}
+
+// The album a source belongs to: its folder.
+QString albumOf(const QString &source)
+{
+    return source.section(u'/', 0, -2);
+}
+
+// Album values as one text, to tell whether an output carries them.
+QString albumText(const QMap<QString, QString> &values)
+{
+    QStringList lines;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        lines << it.key() + u'=' + it.value();
+    return lines.join(u'\n');
+}
+
 // Flushes a file to the disk, so that the rename never puts a name on data
 // a power cut could still take away.
 bool flush(const QString &path)
@@ -64,7 +90,8 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         *error = tr("not a regular file");
         return false;
     }
-    const int out = ::open(native(to).constData(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    const int out = ::open(native(to).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     bool ok = out >= 0;
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     while (ok) {
@@ -156,6 +183,8 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     m_plan = mirrorplan::plan(walk, m_database.records(), m_settings, m_kind,
                               [this](const QString &relative) { return state(relative); },
                               sourceGone);
+    if (m_settings.album)
+        findAlbums(walk.files.size());
     return true;
 }
 
@@ -163,15 +192,20 @@ bool MirrorSession::start(QString *error)
 {
     // Leftovers of a run cut short sit beside outputs recorded as being written.
     for (const MirrorRecord &r : m_database.records()) {
-        if (r.pending)
+        if (r.pending || r.retag)
             ::unlink(native(absolute(mirrorplan::temporaryName(r.output, m_kind))).constData());
     }
     QList<MirrorRecord> records;
+    QHash<QString, QByteArray> dropped; // measurements of outputs about to be replaced
     for (const Step &step : std::as_const(m_plan.steps)) {
-        if (step.action == Action::Keep)
+        // A track of an album whose values may be rewritten is marked (see findAlbums()).
+        const bool marked = step.action == Action::Leave && step.record.retag &&
+                            !m_database.records().value(step.record.source).retag;
+        if (step.action == Action::Keep || marked)
             records.append(step.record);
         if (!writesOutput(step.action))
             continue;
+        dropped.insert(step.record.source, {});
         // Until done, the record holds the output as it stands now.
         MirrorRecord r = step.record;
         r.outputSize = step.expectedSize;
@@ -180,7 +214,7 @@ bool MirrorSession::start(QString *error)
         records.append(r);
     }
     m_sinceRecorded.start();
-    return m_database.write(records, error);
+    return m_database.write(records, error, dropped);
 }
 
 bool MirrorSession::makeFolders(const QString &output, QString *error)
@@ -228,16 +262,42 @@ bool MirrorSession::begin(const Step &step, Target *target, QString *error)
     return true;
 }
 
-bool MirrorSession::finish(const Step &step, bool ok, QString *error)
+bool MirrorSession::finish(const Step &step, bool ok, QString *error,
+                           const std::optional<loudness::TrackLoudness> &measured)
+{
+    QStringList errors;
+    const QString temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
+    if (!ok)
+        ::unlink(native(temporary).constData());
+    if (!ok || !putInPlace(step, error)) {
+        trackEnded(step, nullptr, &errors);
+        return !ok;
+    }
+    MirrorRecord done = step.record;
+    const mirrorplan::FileState written = state(step.record.output);
+    done.outputSize = written.size;
+    done.outputModified = written.modified;
+    done.pending = false;
+    done.album.clear(); // what the source carried, if anything
+    m_unrecorded.append(done);
+    m_unrecordedLoudness.insert(done.source,
+                                measured ? storedloudness::pack(*measured) : QByteArray());
+    ++m_converted;
+    trackEnded(step, &done, &errors);
+    QString recordError;
+    if (!(m_sinceRecorded.isValid() && m_sinceRecorded.elapsed() < 1000) && !record(&recordError))
+        errors.prepend(recordError);
+    if (!errors.isEmpty())
+        *error = errors.join(u'\n');
+    return errors.isEmpty();
+}
+
+bool MirrorSession::putInPlace(const Step &step, QString *error)
 {
     const QString temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
     const QByteArray from = native(temporary);
     const QString output = absolute(step.record.output);
     const QByteArray to = native(output);
-    if (!ok) {
-        ::unlink(from.constData());
-        return true;
-    }
     const auto refuse = [&](const QString &why) {
         ::unlink(from.constData());
         *error = why;
@@ -268,22 +328,15 @@ bool MirrorSession::finish(const Step &step, bool ok, QString *error)
         if (::rename(from.constData(), to.constData()) != 0)
             return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
     }
-
-    MirrorRecord done = step.record;
-    const mirrorplan::FileState written = state(step.record.output);
-    done.outputSize = written.size;
-    done.outputModified = written.modified;
-    done.pending = false;
-    m_unrecorded.append(done);
-    ++m_converted;
-    return m_sinceRecorded.isValid() && m_sinceRecorded.elapsed() < 1000 ? true : record(error);
+    return true;
 }
 
 bool MirrorSession::record(QString *error)
 {
-    if (!m_database.write(m_unrecorded, error))
+    if (!m_database.write(m_unrecorded, error, m_unrecordedLoudness))
         return false;
     m_unrecorded.clear();
+    m_unrecordedLoudness.clear();
     m_sinceRecorded.start();
     return true;
 }
@@ -356,6 +409,161 @@ int MirrorSession::trash(QStringList *errors)
     for (const QString &folder : std::as_const(emptied))
         removeEmptyFolders(folder, errors);
     return m_trashed;
+}
+
+void MirrorSession::findAlbums(qsizetype walked)
+{
+    // The plan holds the walked sources first; of the others only those
+    // still there (Leave) are tracks.
+    const auto isTrack = [walked](int index, const Step &step) {
+        return !mediafiles::isCover(step.record.source) &&
+               (index < walked || step.action == Action::Leave);
+    };
+    QSet<QString> changed;
+    for (int index = 0; index < int(m_plan.steps.size()); ++index) {
+        const Step &step = m_plan.steps.at(index);
+        if (mediafiles::isCover(step.record.source))
+            continue;
+        if (!isTrack(index, step) || step.record.retag ||
+            (step.action != Action::Leave && step.action != Action::LeaveEdited))
+            changed.insert(albumOf(step.record.source));
+    }
+    if (changed.isEmpty())
+        return;
+    for (int index = 0; index < int(m_plan.steps.size()); ++index) {
+        const Step &step = m_plan.steps.at(index);
+        const QString folder = albumOf(step.record.source);
+        if (!isTrack(index, step) || !changed.contains(folder))
+            continue;
+        Album &album = m_albums[folder];
+        album.tracks << index;
+        if (converts(step.action))
+            ++album.converting;
+    }
+    for (const Album &album : std::as_const(m_albums)) {
+        const bool copies = std::any_of(album.tracks.cbegin(), album.tracks.cend(), [this](int i) {
+            return mirrorplan::isCopy(m_plan.steps.at(i).record);
+        });
+        if (copies || album.tracks.size() < 2 || album.tracks.size() > loudness::MaxAlbumTracks)
+            continue; // no values: only marks left by a run cut short are cleared
+        // Marked until its values are written: the output may be rewritten.
+        for (int index : album.tracks) {
+            if (m_plan.steps.at(index).action != Action::LeaveEdited)
+                m_plan.steps[index].record.retag = true;
+        }
+    }
+}
+
+void MirrorSession::trackEnded(const Step &step, const MirrorRecord *written, QStringList *errors)
+{
+    if (!converts(step.action))
+        return;
+    const auto album = m_albums.find(albumOf(step.record.source));
+    if (album == m_albums.end())
+        return;
+    if (written)
+        m_written.insert(step.record.source, *written);
+    else
+        album->failed = true;
+    if (--album->converting == 0) {
+        const QString folder = album.key();
+        writeAlbum(folder, errors);
+    }
+}
+
+void MirrorSession::finishAlbums(QStringList *errors)
+{
+    const QStringList folders = m_albums.keys();
+    for (const QString &folder : folders) {
+        if (m_albums.value(folder).converting == 0)
+            writeAlbum(folder, errors);
+    }
+}
+
+void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
+{
+    const Album album = m_albums.take(folder);
+    QList<MirrorRecord> tracks; // as they stand now
+    for (int index : album.tracks) {
+        const MirrorRecord &planned = m_plan.steps.at(index).record;
+        tracks << m_written.take(planned.source);
+        if (tracks.last().source.isEmpty())
+            tracks.last() = planned;
+    }
+    if (album.failed)
+        return; // its marks stay: the next run converts the track and takes the album up again
+
+    // From what is kept for every track alike, converted now or before.
+    bool computable = tracks.size() >= 2 && tracks.size() <= loudness::MaxAlbumTracks &&
+                      tags::canWrite(m_settings.format);
+    QList<loudness::TrackLoudness> measured;
+    for (qsizetype i = 0; computable && i < tracks.size(); ++i) {
+        const QString &source = tracks.at(i).source;
+        const auto unrecorded = m_unrecordedLoudness.constFind(source);
+        const std::optional<loudness::TrackLoudness> kept = storedloudness::unpack(
+            unrecorded != m_unrecordedLoudness.cend() ? *unrecorded : m_database.loudness(source));
+        computable = kept.has_value();
+        if (kept)
+            measured << *kept;
+    }
+    const QMap<QString, QString> values =
+        computable ? loudness::albumTags(measured, m_settings.format) : QMap<QString, QString>();
+    const QString text = albumText(values);
+    for (qsizetype i = 0; i < tracks.size(); ++i) {
+        MirrorRecord &track = tracks[i];
+        if (m_plan.steps.at(album.tracks.at(i)).action == Action::LeaveEdited)
+            continue;
+        if (!values.isEmpty() && track.album != text) {
+            QString error;
+            if (!rewrite(&track, values, text, &error))
+                errors->append(error);
+        } else if (!track.retag) {
+            continue;
+        }
+        track.retag = false;
+        m_unrecorded << track;
+    }
+}
+
+bool MirrorSession::rewrite(MirrorRecord *record, const QMap<QString, QString> &values,
+                            const QString &text, QString *error)
+{
+    const QString output = absolute(record->output);
+    const QString temporary = absolute(mirrorplan::temporaryName(record->output, m_kind));
+    const QByteArray from = native(temporary);
+    const auto unchanged = [&] {
+        const mirrorplan::FileState now = state(record->output);
+        return now.exists && now.size == record->outputSize &&
+               now.modified == record->outputModified;
+    };
+    const auto refuse = [&](const QString &why) {
+        ::unlink(from.constData());
+        *error = why;
+        return false;
+    };
+    if (!unchanged())
+        return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
+    // Rewritten like a conversion's output: never half a file under its name.
+    QString why;
+    ::unlink(from.constData());
+    if (!copyFile(output, temporary, &why))
+        return refuse(tr("%1 cannot be written: %2").arg(temporary, why));
+    struct stat st;
+    if (::lstat(from.constData(), &st) != 0 ||
+        !tags::addTags(temporary, {quint64(st.st_dev), quint64(st.st_ino)}, m_settings.format,
+                       tags::singleValues(values)))
+        return refuse(tr("%1 did not get its album's loudness values.").arg(output));
+    if (!flush(temporary))
+        return refuse(tr("%1 cannot be written: %2").arg(temporary, systemError()));
+    if (!unchanged())
+        return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
+    if (::rename(from.constData(), native(output).constData()) != 0)
+        return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
+    const mirrorplan::FileState written = state(record->output);
+    record->outputSize = written.size;
+    record->outputModified = written.modified;
+    record->album = text;
+    return true;
 }
 
 QString MirrorSession::summary() const

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "loudness.h"
 #include "mirrordatabase.h"
 #include "mirrorlock.h"
 #include "mirrorplan.h"
 #include "portablenames.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // One run over a mirror. The caller walks the folder, then: lock(),
 // prepare() (which plans), start(); for each Convert/Replace step begin(),
@@ -19,6 +22,15 @@
 // and are recorded after that, so a run cut short at any moment leaves no
 // partial file under an output's name and the next redoes only what was
 // being written.
+//
+// With album values wanted, the tracks of one source folder are an album:
+// each output's measured loudness is kept in the database, and once an
+// album's conversions of the run have ended its values are computed from
+// what is kept for all its tracks and written into each output that does
+// not carry them yet, untouched ones included. Such an output is rewritten
+// like a conversion's (a copy under the temporary name, renamed into
+// place) and its record marked until then, so that a run cut short leaves
+// the next one to finish it without converting anything again.
 class MirrorSession
 {
 public:
@@ -63,8 +75,10 @@ public:
     bool begin(const mirrorplan::Step &step, Target *target, QString *error);
     // After the step's job: when ok, the temporary file goes into place
     // (never over a file that appeared or changed meanwhile) and is
-    // recorded; otherwise it is removed and the output stays as it was.
-    bool finish(const mirrorplan::Step &step, bool ok, QString *error);
+    // recorded with what the job measured; otherwise it is removed and the
+    // output stays as it was. The album's values follow its last conversion.
+    bool finish(const mirrorplan::Step &step, bool ok, QString *error,
+                const std::optional<loudness::TrackLoudness> &measured = std::nullopt);
     // A Copy step: begin(), the copy, finish().
     bool copy(const mirrorplan::Step &step, QString *error);
 
@@ -73,6 +87,10 @@ public:
     // flushes); a run cut short before that is caught up by the next one
     // (Action::Keep). trash() calls it first.
     bool record(QString *error);
+
+    // At the end of a whole run: the albums without conversions in it whose
+    // values are still to be looked at (a track gone, a run cut short).
+    void finishAlbums(QStringList *errors);
 
     // Trash steps go to the trash (each only while still as written) and
     // folders the mirror made that are left empty are removed; records of
@@ -90,6 +108,21 @@ private:
     mirrorplan::FileState state(const QString &relative) const;
     bool makeFolders(const QString &output, QString *error);
     void removeEmptyFolders(QString folder, QStringList *errors);
+    bool putInPlace(const mirrorplan::Step &step, QString *error);
+
+    struct Album
+    {
+        QList<int> tracks;   // its steps, in m_plan
+        int converting = 0;  // its conversions not ended yet
+        bool failed = false; // one was not converted: the next run takes it up again
+    };
+    // The albums whose values this run looks at: those with a track
+    // converted, copied, gone or left marked by a run cut short.
+    void findAlbums(qsizetype walked);
+    void trackEnded(const mirrorplan::Step &step, const MirrorRecord *written, QStringList *errors);
+    void writeAlbum(const QString &folder, QStringList *errors);
+    bool rewrite(MirrorRecord *record, const QMap<QString, QString> &values, const QString &text,
+                 QString *error);
 
     QString m_folder;
     QString m_root;
@@ -100,6 +133,9 @@ private:
     MirrorDatabase m_database;
     mirrorplan::Plan m_plan;
     QList<MirrorRecord> m_unrecorded;
+    QHash<QString, QByteArray> m_unrecordedLoudness; // by source; empty: none measured
+    QHash<QString, Album> m_albums;                  // by source folder
+    QHash<QString, MirrorRecord> m_written;          // their tracks converted in this run
     QElapsedTimer m_sinceRecorded;
     int m_converted = 0;
     int m_trashed = 0;

@@ -7,8 +7,8 @@
 #include <csignal>
 
 // A folder mirrored by the real program and the real encoder, without a
-// display: what each run writes, trashes and leaves alone, a run killed
-// midway, and two runs at once.
+// display: what each run writes, trashes and leaves alone, albums' loudness
+// values kept right as tracks change, a run killed midway, and two runs at once.
 class TestE2eMirror : public QObject
 {
     Q_OBJECT
@@ -16,6 +16,7 @@ private slots:
     void initTestCase();
     void init();
     void keepsInSync();
+    void albumValuesFollowTheAlbum();
     void killedRunIsCompletedNextTime();
     void secondRunAtOnceIsBusy();
 
@@ -180,6 +181,53 @@ void TestE2eMirror::keepsInSync()
     Result quiet = run({"mp3", music()}, testProgram, {"TW_TEST_NOTIFY_AFTER_MS=600000"});
     QCOMPARE(quiet.status, 0);
     QVERIFY(!quiet.output.contains("notification"));
+}
+
+void TestE2eMirror::albumValuesFollowTheAlbum()
+{
+    // Very different loudness: the album's gain is none of the tracks'.
+    QVERIFY(QDir().mkpath(music("CD")) && QDir().mkpath(music("Single")));
+    const auto noise = [this](const QString &name, const char *amplitude) {
+        return e2e::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                   QString("anoisesrc=d=2:c=pink:r=44100:a=%1:seed=9").arg(amplitude),
+                                   "-ac", "2", "-y", music(name)}) == 0;
+    };
+    QVERIFY(noise("CD/1.wav", "0.03") && noise("CD/2.wav", "0.3") && noise("CD/3.wav", "0.9"));
+    QVERIFY(noise("Single/1.wav", "0.3"));
+    const QStringList album{"CD/1.mp3", "CD/2.mp3", "CD/3.mp3"};
+    // The album gain all of them carry; empty when they differ or one has none.
+    const auto albumGain = [this, &album] {
+        const QString gain = e2e::tags(mirror(album.first())).value("replaygain_album_gain");
+        for (const QString &name : album) {
+            const QMap<QString, QString> tags = e2e::tags(mirror(name));
+            if (tags.value("replaygain_album_gain") != gain || tags.value("replaygain_album_peak").isEmpty())
+                return QString();
+            if (tags.value("replaygain_track_gain") == gain)
+                return QString("the track's");
+        }
+        return gain;
+    };
+
+    Result first = run({"mp3", music()});
+    QVERIFY2(first.status == 0, qPrintable(first.error));
+    const QString before = albumGain();
+    QVERIFY2(before.endsWith(" dB"), qPrintable(before));
+    QVERIFY(e2e::tags(mirror("Single/1.mp3")).contains("replaygain_track_gain"));
+    QVERIFY(!e2e::tags(mirror("Single/1.mp3")).contains("replaygain_album_gain"));
+
+    // One track made quieter: only it is converted, every track gets the new value.
+    QVERIFY(noise("CD/3.wav", "0.1"));
+    Result second = run({"mp3", music()});
+    QVERIFY2(second.error.contains("1 converted, 0 moved to the trash, 3 unchanged."),
+             qPrintable(second.error));
+    const QString after = albumGain();
+    QVERIFY2(after.endsWith(" dB") && after != before, qPrintable(before + " / " + after));
+
+    // Unchanged: nothing written, not even the database.
+    const QMap<QString, QString> written = snapshot();
+    Result third = run({"mp3", music()});
+    QVERIFY(third.error.contains("0 converted, 0 moved to the trash, 4 unchanged."));
+    QCOMPARE(snapshot(), written);
 }
 
 void TestE2eMirror::killedRunIsCompletedNextTime()
