@@ -133,6 +133,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
             old.outputSize = state.size;
             old.outputModified = state.modified;
             old.album.clear();
+            old.retag = false;
         }
         const auto redo = [&] {
             step.action = copy ? Action::Copy : Action::Replace;

@@ -2,6 +2,7 @@
 #include "mirrorroot.h"
 #include "mirrorsession.h"
 #include "portablenames.h"
+#include "storedloudness.h"
 #include "treewalk.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +59,8 @@ struct AsNobody
 } // namespace
 
 // A folder mirrored into a tree, with the encoder faked by a function that
-// writes "recipe:source bytes" into the temporary target.
+// writes "recipe:source bytes" into the temporary target and measures the
+// same loudness in every file.
 class TestMirror : public QObject
 {
     Q_OBJECT
@@ -75,6 +78,9 @@ private slots:
     void secondRunIsRefused();
     void rootPlacement();
     void runCutShortIsFinishedNextTime();
+    void storedLoudnessKeepsTheGating();
+    void databaseFromBeforeIsKept();
+    void albumRewriteCutShortIsKept();
 
 private:
     mirrorplan::Plan run(const QString &recipe = "mp3 128", bool plain = true,
@@ -136,7 +142,7 @@ mirrorplan::Plan TestMirror::run(const QString &recipe, bool plain, FileSystemKi
             const bool written = out.open(QIODevice::WriteOnly) &&
                                  out.write(recipe.toUtf8() + ':' + readFile(target.source)) > 0;
             out.close();
-            if (!session.finish(step, written, &error))
+            if (!session.finish(step, written, &error, loudness::TrackLoudness{{-20.f}, 0.5}))
                 m_errors << error;
         }
     }
@@ -440,6 +446,98 @@ void TestMirror::runCutShortIsFinishedNextTime()
     QCOMPARE(QDir(m_root).entryList(QDir::Hidden | QDir::Files),
              QStringList({MirrorDatabase::fileName(), "a.mp3", "b.mp3"}));
     QCOMPARE(mirrorplan::describe(run()), QStringList({"leave a.mp3", "leave b.mp3"}));
+}
+
+void TestMirror::storedLoudnessKeepsTheGating()
+{
+    const loudness::TrackLoudness track{{-80.f, -70.f, -69.9999f, -23.f, -10.123f, 5.f}, 0.98765};
+    const QByteArray packed = storedloudness::pack(track);
+    const auto kept = storedloudness::unpack(packed);
+    QVERIFY(kept);
+    QCOMPARE(kept->peak, track.peak);
+    QCOMPARE(kept->blocks.size(), track.blocks.size());
+    for (qsizetype i = 0; i < track.blocks.size(); ++i) {
+        // Each block on its side of the absolute gate, to 1/512 LU.
+        const float block = track.blocks.at(i);
+        QCOMPARE(kept->blocks.at(i) > -70.f, block > -70.f);
+        if (block > -70.f)
+            QVERIFY(qAbs(kept->blocks.at(i) - block) <= 1.f / 512);
+    }
+    QByteArray otherVersion = packed;
+    otherVersion[0] = 2;
+    for (const QByteArray &bad : {QByteArray(), packed.left(8), QByteArray(packed + 'x'), otherVersion})
+        QVERIFY(!storedloudness::unpack(bad));
+}
+
+void TestMirror::databaseFromBeforeIsKept()
+{
+    writeFile(source("CD/a.flac"), "A");
+    writeFile(source("CD/b.flac"), "B");
+    run();
+    // As runs before measurements were kept left it.
+    const QString database = output(MirrorDatabase::fileName());
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(database).constData(), &db), SQLITE_OK);
+    const int changed = sqlite3_exec(
+        db,
+        "CREATE TABLE old(source TEXT PRIMARY KEY, source_size INTEGER, source_modified INTEGER,"
+        " recipe TEXT, output TEXT NOT NULL, output_size INTEGER, output_modified INTEGER,"
+        " pending INTEGER NOT NULL);"
+        "INSERT INTO old SELECT source, source_size, source_modified, recipe, output,"
+        " output_size, output_modified, pending FROM entries;"
+        "DROP TABLE entries; DROP TABLE loudness; ALTER TABLE old RENAME TO entries;",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    QCOMPARE(changed, SQLITE_OK);
+    const QByteArray before = readFile(database);
+
+    // Read as it is: nothing to do, nothing written.
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"leave CD/a.mp3", "leave CD/b.mp3"}));
+    QCOMPARE(readFile(database), before);
+    // The first write adds what it lacks and keeps every record.
+    writeFile(source("CD/a.flac"), "AA");
+    QCOMPARE(mirrorplan::describe(run()),
+             QStringList({"replace CD/a.flac → CD/a.mp3", "leave CD/b.mp3"}));
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    MirrorDatabase reread(m_root);
+    QString error;
+    QVERIFY(reread.load(&error));
+    QCOMPARE(reread.records().size(), 2);
+    QCOMPARE(storedloudness::unpack(reread.loudness("CD/a.flac")).value().blocks,
+             QList<float>({-20.f}));
+    QVERIFY(reread.loudness("CD/b.flac").isEmpty());
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"leave CD/a.mp3", "leave CD/b.mp3"}));
+    // A gone source takes its measurement along.
+    QVERIFY(QFile::remove(source("CD/a.flac")));
+    run();
+    QVERIFY(reread.loudness("CD/a.flac").isEmpty());
+}
+
+void TestMirror::albumRewriteCutShortIsKept()
+{
+    writeFile(source("CD/a.flac"), "A");
+    writeFile(source("CD/b.flac"), "B");
+    run();
+    // Cut short while the album's values were written: a's rewritten copy
+    // in place but not recorded, b's half written.
+    {
+        MirrorDatabase database(m_root);
+        QString error;
+        QVERIFY(database.load(&error));
+        QList<MirrorRecord> marked = database.records().values();
+        for (MirrorRecord &record : marked)
+            record.retag = true;
+        QVERIFY(database.write(marked, &error));
+    }
+    writeFile(output("CD/a.mp3"), "mp3 128:A with album values");
+    writeFile(output("CD/.tonewright-b.mp3.part"), "mp3 128:B with");
+
+    QCOMPARE(mirrorplan::describe(run()),
+             QStringList({"keep CD/a.mp3: written by a run cut short", "leave CD/b.mp3"}));
+    QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join('\n')));
+    QCOMPARE(readFile(output("CD/a.mp3")), QByteArray("mp3 128:A with album values"));
+    QVERIFY(!QFileInfo::exists(output("CD/.tonewright-b.mp3.part")));
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"leave CD/a.mp3", "leave CD/b.mp3"}));
 }
 
 QTEST_GUILESS_MAIN(TestMirror)
