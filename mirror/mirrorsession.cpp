@@ -37,7 +37,7 @@ QString systemError(int error = errno)
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("mirror", text);
+    return QCoreApplication::translate("MirrorSession", text);
 }
 
 bool writesOutput(Action action)
@@ -87,7 +87,7 @@ bool copyFile(const QString &from, const QString &to, QString *error)
     struct stat st;
     if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(in);
-        *error = tr("not a regular file");
+        *error = QCoreApplication::translate("MirrorSession", "not a regular file");
         return false;
     }
     const int out = ::open(native(to).constData(),

@@ -353,6 +353,14 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>%1 cannot be moved to the trash.</source>
         <translation>%1 kann nicht in den Papierkorb verschoben werden.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 hat die Lautheitswerte seines Albums nicht erhalten.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

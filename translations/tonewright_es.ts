@@ -353,6 +353,14 @@ Descárgala para evitar errores y otros problemas.
         <source>%1 cannot be moved to the trash.</source>
         <translation>No se puede mover %1 a la papelera.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 no recibió los valores de sonoridad de su álbum.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -353,6 +353,14 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <source>%1 cannot be moved to the trash.</source>
         <translation>Impossible de mettre %1 à la corbeille.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 n’a pas reçu les valeurs de sonie de son album.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

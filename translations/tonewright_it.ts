@@ -353,6 +353,14 @@ Vuoi scaricarla adesso?</translation>
         <source>%1 cannot be moved to the trash.</source>
         <translation>Impossibile spostare %1 nel cestino.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 non ha ricevuto i valori di loudness del suo album.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

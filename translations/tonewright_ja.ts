@@ -350,6 +350,14 @@ Would you like to download it now?</source>
         <source>%1 cannot be moved to the trash.</source>
         <translation>%1 をゴミ箱に移動できません。</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 にアルバムのラウドネス値を書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

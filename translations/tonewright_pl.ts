@@ -356,6 +356,14 @@ Czy pobrać ją teraz?</translation>
         <source>%1 cannot be moved to the trash.</source>
         <translation>Nie można przenieść %1 do kosza.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 nie otrzymał wartości głośności swojego albumu.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

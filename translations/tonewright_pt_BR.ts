@@ -353,6 +353,14 @@ Deseja baixá-la agora?</translation>
         <source>%1 cannot be moved to the trash.</source>
         <translation>Não é possível mover %1 para a lixeira.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 não recebeu os valores de sonoridade do seu álbum.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

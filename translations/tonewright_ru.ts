@@ -356,6 +356,14 @@ Would you like to download it now?</source>
         <source>%1 cannot be moved to the trash.</source>
         <translation>Не удаётся переместить %1 в корзину.</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 не получил значения громкости своего альбома.</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -350,6 +350,14 @@ Would you like to download it now?</source>
         <source>%1 cannot be moved to the trash.</source>
         <translation>无法将 %1 移到回收站。</translation>
     </message>
+    <message>
+        <source>%1 did not get its album&apos;s loudness values.</source>
+        <translation>%1 未能写入其专辑的响度值。</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
