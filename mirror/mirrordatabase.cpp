@@ -1,14 +1,29 @@
 #include "mirrordatabase.h"
 
+#include "sqlitelibrary.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 
-#include <sqlite3.h>
-
 #include <utility>
 
 namespace {
+
+// SQLite's calls; reached only once a database was opened, which needs them.
+const sqlitelibrary::Calls &sql()
+{
+    return *sqlitelibrary::calls();
+}
+
+bool haveLibrary(QString *error)
+{
+    if (sqlitelibrary::calls())
+        return true;
+    *error = QCoreApplication::translate("MirrorSession", "The SQLite library cannot be loaded.");
+    return false;
+}
 
 constexpr char Schema[] =
     "PRAGMA journal_mode=DELETE;"
@@ -35,29 +50,29 @@ constexpr char OldEntries[] = "SELECT source, source_size, source_modified, reci
 
 QString text(sqlite3_stmt *statement, int column)
 {
-    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                             sqlite3_column_bytes(statement, column));
+    return QString::fromUtf8(reinterpret_cast<const char *>(sql().column_text(statement, column)),
+                             sql().column_bytes(statement, column));
 }
 
 struct Statement
 {
     sqlite3_stmt *handle = nullptr;
-    Statement(sqlite3 *db, const char *sql) { sqlite3_prepare_v2(db, sql, -1, &handle, nullptr); }
-    ~Statement() { sqlite3_finalize(handle); }
+    Statement(sqlite3 *db, const char *text) { sql().prepare_v2(db, text, -1, &handle, nullptr); }
+    ~Statement() { sql().finalize(handle); }
     void bind(int index, const QString &value)
     {
         const QByteArray bytes = value.toUtf8();
-        sqlite3_bind_text(handle, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        sql().bind_text(handle, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
-    void bind(int index, qint64 value) { sqlite3_bind_int64(handle, index, value); }
+    void bind(int index, qint64 value) { sql().bind_int64(handle, index, value); }
     void bind(int index, const QByteArray &value)
     {
-        sqlite3_bind_blob(handle, index, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+        sql().bind_blob(handle, index, value.constData(), int(value.size()), SQLITE_TRANSIENT);
     }
     bool run()
     {
-        const int status = sqlite3_step(handle);
-        sqlite3_reset(handle);
+        const int status = sql().step(handle);
+        sql().reset(handle);
         return status == SQLITE_DONE;
     }
 };
@@ -76,12 +91,13 @@ MirrorDatabase::MirrorDatabase(const QString &mirrorRoot)
 
 MirrorDatabase::~MirrorDatabase()
 {
-    sqlite3_close(m_db);
+    if (m_db)
+        sql().close(m_db);
 }
 
 QString MirrorDatabase::lastError() const
 {
-    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+    return m_db ? QString::fromUtf8(sql().errmsg(m_db)) : QString();
 }
 
 bool MirrorDatabase::load(QString *error)
@@ -90,13 +106,15 @@ bool MirrorDatabase::load(QString *error)
     m_folders.clear();
     if (!QFile::exists(m_path))
         return true;
+    if (!haveLibrary(error))
+        return false;
     // Read and write: a run killed while it wrote leaves a journal that the
     // first reader must roll back, which a read-only connection cannot do.
     // Reading alone writes nothing.
     const QByteArray path = QFile::encodeName(m_path);
-    if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        sqlite3_close(std::exchange(m_db, nullptr));
-        if (sqlite3_open_v2(path.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) !=
+    if (sql().open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sql().close(std::exchange(m_db, nullptr));
+        if (sql().open_v2(path.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) !=
             SQLITE_OK) {
             *error = lastError();
             return false;
@@ -109,37 +127,37 @@ bool MirrorDatabase::load(QString *error)
             // A run killed as it made the database left it without tables:
             // nothing is recorded yet.
             Statement tables(m_db, "SELECT 1 FROM sqlite_master WHERE name = 'entries'");
-            if (tables.handle && sqlite3_step(tables.handle) == SQLITE_DONE)
+            if (tables.handle && sql().step(tables.handle) == SQLITE_DONE)
                 return true;
             *error = lastError();
             return false;
         }
-        while (sqlite3_step(entries.handle) == SQLITE_ROW) {
+        while (sql().step(entries.handle) == SQLITE_ROW) {
             MirrorRecord r;
             r.source = text(entries.handle, 0);
-            r.sourceSize = sqlite3_column_int64(entries.handle, 1);
-            r.sourceModified = sqlite3_column_int64(entries.handle, 2);
+            r.sourceSize = sql().column_int64(entries.handle, 1);
+            r.sourceModified = sql().column_int64(entries.handle, 2);
             r.recipe = text(entries.handle, 3);
             r.output = text(entries.handle, 4);
-            r.outputSize = sqlite3_column_type(entries.handle, 5) == SQLITE_NULL
-                               ? -1 : sqlite3_column_int64(entries.handle, 5);
-            r.outputModified = sqlite3_column_type(entries.handle, 6) == SQLITE_NULL
-                                   ? -1 : sqlite3_column_int64(entries.handle, 6);
-            r.pending = sqlite3_column_int(entries.handle, 7) != 0;
+            r.outputSize = sql().column_type(entries.handle, 5) == SQLITE_NULL
+                               ? -1 : sql().column_int64(entries.handle, 5);
+            r.outputModified = sql().column_type(entries.handle, 6) == SQLITE_NULL
+                                   ? -1 : sql().column_int64(entries.handle, 6);
+            r.pending = sql().column_int(entries.handle, 7) != 0;
             r.album = text(entries.handle, 8);
-            r.retag = sqlite3_column_int(entries.handle, 9) != 0;
+            r.retag = sql().column_int(entries.handle, 9) != 0;
             m_records.insert(r.source, r);
         }
     }
     Statement folders(m_db, "SELECT path FROM folders");
-    while (folders.handle && sqlite3_step(folders.handle) == SQLITE_ROW)
+    while (folders.handle && sql().step(folders.handle) == SQLITE_ROW)
         m_folders.insert(text(folders.handle, 0));
     return true;
 }
 
-bool MirrorDatabase::exec(const char *sql, QString *error)
+bool MirrorDatabase::exec(const char *statements, QString *error)
 {
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
+    if (sql().exec(m_db, statements, nullptr, nullptr, nullptr) == SQLITE_OK)
         return true;
     *error = lastError();
     return false;
@@ -149,14 +167,15 @@ bool MirrorDatabase::openForWriting(QString *error)
 {
     if (m_writable)
         return true;
-    sqlite3_close(m_db);
-    m_db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
+    if (!haveLibrary(error))
+        return false;
+    sql().close(std::exchange(m_db, nullptr));
+    if (sql().open_v2(QFile::encodeName(m_path).constData(), &m_db,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         *error = lastError();
         return false;
     }
-    sqlite3_busy_timeout(m_db, 5000);
+    sql().busy_timeout(m_db, 5000);
     m_writable = exec(Schema, error) && migrate(error);
     return m_writable;
 }
@@ -167,7 +186,7 @@ bool MirrorDatabase::migrate(QString *error)
     for (const auto &column : Added) {
         Statement known(m_db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
         known.bind(1, QString::fromLatin1(column[0]));
-        if (known.handle && sqlite3_step(known.handle) != SQLITE_ROW)
+        if (known.handle && sql().step(known.handle) != SQLITE_ROW)
             missing << column[1];
     }
     if (missing.isEmpty())
@@ -192,10 +211,10 @@ QByteArray MirrorDatabase::loudness(const QString &source) const
     if (!read.handle)
         return {}; // a database from before measurements were kept
     read.bind(1, source);
-    if (sqlite3_step(read.handle) != SQLITE_ROW)
+    if (sql().step(read.handle) != SQLITE_ROW)
         return {};
-    return QByteArray(static_cast<const char *>(sqlite3_column_blob(read.handle, 0)),
-                      sqlite3_column_bytes(read.handle, 0));
+    return QByteArray(static_cast<const char *>(sql().column_blob(read.handle, 0)),
+                      sql().column_bytes(read.handle, 0));
 }
 
 bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
@@ -216,8 +235,8 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
             insert.bind(4, r.recipe);
             insert.bind(5, r.output);
             if (r.outputSize < 0) {
-                sqlite3_bind_null(insert.handle, 6);
-                sqlite3_bind_null(insert.handle, 7);
+                sql().bind_null(insert.handle, 6);
+                sql().bind_null(insert.handle, 7);
             } else {
                 insert.bind(6, r.outputSize);
                 insert.bind(7, r.outputModified);

@@ -361,6 +361,10 @@ Möchten Sie sie jetzt herunterladen?</translation>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Die SQLite-Bibliothek kann nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

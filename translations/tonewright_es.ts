@@ -361,6 +361,10 @@ Descárgala para evitar errores y otros problemas.
         <source>not a regular file</source>
         <translation>no es un archivo normal</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>No se puede cargar la biblioteca SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -361,6 +361,10 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Impossible de charger la bibliothèque SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -361,6 +361,10 @@ Vuoi scaricarla adesso?</translation>
         <source>not a regular file</source>
         <translation>non è un file regolare</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Impossibile caricare la libreria SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -358,6 +358,10 @@ Would you like to download it now?</source>
         <source>not a regular file</source>
         <translation>通常のファイルではありません</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>SQLite ライブラリを読み込めません。</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -364,6 +364,10 @@ Czy pobrać ją teraz?</translation>
         <source>not a regular file</source>
         <translation>to nie jest zwykły plik</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Nie można załadować biblioteki SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -361,6 +361,10 @@ Deseja baixá-la agora?</translation>
         <source>not a regular file</source>
         <translation>não é um arquivo comum</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Não é possível carregar a biblioteca SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

@@ -364,6 +364,10 @@ Would you like to download it now?</source>
         <source>not a regular file</source>
         <translation>не обычный файл</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>Не удаётся загрузить библиотеку SQLite.</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>

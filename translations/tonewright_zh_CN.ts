@@ -358,6 +358,10 @@ Would you like to download it now?</source>
         <source>not a regular file</source>
         <translation>不是普通文件</translation>
     </message>
+    <message>
+        <source>The SQLite library cannot be loaded.</source>
+        <translation>无法加载 SQLite 库。</translation>
+    </message>
 </context>
 <context>
     <name>Notification</name>
