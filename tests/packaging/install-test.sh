@@ -75,6 +75,10 @@ check "tonewright mp3 exits with 0" test "$status" -eq 0
 format=$(ffprobe -v error -show_entries format=format_name -of default=noprint_wrappers=1:nokey=1 \
     "$work/music/sample.mp3" 2>&1)
 check "converted file is MP3" test "$format" = "mp3"
+# The measured loudness is written into the target.
+gain=$(ffprobe -v error -show_entries format_tags=REPLAYGAIN_TRACK_GAIN \
+    -of default=noprint_wrappers=1:nokey=1 "$work/music/sample.mp3" 2>&1)
+check "converted file carries its track gain" test -n "$gain"
 check "source file kept" cmp -s "$source/samples/sample.flac" "$work/music/sample.flac"
 [ "$failed" -eq 0 ] || sed 's/^/  tonewright: /' "$work/convert.log"
 
