@@ -76,12 +76,8 @@ void TerminalView::showProgress()
                 ? job->target()
                 : sourcenames::baseName(request.source) + QLatin1Char('.') + request.format;
         line = tr("%1 → %2").arg(shownName(request.source), shownName(target));
-    } else if (queue.failedCount() == 0) {
-        line = tr("%1 of %n converted", nullptr, queue.total()).arg(queue.converted());
     } else {
-        line = tr("%1 of %n converted, %2 failed", nullptr, queue.total())
-                   .arg(queue.converted())
-                   .arg(queue.failedCount());
+        line = progresstext::selectionCount(queue.converted(), queue.failedCount(), queue.total());
     }
     line += QStringLiteral("  %1 %").arg(percent);
     if (remaining)
@@ -105,8 +101,7 @@ void TerminalView::finished()
     const ConversionQueue &queue = *m_queue;
     writeProgressLine(QString());
     if (queue.total() > 1 && !queue.failures().isEmpty())
-        writeLine(tr("%1 of %n files could not be converted.", nullptr, queue.total())
-                      .arg(queue.failures().size()));
+        writeLine(progresstext::failedFiles(int(queue.failures().size()), queue.total()));
     if (queue.wasStopped() && queue.skipped() > 0)
         writeLine(tr("Stopped; %n file(s) not converted.", nullptr, queue.skipped()));
     emit ended();

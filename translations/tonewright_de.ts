@@ -680,20 +680,6 @@ Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translat
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 von %n</numerusform>
-            <numerusform>%1 von %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
-            <numerusform>%1 von %n, %2 fehlgeschlagen</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>noch %1</translation>
@@ -701,13 +687,6 @@ Um die Lautstärke zu erhöhen, wählen Sie die erweiterte Umwandlung.</translat
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Bei %1 von %n Datei ist die Umwandlung fehlgeschlagen.</numerusform>
-            <numerusform>Bei %1 von %n Dateien ist die Umwandlung fehlgeschlagen.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

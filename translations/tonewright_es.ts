@@ -680,20 +680,6 @@ Si quieres subir el volumen, elige la conversión avanzada.</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 de %n</numerusform>
-            <numerusform>%1 de %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 de %n, errores: %2</numerusform>
-            <numerusform>%1 de %n, errores: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>quedan %1</translation>
@@ -701,13 +687,6 @@ Si quieres subir el volumen, elige la conversión avanzada.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Error al convertir %1 de %n archivo.</numerusform>
-            <numerusform>Error al convertir %1 de %n archivos.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

@@ -680,20 +680,6 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 sur %n</numerusform>
-            <numerusform>%1 sur %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
-            <numerusform>%1 sur %n, échecs&#xa0;: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>%1 restantes</translation>
@@ -701,13 +687,6 @@ Pour augmenter le volume, choisissez la conversion avancée.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Impossible de convertir %1 fichier sur %n.</numerusform>
-            <numerusform>Impossible de convertir %1 des %n fichiers.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

@@ -680,20 +680,6 @@ Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 su %n</numerusform>
-            <numerusform>%1 su %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 su %n, errori: %2</numerusform>
-            <numerusform>%1 su %n, errori: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>ancora %1</translation>
@@ -701,13 +687,6 @@ Se vuoi aumentare il volume, scegli la conversione avanzata.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
-            <numerusform>Impossibile convertire %1 file su %n.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

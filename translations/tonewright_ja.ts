@@ -669,18 +669,6 @@ If you want to increase the volume select advanced conversion.</source>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%n 件中 %1 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%n 件中 %1 件 (失敗 %2 件)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>残り %1</translation>
@@ -688,12 +676,6 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>%n 個のファイルのうち %1 個を変換できませんでした。</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

@@ -691,22 +691,6 @@ Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 z %n</numerusform>
-            <numerusform>%1 z %n</numerusform>
-            <numerusform>%1 z %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 z %n, błędów: %2</numerusform>
-            <numerusform>%1 z %n, błędów: %2</numerusform>
-            <numerusform>%1 z %n, błędów: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>zostało %1</translation>
@@ -714,14 +698,6 @@ Aby zwiększyć głośność, wybierz konwersję zaawansowaną.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Nie udało się przekonwertować %1 z %n pliku.</numerusform>
-            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
-            <numerusform>Nie udało się przekonwertować %1 z %n plików.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

@@ -680,20 +680,6 @@ Se quiser aumentar o volume, escolha a conversão avançada.</translation>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 de %n</numerusform>
-            <numerusform>%1 de %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 de %n, falhas: %2</numerusform>
-            <numerusform>%1 de %n, falhas: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>faltam %1</translation>
@@ -701,13 +687,6 @@ Se quiser aumentar o volume, escolha a conversão avançada.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Não foi possível converter %1 de %n arquivo.</numerusform>
-            <numerusform>Não foi possível converter %1 de %n arquivos.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

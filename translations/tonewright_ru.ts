@@ -691,22 +691,6 @@ If you want to increase the volume select advanced conversion.</source>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1 из %n</numerusform>
-            <numerusform>%1 из %n</numerusform>
-            <numerusform>%1 из %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1 из %n, ошибок: %2</numerusform>
-            <numerusform>%1 из %n, ошибок: %2</numerusform>
-            <numerusform>%1 из %n, ошибок: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>осталось %1</translation>
@@ -714,14 +698,6 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>Не удалось преобразовать %1 из %n файла.</numerusform>
-            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
-            <numerusform>Не удалось преобразовать %1 из %n файлов.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

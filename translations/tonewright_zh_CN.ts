@@ -669,18 +669,6 @@ If you want to increase the volume select advanced conversion.</source>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of %n converted</source>
-        <translation>
-            <numerusform>%1/%n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n converted, %2 failed</source>
-        <translation>
-            <numerusform>%1/%n，失败 %2 个</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 left</source>
         <translation>剩余 %1</translation>
@@ -688,12 +676,6 @@ If you want to increase the volume select advanced conversion.</source>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n files could not be converted.</source>
-        <translation>
-            <numerusform>%n 个文件中有 %1 个无法转换。</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Stopped; %n file(s) not converted.</source>

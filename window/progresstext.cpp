@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-// The texts belong to the window, so they are translated in its context.
+// The texts belong to the windows, so they are translated in their contexts.
 namespace progresstext {
 
 QString timeRemaining(qint64 remainingMs)
@@ -28,6 +28,24 @@ QString timeRemaining(qint64 remainingMs)
 QString speed(qint64 secondsPerSecond)
 {
     return QCoreApplication::translate("Soundmill", "<b>%1</b> s/s").arg(secondsPerSecond);
+}
+
+QString selectionCount(int converted, int failed, int total)
+{
+    if (failed == 0)
+        return QCoreApplication::translate("SelectionWindow", "%1 of %n converted", nullptr, total)
+            .arg(converted);
+    return QCoreApplication::translate("SelectionWindow", "%1 of %n converted, %2 failed", nullptr,
+                                       total)
+        .arg(converted)
+        .arg(failed);
+}
+
+QString failedFiles(int failed, int total)
+{
+    return QCoreApplication::translate("SelectionWindow",
+                                       "%1 of %n files could not be converted.", nullptr, total)
+        .arg(failed);
 }
 
 } // namespace progresstext

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The conversion window's texts for the numbers the progress parser gives.
+// The conversion windows' texts for the numbers of a conversion, which the
+// terminal view shows too.
 namespace progresstext {
 
 // The time-remaining label; empty from one hour on, where the label keeps
@@ -11,5 +12,10 @@ QString timeRemaining(qint64 remainingMs);
 
 // The speed label for whole seconds of media per second.
 QString speed(qint64 secondsPerSecond);
+
+// A selection's count: "12 of 40 converted", with ", 3 failed" once any has.
+QString selectionCount(int converted, int failed, int total);
+// A selection's failures at its end: "3 of 40 files could not be converted."
+QString failedFiles(int failed, int total);
 
 } // namespace progresstext

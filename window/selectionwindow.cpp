@@ -90,11 +90,7 @@ void SelectionWindow::showNumbers()
                                       : m_runTitle);
     }
     const int failed = queue.failedCount();
-    ui->lbl_Count->setText(failed == 0
-                               ? tr("%1 of %n converted", nullptr, total).arg(queue.converted())
-                               : tr("%1 of %n converted, %2 failed", nullptr, total)
-                                     .arg(queue.converted())
-                                     .arg(failed));
+    ui->lbl_Count->setText(progresstext::selectionCount(queue.converted(), failed, total));
     QStringList names;
     const QStringList running = queue.running();
     for (const QString &source : running)
@@ -151,7 +147,7 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
                                     failureText(failure.kind).simplified());
     QMessageBox *box = openBox(
         QMessageBox::Critical, tr("Error"),
-        tr("%1 of %n files could not be converted.", nullptr, queue.total()).arg(failures.size()));
+        progresstext::failedFiles(int(failures.size()), queue.total()));
     box->setTextFormat(Qt::PlainText);
     box->setDetailedText(details.join(QLatin1Char('\n')));
     connect(box, &QMessageBox::finished, this, done);
