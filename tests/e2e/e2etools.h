@@ -150,11 +150,24 @@ inline bool writeSettings(const QString &configDir, const QString &bitrate,
     return true;
 }
 
+// Points a program's folders (settings, data, encoder slots) into a test's
+// own folder, whoever runs the suite: never the user's.
+inline void useOwnFolders(QProcessEnvironment &environment, const QString &configDir)
+{
+    const QString runtime = configDir + "/runtime";
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir().mkpath(configDir + "/data");
+    environment.insert("XDG_CONFIG_HOME", configDir);
+    environment.insert("XDG_DATA_HOME", configDir + "/data");
+    environment.insert("XDG_RUNTIME_DIR", runtime);
+}
+
 inline QProcessEnvironment programEnvironment(const QString &configDir)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", configDir);
+    useOwnFolders(environment, configDir);
     return environment;
 }
 

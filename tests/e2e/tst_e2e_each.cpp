@@ -55,8 +55,11 @@ void TestE2eEach::initTestCase()
         QSKIP("ffmpeg and ffprobe are needed");
     QVERIFY(QFileInfo(e2e::tonewright()).isExecutable());
     QVERIFY(e2e::writeSettings(m_config.path(), "128"));
-    // The children read their settings here.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+    // The children read their settings here, and keep their slots here too.
+    QProcessEnvironment environment;
+    e2e::useOwnFolders(environment, m_config.path());
+    for (const QString &name : environment.keys())
+        qputenv(name.toUtf8().constData(), QFile::encodeName(environment.value(name)));
 }
 
 void TestE2eEach::init()

@@ -61,8 +61,8 @@ QProcessEnvironment TestE2eMirror::environment() const
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(name);
     environment.insert("HOME", m_dir->path());
-    environment.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
-    environment.insert("XDG_DATA_HOME", m_dir->filePath("data"));
+    e2e::useOwnFolders(environment, m_dir->filePath("config"));
+    environment.insert("XDG_DATA_HOME", m_dir->filePath("data")); // the trash the test reads
     return environment;
 }
 
