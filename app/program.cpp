@@ -8,11 +8,13 @@
 #include "services.h"
 #include "startup.h"
 #include "uilanguage.h"
+#include "windowgroundwork.h"
 
 #include <QApplication>
 #include <QLocale>
 
 #include <memory>
+#include <optional>
 
 int runProgram(int argc, char *argv[], const Services &services)
 {
@@ -22,6 +24,9 @@ int runProgram(int argc, char *argv[], const Services &services)
         app = std::make_unique<QApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
+    std::optional<WindowGroundwork> groundwork;
+    if (hasDisplay)
+        groundwork.emplace();
     QCoreApplication::setApplicationName(product::applicationName());
     QCoreApplication::setOrganizationName(product::organizationName());
     QCoreApplication::setOrganizationDomain(product::organizationDomain());

@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 // The pictures bundled in the program's resources, all of them PNG files.
 //
@@ -21,8 +24,17 @@ namespace resourceimage {
 // carries its ratio, so that its size in logical pixels is the 1x picture's.
 QPixmap pixmap(const QString &path, qreal devicePixelRatio = 1);
 
-// The same picture as an icon, with every variant there is. Each icon is
-// read once and then shared (GUI thread only).
+// The same picture as an icon, with every variant there is. Nothing is read
+// until a size of it is asked for (a window system that shows no window
+// icons never asks); then every variant is read, once, and shared by all
+// copies of the icon (GUI thread only).
 QIcon icon(const QString &path);
+
+// Hands the reading of the pictures pixmap(path, devicePixelRatio) will
+// want to another thread: the task returned reads them wherever it runs,
+// and pixmap() and icon() wait for what it reads instead of reading it
+// again. Registered on the GUI thread; the task is to be run once, and one
+// dropped unrun leaves nobody waiting.
+std::function<void()> readAhead(const QStringList &paths, qreal devicePixelRatio);
 
 } // namespace resourceimage

@@ -38,16 +38,26 @@ ConversionWindow::~ConversionWindow()
         m_queue->disconnect(this);
 }
 
+namespace {
+
+const QString LogoPicture = QStringLiteral(":/resources/imgs/icon.png");
+const QString AdPicture = QStringLiteral(":/resources/imgs/likeus.png");
+
+} // namespace
+
+QStringList ConversionWindow::pictures()
+{
+    return {LogoPicture, AdPicture};
+}
+
 QWidget *ConversionWindow::setUpFrame()
 {
     m_frame->setupUi(this);
     // The forms name no pictures: they are read here, for the screen's
     // pixel density.
-    const QString icon = QStringLiteral(":/resources/imgs/icon.png");
-    setWindowIcon(resourceimage::icon(icon));
-    m_frame->lbl_Logo->setPixmap(resourceimage::pixmap(icon, devicePixelRatioF()));
-    m_frame->lbl_Ad->setPixmap(
-        resourceimage::pixmap(QStringLiteral(":/resources/imgs/likeus.png"), devicePixelRatioF()));
+    setWindowIcon(resourceimage::icon(LogoPicture));
+    m_frame->lbl_Logo->setPixmap(resourceimage::pixmap(LogoPicture, devicePixelRatioF()));
+    m_frame->lbl_Ad->setPixmap(resourceimage::pixmap(AdPicture, devicePixelRatioF()));
     m_frame->lbl_Logo->installEventFilter(this);
     m_ad = new AdPanel(m_frame->lbl_Ad, this, m_services, *m_online, product::currentVersion());
     auto *details = new QWidget(m_frame->wi_Details);

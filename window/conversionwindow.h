@@ -5,6 +5,7 @@
 #include "services.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -50,6 +51,9 @@ public:
 
     // The window's statistics posts and advertisement fetches.
     online::OnlineServices &online();
+
+    // The pictures the frame shows (resources), for reading them ahead.
+    static QStringList pictures();
 
 signals:
     void ended();
