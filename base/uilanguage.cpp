@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 namespace uilanguage {
 
 namespace {
@@ -20,8 +22,6 @@ const QLatin1String Prefix("tonewright_");
 QString match(const QString &language, const QStringList &available)
 {
     const QLocale locale(language);
-    if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
-        return QString();
     // QLocale fills in a missing territory ("pt" is pt_BR, "zh" is zh_CN).
     const QString full = locale.name();
     if (available.contains(full))
@@ -40,22 +40,32 @@ QString match(const QString &language, const QStringList &available)
 
 QStringList shipped()
 {
+    // Matched by hand: a name filter would build a regular expression.
     QStringList languages;
-    const QStringList files = QDir(Folder).entryList({Prefix + QLatin1String("*.qm")}, QDir::Files);
-    for (const QString &file : files)
-        languages << file.mid(Prefix.size()).chopped(3);
+    const QStringList files = QDir(Folder).entryList(QDir::Files);
+    for (const QString &file : files) {
+        if (file.startsWith(Prefix) && file.endsWith(QLatin1String(".qm")))
+            languages << file.mid(Prefix.size()).chopped(3);
+    }
     return languages;
 }
 
 QString install(const QStringList &languages, QObject *owner)
 {
-    const QStringList available = shipped();
+    // Listed only for a reader of another language than English: the
+    // program's start waits for this.
+    std::optional<QStringList> available;
     for (const QString &language : languages) {
         // The texts are written in English: a reader who puts English
         // before another language gets them as they are.
-        if (QLocale(language).language() == QLocale::English)
+        const QLocale::Language spoken = QLocale(language).language();
+        if (spoken == QLocale::English)
             return QString();
-        const QString chosen = match(language, available);
+        if (spoken == QLocale::C || spoken == QLocale::AnyLanguage)
+            continue;
+        if (!available)
+            available = shipped();
+        const QString chosen = match(language, *available);
         if (chosen.isEmpty())
             continue;
         auto *own = new QTranslator(owner);
