@@ -14,7 +14,7 @@ class NetworkBackend : public OnlineBackend
 {
 public:
     explicit NetworkBackend(const QUrl &statsServer)
-        : m_reporter(statsServer)
+        : m_reporter(m_manager, statsServer)
     {
     }
 
@@ -47,7 +47,8 @@ public:
 private:
     // Destroyed in reverse order: m_alive goes first and takes the finished
     // connections with it, so that replies the manager deletes afterwards
-    // call nobody back.
+    // call nobody back. One manager for posts and fetches: one network
+    // thread, and a connection to a server both reach is shared.
     QNetworkAccessManager m_manager;
     ReportSender m_reporter;
     QObject m_alive;

@@ -2,22 +2,26 @@
 
 #include "weburl.h"
 
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 
-ReportSender::ReportSender(const QUrl &serverBase, int timeoutMs)
-    : m_serverBase(serverBase)
+ReportSender::ReportSender(QNetworkAccessManager &manager, const QUrl &serverBase, int timeoutMs)
+    : m_manager(manager)
+    , m_serverBase(serverBase)
     , m_timeoutMs(timeoutMs)
 {
 }
 
 ReportSender::~ReportSender()
 {
-    // The manager deletes the replies still under way; their signals must not
-    // reach the list, which is destroyed first.
-    for (QNetworkReply *reply : std::as_const(replies))
-        QObject::disconnect(reply, nullptr, &manager, nullptr);
+    // The posts still under way end with the sender; the manager deletes
+    // their replies.
+    for (QNetworkReply *reply : std::as_const(replies)) {
+        QObject::disconnect(reply, nullptr, &m_alive, nullptr);
+        reply->abort();
+    }
 }
 
 void ReportSender::sendUsage(const QString &appId, const QString &partId,
@@ -55,7 +59,7 @@ void ReportSender::post(const QString &path, const QByteArray &body, std::functi
     // Whatever the server answers, the post has arrived; an answer is never followed.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
-    QNetworkReply *reply = manager.post(request, body);
+    QNetworkReply *reply = m_manager.post(request, body);
     replies.append(reply);
     // Nothing of the answer is kept: the server may send any amount.
     reply->setReadBufferSize(4096);
@@ -76,7 +80,7 @@ void ReportSender::post(const QString &path, const QByteArray &body, std::functi
             },
             Qt::QueuedConnection);
     });
-    QObject::connect(reply, &QNetworkReply::finished, &manager,
+    QObject::connect(reply, &QNetworkReply::finished, &m_alive,
                      [this, reply, done = std::move(done)] {
                          replies.removeOne(reply);
                          reply->deleteLater();

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QList>
-#include <QNetworkAccessManager>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <functional>
 
+class QNetworkAccessManager;
 class QNetworkReply;
 
 // Fire-and-forget posts of usage statistics and bug reports: form posts to
@@ -16,9 +17,11 @@ class QNetworkReply;
 class ReportSender
 {
 public:
-    // serverBase: scheme, host and optional port of the statistics server;
-    // an empty URL (or one that is not http or https) sends nothing.
-    explicit ReportSender(const QUrl &serverBase, int timeoutMs = DefaultTimeoutMs);
+    // Posts through manager, which outlives the sender. serverBase: scheme,
+    // host and optional port of the statistics server; an empty URL (or one
+    // that is not http or https) sends nothing.
+    ReportSender(QNetworkAccessManager &manager, const QUrl &serverBase,
+                 int timeoutMs = DefaultTimeoutMs);
     ~ReportSender();
     ReportSender(const ReportSender &) = delete;
     ReportSender &operator=(const ReportSender &) = delete;
@@ -38,8 +41,10 @@ public:
 private:
     void post(const QString &path, const QByteArray &body, std::function<void()> done);
 
+    QNetworkAccessManager &m_manager;
     QUrl m_serverBase;
     int m_timeoutMs;
-    QNetworkAccessManager manager;
     QList<QNetworkReply *> replies;
+    // What the replies call back goes with the sender.
+    QObject m_alive;
 };

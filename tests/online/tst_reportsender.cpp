@@ -3,6 +3,7 @@
 #include "reportsender.h"
 
 #include <QCryptographicHash>
+#include <QNetworkAccessManager>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -33,6 +34,7 @@ private slots:
 
 private:
     std::unique_ptr<HttpServer> m_server;
+    QNetworkAccessManager m_manager;
 };
 
 void TestReportSender::init()
@@ -55,7 +57,7 @@ void TestReportSender::usage()
 {
     QFETCH(QString, partId);
     QFETCH(QByteArray, body);
-    ReportSender sender(m_server->baseUrl());
+    ReportSender sender(m_manager, m_server->baseUrl());
     sender.sendUsage("tonewright", partId);
     QVERIFY(m_server->waitForRequests(1));
     const twtest::HttpRequest request = m_server->requests().at(0);
@@ -87,7 +89,7 @@ void TestReportSender::bugReport()
 {
     QFETCH(QString, report);
     QFETCH(QByteArray, body);
-    ReportSender sender(m_server->baseUrl());
+    ReportSender sender(m_manager, m_server->baseUrl());
     sender.sendBugReport("tonewright", report);
     QVERIFY(m_server->waitForRequests(1));
     const twtest::HttpRequest request = m_server->requests().at(0);
@@ -101,7 +103,7 @@ void TestReportSender::serverPathPrefixKept()
 {
     QUrl base = m_server->baseUrl();
     base.setPath("/prefix/");
-    ReportSender sender(base);
+    ReportSender sender(m_manager, base);
     sender.sendUsage("tonewright", "gui");
     QVERIFY(m_server->waitForRequests(1));
     QCOMPARE(m_server->requests().at(0).path, QByteArray("/prefix/statistics/usage.php"));
@@ -119,7 +121,7 @@ void TestReportSender::noServerSendsNothing_data()
 void TestReportSender::noServerSendsNothing()
 {
     QFETCH(QString, base);
-    ReportSender sender(QUrl(base.contains("%1") ? base.arg(m_server->port()) : base));
+    ReportSender sender(m_manager, QUrl(base.contains("%1") ? base.arg(m_server->port()) : base));
     sender.sendUsage("tonewright", "main");
     sender.sendBugReport("tonewright", "report");
     QCOMPARE(sender.pendingReplies(), 0);
@@ -128,7 +130,7 @@ void TestReportSender::noServerSendsNothing()
 
 void TestReportSender::repliesReleasedWhenFinished()
 {
-    ReportSender sender(m_server->baseUrl());
+    ReportSender sender(m_manager, m_server->baseUrl());
     for (int i = 0; i < 5; ++i)
         sender.sendUsage("tonewright", "main");
     sender.sendBugReport("tonewright", "x");
@@ -158,7 +160,7 @@ void TestReportSender::postDoneWithinItsBounds()
     QFETCH(int, deadlineMs);
     m_server->route("/statistics/usage.php", answer);
     m_server->route("/statistics/bugreport.php", answer);
-    ReportSender sender(m_server->baseUrl(), deadlineMs);
+    ReportSender sender(m_manager, m_server->baseUrl(), deadlineMs);
     int done = 0;
     sender.sendUsage("tonewright", "main", [&] { ++done; });
     sender.sendBugReport("tonewright", "report", [&] { ++done; });
@@ -172,7 +174,7 @@ void TestReportSender::destroyedWithPostsUnderWay()
     stall.stall = true;
     m_server->route("/statistics/usage.php", stall);
     {
-        ReportSender sender(m_server->baseUrl());
+        ReportSender sender(m_manager, m_server->baseUrl());
         sender.sendUsage("tonewright", "main");
         QVERIFY(m_server->waitForRequests(1));
         QCOMPARE(sender.pendingReplies(), 1);
