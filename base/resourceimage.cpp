@@ -22,7 +22,8 @@ QImage decode(const QString &file)
     return reader.read();
 }
 
-// Files another thread reads or has read, by name (GUI thread only).
+// Files another thread reads or has read and nobody has taken yet, by name
+// (GUI thread only).
 QHash<QString, std::shared_future<QImage>> &readingAhead()
 {
     static auto *files = new QHash<QString, std::shared_future<QImage>>;
@@ -31,9 +32,11 @@ QHash<QString, std::shared_future<QImage>> &readingAhead()
 
 QImage read(const QString &file)
 {
-    const auto ahead = readingAhead().constFind(file);
-    if (ahead != readingAhead().cend()) {
+    const auto ahead = readingAhead().find(file);
+    if (ahead != readingAhead().end()) {
         const QImage image = ahead->get();
+        // Taken once: the pixmap made of it is what is kept.
+        readingAhead().erase(ahead);
         // A task dropped unrun left it null: read here.
         if (!image.isNull())
             return image;
