@@ -68,6 +68,9 @@ if (cd "$build" && cpack -G DEB >"$tmp/cpack.log" 2>&1); then
     lintian --allow-root --fail-on error "$deb" >"$tmp/lintian.log" 2>&1 ||
         fail "lintian reports errors"
     sed 's/^/  lintian: /' "$tmp/lintian.log"
+    # Libraries loaded by name are no link the shlibs would see.
+    dpkg-deb -f "$deb" Depends | grep -q 'libsqlite3-0' ||
+        fail "the package does not depend on SQLite, which a mirror loads"
 else
     tail -20 "$tmp/cpack.log"
     fail "cpack -G DEB failed"
