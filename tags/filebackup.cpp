@@ -2,7 +2,8 @@
 
 #include "fileio_p.h"
 
-#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -11,13 +12,11 @@
 namespace tags {
 namespace {
 
-// What a rewrite may add to the file: the bounded tags (tagmap.h), in UTF-8
-// and spelt out twice in WAV's two lists, with room to spare.
-constexpr qint64 RoomForTags = 64LL * 1024 * 1024;
-
 // A file up to this size is kept aside in memory: most targets are, and a
 // temporary file costs a create, a write and an unlink on disk for each.
 constexpr qint64 KeptInMemory = 16LL * 1024 * 1024;
+// A larger one too when its medium has no room for a copy beside it.
+constexpr qint64 KeptInMemoryAtMost = 512LL * 1024 * 1024;
 
 // Copies length bytes from the start of from into to, from its start.
 bool copyBytes(int from, int to, qint64 length)
@@ -32,30 +31,45 @@ bool copyBytes(int from, int to, qint64 length)
     return true;
 }
 
-// A full disk makes the writes under TagLib fail without it noticing; the
-// file is not touched unless there is room for what it may grow by.
-bool hasRoom(int fd)
+// Free bytes on fd's medium; -1 when it cannot be told.
+qint64 freeRoom(int fd)
 {
     struct statvfs disk;
-    return ::fstatvfs(fd, &disk) == 0 &&
-           qint64(disk.f_bavail) * qint64(disk.f_frsize) >= RoomForTags;
+    if (::fstatvfs(fd, &disk) != 0)
+        return -1;
+    return qint64(disk.f_bavail) * qint64(disk.f_frsize);
+}
+
+// The folder of the open file fd, where a copy of it may go.
+QString folderOf(int fd)
+{
+    const QString path =
+        QFile::symLinkTarget(QStringLiteral("/proc/self/fd/") + QString::number(fd));
+    return path.isEmpty() ? QString() : QFileInfo(path).path();
 }
 
 } // namespace
 
-FileBackup::FileBackup(int fd)
+FileBackup::FileBackup(int fd, qint64 growth)
     : m_fd(fd)
 {
+    // A full disk makes the writes under TagLib fail without it noticing;
+    // the file is not touched unless there is room for what it may grow by.
     struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !hasRoom(fd))
+    const qint64 room = freeRoom(fd);
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || room < growth)
         return;
     m_size = qint64(status.st_size);
-    if (m_size <= KeptInMemory) {
+    const QString folder = folderOf(fd);
+    const bool besideFits = !folder.isEmpty() && room - growth >= m_size;
+    if (m_size <= KeptInMemory || (!besideFits && m_size <= KeptInMemoryAtMost)) {
         m_bytes.resize(m_size);
         m_valid = readAt(fd, m_bytes.data(), m_size, 0);
         return;
     }
-    m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1String("/tw-tags-XXXXXX"));
+    if (!besideFits)
+        return;
+    m_copy = std::make_unique<QTemporaryFile>(folder + QLatin1String("/.tonewright-tags-XXXXXX"));
     m_valid = m_copy->open() && copyBytes(fd, int(m_copy->handle()), m_size);
 }
 

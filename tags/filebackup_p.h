@@ -14,9 +14,13 @@ namespace tags {
 class FileBackup
 {
 public:
-    // Copies fd (opened for reading and writing) aside; isValid() says
-    // whether the whole of it was copied, and the file may be written then.
-    explicit FileBackup(int fd);
+    // Copies fd (opened for reading and writing) aside, when its medium has
+    // room for the file to grow by growth bytes; isValid() says whether the
+    // whole of it was copied, and the file may be written then. A small
+    // file is kept in memory, a large one beside itself (on its own medium,
+    // which the rewrite needs room on anyway), or in memory when that
+    // medium has no room for the copy.
+    FileBackup(int fd, qint64 growth);
     ~FileBackup();
     bool isValid() const { return m_valid; }
     // Puts the copied bytes back into fd, at its old length.

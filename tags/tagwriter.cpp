@@ -25,6 +25,19 @@
 namespace tags {
 namespace {
 
+// What a rewrite with these tags may add to the file: their text in UTF-8,
+// spelt out twice in WAV's two lists, with each format's framing and the
+// padding TagLib leaves.
+qint64 roomFor(const TagMap &tags)
+{
+    qint64 bytes = 0;
+    for (auto it = tags.cbegin(); it != tags.cend(); ++it) {
+        for (const QString &value : it.value())
+            bytes += it.key().size() + value.toUtf8().size() + 32;
+    }
+    return 2 * bytes + 1024 * 1024;
+}
+
 enum class Kind { None, Id3v2, Wave, Mp4, Asf, Flac, Vorbis, Opus, Matroska };
 
 Kind kindOf(const QString &format)
@@ -304,7 +317,7 @@ bool rewriteTags(int fd, const QString &format, const std::function<TagMap(const
     // stay as they are.
     clear(*file, kind);
     storeUnsupported(*file, kind, file->setProperties(toTagLib(wanted)));
-    FileBackup backup(fd);
+    FileBackup backup(fd, roomFor(wanted));
     if (!backup.isValid())
         return false;
     const bool saved = save(*file, kind);
