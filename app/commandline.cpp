@@ -244,25 +244,6 @@ QString wordForFormat(const QString &format)
     return QString();
 }
 
-QStringList commandLineOptions(const EncoderOptions &options)
-{
-    QStringList arguments;
-    const auto add = [&arguments](const char *name, const QString &value) {
-        if (!value.isEmpty())
-            arguments << QLatin1String("--") + QLatin1String(name) + QLatin1Char('=') + value;
-    };
-    if (options.volume != 100)
-        add("volume", QString::number(options.volume));
-    add("title", options.title);
-    add("artist", options.artist);
-    add("album", options.album);
-    if (options.year > 0)
-        add("year", QString::number(options.year));
-    if (options.replayGain)
-        add("replaygain", settings::replayGainWord(*options.replayGain));
-    return arguments;
-}
-
 CommandLine parseCommandLine(const QStringList &arguments, const QString &programPath,
                              const std::function<bool(const QString &)> &fileExists)
 {

@@ -54,6 +54,3 @@ QString unreadableNameMessage(const QString &shown);
 QString formatForWord(const QString &word);
 // The command-line word for a lower-case format ("flac" -> "fla"), or empty.
 QString wordForFormat(const QString &format);
-
-// The options as the command line takes them, one argument each, only those set.
-QStringList commandLineOptions(const EncoderOptions &options);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,3 +37,6 @@ constexpr int FirstYear = 1000;
 constexpr int LastYear = 9999;
 
 } // namespace encoderoptions
+
+// The options as the command line takes them, one argument each, only those set.
+QStringList commandLineOptions(const EncoderOptions &options);

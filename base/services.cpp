@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -52,4 +53,17 @@ bool Services::openAddress(const QUrl &url) const
 bool Services::toolExists(const QString &baseName) const
 {
     return QFileInfo(locateTool(baseName)).isFile();
+}
+
+Services withSettingsReadOnce(Services services)
+{
+    auto read = std::move(services.readSetting);
+    auto cache = std::make_shared<QHash<QString, QString>>();
+    services.readSetting = [read, cache](const QString &key) {
+        const auto known = cache->constFind(key);
+        if (known != cache->constEnd())
+            return *known;
+        return *cache->insert(key, read ? read(key) : QString());
+    };
+    return services;
 }

@@ -75,3 +75,8 @@ struct Services
     // Whether locateTool() names an existing file.
     bool toolExists(const QString &baseName) const;
 };
+
+// The same services, each setting read from the store once (the first time
+// it is asked for) and the same answer given every time after: a run is
+// carried out with the settings it started with.
+Services withSettingsReadOnce(Services services);

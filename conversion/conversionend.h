@@ -1,7 +1,12 @@
 #pragma once
 
+#include "latertags.h"
+#include "loudness.h"
+
 #include <QMetaType>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // How one file's conversion ended, as data: the views turn a failure kind
 // into the words they show.
@@ -27,7 +32,28 @@ struct ConversionEnd
 
     Outcome outcome = Outcome::Stopped;
     Failure failure = Failure::None;
-    QString target; // Converted: the file written
+    QString target;  // Converted: the file written
+    int origin = -1; // the request's (see ConversionRequest::origin)
+    // Converted: whether the tags and loudness values went in as well; the
+    // audio is whole either way.
+    bool tagsWritten = true;
+    // Converted with measuring: the audio's loudness (empty blocks: too
+    // short or silent); and which file the target is, to find it again.
+    std::optional<loudness::TrackLoudness> loudness;
+    tags::FileIdentity targetIdentity;
+    // The folders the job made for an explicit target, outermost first,
+    // whatever the outcome.
+    QStringList madeFolders;
+};
+
+// What a run's end tells a person about one file beyond the counts: a
+// conversion that failed, worded by the view from its kind, or what the
+// part of the run that noticed it says (a file left out or left alone).
+struct EndDetail
+{
+    QString name; // as the person knows it: relative to a folder, or a path
+    ConversionEnd::Failure failure = ConversionEnd::Failure::None;
+    QString text; // the whole sentence, when failure is None
 };
 
 Q_DECLARE_METATYPE(ConversionEnd)

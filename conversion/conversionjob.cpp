@@ -5,7 +5,7 @@
 #include "encodercontract.h"
 #include "encoderslot.h"
 #include "nativepath.h"
-#include "onlineservices.h"
+#include "reportsink.h"
 #include "settings.h"
 #include "sourcenames.h"
 #include "tagreader.h"
@@ -57,11 +57,11 @@ void reap(QProcess *process)
 } // namespace
 
 ConversionJob::ConversionJob(const ConversionRequest &request, const Services &services,
-                             online::OnlineServices *online, QObject *parent)
+                             ReportSink *reports, QObject *parent)
     : QObject(parent)
     , m_request(request)
     , m_services(services)
-    , m_online(online)
+    , m_reports(reports)
 {
     // A CD track is read by the extractor, by its drive and number.
     if (!cdtrack::isCdTrack(request.source))
@@ -85,7 +85,8 @@ settings::ReplayGain ConversionJob::replayGain(const ConversionRequest &request,
 {
     if (request.options.replayGain)
         return *request.options.replayGain;
-    return settings::replayGainFromText(services.readSetting(QLatin1String(settings::ReplayGainKey)));
+    return settings::replayGainFromText(
+        services.readSetting(QLatin1String(settings::ReplayGainKey)));
 }
 
 ConversionJob::Stage ConversionJob::stage() const
@@ -215,11 +216,13 @@ void ConversionJob::reserveTarget()
     // rather than writing into the root of the file system.
     targetreservation::Failure failure = targetreservation::Failure::NotWritable;
     if (!m_request.target.isEmpty()) {
-        // The caller's file, in the caller's folder: another folder would
+        // The caller's name, in the caller's folder: another folder would
         // not be what was asked for.
-        m_reservation = targetreservation::adopt(m_request.target);
+        m_reservation = targetreservation::create(m_request.target, &m_madeFolders, &failure);
         if (!m_reservation.isValid()) {
-            fail(ConversionEnd::Failure::FolderNotWritable);
+            fail(failure == targetreservation::Failure::NameTooLong
+                     ? ConversionEnd::Failure::NameTooLong
+                     : ConversionEnd::Failure::FolderNotWritable);
             return;
         }
     } else if (!m_directory.isEmpty()) {
@@ -438,8 +441,8 @@ void ConversionJob::startEncoder(const QStringList &arguments)
         const heldsource::HeldSource::Inherited source(m_source);
         m_reservation.start(*m_encoder, m_encoderProgram, arguments);
     }
-    if (firstRun && m_online && !hasEnded())
-        m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
+    if (firstRun && m_reports && !hasEnded())
+        m_reports->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     // Read from the very file the encoder converts, while it starts (it
     // opens the file anew, at an offset of its own); a CD track's WAV has
     // no tags.
@@ -481,11 +484,16 @@ void ConversionJob::encoderFinished(int exitCode)
     // damaged sources make the encoder end well having encoded nothing.
     const bool replaced = !m_reservation.isIntact();
     if (success && !replaced && m_reservation.size() > 0 && !noAudioEncoded(closing)) {
-        writeTags();
-        tidyUp(true);
         ConversionEnd end;
         end.outcome = ConversionEnd::Outcome::Converted;
         end.target = m_target;
+        end.targetIdentity = tags::identityOf(m_reservation.descriptor());
+        if (m_measure) {
+            m_meter.feed(m_encoder->readAllStandardOutput());
+            end.loudness = m_meter.result().value_or(loudness::TrackLoudness());
+        }
+        end.tagsWritten = writeTags(end.loudness);
+        tidyUp(true);
         finish(end);
         return;
     }
@@ -499,31 +507,28 @@ void ConversionJob::encoderFinished(int exitCode)
         fail(ConversionEnd::Failure::EncoderFailed);
 }
 
-void ConversionJob::writeTags()
+bool ConversionJob::writeTags(const std::optional<loudness::TrackLoudness> &measured)
 {
     const int target = m_reservation.descriptor();
-    m_targetIdentity = tags::identityOf(target);
-    if (m_measure) {
-        m_meter.feed(m_encoder->readAllStandardOutput());
-        m_loudness = m_meter.result().value_or(loudness::TrackLoudness());
-    }
     if (target < 0 || !tags::canWrite(m_request.format))
-        return;
-    const tags::TagMap measured =
-        m_loudness ? tags::singleValues(loudness::trackTags(*m_loudness, m_request.format))
-                   : tags::TagMap();
+        return true;
+    const tags::TagMap values =
+        measured ? tags::singleValues(loudness::trackTags(*measured, m_request.format))
+                 : tags::TagMap();
     // The audio is whole either way: a target whose tags cannot be written
     // keeps what the encoder wrote (the writer puts its bytes back).
-    if (!tags::writeTags(target, m_request.format, m_sourceTags, m_request.options, measured))
-        qWarning("The converted file keeps the encoder's tags: they could not be rewritten.");
+    if (tags::writeTags(target, m_request.format, m_sourceTags, m_request.options, values))
+        return true;
+    qWarning("The converted file keeps the encoder's tags: they could not be rewritten.");
+    return false;
 }
 
 void ConversionJob::sendBugReport()
 {
     // The encoder's text as it wrote it, new lines included.
     qDebug().noquote().nospace() << '"' << m_parser.keptText() << "\" ";
-    if (m_sendReports && m_online) {
-        m_online->sendBugReport(
+    if (m_sendReports && m_reports) {
+        m_reports->sendBugReport(
             QStringLiteral("tonewright"),
             encoderarguments::privateFreeReport(m_arguments, m_parser.keptText(),
                                                 m_services.homeFolder, m_request.source, m_target));
@@ -543,6 +548,8 @@ void ConversionJob::fail(ConversionEnd::Failure failure)
 
 void ConversionJob::finish(ConversionEnd end)
 {
+    end.origin = m_request.origin;
+    end.madeFolders = m_madeFolders;
     enter(State::Ended);
     emit ended(end);
 }

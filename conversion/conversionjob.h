@@ -22,9 +22,7 @@ class EncoderSlot;
 class EncoderSlotWaiter;
 class QProcess;
 
-namespace online {
-class OnlineServices;
-}
+class ReportSink;
 
 // Converts one source, driven by the event loop alone: target folder,
 // reservation of the target, the CD track's extraction where needed, an
@@ -50,11 +48,11 @@ public:
     };
     Q_ENUM(Question)
 
-    // online may be null: nothing is posted. The source is selected now
+    // reports may be null: nothing is posted. The source is selected now
     // (see heldsource::select()) unless one selected earlier is handed in
     // by holdSource() before start().
-    ConversionJob(const ConversionRequest &request, const Services &services,
-                  online::OnlineServices *online, QObject *parent = nullptr);
+    ConversionJob(const ConversionRequest &request, const Services &services, ReportSink *reports,
+                  QObject *parent = nullptr);
     void holdSource(heldsource::HeldSource source, heldsource::Failure selectionFailure);
     ~ConversionJob() override;
 
@@ -85,12 +83,6 @@ public:
     // hundredths of a second (0 until the encoder has told it).
     const ProgressUpdate &progress() const { return m_progress; }
     qint32 duration() const { return m_parser.duration(); }
-    // The loudness of the converted audio, once converted with measuring
-    // (none: not measured; empty blocks: too short or silent), and which
-    // file the target is: for the album's values (tags::addTags()).
-    const std::optional<loudness::TrackLoudness> &loudness() const { return m_loudness; }
-    const tags::FileIdentity &targetIdentity() const { return m_targetIdentity; }
-
     // The loudness tags a request gets: its --replaygain=, else the setting.
     static settings::ReplayGain replayGain(const ConversionRequest &request,
                                            const Services &services);
@@ -134,7 +126,8 @@ private:
     void encoderOutput();
     void meterOutput();
     void encoderFinished(int exitCode);
-    void writeTags();
+    // False when the tags could not be rewritten (the audio stays whole).
+    bool writeTags(const std::optional<loudness::TrackLoudness> &measured);
     void sendBugReport();
     void fail(ConversionEnd::Failure failure);
     void finish(ConversionEnd end);
@@ -143,7 +136,7 @@ private:
 
     const ConversionRequest m_request;
     const Services m_services;
-    online::OnlineServices *m_online;
+    ReportSink *m_reports;
 
     State m_state = State::Idle;
     Stage m_shownStage = Stage::Preparing;
@@ -172,7 +165,6 @@ private:
     bool m_measure = false;      // the encoder hands on its audio to measure
     LoudnessMeter m_meter;       // of the run under way
     tags::SourceTags m_sourceTags;
-    std::optional<loudness::TrackLoudness> m_loudness;
-    tags::FileIdentity m_targetIdentity;
+    QStringList m_madeFolders; // for an explicit target
     QElapsedTimer m_clock;
 };

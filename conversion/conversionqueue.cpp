@@ -17,31 +17,13 @@ QString folderOf(const ConversionRequest &request)
 
 } // namespace
 
-namespace {
-
-// A selection is converted with the settings it started with: each key is
-// read from the store once, not once for every file.
-Services withSettingsReadOnce(Services services)
-{
-    auto read = std::move(services.readSetting);
-    auto cache = std::make_shared<QHash<QString, QString>>();
-    services.readSetting = [read, cache](const QString &key) {
-        const auto known = cache->constFind(key);
-        if (known != cache->constEnd())
-            return *known;
-        return *cache->insert(key, read ? read(key) : QString());
-    };
-    return services;
-}
-
-} // namespace
-
 ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
-                                 online::OnlineServices *online, QObject *parent)
+                                 ReportSink *reports, QObject *parent)
     : QObject(parent)
     , m_requests(requests)
+    // A selection is converted with the settings it started with.
     , m_services(withSettingsReadOnce(services))
-    , m_online(online)
+    , m_reports(reports)
     , m_files(requests.size())
 {
     // The files are selected now: each is later converted only if it is
@@ -120,7 +102,7 @@ void ConversionQueue::fillSlots(bool now)
 void ConversionQueue::startFile(int index, bool now)
 {
     const ConversionRequest &request = m_requests[index];
-    auto *job = new ConversionJob(request, m_services, m_online, this);
+    auto *job = new ConversionJob(request, m_services, m_reports, this);
     job->holdSource(std::move(m_sources[size_t(index)]), m_selection[size_t(index)]);
     File &file = m_files[index];
     file.job = job;
@@ -157,7 +139,7 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     m_waitingForTarget.removeAll(job);
     m_waitingForAnother.removeAll(job);
     job->deleteLater();
-    albumFileEnded(index, *job, end);
+    albumFileEnded(index, end);
     --m_running;
     m_runningOrder.removeOne(index);
     file.end = end;
@@ -182,14 +164,14 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
     checkFinished();
 }
 
-void ConversionQueue::albumFileEnded(int index, const ConversionJob &job, const ConversionEnd &end)
+void ConversionQueue::albumFileEnded(int index, const ConversionEnd &end)
 {
     const auto album = m_albums.find(folderOf(m_requests[index]));
     if (album == m_albums.end() || end.outcome == ConversionEnd::Outcome::Stopped)
         return;
-    if (end.outcome == ConversionEnd::Outcome::Converted && job.loudness()) {
-        album->tracks << AlbumTrack{end.target, m_requests[index].format, job.targetIdentity()};
-        album->loudness << *job.loudness();
+    if (end.outcome == ConversionEnd::Outcome::Converted && end.loudness) {
+        album->tracks << AlbumTrack{end.target, m_requests[index].format, end.targetIdentity};
+        album->loudness << *end.loudness;
     }
     if (--album->remaining > 0)
         return;

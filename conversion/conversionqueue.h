@@ -11,9 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace online {
-class OnlineServices;
-}
+class ReportSink;
 
 // Converts files, one or a selection, as many at once as the user's encoder
 // slots allow, each by a ConversionJob of its own. A file waiting its turn
@@ -40,7 +38,7 @@ public:
     };
 
     ConversionQueue(const QList<ConversionRequest> &requests, const Services &services,
-                    online::OnlineServices *online, QObject *parent = nullptr);
+                    ReportSink *reports, QObject *parent = nullptr);
     ~ConversionQueue() override;
 
     // Schedules the first files on the event loop.
@@ -129,11 +127,11 @@ private:
     void askNext();
     void checkFinished();
     // An album's file ended: the album's values once all of them have.
-    void albumFileEnded(int index, const ConversionJob &job, const ConversionEnd &end);
+    void albumFileEnded(int index, const ConversionEnd &end);
 
     const QList<ConversionRequest> m_requests;
     const Services m_services;
-    online::OnlineServices *m_online;
+    ReportSink *m_reports;
     QList<File> m_files;
     // Each source as it was selected, handed to its job at its turn.
     std::vector<heldsource::HeldSource> m_sources;

@@ -11,8 +11,12 @@ struct ConversionRequest
     QString format;         // lower-case, also the target's extension
     EncoderOptions options; // from the command line or the options dialog
     // Empty: the job picks a free name (see targetreservation.h). Otherwise
-    // an existing empty file the job writes as it is, never renamed; on
-    // success it stays, on failure or stop the job removes it. (A mirror's
-    // temporary name: the mirror renames it into place.)
+    // the very file to write (a mirror's temporary name, which the mirror
+    // renames into place): the job makes its missing folders and creates
+    // it, never over a file or link already there; on success it stays, on
+    // failure or stop the job removes it.
     QString target{};
+    // Which item of the caller's the request is (a mirror's step), handed
+    // back in its end; -1 for a file named directly.
+    int origin = -1;
 };

@@ -1,5 +1,6 @@
 #include "targetreservation.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -49,21 +50,34 @@ int createExclusively(const QString &path)
 #endif
 
 #ifndef Q_OS_WIN
-int openExisting(const QString &path)
+// Makes folder and its missing parents, never through a link.
+bool makeFolders(const QString &folder, QStringList *made)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     struct stat info;
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
-        ::close(fd);
-        return -1;
+    const QByteArray name = QFile::encodeName(folder);
+    if (::lstat(name.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode);
+    const QString parent = QFileInfo(folder).path();
+    if (parent == folder || !makeFolders(parent, made))
+        return false;
+    if (::mkdir(name.constData(), 0777) == 0) {
+        made->append(folder);
+        return true;
     }
-    return fd;
+    // Another run made it meanwhile.
+    return errno == EEXIST && ::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 #else
-int openExisting(const QString &path)
+bool makeFolders(const QString &folder, QStringList *made)
 {
-    const QFileInfo info(path);
-    return info.isFile() && !info.isSymLink() ? 0 : -1;
+    const QFileInfo info(folder);
+    if (info.exists())
+        return info.isDir() && !info.isSymLink();
+    const QString parent = info.path();
+    if (parent == folder || !makeFolders(parent, made) || !QDir().mkdir(folder))
+        return false;
+    made->append(folder);
+    return true;
 }
 #endif
 
@@ -237,14 +251,23 @@ Reservation reserve(const QString &directory, const QString &base, const QString
     return Reservation();
 }
 
-Reservation adopt(const QString &path)
+Reservation create(const QString &path, QStringList *madeFolders, Failure *failure)
 {
-    Reservation reservation;
-    const int fd = openExisting(path);
-    if (fd >= 0) {
-        reservation.m_path = path;
-        reservation.m_fd = fd;
+    if (failure)
+        *failure = Failure::NotWritable;
+    if (!makeFolders(QFileInfo(path).path(), madeFolders))
+        return Reservation();
+    const int fd = createExclusively(path);
+    if (fd < 0) {
+        if (failure && fd == -ENAMETOOLONG)
+            *failure = Failure::NameTooLong;
+        return Reservation();
     }
+    Reservation reservation;
+    reservation.m_path = path;
+    reservation.m_fd = fd;
+    if (failure)
+        *failure = Failure::None;
     return reservation;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QProcess;
 
@@ -58,7 +59,7 @@ public:
 
 private:
     friend Reservation reserve(const QString &, const QString &, const QString &, Failure *);
-    friend Reservation adopt(const QString &);
+    friend Reservation create(const QString &, QStringList *, Failure *);
     void close();
 
     QString m_path;
@@ -70,9 +71,10 @@ private:
 Reservation reserve(const QString &directory, const QString &base, const QString &format,
                     Failure *failure = nullptr);
 
-// Holds path, an existing regular file the caller made for this conversion,
-// as if it had been reserved (never through a link). Invalid when it cannot
-// be opened.
-Reservation adopt(const QString &path);
+// Reserves exactly path, making its missing folders first (each appended
+// to madeFolders, outermost first, whatever the result). Nothing standing
+// at path is ever taken over or followed: a file or link there makes it
+// invalid, as a folder that cannot be made does.
+Reservation create(const QString &path, QStringList *madeFolders, Failure *failure = nullptr);
 
 } // namespace targetreservation

@@ -114,8 +114,7 @@ bool MirrorDatabase::load(QString *error)
     const QByteArray path = QFile::encodeName(m_path);
     if (sql().open_v2(path.constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         sql().close(std::exchange(m_db, nullptr));
-        if (sql().open_v2(path.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) !=
-            SQLITE_OK) {
+        if (sql().open_v2(path.constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             *error = lastError();
             return false;
         }
@@ -140,9 +139,11 @@ bool MirrorDatabase::load(QString *error)
             r.recipe = text(entries.handle, 3);
             r.output = text(entries.handle, 4);
             r.outputSize = sql().column_type(entries.handle, 5) == SQLITE_NULL
-                               ? -1 : sql().column_int64(entries.handle, 5);
+                               ? -1
+                               : sql().column_int64(entries.handle, 5);
             r.outputModified = sql().column_type(entries.handle, 6) == SQLITE_NULL
-                                   ? -1 : sql().column_int64(entries.handle, 6);
+                                   ? -1
+                                   : sql().column_int64(entries.handle, 6);
             r.pending = sql().column_int(entries.handle, 7) != 0;
             r.album = text(entries.handle, 8);
             r.retag = sql().column_int(entries.handle, 9) != 0;
@@ -163,6 +164,18 @@ bool MirrorDatabase::exec(const char *statements, QString *error)
     return false;
 }
 
+bool MirrorDatabase::commit(QString *error)
+{
+    if (exec("COMMIT", error))
+        return true;
+    // A commit that failed (a full disk, a medium pulled out) may leave the
+    // transaction open, and every later BEGIN would fail: what is not on
+    // the disk is dropped, and the next write starts afresh.
+    QString ignored;
+    exec("ROLLBACK", &ignored);
+    return false;
+}
+
 bool MirrorDatabase::openForWriting(QString *error)
 {
     if (m_writable)
@@ -171,7 +184,7 @@ bool MirrorDatabase::openForWriting(QString *error)
         return false;
     sql().close(std::exchange(m_db, nullptr));
     if (sql().open_v2(QFile::encodeName(m_path).constData(), &m_db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
         *error = lastError();
         return false;
     }
@@ -200,7 +213,7 @@ bool MirrorDatabase::migrate(QString *error)
             return false;
         }
     }
-    return exec("COMMIT", error);
+    return commit(error);
 }
 
 QByteArray MirrorDatabase::loudness(const QString &source) const
@@ -264,7 +277,7 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
             }
         }
     }
-    if (!exec("COMMIT", error))
+    if (!commit(error))
         return false;
     for (const MirrorRecord &r : records)
         m_records.insert(r.source, r);
@@ -290,7 +303,7 @@ bool MirrorDatabase::forget(const QStringList &sources, QString *error)
             }
         }
     }
-    if (!exec("COMMIT", error))
+    if (!commit(error))
         return false;
     for (const QString &source : sources)
         m_records.remove(source);

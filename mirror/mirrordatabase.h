@@ -13,15 +13,15 @@ struct sqlite3;
 // writing (rollback journal, no side files left behind).
 struct MirrorRecord
 {
-    QString source;           // relative to the folder
+    QString source; // relative to the folder
     qint64 sourceSize = -1;
     qint64 sourceModified = -1; // nanoseconds since the epoch
-    QString recipe;           // the settings it was written with; "copy" for a copy
-    QString output;           // relative to the mirror's root, as written
-    qint64 outputSize = -1;   // as stat said once the file was in place; -1: never
+    QString recipe;             // the settings it was written with; "copy" for a copy
+    QString output;             // relative to the mirror's root, as written
+    qint64 outputSize = -1;     // as stat said once the file was in place; -1: never
     qint64 outputModified = -1;
-    bool pending = false;     // being written: redone when a run was cut short
-    QString album;            // the album loudness values written into the output; empty: none
+    bool pending = false; // being written: redone when a run was cut short
+    QString album;        // the album loudness values written into the output; empty: none
     // Its album values are being rewritten: a run cut short may have put
     // the rewritten output into place without recording it.
     bool retag = false;
@@ -59,6 +59,8 @@ public:
 private:
     bool openForWriting(QString *error);
     bool exec(const char *sql, QString *error);
+    // COMMIT, rolled back when it fails.
+    bool commit(QString *error);
     bool migrate(QString *error);
     bool changeFolder(const char *sql, const QString &folder, QString *error);
     QString lastError() const;

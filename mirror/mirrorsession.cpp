@@ -90,8 +90,8 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         *error = QCoreApplication::translate("MirrorSession", "not a regular file");
         return false;
     }
-    const int out = ::open(native(to).constData(),
-                           O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int out =
+        ::open(native(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     bool ok = out >= 0;
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     while (ok) {
@@ -131,8 +131,11 @@ MirrorSession::Seams MirrorSession::Seams::real()
 
 MirrorSession::MirrorSession(const QString &folder, const QString &root,
                              const mirrorplan::Settings &settings, Seams seams)
-    : m_folder(QDir::cleanPath(folder)), m_root(QDir::cleanPath(root)), m_settings(settings),
-      m_seams(std::move(seams)), m_database(m_root)
+    : m_folder(QDir::cleanPath(folder))
+    , m_root(QDir::cleanPath(root))
+    , m_settings(settings)
+    , m_seams(std::move(seams))
+    , m_database(m_root)
 {
 }
 
@@ -180,9 +183,9 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
         return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
                (errno == ENOENT || errno == ENOTDIR);
     };
-    m_plan = mirrorplan::plan(walk, m_database.records(), m_settings, m_kind,
-                              [this](const QString &relative) { return state(relative); },
-                              sourceGone);
+    m_plan = mirrorplan::plan(
+        walk, m_database.records(), m_settings, m_kind,
+        [this](const QString &relative) { return state(relative); }, sourceGone);
     if (m_settings.album)
         findAlbums(walk.files.size());
     return true;
@@ -205,6 +208,8 @@ bool MirrorSession::start(QString *error)
             records.append(step.record);
         if (!writesOutput(step.action))
             continue;
+        ::unlink(
+            native(absolute(mirrorplan::temporaryName(step.record.output, m_kind))).constData());
         dropped.insert(step.record.source, {});
         // Until done, the record holds the output as it stands now.
         MirrorRecord r = step.record;
@@ -252,8 +257,8 @@ bool MirrorSession::begin(const Step &step, Target *target, QString *error)
     *target = paths(step);
     const QByteArray temporary = native(target->temporary);
     ::unlink(temporary.constData());
-    const int fd = ::open(temporary.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         *error = tr("%1 cannot be written: %2").arg(target->temporary, systemError());
         return false;
@@ -262,8 +267,19 @@ bool MirrorSession::begin(const Step &step, Target *target, QString *error)
     return true;
 }
 
+bool MirrorSession::adoptFolders(const QStringList &made, QString *error)
+{
+    const QString prefix = m_root + u'/';
+    for (const QString &folder : made) {
+        const QString clean = QDir::cleanPath(folder);
+        if (clean.startsWith(prefix) && !m_database.addFolder(clean.mid(prefix.size()), error))
+            return false;
+    }
+    return true;
+}
+
 bool MirrorSession::finish(const Step &step, bool ok, QString *error,
-                           const std::optional<loudness::TrackLoudness> &measured)
+                           const std::optional<loudness::TrackLoudness> &measured, bool tagged)
 {
     QStringList errors;
     const QString temporary = absolute(mirrorplan::temporaryName(step.record.output, m_kind));
@@ -279,6 +295,8 @@ bool MirrorSession::finish(const Step &step, bool ok, QString *error,
     done.outputModified = written.modified;
     done.pending = false;
     done.album.clear(); // what the source carried, if anything
+    if (!tagged)
+        done.recipe.clear();
     m_unrecorded.append(done);
     m_unrecordedLoudness.insert(done.source,
                                 measured ? storedloudness::pack(*measured) : QByteArray());
@@ -322,8 +340,7 @@ bool MirrorSession::putInPlace(const Step &step, QString *error)
                 return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
         }
     } else {
-        if (now.exists &&
-            (now.size != step.expectedSize || now.modified != step.expectedModified))
+        if (now.exists && (now.size != step.expectedSize || now.modified != step.expectedModified))
             return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
         if (::rename(from.constData(), to.constData()) != 0)
             return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));

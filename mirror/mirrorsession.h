@@ -64,21 +64,29 @@ public:
     bool prepare(const treewalk::Result &walk, QString *error);
     const mirrorplan::Plan &plan() const { return m_plan; }
 
-    // Removes what a run cut short left under temporary names and records
+    // Removes what a run cut short left under temporary names (every
+    // temporary name the plan writes is free afterwards) and records
     // every output about to be written as being written, in one transaction.
     // Writes nothing when the plan writes nothing.
     bool start(QString *error);
 
     // The step's paths, once prepared; nothing is made.
     Target paths(const mirrorplan::Step &step) const;
-    // Makes the step's folders and an empty temporary file for it.
+    // Makes the step's folders and an empty temporary file for it (a job
+    // given the temporary name makes them itself).
     bool begin(const mirrorplan::Step &step, Target *target, QString *error);
     // After the step's job: when ok, the temporary file goes into place
     // (never over a file that appeared or changed meanwhile) and is
     // recorded with what the job measured; otherwise it is removed and the
     // output stays as it was. The album's values follow its last conversion.
+    // An output without its tags (tagged false) is put in place but recorded
+    // under no recipe, so that the next run converts it again.
     bool finish(const mirrorplan::Step &step, bool ok, QString *error,
-                const std::optional<loudness::TrackLoudness> &measured = std::nullopt);
+                const std::optional<loudness::TrackLoudness> &measured = std::nullopt,
+                bool tagged = true);
+    // Folders a job made for an output (absolute paths): the mirror's own,
+    // removed again once empty.
+    bool adoptFolders(const QStringList &made, QString *error);
     // A Copy step: begin(), the copy, finish().
     bool copy(const mirrorplan::Step &step, QString *error);
 

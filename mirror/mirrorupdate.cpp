@@ -1,11 +1,9 @@
-#include "mirrorrun.h"
+#include "mirrorupdate.h"
 
 #include "conversionqueue.h"
-#include "failuretext.h"
 #include "mirrorroot.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QTimer>
 
 namespace {
@@ -22,8 +20,9 @@ QString folderName(const QString &path)
 
 } // namespace
 
-MirrorRun::MirrorRun(const QList<Folder> &folders, const mirrorplan::Settings &settings,
-                     const EncoderOptions &options, MirrorSession::Seams seams, QObject *parent)
+MirrorUpdate::MirrorUpdate(const QList<Folder> &folders, const mirrorplan::Settings &settings,
+                           const EncoderOptions &options, MirrorSession::Seams seams,
+                           QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_options(options)
@@ -36,13 +35,14 @@ MirrorRun::MirrorRun(const QList<Folder> &folders, const mirrorplan::Settings &s
     }
 }
 
-MirrorRun::~MirrorRun()
+MirrorUpdate::~MirrorUpdate()
 {
+    m_stop = true;
     if (m_walker.joinable())
         m_walker.join();
 }
 
-QString MirrorRun::title() const
+QString MirrorUpdate::title() const
 {
     if (m_mirrors.size() == 1)
         return tr("Updating %1").arg(folderName(m_mirrors.front().folder.root));
@@ -50,19 +50,30 @@ QString MirrorRun::title() const
         .arg(m_settings.format.toUpper());
 }
 
-void MirrorRun::fail(const QString &detail)
+void MirrorUpdate::tell(const QString &sentence)
 {
-    m_details << detail;
+    m_details.append({QString(), ConversionEnd::Failure::None, sentence});
+}
+
+void MirrorUpdate::fail(const QString &sentence)
+{
+    tell(sentence);
     m_failed = true;
 }
 
-QString MirrorRun::shown(const Mirror &mirror, const QString &relative) const
+void MirrorUpdate::fail(const QString &name, ConversionEnd::Failure failure)
+{
+    m_details.append({name, failure, QString()});
+    m_failed = true;
+}
+
+QString MirrorUpdate::shown(const Mirror &mirror, const QString &relative) const
 {
     // With several folders a name alone would not say which one.
     return m_mirrors.size() == 1 ? relative : folderName(mirror.folder.path) + u'/' + relative;
 }
 
-bool MirrorRun::lock()
+bool MirrorUpdate::lock()
 {
     bool any = false;
     for (Mirror &mirror : m_mirrors) {
@@ -75,7 +86,7 @@ bool MirrorRun::lock()
     return any;
 }
 
-QStringList MirrorRun::dryRun()
+QStringList MirrorUpdate::dryRun()
 {
     QStringList lines;
     for (Mirror &mirror : m_mirrors) {
@@ -93,7 +104,7 @@ QStringList MirrorRun::dryRun()
     return lines;
 }
 
-void MirrorRun::start()
+void MirrorUpdate::start()
 {
     m_walkShown = new QTimer(this);
     const auto show = [this] {
@@ -108,35 +119,36 @@ void MirrorRun::start()
     show();
     // The walk only reads; the results are taken on this thread once it is done.
     m_walker = std::thread([this] {
-        for (size_t i = 0; i < m_mirrors.size(); ++i) {
+        for (size_t i = 0; i < m_mirrors.size() && !m_stop; ++i) {
             m_found = 0;
             m_walking = int(i);
             Mirror &mirror = m_mirrors[i];
             if (mirror.usable)
-                mirror.walk = treewalk::walk(mirror.folder.path, mirror.folder.root,
-                                             [this](qsizetype found) { m_found = found; });
+                mirror.walk = treewalk::walk(
+                    mirror.folder.path, mirror.folder.root,
+                    [this](qsizetype found) { m_found = found; }, &m_stop);
         }
-        QMetaObject::invokeMethod(this, &MirrorRun::walked, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MirrorUpdate::walked, Qt::QueuedConnection);
     });
 }
 
-QString MirrorRun::walkedText() const
+QString MirrorUpdate::walkedText() const
 {
     QStringList lines;
     for (const Mirror &mirror : m_mirrors) {
-        if (mirror.usable)
+        if (mirror.planned)
             lines << tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
                          .arg(folderName(mirror.folder.path));
     }
     return lines.join(u'\n');
 }
 
-void MirrorRun::stop()
+void MirrorUpdate::stop()
 {
-    m_stopped = true;
+    m_stop = true;
 }
 
-bool MirrorRun::plan(Mirror &mirror)
+bool MirrorUpdate::plan(Mirror &mirror)
 {
     const QString &folder = mirror.folder.path;
     if (!mirror.walk.error.isEmpty()) {
@@ -163,17 +175,19 @@ bool MirrorRun::plan(Mirror &mirror)
     return true;
 }
 
-void MirrorRun::walked()
+void MirrorUpdate::walked()
 {
     m_walker.join();
     delete std::exchange(m_walkShown, nullptr);
-    for (int index = 0; index < int(m_mirrors.size()); ++index) {
+    // Stopped while walking: a partial walk would plan the unwalked files
+    // away, so nothing is planned or written.
+    for (int index = 0; index < int(m_mirrors.size()) && !m_stop; ++index) {
         Mirror &mirror = m_mirrors[size_t(index)];
         if (!mirror.usable)
             continue;
         emit phase(tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
                        .arg(folderName(mirror.folder.path)));
-        mirror.usable = plan(mirror);
+        mirror.usable = mirror.planned = plan(mirror);
         if (!mirror.usable)
             continue;
         const QList<mirrorplan::Step> &steps = mirror.session->plan().steps;
@@ -183,8 +197,8 @@ void MirrorRun::walked()
                 m_copies.append({index, step});
             } else if (action == Action::Convert || action == Action::Replace) {
                 const MirrorSession::Target paths = mirror.session->paths(steps[step]);
-                m_byTarget.insert(paths.temporary, int(m_requests.size()));
-                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary});
+                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary,
+                                   int(m_conversions.size())});
                 m_conversions.append({index, step});
             }
         }
@@ -192,11 +206,13 @@ void MirrorRun::walked()
     copyNext();
 }
 
-void MirrorRun::copyNext()
+void MirrorUpdate::copyNext()
 {
     // One file per turn of the event loop: a view keeps drawing, and a stop
     // is heard between two files.
-    if (m_stopped || m_copied == m_copies.size()) {
+    if (m_stop || m_copied == m_copies.size()) {
+        if (m_stop)
+            m_requests.clear();
         emit ready();
         return;
     }
@@ -206,73 +222,55 @@ void MirrorRun::copyNext()
     QString error;
     if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error))
         fail(error);
-    QMetaObject::invokeMethod(this, &MirrorRun::copyNext, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MirrorUpdate::copyNext, Qt::QueuedConnection);
 }
 
-QString MirrorRun::output(int index) const
+QString MirrorUpdate::output(const ConversionRequest &request) const
 {
-    const Conversion &conversion = m_conversions.at(index);
+    if (request.origin < 0 || request.origin >= m_conversions.size())
+        return QString();
+    const Conversion &conversion = m_conversions.at(request.origin);
     const Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
     return mirror.session->paths(mirror.session->plan().steps.at(conversion.step)).output;
 }
 
-void MirrorRun::watch(ConversionQueue &queue)
+void MirrorUpdate::watch(ConversionQueue &queue)
 {
     m_queue = &queue;
-    connect(&queue, &ConversionQueue::fileStarted, this, &MirrorRun::fileStarted);
-    connect(&queue, &ConversionQueue::fileEnded, this, &MirrorRun::fileEnded);
-    connect(&queue, &ConversionQueue::finished, this, &MirrorRun::queueFinished);
+    connect(&queue, &ConversionQueue::fileEnded, this,
+            [this](int index) { fileEnded(m_queue->end(index)); });
 }
 
-void MirrorRun::fileStarted(ConversionJob *job)
+void MirrorUpdate::fileEnded(const ConversionEnd &end)
 {
-    // A file waiting its turn has nothing on disk: its temporary is made
-    // now, before its job takes its first step on the event loop.
-    const auto found = m_byTarget.constFind(job->request().target);
-    if (found == m_byTarget.cend())
-        return;
-    m_jobs.insert(*found, job);
-    const Conversion &conversion = m_conversions.at(*found);
+    if (end.origin < 0 || end.origin >= m_conversions.size())
+        return; // a file named beside the folders
+    const Conversion &conversion = m_conversions.at(end.origin);
     Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
-    MirrorSession::Target paths;
-    QString error;
-    if (!mirror.session->begin(mirror.session->plan().steps.at(conversion.step), &paths, &error))
-        m_details << error; // its job then fails for want of its file
-}
-
-void MirrorRun::fileEnded(int index)
-{
-    if (index >= m_conversions.size()) {
-        // A file named beside the folders.
-        const ConversionEnd &end = m_queue->end(index);
-        if (end.outcome == ConversionEnd::Outcome::Failed)
-            fail(tr("%1: %2").arg(QFileInfo(m_queue->requests().at(index).source).fileName(),
-                                  failureText(end.failure).simplified()));
-        return;
-    }
-    const Conversion &conversion = m_conversions.at(index);
-    Mirror &mirror = m_mirrors[size_t(conversion.mirror)];
-    const mirrorplan::Step &step = mirror.session->plan().steps.at(conversion.step);
-    const ConversionEnd &end = m_queue->end(index);
+    MirrorSession &session = *mirror.session;
+    const mirrorplan::Step &step = session.plan().steps.at(conversion.step);
     const bool converted = end.outcome == ConversionEnd::Outcome::Converted;
-    // The queue deletes the job only once this has returned.
-    const QPointer<ConversionJob> job = m_jobs.take(index);
     QString error;
-    if (!mirror.session->finish(step, converted, &error,
-                                job ? job->loudness() : std::optional<loudness::TrackLoudness>()))
+    if (!session.adoptFolders(end.madeFolders, &error))
         fail(error);
-    if (!converted && end.outcome == ConversionEnd::Outcome::Failed)
-        fail(tr("%1: %2").arg(shown(mirror, step.record.source),
-                              failureText(end.failure).simplified()));
+    if (!session.finish(step, converted, &error, end.loudness, end.tagsWritten))
+        fail(error);
+    if (end.outcome == ConversionEnd::Outcome::Failed)
+        fail(shown(mirror, step.record.source), end.failure);
+    else if (converted && !end.tagsWritten)
+        fail(tr("%1 lacks its tags and loudness values; the next run writes them.")
+                 .arg(shown(mirror, step.record.output)));
 }
 
-void MirrorRun::queueFinished()
+void MirrorUpdate::conclude(const ConversionQueue *queue)
 {
-    if (m_queue && m_queue->skipped() > 0)
+    if (std::exchange(m_concluded, true))
+        return;
+    if (queue && queue->skipped() > 0)
         m_failed = true;
-    const bool complete = !m_stopped && !(m_queue && m_queue->wasStopped());
+    const bool complete = !m_stop && queue && !queue->wasStopped();
     for (Mirror &mirror : m_mirrors) {
-        if (!mirror.usable)
+        if (!mirror.planned)
             continue;
         MirrorSession &session = *mirror.session;
         QStringList errors;
@@ -289,8 +287,8 @@ void MirrorRun::queueFinished()
         m_sentences << session.summary();
         for (const mirrorplan::Step &step : session.plan().steps) {
             if (step.action == Action::LeaveEdited)
-                m_details << tr("%1 was changed since Tonewright wrote it and was left alone.")
-                                 .arg(shown(mirror, step.record.output));
+                tell(tr("%1 was changed since Tonewright wrote it and was left alone.")
+                         .arg(shown(mirror, step.record.output)));
         }
         for (const treewalk::LeftOut &left : session.plan().leftOut) {
             treewalk::LeftOut named = left;
@@ -299,20 +297,14 @@ void MirrorRun::queueFinished()
             if (left.reason == treewalk::Reason::Unreadable)
                 fail(treewalk::describe(named));
             else
-                m_details << treewalk::describe(named);
+                tell(treewalk::describe(named));
         }
     }
-    emit ended();
 }
 
-QString MirrorRun::sentence() const
+QString MirrorUpdate::sentence() const
 {
     if (m_sentences.isEmpty())
-        return m_details.value(0);
+        return m_details.isEmpty() ? QString() : m_details.first().text;
     return m_sentences.join(u'\n');
-}
-
-QStringList MirrorRun::details() const
-{
-    return m_details;
 }

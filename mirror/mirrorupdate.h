@@ -1,20 +1,18 @@
 #pragma once
 
+#include "conversionend.h"
 #include "conversionrequest.h"
 #include "mirrorsession.h"
 #include "treewalk.h"
 
-#include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <atomic>
 #include <memory>
 #include <thread>
 #include <vector>
 
-class ConversionJob;
 class ConversionQueue;
 class QTimer;
 
@@ -22,9 +20,9 @@ class QTimer;
 // locks, the walk (on a thread of its own, so that a view keeps drawing),
 // the plans, the copies (one per turn of the event loop), the conversions
 // as requests whose targets are the mirrors' temporary names, and the end:
-// each output renamed into place as its file ends, the trash, the sentence
-// and what the person should know.
-class MirrorRun : public QObject
+// each output renamed into place as its file ends, the albums, the trash,
+// the sentence and what the person should know.
+class MirrorUpdate : public QObject
 {
     Q_OBJECT
 public:
@@ -34,37 +32,44 @@ public:
         QString root; // its mirror
     };
 
-    MirrorRun(const QList<Folder> &folders, const mirrorplan::Settings &settings,
-              const EncoderOptions &options, MirrorSession::Seams seams = MirrorSession::Seams::real(),
-              QObject *parent = nullptr);
-    ~MirrorRun() override;
+    MirrorUpdate(const QList<Folder> &folders, const mirrorplan::Settings &settings,
+                 const EncoderOptions &options,
+                 MirrorSession::Seams seams = MirrorSession::Seams::real(),
+                 QObject *parent = nullptr);
+    ~MirrorUpdate() override;
 
     // "Updating Music (MP3)".
     QString title() const;
     // Takes each mirror's lock; a mirror that another run is updating is
-    // left out, its sentence among the errors. False when none is left.
+    // left out, its sentence among the details. False when none is left.
     bool lock();
     // Walks and plans now, writing nothing: the dry run's lines.
     QStringList dryRun();
     // Walks the folders on a thread, then plans, removes what runs cut
     // short left, and copies; phase(text) tells how far it is, ready() says
-    // that requests() can be converted.
+    // that requests() can be converted (none after a stop).
     void start();
-    // Stops walking or copying; what is in place stays.
+    // Stops walking or copying at the next file; a mirror not planned yet
+    // is left as it was, what is in place stays.
     void stop();
+    bool wasStopped() const { return m_stop.load(); }
+    // Each carries its target (a temporary name) and its origin.
     const QList<ConversionRequest> &requests() const { return m_requests; }
     // "Looking through Music… 3,412 files", a line for each folder walked.
     QString walkedText() const;
-    // Converts the requests under queue: each file's temporary is made as
-    // its job starts and renamed into place as it ends; at the queue's end
-    // the outputs of vanished sources go to the trash (not after a stop).
+    // Converts the requests under queue: each output goes into place as its
+    // file ends (learnt from the end itself, by its origin).
     void watch(ConversionQueue &queue);
-    // The output the file at index becomes.
-    QString output(int index) const;
+    // The output a request of requests() becomes.
+    QString output(const ConversionRequest &request) const;
 
-    // Once the queue has finished (or nothing was left to run).
+    // Once the queue has finished, or without one when the run ended before
+    // it was made: records what is in place, and at the end of a whole run
+    // writes the albums and sends the outputs of vanished sources to the
+    // trash. Once; later calls do nothing.
+    void conclude(const ConversionQueue *queue);
     QString sentence() const;
-    QStringList details() const;
+    const QList<EndDetail> &details() const { return m_details; }
     // Whether anything failed: a file not converted or copied, a mirror
     // busy, unreadable or left alone, a folder that could not be read.
     bool failed() const { return m_failed; }
@@ -72,8 +77,6 @@ public:
 signals:
     void phase(const QString &text);
     void ready();
-    // After watch(): the queue's end has been dealt with.
-    void ended();
 
 private:
     struct Mirror
@@ -82,6 +85,7 @@ private:
         std::unique_ptr<MirrorSession> session;
         treewalk::Result walk;
         bool usable = true;
+        bool planned = false;
     };
     struct Conversion
     {
@@ -93,10 +97,10 @@ private:
     void walked();
     bool plan(Mirror &mirror);
     void copyNext();
-    void fileStarted(ConversionJob *job);
-    void fileEnded(int index);
-    void queueFinished();
-    void fail(const QString &detail);
+    void fileEnded(const ConversionEnd &end);
+    void fail(const QString &sentence);
+    void fail(const QString &name, ConversionEnd::Failure failure);
+    void tell(const QString &sentence);
     // A source's name as the details show it.
     QString shown(const Mirror &mirror, const QString &relative) const;
 
@@ -104,20 +108,17 @@ private:
     const EncoderOptions m_options;
     std::vector<Mirror> m_mirrors;
     QList<ConversionRequest> m_requests;
-    QList<Conversion> m_conversions; // by the requests' index
-    QHash<QString, int> m_byTarget;  // a request's target -> its index
+    QList<Conversion> m_conversions; // by the requests' origin
     QList<Conversion> m_copies;
     int m_copied = 0;
     ConversionQueue *m_queue = nullptr;
-    // The mirrors' jobs running, by index: what each measured goes into its record.
-    QHash<int, QPointer<ConversionJob>> m_jobs;
     std::thread m_walker;
     std::atomic<qsizetype> m_found{0};
     std::atomic<int> m_walking{0}; // the mirror being walked
-    std::atomic<bool> m_walkDone{false};
+    std::atomic<bool> m_stop{false};
     QTimer *m_walkShown = nullptr;
-    bool m_stopped = false;
-    QStringList m_details;
+    bool m_concluded = false;
+    QList<EndDetail> m_details;
     QStringList m_sentences;
     bool m_failed = false;
 };

@@ -25,6 +25,14 @@ struct Walker
     ino_t skipInode = 0;
     bool hasSkip = false;
     std::function<void(qsizetype)> progress;
+    const std::atomic<bool> *stop = nullptr;
+
+    bool stopped()
+    {
+        if (stop && stop->load(std::memory_order_relaxed))
+            result.stopped = true;
+        return result.stopped;
+    }
 
     void leaveOut(const QString &path, Reason reason) { result.leftOut.append({path, reason}); }
 
@@ -44,10 +52,13 @@ struct Walker
                 names.emplace_back(entry->d_name);
         }
         if (errno != 0)
-            leaveOut(prefix.isEmpty() ? QStringLiteral(".") : prefix.chopped(1), Reason::Unreadable);
+            leaveOut(prefix.isEmpty() ? QStringLiteral(".") : prefix.chopped(1),
+                     Reason::Unreadable);
         std::sort(names.begin(), names.end());
 
         for (const std::string &name : names) {
+            if (stopped())
+                break;
             const QByteArray bytes = QByteArray::fromStdString(name);
             const QString text = QString::fromUtf8(bytes);
             const QString path = prefix + text;
@@ -74,10 +85,9 @@ struct Walker
             } else if (!S_ISREG(st.st_mode)) {
                 leaveOut(path, Reason::NotRegular);
             } else if (mediafiles::isMedia(text) || mediafiles::isCover(text)) {
-                const qint64 modified =
-                    qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-                result.files.append({path, qint64(st.st_size), modified,
-                                     !mediafiles::isMedia(text)});
+                const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+                result.files.append(
+                    {path, qint64(st.st_size), modified, !mediafiles::isMedia(text)});
                 if (progress && result.files.size() % 256 == 0)
                     progress(result.files.size());
             } else {
@@ -91,18 +101,18 @@ struct Walker
 } // namespace
 
 Result walk(const QString &root, const QString &skip,
-            const std::function<void(qsizetype)> &progress)
+            const std::function<void(qsizetype)> &progress, const std::atomic<bool> *stop)
 {
     Walker walker;
     walker.progress = progress;
+    walker.stop = stop;
     struct stat st;
     if (!skip.isEmpty() && ::stat(QFile::encodeName(skip).constData(), &st) == 0) {
         walker.hasSkip = true;
         walker.skipDevice = st.st_dev;
         walker.skipInode = st.st_ino;
     }
-    const int fd = ::open(QFile::encodeName(root).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         walker.result.error = QString::fromLocal8Bit(std::strerror(errno));
         return walker.result;

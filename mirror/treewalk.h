@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <atomic>
+
 #include <functional>
 
 // Looking through a folder for what its mirror takes. Links are never
@@ -13,10 +15,10 @@ namespace treewalk {
 
 struct SourceFile
 {
-    QString path;          // relative to the folder, "/"-separated
+    QString path; // relative to the folder, "/"-separated
     qint64 size = 0;
-    qint64 modified = 0;   // nanoseconds since the epoch, as stat says
-    bool cover = false;    // a cover picture rather than a sound or video file
+    qint64 modified = 0; // nanoseconds since the epoch, as stat says
+    bool cover = false;  // a cover picture rather than a sound or video file
 };
 
 enum class Reason {
@@ -37,14 +39,17 @@ struct Result
 {
     QList<SourceFile> files; // in name order, folder by folder
     QList<LeftOut> leftOut;
-    QString error;           // the folder itself could not be opened
+    QString error;        // the folder itself could not be opened
+    bool stopped = false; // the walk was told to stop: the lists are partial
 };
 
 // Walks root at any depth. A folder that is the same as skip (the mirror,
 // when it lies inside the folder) is passed over. progress, when given, is
-// called now and then with the number of files found so far.
+// called now and then with the number of files found so far. Setting
+// *stop, from any thread, ends the walk at the next name.
 Result walk(const QString &root, const QString &skip = {},
-            const std::function<void(qsizetype)> &progress = {});
+            const std::function<void(qsizetype)> &progress = {},
+            const std::atomic<bool> *stop = nullptr);
 
 // "Live/notes.txt: not a sound or video file", for the end's details.
 QString describe(const LeftOut &leftOut);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "onlinebackend.h"
+#include "reportsink.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
@@ -23,7 +24,7 @@ namespace online {
 //
 // The statistics posts are the one thing the program's end waits for (see
 // settlePosts): they are what the statistics server learns of a run.
-class OnlineServices : public QObject
+class OnlineServices : public QObject, public ReportSink
 {
     Q_OBJECT
 public:
@@ -38,8 +39,8 @@ public:
     // that the first request finds them ready. Nothing without a server.
     void prepare();
 
-    void sendUsage(const QString &appId, const QString &partId);
-    void sendBugReport(const QString &appId, const QString &reportText);
+    void sendUsage(const QString &appId, const QString &partId) override;
+    void sendBugReport(const QString &appId, const QString &reportText) override;
 
     // A bounded GET of address; done runs on this object's thread with the
     // body, or with an empty one when the request failed, was cut off, or

@@ -283,7 +283,7 @@ Möchten Sie sie jetzt herunterladen?</translation>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>%1 wird aktualisiert</translation>

@@ -283,7 +283,7 @@ Descárgala para evitar errores y otros problemas.
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Actualizando %1</translation>

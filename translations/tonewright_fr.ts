@@ -283,7 +283,7 @@ Voulez-vous la télécharger maintenant&#x202f;?</translation>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Mise à jour de %1</translation>

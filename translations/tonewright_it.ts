@@ -283,7 +283,7 @@ Vuoi scaricarla adesso?</translation>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Aggiornamento di %1</translation>

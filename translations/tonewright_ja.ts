@@ -282,7 +282,7 @@ Would you like to download it now?</source>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>%1 を更新中</translation>

@@ -284,7 +284,7 @@ Czy pobrać ją teraz?</translation>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Aktualizacja: %1</translation>

@@ -283,7 +283,7 @@ Deseja baixá-la agora?</translation>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Atualizando %1</translation>

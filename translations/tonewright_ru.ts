@@ -284,7 +284,7 @@ Would you like to download it now?</source>
     </message>
 </context>
 <context>
-    <name>MirrorRun</name>
+    <name>MirrorUpdate</name>
     <message>
         <source>Updating %1</source>
         <translation>Обновление: %1</translation>

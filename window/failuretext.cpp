@@ -56,3 +56,11 @@ QString failureText(ConversionEnd::Failure failure)
     }
     return QString();
 }
+
+QString detailText(const EndDetail &detail)
+{
+    if (detail.failure == ConversionEnd::Failure::None)
+        return detail.text;
+    return QCoreApplication::translate("FailureText", "%1: %2")
+        .arg(detail.name, failureText(detail.failure).simplified());
+}

@@ -3,6 +3,7 @@
 #include "conversionqueue.h"
 #include "failuretext.h"
 #include "nametext.h"
+#include "onlineservices.h"
 #include "progresstext.h"
 #include "sourcenames.h"
 #include "ui_conversionframe.h"
@@ -126,12 +127,15 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
         }
         if (end.failed)
             setTaskbarError();
-        QMessageBox *box =
-            openBox(end.failed ? QMessageBox::Critical : QMessageBox::Information,
-                    end.failed ? tr("Error") : QCoreApplication::translate("Soundmill", "Information"),
-                    end.sentence);
+        QMessageBox *box = openBox(
+            end.failed ? QMessageBox::Critical : QMessageBox::Information,
+            end.failed ? tr("Error") : QCoreApplication::translate("Soundmill", "Information"),
+            end.sentence);
         box->setTextFormat(Qt::PlainText);
-        box->setDetailedText(end.details.join(QLatin1Char('\n')));
+        QStringList details;
+        for (const EndDetail &detail : end.details)
+            details << detailText(detail);
+        box->setDetailedText(details.join(QLatin1Char('\n')));
         connect(box, &QMessageBox::finished, this, done);
         return;
     }
@@ -145,9 +149,8 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
     for (const ConversionQueue::Failure &failure : failures)
         details << tr("%1: %2").arg(nametext::forWindow(QDir::toNativeSeparators(failure.source)),
                                     failureText(failure.kind).simplified());
-    QMessageBox *box = openBox(
-        QMessageBox::Critical, tr("Error"),
-        progresstext::failedFiles(int(failures.size()), queue.total()));
+    QMessageBox *box = openBox(QMessageBox::Critical, tr("Error"),
+                               progresstext::failedFiles(int(failures.size()), queue.total()));
     box->setTextFormat(Qt::PlainText);
     box->setDetailedText(details.join(QLatin1Char('\n')));
     connect(box, &QMessageBox::finished, this, done);

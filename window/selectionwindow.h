@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversionend.h"
 #include "conversionrequest.h"
 #include "conversionwindow.h"
 #include "services.h"
@@ -35,7 +36,7 @@ public:
     struct RunEnd
     {
         QString sentence;
-        QStringList details;
+        QList<EndDetail> details;
         bool failed = false;
     };
     // A run over folders: the title instead of the selection's, its end

@@ -5,6 +5,7 @@
 #include "encoderarguments.h"
 #include "failuretext.h"
 #include "nametext.h"
+#include "onlineservices.h"
 #include "progresstext.h"
 #include "soundmill_p.h"
 #include "sourcenames.h"

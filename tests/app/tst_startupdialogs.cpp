@@ -2,6 +2,7 @@
 #include "dialogtesting.h"
 #include "fakeencoderinstall.h"
 #include "httpserver.h"
+#include "mirrordatabase.h"
 #include "modalanswerer.h"
 #include "networkbackend.h"
 #include "onlineservices.h"
@@ -83,6 +84,7 @@ private slots:
     void terminationDuringTheSummaryEndsOnce();
     void firstStepBeforeTheWindow_data();
     void firstStepBeforeTheWindow();
+    void mirrorRunReadsItsSettingsOnce();
 
 private:
     QTemporaryDir m_dir;
@@ -262,8 +264,10 @@ void TestStartupDialogs::firstStepBeforeTheWindow_data()
     QTest::addColumn<QString>("targetDir");
     QTest::addColumn<QString>("source");
     QTest::addColumn<bool>("converted");
-    QTest::newRow("asks for the folder") << "ask" << "song.wav" << true;
-    QTest::newRow("ends at once") << "same" << "missing.wav" << false;
+    QTest::newRow("asks for the folder") << "ask"
+                                         << "song.wav" << true;
+    QTest::newRow("ends at once") << "same"
+                                  << "missing.wav" << false;
 }
 
 void TestStartupDialogs::firstStepBeforeTheWindow()
@@ -279,7 +283,7 @@ void TestStartupDialogs::firstStepBeforeTheWindow()
     QTemporaryDir chosen;
     Services services = testServices(encoder.path());
     services.readSetting = [targetDir](const QString &key) {
-        return key == settings::TargetDirKey ? targetDir
+        return key == settings::TargetDirKey  ? targetDir
                : key == settings::SendStatKey ? QString("false")
                                               : QString();
     };
@@ -301,6 +305,41 @@ void TestStartupDialogs::firstStepBeforeTheWindow()
     QCOMPARE(steps.exits, QList<int>{0});
     QCOMPARE(QFileInfo(chosen.filePath("song.mp3")).size() > 0, converted);
     QCOMPARE(askedOver, converted ? QStringList{"Soundmill"} : QStringList());
+}
+
+void TestStartupDialogs::mirrorRunReadsItsSettingsOnce()
+{
+    // The bitrate is changed while the run walks the folder: the recipe
+    // recorded and the encoder's bitrate are the same setting, read once.
+    QTemporaryDir encoder;
+    QVERIFY(!fakeencoder::install(encoder.path(), "write-text mp3\nexit 0\n").isEmpty());
+    Services services = testServices(encoder.path());
+    int bitrateReads = 0;
+    services.readSetting = [&](const QString &key) {
+        if (key == settings::BitrateKey)
+            return QString(bitrateReads++ == 0 ? "128" : "192");
+        return key == settings::SendStatKey ? QString("false") : QString();
+    };
+    struct ConvertingDesktop final : DesktopSteps
+    {
+        using DesktopSteps::DesktopSteps;
+        QList<int> exits;
+        void endProcess(int status) override { exits << status; }
+    } steps(services, false);
+    QTemporaryDir top;
+    const QString music = top.filePath("Music");
+    QVERIFY(QDir().mkpath(music));
+    QVERIFY(QFile::copy(m_dir.filePath("song.wav"), music + "/song.wav"));
+    FolderRun run;
+    run.folders << music;
+    run.format = "mp3";
+    QCOMPARE(steps.convertFolders(run), 0);
+    QCOMPARE(steps.exits, QList<int>{0});
+    MirrorDatabase database(top.filePath("Music (MP3)"));
+    QString error;
+    QVERIFY(database.load(&error));
+    QVERIFY(database.records().value("song.wav").recipe.startsWith("mp3 128"));
+    QVERIFY(fakeencoder::recordedArguments(encoder.path()).contains("128k"));
 }
 
 QTEST_MAIN(TestStartupDialogs)

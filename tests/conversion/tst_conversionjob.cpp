@@ -139,7 +139,7 @@ bool TestConversionJob::convert(const QString &source, const QString &format,
     connect(&job, &ConversionJob::directoryWanted, this,
             [this, &job](ConversionJob::Question question) {
                 m_questions << (question == ConversionJob::Question::TargetDirectory ? "target"
-                                                                                       : "another");
+                                                                                     : "another");
                 const QString answer =
                     m_directories.queue.isEmpty() ? QString() : m_directories.queue.takeFirst();
                 job.answerDirectory(answer);
@@ -543,45 +543,58 @@ void TestConversionJob::coverRetriedOnlyBeforeProgress()
     QVERIFY(!QFileInfo::exists(m_dir->filePath("song.mp3")));
 }
 
-
 // A mirror's temporary name: written as it is, never searched or renamed,
 // and gone again when the conversion fails.
 void TestConversionJob::explicitTargetWrittenAsGiven_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<bool>("made"); // the caller made the file
+    QTest::addColumn<bool>("taken"); // something stands at the name already
     QTest::addColumn<bool>("converted");
     QTest::addColumn<QStringList>("left"); // in the target's folder
 
-    QTest::newRow("converted") << "stdin\nwrite-text data\n" << true << true
-                               << QStringList{".a.mp3.part"};
-    QTest::newRow("encoder fails") << "stdin\nwrite-text da\nexit 1\n" << true << false
-                                   << QStringList{};
-    QTest::newRow("file not made") << "stdin\nwrite-text data\n" << false << false
-                                   << QStringList{};
+    QTest::newRow("converted") << "stdin\nwrite-text data\n"
+                               << false << true << QStringList{".a.mp3.part"};
+    QTest::newRow("encoder fails") << "stdin\nwrite-text da\nexit 1\n"
+                                   << false << false << QStringList{};
+    QTest::newRow("name taken") << "stdin\nwrite-text data\n"
+                                << true << false << QStringList{".a.mp3.part"};
 }
 
 void TestConversionJob::explicitTargetWrittenAsGiven()
 {
+    // The job makes the target's missing folders and the file itself, and
+    // never takes over what stands at the name.
     QFETCH(QString, script);
-    QFETCH(bool, made);
+    QFETCH(bool, taken);
     QFETCH(bool, converted);
     QFETCH(QStringList, left);
     QVERIFY(!fakeencoder::install(m_encoder->path(), script.toUtf8()).isEmpty());
     writeSetting(settings::TargetDirKey, "ask"); // never asked: the target is given
-    const QString target = m_out->filePath(".a.mp3.part");
-    if (made)
-        QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+    const QString folder = m_out->filePath("Rock/Live");
+    const QString target = folder + "/.a.mp3.part";
+    if (taken) {
+        QVERIFY(QDir().mkpath(folder));
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("theirs") == 6);
+    }
 
-    ConversionRequest request{sourceFile("a.flac"), "mp3", {}, target};
+    ConversionRequest request{sourceFile("a.flac"), "mp3", {}, target, 7};
     ConversionJob job(request, m_services, nullptr);
     connect(&job, &ConversionJob::ended, this, [this](const ConversionEnd &end) { m_end = end; });
     job.start();
     waitUntil([this] { return m_end.has_value(); });
     QCOMPARE(m_end->outcome == ConversionEnd::Outcome::Converted, converted);
+    QCOMPARE(m_end->origin, 7);
+    QCOMPARE(m_end->madeFolders,
+             taken ? QStringList() : QStringList({m_out->filePath("Rock"), folder}));
     if (converted)
         QCOMPARE(m_end->target, target);
-    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files | QDir::Hidden), left);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), left);
+    if (taken) {
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(other.readAll(), QByteArray("theirs"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConversionJob)

@@ -19,6 +19,7 @@ private slots:
     void albumValuesFollowTheAlbum();
     void killedRunIsCompletedNextTime();
     void secondRunAtOnceIsBusy();
+    void failureIsNamedOnce();
 
 private:
     struct Result
@@ -151,6 +152,11 @@ void TestE2eMirror::keepsInSync()
     Result again = run({"mp3", music()});
     QCOMPARE(again.status, 0);
     QVERIFY(again.error.contains("0 converted, 0 moved to the trash, 5 unchanged."));
+    QCOMPARE(snapshot(), before);
+    // The default spelt out is the same mirror.
+    Result spelt = run({"mp3", "--replaygain=album", music()});
+    QVERIFY2(spelt.error.contains("0 converted, 0 moved to the trash, 5 unchanged."),
+             qPrintable(spelt.error));
     QCOMPARE(snapshot(), before);
 
     // One source changed, one gone, one new; a dry run first changes nothing.
@@ -295,6 +301,19 @@ void TestE2eMirror::secondRunAtOnceIsBusy()
     QCOMPARE(second.status, 1);
     QVERIFY2(second.error.contains("Music (MP3) is being updated by another Tonewright."),
              qPrintable(second.error));
+}
+
+void TestE2eMirror::failureIsNamedOnce()
+{
+    QVERIFY(QDir().mkpath(music()));
+    QVERIFY(e2e::makeTone(music("good.wav"), 1));
+    QFile bad(music("bad.wav"));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("RIFF....WAVEjunk") > 0);
+    bad.close();
+    const Result result = run({"mp3", music()});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.error.count("bad.wav"), 1);
+    QVERIFY2(result.error.contains("1 converted"), qPrintable(result.error));
 }
 
 QTEST_GUILESS_MAIN(TestE2eMirror)

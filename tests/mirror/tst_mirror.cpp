@@ -1,6 +1,8 @@
 #include "mirrorplan.h"
+#include "mirrorrecipe.h"
 #include "mirrorroot.h"
 #include "mirrorsession.h"
+#include "mirrorupdate.h"
 #include "portablenames.h"
 #include "storedloudness.h"
 #include "treewalk.h"
@@ -8,11 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,6 +86,12 @@ private slots:
     void storedLoudnessKeepsTheGating();
     void databaseFromBeforeIsKept();
     void albumRewriteCutShortIsKept();
+    void stoppedWhileWalkingWritesNothing();
+    void failedCommitIsRolledBack_data();
+    void failedCommitIsRolledBack();
+    void outputWithoutTagsIsConvertedAgain();
+    void recipeFromTheEffectiveSettings_data();
+    void recipeFromTheEffectiveSettings();
 
 private:
     mirrorplan::Plan run(const QString &recipe = "mp3 128", bool plain = true,
@@ -538,6 +549,140 @@ void TestMirror::albumRewriteCutShortIsKept()
     QCOMPARE(readFile(output("CD/a.mp3")), QByteArray("mp3 128:A with album values"));
     QVERIFY(!QFileInfo::exists(output("CD/.tonewright-b.mp3.part")));
     QCOMPARE(mirrorplan::describe(run()), QStringList({"leave CD/a.mp3", "leave CD/b.mp3"}));
+}
+
+void TestMirror::stoppedWhileWalkingWritesNothing()
+{
+    writeFile(source("a.flac"), "A");
+    writeFile(source("Live/b.flac"), "B");
+    MirrorUpdate update({{m_folder, m_root}}, {"mp3", "mp3 128", true}, {},
+                        seams(FileSystemKind::Posix));
+    QVERIFY(update.lock());
+    QSignalSpy ready(&update, &MirrorUpdate::ready);
+    // Stopped before the walk has looked at its first name.
+    update.stop();
+    update.start();
+    QVERIFY(ready.wait());
+    update.conclude(nullptr);
+    QVERIFY(update.requests().isEmpty());
+    // Nothing planned: no database with marks of files to be written.
+    QVERIFY(!QFileInfo::exists(output(MirrorDatabase::fileName())));
+    QVERIFY(update.sentence().isEmpty());
+}
+
+void TestMirror::failedCommitIsRolledBack_data()
+{
+    QTest::addColumn<bool>("full"); // the medium is full, or another reader holds the file
+    QTest::newRow("medium full") << true;
+    QTest::newRow("held by a reader") << false;
+}
+
+void TestMirror::failedCommitIsRolledBack()
+{
+    QFETCH(bool, full);
+    writeFile(source("a.flac"), "A");
+    run();
+    const QString file = output(MirrorDatabase::fileName());
+    MirrorDatabase database(m_root);
+    QString error;
+    QVERIFY(database.load(&error));
+    const MirrorRecord known = database.records().value("a.flac");
+    QList<MirrorRecord> many;
+    for (int i = 0; i < 400; ++i) {
+        MirrorRecord r = known;
+        r.source = QString("Folder %1/%2.flac").arg(i).arg(QString(200, 'x'));
+        many << r;
+    }
+    rlimit before;
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    sqlite3 *reader = nullptr;
+    if (full) {
+        // The database file cannot grow, while the journal, smaller than it, still can.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before;
+        limit.rlim_cur = rlim_t(QFileInfo(file).size());
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    } else {
+        // Its read keeps the commit from writing until the wait gives up.
+        QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &reader), SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(reader, "BEGIN; SELECT count(*) FROM entries;", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+    }
+    const bool written = database.write(many, &error);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &before), 0);
+    sqlite3_close(reader);
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    // The next write goes through, and the failed one left nothing.
+    MirrorRecord again = known;
+    again.source = "b.flac";
+    QVERIFY2(database.write({again}, &error), qPrintable(error));
+    MirrorDatabase reread(m_root);
+    QVERIFY(reread.load(&error));
+    QCOMPARE(reread.records().size(), 2);
+}
+
+void TestMirror::outputWithoutTagsIsConvertedAgain()
+{
+    writeFile(source("a.flac"), "A");
+    {
+        MirrorSession session(m_folder, m_root, {"mp3", "mp3 128", true},
+                              seams(FileSystemKind::Posix));
+        QString error;
+        QVERIFY(session.lock(&error));
+        QVERIFY(session.prepare(treewalk::walk(m_folder, m_root), &error));
+        QVERIFY(session.start(&error));
+        MirrorSession::Target target;
+        const mirrorplan::Step step = session.plan().steps.first();
+        QVERIFY(session.begin(step, &target, &error));
+        writeFile(target.temporary, "mp3 128:A");
+        QVERIFY(session.finish(step, true, &error, std::nullopt, false));
+        QVERIFY(session.record(&error));
+        QCOMPARE(readFile(output("a.mp3")), QByteArray("mp3 128:A"));
+    }
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"replace a.flac → a.mp3"}));
+    QCOMPARE(mirrorplan::describe(run()), QStringList({"leave a.mp3"}));
+}
+
+void TestMirror::recipeFromTheEffectiveSettings_data()
+{
+    QTest::addColumn<QString>("stored"); // the loudness setting
+    QTest::addColumn<QString>("typed");  // --replaygain=, or nothing
+    QTest::addColumn<QString>("sameAs"); // the same mirror as with this typed
+    QTest::newRow("the default spelt out") << ""
+                                           << "album"
+                                           << "";
+    QTest::newRow("the setting spelt out") << "track"
+                                           << "track"
+                                           << "";
+    QTest::newRow("off") << "off"
+                         << "off"
+                         << "";
+}
+
+void TestMirror::recipeFromTheEffectiveSettings()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(QString, sameAs);
+    Services services;
+    services.readSetting = [stored](const QString &key) {
+        return key == settings::ReplayGainKey ? stored : QString();
+    };
+    const auto options = [](const QString &word) {
+        EncoderOptions options;
+        if (!word.isEmpty())
+            options.replayGain = settings::replayGainFromWord(word);
+        return options;
+    };
+    const mirrorrecipe::Recipe spelt = mirrorrecipe::forRun("mp3", options(typed), services);
+    const mirrorrecipe::Recipe left = mirrorrecipe::forRun("mp3", options(sameAs), services);
+    QCOMPARE(spelt.settings.recipe, left.settings.recipe);
+    QCOMPARE(spelt.settings.album, left.settings.album);
+    // MP3 sources are copied either way.
+    QVERIFY(spelt.settings.plain);
+    QVERIFY(left.settings.plain);
 }
 
 QTEST_GUILESS_MAIN(TestMirror)
