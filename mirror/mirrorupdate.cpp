@@ -37,9 +37,8 @@ MirrorUpdate::MirrorUpdate(const QList<Folder> &folders, const mirrorplan::Setti
 
 MirrorUpdate::~MirrorUpdate()
 {
+    // A walk or copies under way end at the next file.
     m_stop = true;
-    if (m_walker.joinable())
-        m_walker.join();
 }
 
 QString MirrorUpdate::title() const
@@ -115,21 +114,51 @@ void MirrorUpdate::start()
                        .arg(folderName(m_mirrors[size_t(index)].folder.path)));
     };
     connect(m_walkShown, &QTimer::timeout, this, show);
+    connect(this, &MirrorUpdate::ready, this, [this] { delete std::exchange(m_walkShown, nullptr); });
     m_walkShown->start(WalkShownEveryMs);
     show();
-    // The walk only reads; the results are taken on this thread once it is done.
-    m_walker = std::thread([this] {
-        for (size_t i = 0; i < m_mirrors.size() && !m_stop; ++i) {
-            m_found = 0;
-            m_walking = int(i);
-            Mirror &mirror = m_mirrors[i];
-            if (mirror.usable)
-                mirror.walk = treewalk::walk(
-                    mirror.folder.path, mirror.folder.root,
-                    [this](qsizetype found) { m_found = found; }, &m_stop);
+    m_room.post([this] { walkAndPlan(); });
+}
+
+void MirrorUpdate::walkAndPlan()
+{
+    for (size_t i = 0; i < m_mirrors.size() && !m_stop; ++i) {
+        m_found = 0;
+        m_walking = int(i);
+        Mirror &mirror = m_mirrors[i];
+        if (mirror.usable)
+            mirror.walk = treewalk::walk(mirror.folder.path, mirror.folder.root,
+                                         [this](qsizetype found) { m_found = found; }, &m_stop);
+    }
+    m_walking = int(m_mirrors.size());
+    // Stopped while walking: a partial walk would plan the unwalked files
+    // away, so nothing is planned or written.
+    for (int index = 0; index < int(m_mirrors.size()) && !m_stop; ++index) {
+        Mirror &mirror = m_mirrors[size_t(index)];
+        if (!mirror.usable)
+            continue;
+        emit phase(tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
+                       .arg(folderName(mirror.folder.path)));
+        mirror.usable = mirror.planned = plan(mirror);
+        if (!mirror.usable)
+            continue;
+        const QList<mirrorplan::Step> &steps = mirror.session->plan().steps;
+        for (int step = 0; step < int(steps.size()); ++step) {
+            const Action action = steps[step].action;
+            if (action == Action::Copy) {
+                m_copies.append({index, step});
+            } else if (action == Action::Convert || action == Action::Replace) {
+                const MirrorSession::Target paths = mirror.session->paths(steps[step]);
+                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary,
+                                   int(m_conversions.size())});
+                m_conversions.append({index, step});
+            }
         }
-        QMetaObject::invokeMethod(this, &MirrorUpdate::walked, Qt::QueuedConnection);
-    });
+    }
+    copy();
+    if (m_stop)
+        m_requests.clear();
+    emit ready();
 }
 
 QString MirrorUpdate::walkedText() const
@@ -175,54 +204,17 @@ bool MirrorUpdate::plan(Mirror &mirror)
     return true;
 }
 
-void MirrorUpdate::walked()
+void MirrorUpdate::copy()
 {
-    m_walker.join();
-    delete std::exchange(m_walkShown, nullptr);
-    // Stopped while walking: a partial walk would plan the unwalked files
-    // away, so nothing is planned or written.
-    for (int index = 0; index < int(m_mirrors.size()) && !m_stop; ++index) {
-        Mirror &mirror = m_mirrors[size_t(index)];
-        if (!mirror.usable)
-            continue;
-        emit phase(tr("Looking through %1… %Ln files", nullptr, int(mirror.walk.files.size()))
-                       .arg(folderName(mirror.folder.path)));
-        mirror.usable = mirror.planned = plan(mirror);
-        if (!mirror.usable)
-            continue;
-        const QList<mirrorplan::Step> &steps = mirror.session->plan().steps;
-        for (int step = 0; step < int(steps.size()); ++step) {
-            const Action action = steps[step].action;
-            if (action == Action::Copy) {
-                m_copies.append({index, step});
-            } else if (action == Action::Convert || action == Action::Replace) {
-                const MirrorSession::Target paths = mirror.session->paths(steps[step]);
-                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary,
-                                   int(m_conversions.size())});
-                m_conversions.append({index, step});
-            }
-        }
+    // A stop is heard between two files.
+    for (; m_copied < m_copies.size() && !m_stop; ++m_copied) {
+        emit phase(tr("Copying %L1 of %L2 files…").arg(m_copied + 1).arg(m_copies.size()));
+        const Conversion copy = m_copies.at(m_copied);
+        Mirror &mirror = m_mirrors[size_t(copy.mirror)];
+        QString error;
+        if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error))
+            fail(error);
     }
-    copyNext();
-}
-
-void MirrorUpdate::copyNext()
-{
-    // One file per turn of the event loop: a view keeps drawing, and a stop
-    // is heard between two files.
-    if (m_stop || m_copied == m_copies.size()) {
-        if (m_stop)
-            m_requests.clear();
-        emit ready();
-        return;
-    }
-    emit phase(tr("Copying %L1 of %L2 files…").arg(m_copied + 1).arg(m_copies.size()));
-    const Conversion copy = m_copies.at(m_copied++);
-    Mirror &mirror = m_mirrors[size_t(copy.mirror)];
-    QString error;
-    if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error))
-        fail(error);
-    QMetaObject::invokeMethod(this, &MirrorUpdate::copyNext, Qt::QueuedConnection);
 }
 
 QString MirrorUpdate::output(const ConversionRequest &request) const
@@ -237,8 +229,10 @@ QString MirrorUpdate::output(const ConversionRequest &request) const
 void MirrorUpdate::watch(ConversionQueue &queue)
 {
     m_queue = &queue;
-    connect(&queue, &ConversionQueue::fileEnded, this,
-            [this](int index) { fileEnded(m_queue->end(index)); });
+    connect(&queue, &ConversionQueue::fileEnded, this, [this](int index) {
+        const ConversionEnd end = m_queue->end(index);
+        m_room.post([this, end] { fileEnded(end); });
+    });
 }
 
 void MirrorUpdate::fileEnded(const ConversionEnd &end)
@@ -266,9 +260,16 @@ void MirrorUpdate::conclude(const ConversionQueue *queue)
 {
     if (std::exchange(m_concluded, true))
         return;
-    if (queue && queue->skipped() > 0)
-        m_failed = true;
     const bool complete = !m_stop && queue && !queue->wasStopped();
+    const int skipped = queue ? queue->skipped() : 0;
+    m_room.post([this, complete, skipped] { concludeNow(complete, skipped); });
+    m_room.drain();
+}
+
+void MirrorUpdate::concludeNow(bool complete, int skipped)
+{
+    if (skipped > 0)
+        m_failed = true;
     for (Mirror &mirror : m_mirrors) {
         if (!mirror.planned)
             continue;

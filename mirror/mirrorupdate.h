@@ -3,6 +3,7 @@
 #include "conversionend.h"
 #include "conversionrequest.h"
 #include "mirrorsession.h"
+#include "serialworker.h"
 #include "treewalk.h"
 
 #include <QList>
@@ -10,18 +11,18 @@
 #include <QStringList>
 #include <atomic>
 #include <memory>
-#include <thread>
 #include <vector>
 
 class ConversionQueue;
 class QTimer;
 
 // A run over folders, each brought up to date as a mirror of its own: the
-// locks, the walk (on a thread of its own, so that a view keeps drawing),
-// the plans, the copies (one per turn of the event loop), the conversions
-// as requests whose targets are the mirrors' temporary names, and the end:
-// each output renamed into place as its file ends, the albums, the trash,
-// the sentence and what the person should know.
+// locks, the walk, the plans, the copies, the conversions as requests whose
+// targets are the mirrors' temporary names, and the end: each output
+// renamed into place as its file ends, the albums, the trash, the sentence
+// and what the person should know. Everything that touches the disk after
+// lock() runs on a thread of the mirror's own, in order: a slow medium never
+// holds up a view's drawing or the encoders' pipes.
 class MirrorUpdate : public QObject
 {
     Q_OBJECT
@@ -45,15 +46,16 @@ public:
     bool lock();
     // Walks and plans now, writing nothing: the dry run's lines.
     QStringList dryRun();
-    // Walks the folders on a thread, then plans, removes what runs cut
-    // short left, and copies; phase(text) tells how far it is, ready() says
-    // that requests() can be converted (none after a stop).
+    // Walks the folders, then plans, removes what runs cut short left, and
+    // copies; phase(text) tells how far it is, ready() says that requests()
+    // can be converted (none after a stop). Both come from the mirror's
+    // thread.
     void start();
     // Stops walking or copying at the next file; a mirror not planned yet
     // is left as it was, what is in place stays.
     void stop();
     bool wasStopped() const { return m_stop.load(); }
-    // Each carries its target (a temporary name) and its origin.
+    // Once ready(): each carries its target (a temporary name) and its origin.
     const QList<ConversionRequest> &requests() const { return m_requests; }
     // "Looking through Music… 3,412 files", a line for each folder walked.
     QString walkedText() const;
@@ -66,7 +68,8 @@ public:
     // Once the queue has finished, or without one when the run ended before
     // it was made: records what is in place, and at the end of a whole run
     // writes the albums and sends the outputs of vanished sources to the
-    // trash. Once; later calls do nothing.
+    // trash; returns when that is done. Once; later calls do nothing. What
+    // follows tells of the run once it has been concluded.
     void conclude(const ConversionQueue *queue);
     QString sentence() const;
     const QList<EndDetail> &details() const { return m_details; }
@@ -93,11 +96,13 @@ private:
         int step;
     };
 
-    // The walk's results are in: plans and starts every mirror.
-    void walked();
+    // On the mirror's thread: the walk, the plans, the copies, each file's
+    // end and the conclusion.
+    void walkAndPlan();
     bool plan(Mirror &mirror);
-    void copyNext();
+    void copy();
     void fileEnded(const ConversionEnd &end);
+    void concludeNow(bool complete, int skipped);
     void fail(const QString &sentence);
     void fail(const QString &name, ConversionEnd::Failure failure);
     void tell(const QString &sentence);
@@ -112,7 +117,6 @@ private:
     QList<Conversion> m_copies;
     int m_copied = 0;
     ConversionQueue *m_queue = nullptr;
-    std::thread m_walker;
     std::atomic<qsizetype> m_found{0};
     std::atomic<int> m_walking{0}; // the mirror being walked
     std::atomic<bool> m_stop{false};
@@ -121,4 +125,6 @@ private:
     QList<EndDetail> m_details;
     QStringList m_sentences;
     bool m_failed = false;
+    // Last: it ends, having run what was posted, before the rest goes.
+    SerialWorker m_room;
 };

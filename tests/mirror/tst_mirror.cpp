@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -558,11 +557,12 @@ void TestMirror::stoppedWhileWalkingWritesNothing()
     MirrorUpdate update({{m_folder, m_root}}, {"mp3", "mp3 128", true}, {},
                         seams(FileSystemKind::Posix));
     QVERIFY(update.lock());
-    QSignalSpy ready(&update, &MirrorUpdate::ready);
+    bool ready = false;
+    connect(&update, &MirrorUpdate::ready, this, [&] { ready = true; });
     // Stopped before the walk has looked at its first name.
     update.stop();
     update.start();
-    QVERIFY(ready.wait());
+    QTRY_VERIFY(ready);
     update.conclude(nullptr);
     QVERIFY(update.requests().isEmpty());
     // Nothing planned: no database with marks of files to be written.
