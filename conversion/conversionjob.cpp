@@ -1,6 +1,7 @@
 #include "conversionjob.h"
 
 #include "cdtrack.h"
+#include "childprocess.h"
 #include "encoderarguments.h"
 #include "encodercontract.h"
 #include "encoderslot.h"
@@ -275,7 +276,8 @@ void ConversionJob::extractTrack()
         if (error == QProcess::FailedToStart)
             fail(ConversionEnd::Failure::ExtractorMissing);
     });
-    m_extractor->start(extractor, cdtrack::extractorArguments(m_request.source, m_temporaryWav));
+    childprocess::start(*m_extractor, extractor,
+                        cdtrack::extractorArguments(m_request.source, m_temporaryWav));
 }
 
 void ConversionJob::extractorFinished()
@@ -343,7 +345,8 @@ void ConversionJob::probeSource()
     connect(m_prober, &QProcess::finished, this, &ConversionJob::proberFinished);
     connect(m_prober, &QProcess::errorOccurred, this, &ConversionJob::proberFinished);
     QTimer::singleShot(SourceProbeWaitMs, m_prober, [this] { proberFinished(); });
-    m_source.start(*m_prober, prober, sourceprobe::proberArguments(m_input));
+    childprocess::start(*m_prober, prober, sourceprobe::proberArguments(m_input),
+                        {m_source.descriptor()});
 }
 
 void ConversionJob::proberFinished()
@@ -436,11 +439,9 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     m_meter = LoudnessMeter();
     m_progressSeen = false;
     m_clock.start();
-    {
-        // The encoder inherits both open files, the source and the target.
-        const heldsource::HeldSource::Inherited source(m_source);
-        m_reservation.start(*m_encoder, m_encoderProgram, arguments);
-    }
+    // The encoder is handed both open files, the source and the target.
+    childprocess::start(*m_encoder, m_encoderProgram, arguments,
+                        {m_source.descriptor(), m_reservation.descriptor()});
     if (firstRun && m_reports && !hasEnded())
         m_reports->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     // Read from the very file the encoder converts, while it starts (it

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-class QProcess;
 struct stat;
 
 // The source of a conversion, held from its selection to its end like the
@@ -44,31 +42,14 @@ public:
     // Never blocks, whatever stands there.
     Failure open();
     bool isOpen() const { return m_fd >= 0; }
-    // The path that names the open file for a child started by start() or
-    // under an Inherited; empty while closed.
+    // The path that names the open file for a child handed descriptor()
+    // (see childprocess.h); empty while closed.
     QString toolPath() const;
-    // Starts process so that it, and no other program this process starts,
-    // inherits the open file.
-    void start(QProcess &process, const QString &program, const QStringList &arguments) const;
 
-    // While it lives, the open file is inherited by the children started,
-    // so that a process that must also inherit another file (the target's
-    // reservation) can be started by that file's own start().
-    class Inherited
-    {
-    public:
-        explicit Inherited(const HeldSource &source);
-        Inherited(const Inherited &) = delete;
-        Inherited &operator=(const Inherited &) = delete;
-        ~Inherited();
-
-    private:
-        int m_fd = -1;
-        int m_flags = -1;
-    };
-
-    // The open file, to be read (its tags) but never closed by the caller;
-    // -1 while closed, and on Windows, where it is held differently.
+    // The open file, to be read (its tags) or handed to a child but never
+    // closed by the caller; close-on-exec, so that no other program this
+    // process starts inherits it. -1 while closed, and on Windows, where it
+    // is held differently.
     int descriptor() const;
 
     void close();

@@ -1,7 +1,6 @@
 #include "heldsource.h"
 
 #include <QFile>
-#include <QProcess>
 
 #include <cerrno>
 #include <utility>
@@ -136,28 +135,6 @@ QString HeldSource::toolPath() const
     if (m_fd < 0)
         return QString();
     return QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
-}
-
-HeldSource::Inherited::Inherited(const HeldSource &source)
-    : m_fd(source.m_fd)
-    , m_flags(m_fd >= 0 ? ::fcntl(m_fd, F_GETFD) : -1)
-{
-    if (m_flags != -1)
-        ::fcntl(m_fd, F_SETFD, m_flags & ~FD_CLOEXEC);
-}
-
-HeldSource::Inherited::~Inherited()
-{
-    if (m_flags != -1)
-        ::fcntl(m_fd, F_SETFD, m_flags | FD_CLOEXEC);
-}
-
-void HeldSource::start(QProcess &process, const QString &program,
-                       const QStringList &arguments) const
-{
-    // As the reservation does: inheritable only while the child is forked.
-    const Inherited inherited(*this);
-    process.start(program, arguments);
 }
 
 } // namespace heldsource

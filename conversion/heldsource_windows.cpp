@@ -1,7 +1,6 @@
 #include "heldsource.h"
 
 #include <QFileInfo>
-#include <QProcess>
 
 #include <utility>
 
@@ -79,16 +78,6 @@ int HeldSource::descriptor() const
 QString HeldSource::toolPath() const
 {
     return m_fd >= 0 ? m_path : QString();
-}
-
-HeldSource::Inherited::Inherited(const HeldSource &) {}
-
-HeldSource::Inherited::~Inherited() = default;
-
-void HeldSource::start(QProcess &process, const QString &program,
-                       const QStringList &arguments) const
-{
-    process.start(program, arguments);
 }
 
 } // namespace heldsource

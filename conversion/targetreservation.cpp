@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <cerrno>
 #include <limits>
@@ -128,23 +127,6 @@ QString Reservation::encoderPath() const
     return QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
 }
 
-void Reservation::start(QProcess &process, const QString &program,
-                        const QStringList &arguments) const
-{
-    // The descriptor is inheritable only while the child is forked, which
-    // start() does before it returns; every other program this process
-    // starts finds it closed on exec. (A function run in the child would do
-    // the same, but it makes QProcess fork the whole process instead of
-    // starting the child the light way, which costs every conversion
-    // milliseconds.)
-    const int flags = m_fd >= 0 ? ::fcntl(m_fd, F_GETFD) : -1;
-    if (flags != -1)
-        ::fcntl(m_fd, F_SETFD, flags & ~FD_CLOEXEC);
-    process.start(program, arguments);
-    if (flags != -1)
-        ::fcntl(m_fd, F_SETFD, flags | FD_CLOEXEC);
-}
-
 bool Reservation::isIntact() const
 {
     if (m_fd < 0)
@@ -188,12 +170,6 @@ void Reservation::release()
 QString Reservation::encoderPath() const
 {
     return m_path;
-}
-
-void Reservation::start(QProcess &process, const QString &program,
-                        const QStringList &arguments) const
-{
-    process.start(program, arguments);
 }
 
 bool Reservation::isIntact() const

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-class QProcess;
-
 // Picks the target file of a conversion. The first free name of
 // base.format, base_1.format, base_2.format, ... is created exclusively,
 // never through a link, and stays open: that open file is the reservation.
@@ -36,19 +34,17 @@ public:
     // The name the user will look for.
     const QString &path() const { return m_path; }
     // The name the encoder writes to: one that names the open file itself
-    // (on Linux /proc/self/fd/N, valid in a child started by start()),
-    // whatever now stands at path().
+    // (on Linux /proc/self/fd/N, valid in a child handed descriptor(), see
+    // childprocess.h), whatever now stands at path().
     QString encoderPath() const;
-    // Starts process so that it, and no other program this process starts,
-    // inherits the open file.
-    void start(QProcess &process, const QString &program, const QStringList &arguments) const;
     // Whether path() still names our file (not a link, not another file).
     bool isIntact() const;
     // The size of our file, whatever its name has become; -1 when closed.
     qint64 size() const;
     // The open file itself, for reading and writing (the tags, after the
-    // encoder); it stays ours, never to be closed by the caller. -1 when
-    // closed, and on Windows, where the file is not held open.
+    // encoder) or to be handed to the encoder; it stays ours, never to be
+    // closed by the caller, and close-on-exec. -1 when closed, and on
+    // Windows, where the file is not held open.
     int descriptor() const;
     // The conversion failed: removes the name while it is still ours (never
     // through a link; a foreign file is left alone), empties our file when

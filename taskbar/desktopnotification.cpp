@@ -1,6 +1,8 @@
 #include "desktopnotification.h"
 
 #ifdef Q_OS_LINUX
+#include "sessionbus.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariantMap>
@@ -17,9 +19,9 @@ constexpr int NotifyWaitMs = 1000;
 void notify(const QString &title, const QString &body)
 {
 #ifdef Q_OS_LINUX
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    if (!hasSessionBus())
         return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusMessage message = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),

@@ -2,6 +2,7 @@
 // D-Bus signal, which task managers and docks read for the entry of our
 // desktop file. Nothing is registered on the bus; the receiver drops the
 // entry's progress when this process leaves the bus.
+#include "sessionbus.h"
 #include "taskbarbackend.h"
 #include "taskbarbutton.h"
 
@@ -107,7 +108,7 @@ private:
     // is there to carry the signal.
     bool becomeReady()
     {
-        if (!QDBusConnection::sessionBus().isConnected())
+        if (!hasSessionBus())
             return false;
         if (m_onReady)
             m_onReady();
@@ -142,14 +143,13 @@ bool isTaskbarSupported()
 {
     if (backgroundCheck().valid())
         return backgroundCheck().get();
-    return QDBusConnection::sessionBus().isConnected();
+    return hasSessionBus();
 }
 
 void checkTaskbarSupportInBackground()
 {
     if (!backgroundCheck().valid()) {
-        backgroundCheck() = std::async(std::launch::async,
-                                       [] { return QDBusConnection::sessionBus().isConnected(); });
+        backgroundCheck() = std::async(std::launch::async, [] { return hasSessionBus(); });
     }
 }
 

@@ -10,9 +10,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 // The conversion job without a window: the target it picks, the arguments
 // the encoder receives, the questions it asks on the way, and how it ends.
@@ -28,6 +34,7 @@ private slots:
     void targetAndArguments_data();
     void targetAndArguments();
     void measuredTargetStaysWhole();
+    void encoderGetsOnlyItsFiles();
     void askChoosesUntilADirectoryIsGiven();
     void unwritableDirectoryAsksForAnother_data();
     void unwritableDirectoryAsksForAnother();
@@ -129,6 +136,41 @@ void TestConversionJob::measuredTargetStaysWhole()
     QFile result(m_out->filePath("song.mp3"));
     QVERIFY(result.open(QIODevice::ReadOnly));
     QCOMPARE(result.readAll(), QByteArray("data"));
+}
+
+// The encoder gets the source and the target besides its standard streams,
+// and nothing this process happens to hold open without close-on-exec (as
+// another thread's library may, at that very moment).
+void TestConversionJob::encoderGetsOnlyItsFiles()
+{
+#ifdef Q_OS_WIN
+    QSKIP("The files are handed over by name here");
+#else
+    const int stray = ::open(QFile::encodeName(m_dir->path()).constData(), O_RDONLY);
+    QVERIFY(stray >= 0);
+    QVERIFY(fakeencoder::setScript(m_encoder->path(), "fds\nwrite-text data\n"));
+    writeSetting(settings::TargetDirKey, m_out->path());
+    const bool converted = convert(sourceFile("song.flac"), "mp3");
+    ::close(stray);
+    QVERIFY(converted);
+
+    QList<int> handed{0, 1, 2};
+    const QString named = QStringLiteral("/proc/self/fd/");
+    for (const QString &argument : fakeencoder::recordedArguments(m_encoder->path())) {
+        if (argument.startsWith(named))
+            handed << argument.mid(named.size()).toInt();
+    }
+    QCOMPARE(handed.size(), 5); // the source and the target
+    std::sort(handed.begin(), handed.end());
+    QFile listing(QDir(m_encoder->path()).filePath("fakeencoder.fds"));
+    QVERIFY(listing.open(QIODevice::ReadOnly));
+    QList<int> open;
+    for (const QByteArray &line : listing.readAll().split('\n')) {
+        if (!line.isEmpty())
+            open << line.toInt();
+    }
+    QCOMPARE(open, handed);
+#endif
 }
 
 bool TestConversionJob::convert(const QString &source, const QString &format,

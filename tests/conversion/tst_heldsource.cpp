@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "heldsource.h"
 
 #include <QDir>
@@ -155,7 +156,7 @@ void TestHeldSource::onlyItsChildReadsIt()
     QVERIFY(write(path, "swapped"));
 
     QProcess child;
-    source.start(child, "cat", {source.toolPath()});
+    childprocess::start(child, "cat", {source.toolPath()}, {source.descriptor()});
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.readAllStandardOutput(), QByteArray("selected"));
 

@@ -1,3 +1,4 @@
+#include "childprocess.h"
 #include "nativepath.h"
 #include "sourcenames.h"
 #include "targetreservation.h"
@@ -188,8 +189,9 @@ void TestTargetReservation::writesOnlyIntoTheReservedFile()
 
     // A child writes through the path it is given, as the encoder does.
     QProcess child;
-    reservation.start(child, "sh",
-                      {"-c", "printf written > \"$1\"", "sh", reservation.encoderPath()});
+    childprocess::start(child, "sh",
+                        {"-c", "printf written > \"$1\"", "sh", reservation.encoderPath()},
+                        {reservation.descriptor()});
     QVERIFY(child.waitForFinished());
     QCOMPARE(child.exitCode(), 0);
     QCOMPARE(reservation.size(), qint64(7));

@@ -26,6 +26,8 @@
 //   stdin                 note in "fakeencoder.stdin" beside the script whether standard
 //                         input is at its end ("eof") or holds data ("data"); an input
 //                         that stays open and empty blocks here
+//   fds                   list in "fakeencoder.fds" beside the script the descriptors
+//                         open when the program started, one number a line (Linux)
 //   sleep <ms>            pause; a pause between writes makes them separate reads
 //   if-input <text>       run the commands up to "end-if" only when the input's file
 //                         name (after "-i") contains the text
@@ -42,6 +44,7 @@
 //   hang                  sleep until killed
 // Failures of the fake itself end it with code 120 and a message on standard error.
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -58,6 +61,7 @@
 #include <process.h>
 #define tw_getpid _getpid
 #else
+#include <dirent.h>
 #include <unistd.h>
 #define tw_getpid getpid
 #endif
@@ -201,6 +205,28 @@ size_t entries(const std::filesystem::path &folder)
     return count;
 }
 
+// What the program was started with, before it opens anything itself; empty
+// where /proc/self/fd cannot be read.
+std::string startingDescriptors()
+{
+    std::vector<int> fds;
+#if !defined(_WIN32)
+    DIR *dir = opendir("/proc/self/fd");
+    if (!dir)
+        return std::string();
+    while (const dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != dirfd(dir))
+            fds.push_back(std::atoi(entry->d_name));
+    }
+    closedir(dir);
+#endif
+    std::sort(fds.begin(), fds.end());
+    std::string list;
+    for (const int fd : fds)
+        list += std::to_string(fd) + "\n";
+    return list;
+}
+
 long long number(const std::string &text)
 {
     try {
@@ -219,6 +245,7 @@ int main(int argc, char **argv)
 {
     // Standard error stays unbuffered and standard output is flushed after
     // every command, so each scripted write reaches the reader as it happens.
+    const std::string descriptors = startingDescriptors();
     const std::vector<std::string> args(argv + 1, argv + argc);
 
     const char *fromEnvironment = std::getenv("TW_FAKE_ENCODER_SCRIPT");
@@ -300,6 +327,10 @@ int main(int argc, char **argv)
         } else if (command == "stdin") {
             writeFile(folderOf(scriptPath) + "/fakeencoder.stdin",
                       std::fgetc(stdin) == EOF ? "eof" : "data");
+        } else if (command == "fds") {
+            if (descriptors.empty())
+                fail("cannot list the open descriptors here");
+            writeFile(folderOf(scriptPath) + "/fakeencoder.fds", descriptors);
         } else if (command == "sleep") {
             std::this_thread::sleep_for(std::chrono::milliseconds(number(rest)));
         } else if (command == "write") {
