@@ -102,6 +102,9 @@ void TerminalView::finished()
     writeProgressLine(QString());
     if (queue.total() > 1 && !queue.failures().isEmpty())
         writeLine(progresstext::failedFiles(int(queue.failures().size()), queue.total()));
+    for (const QString &album : queue.albumsWithoutValues())
+        writeLine(progresstext::albumWithoutValues(
+            nametext::forTerminal(QDir::toNativeSeparators(album))));
     if (queue.wasStopped() && queue.skipped() > 0)
         writeLine(tr("Stopped; %n file(s) not converted.", nullptr, queue.skipped()));
     emit ended();

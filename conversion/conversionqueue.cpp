@@ -172,9 +172,18 @@ void ConversionQueue::albumFileEnded(int index, const ConversionEnd &end)
     if (end.outcome == ConversionEnd::Outcome::Converted && end.loudness) {
         album->tracks << AlbumTrack{end.target, m_requests[index].format, end.targetIdentity};
         album->loudness << *end.loudness;
+    } else if (end.outcome == ConversionEnd::Outcome::Failed) {
+        album->failed = true;
     }
     if (--album->remaining > 0)
         return;
+    // Values measured without a track would not be the album's: as a
+    // folder mirror does, the tracks keep their own values only.
+    if (album->failed) {
+        m_albumsWithoutValues << album.key();
+        m_albums.erase(album);
+        return;
+    }
     // Only to the files converted here, found by name and checked to be
     // the very files written.
     QHash<QString, tags::TagMap> values; // by format: Opus has its own

@@ -20,9 +20,9 @@ class ReportSink;
 // skipped (stopped before it was converted).
 //
 // With the "album" loudness setting, the files of one source folder in a
-// selection are an album: once every one of them has ended, the converted
-// ones get the album's values, measured over all their audio as one
-// programme. A stopped selection writes none for folders it did not finish.
+// selection are an album: once every one of them has been converted, they
+// get the album's values, measured over all their audio as one programme.
+// An album with a track that failed or was stopped keeps track values only.
 //
 // Questions for a person are asked once for all files (directoryWanted) and
 // answered by answerDirectory(), or declined where nobody can answer.
@@ -69,6 +69,9 @@ public:
     std::optional<ConversionJob::Question> openQuestion() const;
     // In the selection's order.
     const QList<Failure> &failures() const { return m_failures; }
+    // The albums (source folders) that got no album values because one of
+    // their tracks was not converted.
+    const QStringList &albumsWithoutValues() const { return m_albumsWithoutValues; }
     // The sources being converted now, in the order they started.
     QStringList running() const;
     // The single file's job while it runs (views of one file show its
@@ -154,10 +157,12 @@ private:
     struct Album
     {
         int remaining = 0;
+        bool failed = false; // a track was not converted: no album values
         QList<AlbumTrack> tracks;
         QList<loudness::TrackLoudness> loudness; // of each track
     };
     QHash<QString, Album> m_albums;
+    QStringList m_albumsWithoutValues;
     QElapsedTimer m_clock;
     QList<int> m_runningOrder; // the files running, in the order they started
     qint64 m_knownLength = 0;  // the lengths known, in hundredths

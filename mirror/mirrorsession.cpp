@@ -507,8 +507,12 @@ void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
         if (tracks.last().source.isEmpty())
             tracks.last() = planned;
     }
-    if (album.failed)
-        return; // its marks stay: the next run converts the track and takes the album up again
+    if (album.failed) {
+        // Its marks stay: the next run converts the track and takes the album up again.
+        errors->append(tr("%1: no album values yet, as not every track was converted.")
+                           .arg(folder.isEmpty() ? QStringLiteral(".") : folder));
+        return;
+    }
 
     // From what is kept for every track alike, converted now or before.
     bool computable = tracks.size() >= 2 && tracks.size() <= loudness::MaxAlbumTracks &&

@@ -43,9 +43,16 @@ QString selectionCount(int converted, int failed, int total)
 
 QString failedFiles(int failed, int total)
 {
-    return QCoreApplication::translate("SelectionWindow",
-                                       "%1 of %n files could not be converted.", nullptr, total)
+    return QCoreApplication::translate("SelectionWindow", "%1 of %n files could not be converted.",
+                                       nullptr, total)
         .arg(failed);
+}
+
+QString albumWithoutValues(const QString &folder)
+{
+    return QCoreApplication::translate("SelectionWindow",
+                                       "%1: no album values, as not every track was converted.")
+        .arg(folder);
 }
 
 } // namespace progresstext

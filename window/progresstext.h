@@ -17,5 +17,7 @@ QString speed(qint64 secondsPerSecond);
 QString selectionCount(int converted, int failed, int total);
 // A selection's failures at its end: "3 of 40 files could not be converted."
 QString failedFiles(int failed, int total);
+// "Rock: no album values, as not every track was converted."
+QString albumWithoutValues(const QString &folder);
 
 } // namespace progresstext

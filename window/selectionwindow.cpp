@@ -149,6 +149,9 @@ void SelectionWindow::showEnd(const std::function<void()> &done)
     for (const ConversionQueue::Failure &failure : failures)
         details << tr("%1: %2").arg(nametext::forWindow(QDir::toNativeSeparators(failure.source)),
                                     failureText(failure.kind).simplified());
+    for (const QString &album : queue.albumsWithoutValues())
+        details << progresstext::albumWithoutValues(
+            nametext::forWindow(QDir::toNativeSeparators(album)));
     QMessageBox *box = openBox(QMessageBox::Critical, tr("Error"),
                                progresstext::failedFiles(int(failures.size()), queue.total()));
     box->setTextFormat(Qt::PlainText);

@@ -157,7 +157,10 @@ void TestSelection::failuresAreSummedUpOnce()
     QCOMPARE(m_answerer->seen[0].text, "4 of 6 files could not be converted.");
     // Each name stands isolated for bidirectional text, one per line.
     QStringList failed;
-    for (const QString &line : details.split('\n')) {
+    QStringList lines = details.split('\n');
+    // Their folder was an album: with tracks failed it keeps track values only.
+    QCOMPARE(lines.takeLast().section(": ", 1), "no album values, as not every track was converted.");
+    for (const QString &line : std::as_const(lines)) {
         const QString name = line.section(": ", 0, 0);
         QVERIFY(name.startsWith(QChar(0x2068)) && name.endsWith(QChar(0x2069)));
         failed << QFileInfo(name.mid(1).chopped(1)).fileName();
