@@ -98,6 +98,8 @@ private:
     QString source(const QString &relative) const { return m_folder + '/' + relative; }
     QString output(const QString &relative) const { return m_root + '/' + relative; }
     MirrorSession::Seams seams(FileSystemKind kind);
+    // Locked, planned and started, as a run has it before its first file; null on failure.
+    std::unique_ptr<MirrorSession> startedSession();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
@@ -127,6 +129,17 @@ MirrorSession::Seams TestMirror::seams(FileSystemKind kind)
                                        QString::number(QDir(m_trash).entryList(QDir::Files).size()));
     };
     return seams;
+}
+
+std::unique_ptr<MirrorSession> TestMirror::startedSession()
+{
+    auto session = std::make_unique<MirrorSession>(
+        m_folder, m_root, mirrorplan::Settings{"mp3", "mp3 128", true}, seams(FileSystemKind::Posix));
+    QString error;
+    if (!session->lock(&error) || !session->prepare(treewalk::walk(m_folder, m_root), &error) ||
+        !session->start(&error))
+        return nullptr;
+    return session;
 }
 
 mirrorplan::Plan TestMirror::run(const QString &recipe, bool plain, FileSystemKind kind)
@@ -433,15 +446,12 @@ void TestMirror::runCutShortIsFinishedNextTime()
     writeFile(source("b.flac"), "B");
     {
         // Cut short: b renamed into place but not yet recorded, a half written.
-        MirrorSession session(m_folder, m_root, {"mp3", "mp3 128", true},
-                              seams(FileSystemKind::Posix));
+        const std::unique_ptr<MirrorSession> session = startedSession();
+        QVERIFY(session);
         QString error;
-        QVERIFY(session.lock(&error));
-        QVERIFY(session.prepare(treewalk::walk(m_folder, m_root), &error));
-        QVERIFY(session.start(&error));
         MirrorSession::Target a, b;
-        QVERIFY(session.begin(session.plan().steps.at(0), &a, &error));
-        QVERIFY(session.begin(session.plan().steps.at(1), &b, &error));
+        QVERIFY(session->begin(session->plan().steps.at(0), &a, &error));
+        QVERIFY(session->begin(session->plan().steps.at(1), &b, &error));
         writeFile(a.temporary, "half");
         writeFile(b.temporary, "mp3 128:B");
         QVERIFY(QFile::rename(b.temporary, b.output));
@@ -627,18 +637,15 @@ void TestMirror::outputWithoutTagsIsConvertedAgain()
 {
     writeFile(source("a.flac"), "A");
     {
-        MirrorSession session(m_folder, m_root, {"mp3", "mp3 128", true},
-                              seams(FileSystemKind::Posix));
+        const std::unique_ptr<MirrorSession> session = startedSession();
+        QVERIFY(session);
         QString error;
-        QVERIFY(session.lock(&error));
-        QVERIFY(session.prepare(treewalk::walk(m_folder, m_root), &error));
-        QVERIFY(session.start(&error));
         MirrorSession::Target target;
-        const mirrorplan::Step step = session.plan().steps.first();
-        QVERIFY(session.begin(step, &target, &error));
+        const mirrorplan::Step step = session->plan().steps.first();
+        QVERIFY(session->begin(step, &target, &error));
         writeFile(target.temporary, "mp3 128:A");
-        QVERIFY(session.finish(step, true, &error, std::nullopt, false));
-        QVERIFY(session.record(&error));
+        QVERIFY(session->finish(step, true, &error, std::nullopt, false));
+        QVERIFY(session->record(&error));
         QCOMPARE(readFile(output("a.mp3")), QByteArray("mp3 128:A"));
     }
     QCOMPARE(mirrorplan::describe(run()), QStringList({"replace a.flac → a.mp3"}));
