@@ -14,9 +14,11 @@ class QProcess;
 // whose reader would then wait for an end that the child holds back).
 namespace childprocess {
 
-// Starts process; a negative descriptor in handed stands for none. On
-// Windows, where the files are handed by name, handed is ignored.
+// Starts process; a negative descriptor in handed stands for none.
+// standardOutput, when not negative, is the child's standard output in place
+// of what process says. On Windows, where the files are handed by name,
+// handed and standardOutput are ignored.
 void start(QProcess &process, const QString &program, const QStringList &arguments,
-           std::initializer_list<int> handed = {});
+           std::initializer_list<int> handed = {}, int standardOutput = -1);
 
 } // namespace childprocess

@@ -23,6 +23,7 @@ struct KeepOnly
 {
     std::array<int, 4> handed{};
     std::size_t count = 0;
+    int output = -1; // to stand in for standard output, if any
     int limit = 0; // the descriptor limit, for kernels without close_range
 
     void operator()() const
@@ -35,6 +36,8 @@ struct KeepOnly
             ::fcntl(fd, F_SETFD, FD_CLOEXEC);
         for (std::size_t i = 0; i < count; ++i)
             ::fcntl(handed[i], F_SETFD, 0);
+        if (output >= 0)
+            ::dup2(output, STDOUT_FILENO);
     }
 };
 
@@ -52,9 +55,10 @@ int descriptorLimit()
 } // namespace
 
 void start(QProcess &process, const QString &program, const QStringList &arguments,
-           std::initializer_list<int> handed)
+           std::initializer_list<int> handed, int standardOutput)
 {
     KeepOnly keep;
+    keep.output = standardOutput;
     for (const int fd : handed) {
         Q_ASSERT(keep.count < keep.handed.size());
         if (fd >= 0 && keep.count < keep.handed.size())

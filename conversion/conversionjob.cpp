@@ -29,12 +29,11 @@ constexpr int SourceProbeWaitMs = 3000;
 
 // Child processes read nothing from us, and what they write to standard
 // output, unless we read it, goes nowhere instead of filling a pipe.
-QProcess *quietProcess(QObject *parent, bool readOutput = false)
+QProcess *quietProcess(QObject *parent)
 {
     auto *process = new QProcess(parent);
     process->setStandardInputFile(QProcess::nullDevice());
-    if (!readOutput)
-        process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
     return process;
 }
 
@@ -424,9 +423,8 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     if (hasEnded())
         return;
     if (firstRun) {
-        m_encoder = quietProcess(this, m_measure);
+        m_encoder = quietProcess(this);
         connect(m_encoder, &QProcess::readyReadStandardError, this, &ConversionJob::encoderOutput);
-        connect(m_encoder, &QProcess::readyReadStandardOutput, this, &ConversionJob::meterOutput);
         connect(m_encoder, &QProcess::finished, this, &ConversionJob::encoderFinished);
         // An encoder that cannot be started would never report an end.
         connect(m_encoder, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -436,12 +434,17 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     }
     m_arguments = arguments;
     m_parser = ProgressParser();
-    m_meter = LoudnessMeter();
+    m_meter.reset();
+    if (m_measure)
+        m_meter = std::make_unique<MeterReader>();
     m_progressSeen = false;
     m_clock.start();
     // The encoder is handed both open files, the source and the target.
     childprocess::start(*m_encoder, m_encoderProgram, arguments,
-                        {m_source.descriptor(), m_reservation.descriptor()});
+                        {m_source.descriptor(), m_reservation.descriptor()},
+                        m_meter ? m_meter->encoderEnd() : -1);
+    if (m_meter)
+        m_meter->encoderStarted();
     if (firstRun && m_reports && !hasEnded())
         m_reports->sendUsage(QStringLiteral("tonewright"), QStringLiteral("main"));
     // Read from the very file the encoder converts, while it starts (it
@@ -456,13 +459,6 @@ void ConversionJob::encoderOutput()
     m_progress = m_parser.feed(m_encoder->readAllStandardError(), m_clock.elapsed());
     m_progressSeen = m_progressSeen || m_progress.stampFound;
     emit progressed();
-}
-
-void ConversionJob::meterOutput()
-{
-    // All of it each time: the encoder waits while the pipe is full, and the
-    // meter keeps no more than part of a frame.
-    m_meter.feed(m_encoder->readAllStandardOutput());
 }
 
 void ConversionJob::encoderFinished(int exitCode)
@@ -489,10 +485,8 @@ void ConversionJob::encoderFinished(int exitCode)
         end.outcome = ConversionEnd::Outcome::Converted;
         end.target = m_target;
         end.targetIdentity = tags::identityOf(m_reservation.descriptor());
-        if (m_measure) {
-            m_meter.feed(m_encoder->readAllStandardOutput());
-            end.loudness = m_meter.result().value_or(loudness::TrackLoudness());
-        }
+        if (m_meter)
+            end.loudness = m_meter->result().value_or(loudness::TrackLoudness());
         end.tagsWritten = writeTags(end.loudness);
         tidyUp(true);
         finish(end);

@@ -4,7 +4,7 @@
 #include "conversionrequest.h"
 #include "heldsource.h"
 #include "latertags.h"
-#include "loudnessmeter.h"
+#include "meterreader.h"
 #include "progressparser.h"
 #include "services.h"
 #include "settings.h"
@@ -124,7 +124,6 @@ private:
     void awaitSlot();
     void startEncoder(const QStringList &arguments);
     void encoderOutput();
-    void meterOutput();
     void encoderFinished(int exitCode);
     // False when the tags could not be rewritten (the audio stays whole).
     bool writeTags(const std::optional<loudness::TrackLoudness> &measured);
@@ -163,7 +162,7 @@ private:
     ProgressUpdate m_progress;
     bool m_progressSeen = false; // a progress stamp came from this run
     bool m_measure = false;      // the encoder hands on its audio to measure
-    LoudnessMeter m_meter;       // of the run under way
+    std::unique_ptr<MeterReader> m_meter; // of the run under way, when measuring
     tags::SourceTags m_sourceTags;
     QStringList m_madeFolders; // for an explicit target
     QElapsedTimer m_clock;

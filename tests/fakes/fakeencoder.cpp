@@ -20,6 +20,7 @@
 //   err <text>            write the text to standard error in one write, then flush
 //   out <text>            the same on standard output
 //   err-repeat <n> <text> write the text n times to standard error (large streams)
+//   out-repeat <n> <text> the same on standard output
 //   echo-args             write the arguments to standard error, one per line
 //   args <path>           record the arguments in <path> as well (zero-byte separated)
 //   pid <path>            write the process id to <path> as decimal text
@@ -300,7 +301,8 @@ int main(int argc, char **argv)
             writeAll(stderr, unescape(rest));
         } else if (command == "out") {
             writeAll(stdout, unescape(rest));
-        } else if (command == "err-repeat") {
+        } else if (command == "err-repeat" || command == "out-repeat") {
+            FILE *stream = command == "err-repeat" ? stderr : stdout;
             const auto gap = rest.find(' ');
             const long long count = number(rest.substr(0, gap));
             const std::string text =
@@ -310,11 +312,11 @@ int main(int argc, char **argv)
             for (long long i = 0; i < count; ++i) {
                 block += text;
                 if (block.size() >= 65536) {
-                    writeAll(stderr, block);
+                    writeAll(stream, block);
                     block.clear();
                 }
             }
-            writeAll(stderr, block);
+            writeAll(stream, block);
         } else if (command == "echo-args") {
             std::string text;
             for (const std::string &arg : args)
