@@ -10,9 +10,9 @@
 
 namespace {
 
-QString folderOf(const ConversionRequest &request)
+QString albumOf(const ConversionRequest &request)
 {
-    return QFileInfo(request.source).absolutePath();
+    return albumgain::albumOf(QFileInfo(request.source).absoluteFilePath());
 }
 
 } // namespace
@@ -39,13 +39,17 @@ ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const
     // A single file gets track values only.
     if (requests.size() < 2)
         return;
+    QHash<QString, int> albums;
     for (const ConversionRequest &request : requests) {
         if (ConversionJob::replayGain(request, services) == settings::ReplayGain::Album)
-            ++m_albums[folderOf(request)].remaining;
+            ++albums[albumOf(request)];
     }
-    for (auto it = m_albums.begin(); it != m_albums.end();)
-        it = it->remaining < 2 || it->remaining > loudness::MaxAlbumTracks ? m_albums.erase(it)
-                                                                           : std::next(it);
+    for (auto it = albums.cbegin(); it != albums.cend(); ++it) {
+        if (albumgain::takesValues(it.value())) {
+            for (int track = 0; track < it.value(); ++track)
+                m_albums.expect(it.key());
+        }
+    }
 }
 
 ConversionQueue::~ConversionQueue()
@@ -77,6 +81,7 @@ void ConversionQueue::stop()
     m_question = Question::None;
     // An album cut short is not measured whole.
     m_albums.clear();
+    m_albumTracks.clear();
     for (int index = 0; index < int(m_files.size()); ++index) {
         if (ConversionJob *job = m_files[index].job)
             job->stop(); // ends it as skipped, see jobEnded()
@@ -166,36 +171,59 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
 
 void ConversionQueue::albumFileEnded(int index, const ConversionEnd &end)
 {
-    const auto album = m_albums.find(folderOf(m_requests[index]));
-    if (album == m_albums.end() || end.outcome == ConversionEnd::Outcome::Stopped)
+    const QString album = albumOf(m_requests[index]);
+    if (!m_albums.contains(album))
         return;
-    if (end.outcome == ConversionEnd::Outcome::Converted && end.loudness) {
-        album->tracks << AlbumTrack{end.target, m_requests[index].format, end.targetIdentity};
-        album->loudness << *end.loudness;
-    } else if (end.outcome == ConversionEnd::Outcome::Failed) {
-        album->failed = true;
-    }
-    if (--album->remaining > 0)
+    const bool converted = end.outcome == ConversionEnd::Outcome::Converted && end.loudness;
+    if (converted)
+        m_albumTracks[album] << AlbumTrack{end.target, m_requests[index].format,
+                                           end.targetIdentity, *end.loudness};
+    const albumgain::Tally::Album ended = m_albums.ended(album, converted);
+    if (ended == albumgain::Tally::Album::Open)
         return;
-    // Values measured without a track would not be the album's: as a
-    // folder mirror does, the tracks keep their own values only.
-    if (album->failed) {
-        m_albumsWithoutValues << album.key();
-        m_albums.erase(album);
+    const QList<AlbumTrack> tracks = m_albumTracks.take(album);
+    if (ended == albumgain::Tally::Album::Incomplete) {
+        m_albumsWithoutValues << album;
         return;
     }
-    // Only to the files converted here, found by name and checked to be
-    // the very files written.
-    QHash<QString, tags::TagMap> values; // by format: Opus has its own
-    for (const AlbumTrack &track : std::as_const(album->tracks)) {
-        auto found = values.constFind(track.format);
-        if (found == values.constEnd())
-            found = values.insert(track.format, tags::singleValues(loudness::albumTags(
-                                                    album->loudness, track.format)));
-        if (!found->isEmpty() && !tags::addTags(track.target, track.identity, track.format, *found))
-            qWarning("A converted file did not get its album's loudness values.");
-    }
-    m_albums.erase(album);
+    // Measured and written away from the event loop, to the files converted
+    // here only, each while it is still the very file written.
+    ++m_albumWrites;
+    m_albumWriter.post([this, album, tracks] {
+        QList<loudness::TrackLoudness> measured;
+        for (const AlbumTrack &track : tracks)
+            measured << track.loudness;
+        QHash<QString, tags::TagMap> values; // by format: Opus has its own
+        bool written = true;
+        for (const AlbumTrack &track : tracks) {
+            auto found = values.constFind(track.format);
+            if (found == values.constEnd())
+                found = values.insert(track.format, tags::singleValues(loudness::albumTags(
+                                                        measured, track.format)));
+            if (found->isEmpty())
+                continue;
+            const auto unchanged = [&track] {
+                return track.identity.isValid() && tags::identityAt(track.target) == track.identity;
+            };
+            QString error;
+            if (!albumgain::rewrite(track.target, albumgain::temporaryBeside(track.target),
+                                    track.format, *found, unchanged, &error)) {
+                qWarning("%s", qUtf8Printable(error));
+                written = false;
+            }
+        }
+        QMetaObject::invokeMethod(
+            this, [this, album, written] { albumWritten(album, written); }, Qt::QueuedConnection);
+    });
+}
+
+void ConversionQueue::albumWritten(const QString &album, bool written)
+{
+    --m_albumWrites;
+    if (!written)
+        m_albumsWithoutValues << album;
+    emit changed();
+    checkFinished();
 }
 
 void ConversionQueue::fail(int index, ConversionEnd::Failure kind)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "albumgain.h"
 #include "conversionjob.h"
 #include "conversionrequest.h"
+#include "serialworker.h"
 #include "services.h"
 
 #include <QElapsedTimer>
@@ -20,9 +22,9 @@ class ReportSink;
 // skipped (stopped before it was converted).
 //
 // With the "album" loudness setting, the files of one source folder in a
-// selection are an album: once every one of them has been converted, they
-// get the album's values, measured over all their audio as one programme.
-// An album with a track that failed or was stopped keeps track values only.
+// selection are an album (see albumgain.h): once every one of them has been
+// converted, they get the album's values, measured over all their audio as
+// one programme and written on a thread of the queue's own.
 //
 // Questions for a person are asked once for all files (directoryWanted) and
 // answered by answerDirectory(), or declined where nobody can answer.
@@ -48,7 +50,8 @@ public:
     // isFinished(), onlyJob()).
     void startNow();
     // Stops the running files (their partial targets go) and skips the rest;
-    // finished() follows at once. Converted files stay.
+    // finished() follows at once, or once album values being written are in.
+    // Converted files stay.
     void stop();
     // The answer to directoryWanted(); empty: cancelled.
     void answerDirectory(const QString &directory);
@@ -62,15 +65,15 @@ public:
     int skipped() const { return m_skipped; }
     // Files not ended yet: running or waiting.
     int remaining() const { return total() - m_converted - failedCount() - m_skipped; }
-    bool isFinished() const { return remaining() == 0; }
+    bool isFinished() const { return remaining() == 0 && m_albumWrites == 0; }
     // Whether stop() was called.
     bool wasStopped() const { return m_stopped; }
     // The question open now, if any.
     std::optional<ConversionJob::Question> openQuestion() const;
     // In the selection's order.
     const QList<Failure> &failures() const { return m_failures; }
-    // The albums (source folders) that got no album values because one of
-    // their tracks was not converted.
+    // The albums (source folders) that got no album values: one of their
+    // tracks was not converted, or the values could not be written.
     const QStringList &albumsWithoutValues() const { return m_albumsWithoutValues; }
     // The sources being converted now, in the order they started.
     QStringList running() const;
@@ -131,6 +134,7 @@ private:
     void checkFinished();
     // An album's file ended: the album's values once all of them have.
     void albumFileEnded(int index, const ConversionEnd &end);
+    void albumWritten(const QString &album, bool written);
 
     const QList<ConversionRequest> m_requests;
     const Services m_services;
@@ -146,22 +150,18 @@ private:
     bool m_stopped = false;
     bool m_finishedSent = false;
     QList<Failure> m_failures;
-    // The albums (by source folder) with files still to end: what their
-    // converted files measured, dropped once the album's values are written.
+    // The albums (by source folder) with files still to end, and what their
+    // converted files measured.
     struct AlbumTrack
     {
         QString target;
         QString format;
         tags::FileIdentity identity;
+        loudness::TrackLoudness loudness;
     };
-    struct Album
-    {
-        int remaining = 0;
-        bool failed = false; // a track was not converted: no album values
-        QList<AlbumTrack> tracks;
-        QList<loudness::TrackLoudness> loudness; // of each track
-    };
-    QHash<QString, Album> m_albums;
+    albumgain::Tally m_albums;
+    QHash<QString, QList<AlbumTrack>> m_albumTracks;
+    int m_albumWrites = 0; // albums whose values are being written
     QStringList m_albumsWithoutValues;
     QElapsedTimer m_clock;
     QList<int> m_runningOrder; // the files running, in the order they started
@@ -178,4 +178,7 @@ private:
     std::optional<QString> m_targetDirectory; // the "ask" answer, once given
     QHash<QString, QString> m_replacements;   // a folder that took no file -> the one chosen
     bool m_declined = false;
+
+    // Last, so that it has run what it was given before the rest goes.
+    SerialWorker m_albumWriter;
 };

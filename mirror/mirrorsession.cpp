@@ -1,9 +1,12 @@
 #include "mirrorsession.h"
 
+#include "albumgain.h"
+#include "filecopy.h"
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
 #include "storedloudness.h"
+#include "targetreservation.h"
 #include "tagwriter.h"
 
 #include <QCoreApplication>
@@ -14,7 +17,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,12 +52,6 @@ bool converts(Action action)
     return action == Action::Convert || action == Action::Replace;
 }
 
-// The album a source belongs to: its folder.
-QString albumOf(const QString &source)
-{
-    return source.section(u'/', 0, -2);
-}
-
 // Album values as one text, to tell whether an output carries them.
 QString albumText(const QMap<QString, QString> &values)
 {
@@ -63,54 +59,6 @@ QString albumText(const QMap<QString, QString> &values)
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         lines << it.key() + u'=' + it.value();
     return lines.join(u'\n');
-}
-
-// Flushes a file to the disk, so that the rename never puts a name on data
-// a power cut could still take away.
-bool flush(const QString &path)
-{
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool done = ::fsync(fd) == 0;
-    ::close(fd);
-    return done;
-}
-
-bool copyFile(const QString &from, const QString &to, QString *error)
-{
-    const int in = ::open(native(from).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (in < 0) {
-        *error = systemError();
-        return false;
-    }
-    struct stat st;
-    if (fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(in);
-        *error = QCoreApplication::translate("MirrorSession", "not a regular file");
-        return false;
-    }
-    const int out =
-        ::open(native(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-    bool ok = out >= 0;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    while (ok) {
-        const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
-        if (got == 0)
-            break;
-        ok = got > 0;
-        for (ssize_t done = 0; ok && done < got;) {
-            const ssize_t put = ::write(out, buffer.constData() + done, size_t(got - done));
-            ok = put > 0;
-            done += put;
-        }
-    }
-    if (!ok)
-        *error = systemError();
-    ::close(in);
-    if (out >= 0)
-        ::close(out);
-    return ok;
 }
 
 } // namespace
@@ -222,27 +170,6 @@ bool MirrorSession::start(QString *error)
     return m_database.write(records, error, dropped);
 }
 
-bool MirrorSession::makeFolders(const QString &output, QString *error)
-{
-    const QStringList parts = output.split(u'/');
-    QString relative;
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        relative += (relative.isEmpty() ? QString() : QStringLiteral("/")) + parts.at(i);
-        const QByteArray path = native(absolute(relative));
-        if (::mkdir(path.constData(), 0777) == 0) {
-            if (!m_database.addFolder(relative, error))
-                return false;
-            continue;
-        }
-        struct stat st;
-        if (errno != EEXIST || ::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-            *error = tr("%1 cannot be made a folder.").arg(absolute(relative));
-            return false;
-        }
-    }
-    return true;
-}
-
 MirrorSession::Target MirrorSession::paths(const Step &step) const
 {
     return {m_folder + u'/' + step.record.source,
@@ -252,18 +179,20 @@ MirrorSession::Target MirrorSession::paths(const Step &step) const
 
 bool MirrorSession::begin(const Step &step, Target *target, QString *error)
 {
-    if (!makeFolders(step.record.output, error))
-        return false;
     *target = paths(step);
-    const QByteArray temporary = native(target->temporary);
-    ::unlink(temporary.constData());
-    const int fd =
-        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        *error = tr("%1 cannot be written: %2").arg(target->temporary, systemError());
+    // What a run cut short left at the temporary name is the mirror's own.
+    ::unlink(native(target->temporary).constData());
+    QStringList made;
+    targetreservation::Reservation reservation =
+        targetreservation::create(target->temporary, &made);
+    const int why = errno;
+    if (!adoptFolders(made, error))
+        return false;
+    if (!reservation.isValid()) {
+        *error = tr("%1 cannot be written: %2").arg(target->temporary, systemError(why));
         return false;
     }
-    ::close(fd);
+    reservation.keep();
     return true;
 }
 
@@ -321,8 +250,9 @@ bool MirrorSession::putInPlace(const Step &step, QString *error)
         *error = why;
         return false;
     };
-    if (!flush(temporary))
-        return refuse(tr("%1 cannot be written: %2").arg(temporary, systemError()));
+    QString why;
+    if (!filecopy::flush(temporary, &why))
+        return refuse(tr("%1 cannot be written: %2").arg(temporary, why));
 
     const mirrorplan::FileState now = state(step.record.output);
     if (step.expectedSize < 0) {
@@ -364,7 +294,7 @@ bool MirrorSession::copy(const Step &step, QString *error)
     if (!begin(step, &target, error))
         return false;
     QString why;
-    if (!copyFile(target.source, target.temporary, &why)) {
+    if (!filecopy::copy(target.source, target.temporary, false, &why)) {
         finish(step, false, error);
         *error = tr("%1 cannot be copied: %2").arg(target.source, why);
         return false;
@@ -443,28 +373,27 @@ void MirrorSession::findAlbums(qsizetype walked)
             continue;
         if (!isTrack(index, step) || step.record.retag ||
             (step.action != Action::Leave && step.action != Action::LeaveEdited))
-            changed.insert(albumOf(step.record.source));
+            changed.insert(albumgain::albumOf(step.record.source));
     }
     if (changed.isEmpty())
         return;
     for (int index = 0; index < int(m_plan.steps.size()); ++index) {
         const Step &step = m_plan.steps.at(index);
-        const QString folder = albumOf(step.record.source);
+        const QString folder = albumgain::albumOf(step.record.source);
         if (!isTrack(index, step) || !changed.contains(folder))
             continue;
-        Album &album = m_albums[folder];
-        album.tracks << index;
+        m_albums[folder] << index;
         if (converts(step.action))
-            ++album.converting;
+            m_converting.expect(folder);
     }
-    for (const Album &album : std::as_const(m_albums)) {
-        const bool copies = std::any_of(album.tracks.cbegin(), album.tracks.cend(), [this](int i) {
+    for (const QList<int> &tracks : std::as_const(m_albums)) {
+        const bool copies = std::any_of(tracks.cbegin(), tracks.cend(), [this](int i) {
             return mirrorplan::isCopy(m_plan.steps.at(i).record);
         });
-        if (copies || album.tracks.size() < 2 || album.tracks.size() > loudness::MaxAlbumTracks)
+        if (copies || !albumgain::takesValues(tracks.size()))
             continue; // no values: only marks left by a run cut short are cleared
         // Marked until its values are written: the output may be rewritten.
-        for (int index : album.tracks) {
+        for (int index : tracks) {
             if (m_plan.steps.at(index).action != Action::LeaveEdited)
                 m_plan.steps[index].record.retag = true;
         }
@@ -475,39 +404,36 @@ void MirrorSession::trackEnded(const Step &step, const MirrorRecord *written, QS
 {
     if (!converts(step.action))
         return;
-    const auto album = m_albums.find(albumOf(step.record.source));
-    if (album == m_albums.end())
+    const QString folder = albumgain::albumOf(step.record.source);
+    if (!m_albums.contains(folder))
         return;
     if (written)
         m_written.insert(step.record.source, *written);
-    else
-        album->failed = true;
-    if (--album->converting == 0) {
-        const QString folder = album.key();
-        writeAlbum(folder, errors);
-    }
+    const albumgain::Tally::Album album = m_converting.ended(folder, written != nullptr);
+    if (album != albumgain::Tally::Album::Open)
+        writeAlbum(folder, album == albumgain::Tally::Album::Whole, errors);
 }
 
 void MirrorSession::finishAlbums(QStringList *errors)
 {
     const QStringList folders = m_albums.keys();
     for (const QString &folder : folders) {
-        if (m_albums.value(folder).converting == 0)
-            writeAlbum(folder, errors);
+        if (!m_converting.contains(folder))
+            writeAlbum(folder, true, errors);
     }
 }
 
-void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
+void MirrorSession::writeAlbum(const QString &folder, bool whole, QStringList *errors)
 {
-    const Album album = m_albums.take(folder);
+    const QList<int> steps = m_albums.take(folder);
     QList<MirrorRecord> tracks; // as they stand now
-    for (int index : album.tracks) {
+    for (int index : steps) {
         const MirrorRecord &planned = m_plan.steps.at(index).record;
         tracks << m_written.take(planned.source);
         if (tracks.last().source.isEmpty())
             tracks.last() = planned;
     }
-    if (album.failed) {
+    if (!whole) {
         // Its marks stay: the next run converts the track and takes the album up again.
         errors->append(tr("%1: no album values yet, as not every track was converted.")
                            .arg(folder.isEmpty() ? QStringLiteral(".") : folder));
@@ -515,8 +441,7 @@ void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
     }
 
     // From what is kept for every track alike, converted now or before.
-    bool computable = tracks.size() >= 2 && tracks.size() <= loudness::MaxAlbumTracks &&
-                      tags::canWrite(m_settings.format);
+    bool computable = albumgain::takesValues(tracks.size()) && tags::canWrite(m_settings.format);
     QList<loudness::TrackLoudness> measured;
     for (qsizetype i = 0; computable && i < tracks.size(); ++i) {
         const QString &source = tracks.at(i).source;
@@ -532,7 +457,7 @@ void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
     const QString text = albumText(values);
     for (qsizetype i = 0; i < tracks.size(); ++i) {
         MirrorRecord &track = tracks[i];
-        if (m_plan.steps.at(album.tracks.at(i)).action == Action::LeaveEdited)
+        if (m_plan.steps.at(steps.at(i)).action == Action::LeaveEdited)
             continue;
         if (!values.isEmpty() && track.album != text) {
             QString error;
@@ -549,37 +474,17 @@ void MirrorSession::writeAlbum(const QString &folder, QStringList *errors)
 bool MirrorSession::rewrite(MirrorRecord *record, const QMap<QString, QString> &values,
                             const QString &text, QString *error)
 {
-    const QString output = absolute(record->output);
     const QString temporary = absolute(mirrorplan::temporaryName(record->output, m_kind));
-    const QByteArray from = native(temporary);
+    // What a run cut short left at the temporary name is the mirror's own.
+    ::unlink(native(temporary).constData());
     const auto unchanged = [&] {
         const mirrorplan::FileState now = state(record->output);
         return now.exists && now.size == record->outputSize &&
                now.modified == record->outputModified;
     };
-    const auto refuse = [&](const QString &why) {
-        ::unlink(from.constData());
-        *error = why;
+    if (!albumgain::rewrite(absolute(record->output), temporary, m_settings.format,
+                            tags::singleValues(values), unchanged, error))
         return false;
-    };
-    if (!unchanged())
-        return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
-    // Rewritten like a conversion's output: never half a file under its name.
-    QString why;
-    ::unlink(from.constData());
-    if (!copyFile(output, temporary, &why))
-        return refuse(tr("%1 cannot be written: %2").arg(temporary, why));
-    struct stat st;
-    if (::lstat(from.constData(), &st) != 0 ||
-        !tags::addTags(temporary, {quint64(st.st_dev), quint64(st.st_ino)}, m_settings.format,
-                       tags::singleValues(values)))
-        return refuse(tr("%1 did not get its album's loudness values.").arg(output));
-    if (!flush(temporary))
-        return refuse(tr("%1 cannot be written: %2").arg(temporary, systemError()));
-    if (!unchanged())
-        return refuse(tr("%1 was changed meanwhile and was left alone.").arg(output));
-    if (::rename(from.constData(), native(output).constData()) != 0)
-        return refuse(tr("%1 cannot be written: %2").arg(output, systemError()));
     const mirrorplan::FileState written = state(record->output);
     record->outputSize = written.size;
     record->outputModified = written.modified;

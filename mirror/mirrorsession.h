@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loudness.h"
+#include "albumgain.h"
 #include "mirrordatabase.h"
 #include "mirrorlock.h"
 #include "mirrorplan.h"
@@ -114,21 +115,16 @@ public:
 private:
     QString absolute(const QString &relative) const;
     mirrorplan::FileState state(const QString &relative) const;
-    bool makeFolders(const QString &output, QString *error);
     void removeEmptyFolders(QString folder, QStringList *errors);
     bool putInPlace(const mirrorplan::Step &step, QString *error);
 
-    struct Album
-    {
-        QList<int> tracks;   // its steps, in m_plan
-        int converting = 0;  // its conversions not ended yet
-        bool failed = false; // one was not converted: the next run takes it up again
-    };
     // The albums whose values this run looks at: those with a track
     // converted, copied, gone or left marked by a run cut short.
     void findAlbums(qsizetype walked);
     void trackEnded(const mirrorplan::Step &step, const MirrorRecord *written, QStringList *errors);
-    void writeAlbum(const QString &folder, QStringList *errors);
+    // whole: every conversion of the album in this run converted; if not,
+    // the next run takes it up again.
+    void writeAlbum(const QString &folder, bool whole, QStringList *errors);
     bool rewrite(MirrorRecord *record, const QMap<QString, QString> &values, const QString &text,
                  QString *error);
 
@@ -142,7 +138,8 @@ private:
     mirrorplan::Plan m_plan;
     QList<MirrorRecord> m_unrecorded;
     QHash<QString, QByteArray> m_unrecordedLoudness; // by source; empty: none measured
-    QHash<QString, Album> m_albums;                  // by source folder
+    QHash<QString, QList<int>> m_albums;             // their steps in m_plan, by source folder
+    albumgain::Tally m_converting;                   // of those the conversions not ended yet
     QHash<QString, MirrorRecord> m_written;          // their tracks converted in this run
     QElapsedTimer m_sinceRecorded;
     int m_converted = 0;

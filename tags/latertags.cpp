@@ -18,6 +18,14 @@ FileIdentity identityOf(int fd)
     return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
 }
 
+FileIdentity identityAt(const QString &path)
+{
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return FileIdentity();
+    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
 bool addTags(const QString &path, const FileIdentity &identity, const QString &format,
              const TagMap &values)
 {
