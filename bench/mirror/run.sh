@@ -33,7 +33,7 @@ mkdir -p "$work/config" "$work/data" "$work/music" "$work/bin"
 out="$work"
 if [ "${ON:-}" = exfat ]; then
     truncate -s 256M "$work/stick.img"
-    mkfs.exfat -q "$work/stick.img" >/dev/null
+    mkfs.exfat "$work/stick.img" >/dev/null
     loop=$(losetup -f --show "$work/stick.img")
     stick="$work/stick"
     mkdir -p "$stick"

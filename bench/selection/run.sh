@@ -3,17 +3,21 @@
 # SECONDS each converted to MP3 by "tonewright --each mp3", and by
 # "xargs -P <cores> -n 1" running the same encoder command per file. Prints
 # the wall-time ratio tonewright/xargs (the better of RUNS alternating runs
-# each) and tonewright's peak resident memory.
+# each) and tonewright's peak resident memory. GAIN is the loudness setting:
+# off (the default), or album, where the plain command gets the ebur128
+# filter a person would add to learn the loudness too.
 #
-#   bench/selection/run.sh [BUILD_DIR] [COUNT] [SECONDS] [RUNS]
+#   bench/selection/run.sh [BUILD_DIR] [COUNT] [SECONDS] [RUNS] [GAIN]
 #   bench/selection/run.sh build 16 240    # sixteen four-minute files
 #   bench/selection/run.sh build 300 2     # three hundred two-second files
+#   bench/selection/run.sh build 16 240 3 album
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 count=${2:-300}
 seconds=${3:-2}
 runs=${4:-3}
+gain=${5:-off}
 program="$build/bin/tonewright_test"
 [ -x "$program" ] || { echo "build first: $program is missing" >&2; exit 1; }
 
@@ -27,8 +31,10 @@ mkdir -p "$work/config" "$work/music"
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-# The same work on both sides: no loudness measured (see bench/loudness).
-printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\nreplaygain=off\n' > "$work/config/Tonewright.conf"
+printf '[General]\nbitrate=128\ntargetdir=same\nsendstat=false\nreplaygain=%s\n' "$gain" \
+    > "$work/config/Tonewright.conf"
+meter=""
+[ "$gain" = off ] || meter="-af ebur128=peak=true"
 
 ffmpeg -hide_banner -loglevel error -f lavfi -i "sine=frequency=330:duration=$seconds" \
     -ac 2 -ar 44100 "$work/source.wav"
@@ -50,7 +56,7 @@ check_and_clear() {
 # The encoder command that tonewright gives each file, less its input guards.
 plain() {
     printf '%s\0' "$work"/music/*.wav | xargs -0 -P "$cores" -n 1 sh -c \
-        'exec ffmpeg -nostdin -i "$1" -y -b:a 128k -map 0:a:0 -vn -f mp3 "${1%.wav}.mp3" 2>/dev/null' sh
+        'exec ffmpeg -nostdin -i "$1" -y -b:a 128k $0 -map 0:a:0 -vn -f mp3 "${1%.wav}.mp3" 2>/dev/null' "$meter"
 }
 
 best_program=""
@@ -67,8 +73,8 @@ for _ in $(seq "$runs"); do
 done
 
 awk -v n="$count" -v s="$seconds" -v c="$cores" -v t="$best_program" -v p="$best_plain" \
-    -v kb="$peak" -v posts="$(usage_posts)" 'BEGIN {
-    printf "selection of %d x %ds WAV -> MP3 on %d cores (best of the runs)\n", n, s, c
+    -v kb="$peak" -v posts="$(usage_posts)" -v g="$gain" 'BEGIN {
+    printf "selection of %d x %ds WAV -> MP3 on %d cores, replaygain=%s (best of the runs)\n", n, s, c, g
     printf "  tonewright --each: %d ms, xargs -P %d: %d ms, ratio %.3f\n", t, c, p, t / p
     printf "  tonewright peak RSS %.1f MB; usage posts delivered %d\n", kb / 1024, posts
 }'
