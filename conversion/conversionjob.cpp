@@ -21,6 +21,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <unistd.h>
+
 namespace {
 
 // The prober reads only the source's headers and is done in a tenth of a
@@ -504,15 +506,22 @@ void ConversionJob::encoderFinished(int exitCode)
 
 bool ConversionJob::writeTags(const std::optional<loudness::TrackLoudness> &measured)
 {
-    const int target = m_reservation.descriptor();
-    if (target < 0 || !tags::canWrite(m_request.format))
+    if (m_reservation.descriptor() < 0 || !tags::canWrite(m_request.format))
         return true;
     const tags::TagMap values =
         measured ? tags::singleValues(loudness::trackTags(*measured, m_request.format))
                  : tags::TagMap();
+    // Through a descriptor opened now that the encoder has written the file
+    // (see Reservation::reopen()), else the one held since it was made.
+    const int fresh = m_reservation.reopen();
+    const int target = fresh >= 0 ? fresh : m_reservation.descriptor();
     // The audio is whole either way: a target whose tags cannot be written
     // keeps what the encoder wrote (the writer puts its bytes back).
-    if (tags::writeTags(target, m_request.format, m_sourceTags, m_request.options, values))
+    const bool written =
+        tags::writeTags(target, m_request.format, m_sourceTags, m_request.options, values);
+    if (fresh >= 0)
+        ::close(fresh);
+    if (written)
         return true;
     qWarning("The converted file keeps the encoder's tags: they could not be rewritten.");
     return false;

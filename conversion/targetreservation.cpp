@@ -143,6 +143,22 @@ int Reservation::descriptor() const
     return m_fd;
 }
 
+int Reservation::reopen() const
+{
+    if (m_fd < 0)
+        return -1;
+    const int fd = ::open(QFile::encodeName(m_path).constData(),
+                          O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat named;
+    struct stat held;
+    if (fd >= 0 && ::fstat(fd, &named) == 0 && ::fstat(m_fd, &held) == 0 &&
+        S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
 qint64 Reservation::size() const
 {
     struct stat open;

@@ -46,6 +46,11 @@ public:
     // closed by the caller, and close-on-exec. -1 when closed, and on
     // Windows, where the file is not held open.
     int descriptor() const;
+    // The same file opened anew through path() (read and write, close-on-
+    // exec; the caller closes it), while path() still names it; -1
+    // otherwise. Some FUSE drivers give a descriptor opened before another
+    // process wrote the file only what the file held then.
+    int reopen() const;
     // The conversion failed: removes the name while it is still ours (never
     // through a link; a foreign file is left alone), empties our file when
     // its name was taken from it, and closes it.

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -31,12 +33,13 @@ bool copyBytes(int from, int to, qint64 length)
     return true;
 }
 
-// Free bytes on fd's medium; -1 when it cannot be told.
-qint64 freeRoom(int fd)
+// Free bytes on fd's medium; none when it cannot be told (some FUSE
+// drivers report a medium of no blocks at all).
+std::optional<qint64> freeRoom(int fd)
 {
     struct statvfs disk;
-    if (::fstatvfs(fd, &disk) != 0)
-        return -1;
+    if (::fstatvfs(fd, &disk) != 0 || disk.f_blocks == 0)
+        return std::nullopt;
     return qint64(disk.f_bavail) * qint64(disk.f_frsize);
 }
 
@@ -56,12 +59,13 @@ FileBackup::FileBackup(int fd, qint64 growth)
     // A full disk makes the writes under TagLib fail without it noticing;
     // the file is not touched unless there is room for what it may grow by.
     struct stat status;
-    const qint64 room = freeRoom(fd);
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || room < growth)
+    const std::optional<qint64> room = freeRoom(fd);
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || (room && *room < growth))
         return;
     m_size = qint64(status.st_size);
     const QString folder = folderOf(fd);
-    const bool besideFits = !folder.isEmpty() && room - growth >= m_size;
+    // Where the room is not told, only what memory holds is risked.
+    const bool besideFits = room && !folder.isEmpty() && *room - growth >= m_size;
     if (m_size <= KeptInMemory || (!besideFits && m_size <= KeptInMemoryAtMost)) {
         m_bytes.resize(m_size);
         m_valid = readAt(fd, m_bytes.data(), m_size, 0);

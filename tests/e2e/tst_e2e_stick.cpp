@@ -1,0 +1,157 @@
+#include "e2etools.h"
+#include "stickimage.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A folder mirrored onto real FAT32 and exFAT file systems (images mounted
+// through FUSE) by the real program and encoder.
+class TestE2eStick : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyNameArrivesAndStays_data();
+    void everyNameArrivesAndStays();
+
+private:
+    struct Result
+    {
+        int status = -1;
+        QString error;
+    };
+    // The program over Music into the stick's "Music (MP3)", in time zone zone.
+    Result run(const QString &zone = "UTC");
+    int encoderStarts() const;
+    // Each output relative to the mirror, with its size and a digest.
+    QMap<QString, QString> outputs() const;
+    QString music(const QString &relative = {}) const { return m_dir->filePath("Music/" + relative); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<StickImage> m_stick;
+};
+
+void TestE2eStick::initTestCase()
+{
+    if (!e2e::haveTools())
+        QSKIP("ffmpeg and ffprobe are needed");
+    // Sticks are mounted as root; where that cannot be done the suite fails.
+    QVERIFY2(QFile::exists("/dev/fuse") && QFile::exists("/dev/loop-control"),
+             "FUSE and loop devices are needed");
+}
+
+void TestE2eStick::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(m_dir->path()).mkpath("config") && QDir(m_dir->path()).mkpath("bin"));
+    QVERIFY(e2e::writeSettings(m_dir->filePath("config"), "128"));
+    // The encoder, counted by a stand-in first on PATH.
+    QFile wrapper(m_dir->filePath("bin/ffmpeg"));
+    QVERIFY(wrapper.open(QIODevice::WriteOnly));
+    wrapper.write("#!/bin/sh\necho start >> \"" + QFile::encodeName(m_dir->filePath("starts")) +
+                  "\"\nexec \"" + QFile::encodeName(QStandardPaths::findExecutable("ffmpeg")) +
+                  "\" \"$@\"\n");
+    wrapper.close();
+    QVERIFY(wrapper.setPermissions(wrapper.permissions() | QFile::ExeOwner));
+}
+
+void TestE2eStick::cleanup()
+{
+    m_stick.reset();
+    m_dir.reset();
+}
+
+TestE2eStick::Result TestE2eStick::run(const QString &zone)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    environment.insert("HOME", m_dir->path());
+    e2e::useOwnFolders(environment, m_dir->filePath("config"));
+    environment.insert("PATH", m_dir->filePath("bin") + ':' + environment.value("PATH"));
+    environment.insert("TZ", zone);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(e2e::tonewright(),
+                  {"mp3", music(), "--into=" + m_stick->folder() + "/Music (MP3)"});
+    Result result;
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+        result.status = process.exitCode();
+    result.error = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+int TestE2eStick::encoderStarts() const
+{
+    QFile log(m_dir->filePath("starts"));
+    return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : 0;
+}
+
+QMap<QString, QString> TestE2eStick::outputs() const
+{
+    QMap<QString, QString> files;
+    const QString root = m_stick->folder() + "/Music (MP3)";
+    QDirIterator it(root, {"*.mp3"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        files.insert(file.fileName().mid(root.size() + 1),
+                     QString::number(file.size()) + ' ' +
+                         QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex());
+    }
+    return files;
+}
+
+void TestE2eStick::everyNameArrivesAndStays_data()
+{
+    QTest::addColumn<StickImage::Kind>("kind");
+    QTest::newRow("FAT32") << StickImage::Kind::Fat32;
+    QTest::newRow("exFAT") << StickImage::Kind::ExFat;
+}
+
+// Names the medium refuses and names that differ only in case each give an
+// output of their own; the next run converts nothing, nor does one after the
+// stick was mounted elsewhere and read in a time zone five hours away.
+void TestE2eStick::everyNameArrivesAndStays()
+{
+    QFETCH(StickImage::Kind, kind);
+    const QStringList sources{"Intro.wav", "intro.wav", "Live/a.wav", "live/a.wav",
+                              "What?.wav", "What_.wav", "a:b.wav"};
+    for (const QString &source : sources) {
+        QVERIFY(QDir().mkpath(QFileInfo(music(source)).path()));
+        QVERIFY(e2e::makeTone(music(source), 1));
+    }
+    m_stick = std::make_unique<StickImage>(m_dir->filePath("stick.img"), kind);
+    QString error;
+    QVERIFY2(m_stick->make(64, &error), qPrintable(error));
+    QVERIFY2(m_stick->mount(m_dir->filePath("media/stick"), &error), qPrintable(error));
+
+    const Result first = run();
+    QVERIFY2(first.status == 0, qPrintable(first.error));
+    QCOMPARE(encoderStarts(), sources.size());
+    const QMap<QString, QString> written = outputs();
+    QCOMPARE(written.size(), sources.size());
+
+    const Result second = run();
+    QVERIFY2(second.status == 0, qPrintable(second.error));
+    QCOMPARE(encoderStarts(), sources.size());
+
+    QVERIFY2(m_stick->mount(m_dir->filePath("media/other place"), &error), qPrintable(error));
+    const Result elsewhere = run("EST5");
+    QVERIFY2(elsewhere.status == 0, qPrintable(elsewhere.error));
+    QCOMPARE(encoderStarts(), sources.size());
+    QCOMPARE(outputs(), written);
+}
+
+QTEST_GUILESS_MAIN(TestE2eStick)
+#include "tst_e2e_stick.moc"
