@@ -6,6 +6,7 @@
 #include "product.h"
 #include "resourceimage.h"
 #include "services.h"
+#include "settings.h"
 #include "startup.h"
 #include "uilanguage.h"
 #include "windowgroundwork.h"
@@ -15,6 +16,14 @@
 
 #include <memory>
 #include <optional>
+
+Services programServices()
+{
+    Services services;
+    services.readSetting = readSetting;
+    services.writeSetting = writeSetting;
+    return services;
+}
 
 int runProgram(int argc, char *argv[], const Services &services)
 {

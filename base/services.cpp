@@ -1,6 +1,5 @@
 #include "services.h"
 
-#include "settings.h"
 #include "toollocator.h"
 #include "weburl.h"
 
@@ -31,8 +30,8 @@ QString slotFolder()
 
 Services::Services()
     : locateTool(toollocator::locate)
-    , readSetting(::readSetting)
-    , writeSetting(::writeSetting)
+    , readSetting([](const QString &) { return QString(); })
+    , writeSetting([](const QString &, const QString &) {})
     , encoderSlotFolder(slotFolder())
     , encoderSlotCount(qMax(1, QThread::idealThreadCount()))
     , temporaryFolder(QStandardPaths::writableLocation(QStandardPaths::TempLocation))

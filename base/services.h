@@ -41,7 +41,8 @@ struct Services
     // Asks the user for a file to open; empty when cancelled.
     std::function<QString(QWidget *parent)> chooseOpenFile;
 
-    // The settings store (text in, text out; see settings.h).
+    // The settings store (text in, text out; see settings/). Made with no
+    // arguments: nothing is stored, and every setting reads as empty text.
     std::function<QString(const QString &key)> readSetting;
     std::function<void(const QString &key, const QString &value)> writeSetting;
 

@@ -40,7 +40,7 @@ ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const
     if (requests.size() < 2)
         return;
     for (const ConversionRequest &request : requests) {
-        if (ConversionJob::replayGain(request, services) == settings::ReplayGain::Album)
+        if (ConversionJob::replayGain(request, services) == ReplayGain::Album)
             ++m_albums[folderOf(request)].remaining;
     }
     for (auto it = m_albums.begin(); it != m_albums.end();)

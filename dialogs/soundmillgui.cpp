@@ -67,7 +67,7 @@ SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
         m_services.readSetting(QLatin1String(settings::ReplayGainKey)))));
     connect(m_ui->cb_ReplayGain, &QComboBox::activated, this, [this](int index) {
         m_services.writeSetting(QLatin1String(settings::ReplayGainKey),
-                                settings::replayGainWord(settings::ReplayGain(index)));
+                                replaygain::word(ReplayGain(index)));
     });
 
     m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));

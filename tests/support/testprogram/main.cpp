@@ -69,7 +69,7 @@ Q_COREAPP_STARTUP_FUNCTION(showTexts)
 // server of the test), or that it has no servers at all when that is unset.
 int main(int argc, char *argv[])
 {
-    Services services;
+    Services services = programServices();
     const QByteArray server = qgetenv("TW_TEST_SERVER");
     services.addresses.adServer = QUrl();
     services.addresses.statsServer = QUrl();
