@@ -25,7 +25,8 @@ Services programServices()
     return services;
 }
 
-int runProgram(int argc, char *argv[], const Services &services)
+int runProgram(int argc, char *argv[], const Services &services,
+               online::OnlineBackendFactory onlineBackend)
 {
     const bool hasDisplay = display::isAvailable(argc, argv);
     std::unique_ptr<QCoreApplication> app;
@@ -49,7 +50,7 @@ int runProgram(int argc, char *argv[], const Services &services)
         QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
     }
 
-    DesktopSteps steps(services, hasDisplay);
+    DesktopSteps steps(services, hasDisplay, std::move(onlineBackend));
     // A name that is not valid text would reach us as another file's name.
     QList<QByteArray> rawArguments;
     for (int i = 0; i < argc; ++i)

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <memory>
+
 namespace {
 
 // The user's runtime directory (the temporary directory where there is
@@ -47,6 +49,14 @@ bool Services::openAddress(const QUrl &url) const
         return false;
     browse(url);
     return true;
+}
+
+void Services::askDirectory(QWidget *parent, DirectoryAnswer answer) const
+{
+    if (chooseDirectory)
+        chooseDirectory(parent, std::move(answer));
+    else
+        answer(QString());
 }
 
 bool Services::toolExists(const QString &baseName) const

@@ -90,8 +90,9 @@ int main(int argc, char *argv[])
     // load: whatever the program posts is then still unsent when its
     // conversion is over, unless the end waits for it.
     const int slowNetworkMs = qEnvironmentVariableIntValue("TW_TEST_SLOW_NETWORK");
+    online::OnlineBackendFactory onlineBackend;
     if (slowNetworkMs > 0) {
-        services.onlineBackend = [slowNetworkMs](const QUrl &statsServer) {
+        onlineBackend = [slowNetworkMs](const QUrl &statsServer) {
             QThread::msleep(slowNetworkMs);
             return online::loadModuleBackend(online::OnlineServices::moduleFolders(), statsServer);
         };
@@ -103,5 +104,5 @@ int main(int argc, char *argv[])
         services.notifyAfterMs = notifyAfter.toLongLong();
         services.notify = [](const QString &sentence) { print("notification", sentence); };
     }
-    return runProgram(argc, argv, services);
+    return runProgram(argc, argv, services, onlineBackend);
 }
