@@ -19,8 +19,8 @@ class OnlineServices;
 // completes the services with their desktop parts and makes the one network
 // thread of the process (its backend from onlineBackend; empty: the online
 // module's), which every window and dialog shares and whose posts the end of
-// the process waits for. The process ends here
-// only: when a dialog was left by Cancel, and when a run has ended.
+// the process waits for. The process ends here only: when a dialog was left
+// by Cancel, and when a run has ended.
 class DesktopSteps : public StartupSteps
 {
 public:
