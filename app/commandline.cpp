@@ -91,7 +91,7 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
         options.volume = percent;
     } else if (name == QLatin1String("replaygain")) {
         if (!value.isEmpty()) {
-            options.replayGain = settings::replayGainFromWord(value);
+            options.replayGain = replaygain::fromWord(value);
             if (!options.replayGain) {
                 line.error = QCoreApplication::translate("CommandLine",
                                                          "--replaygain takes album, track or off");

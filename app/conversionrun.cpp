@@ -68,10 +68,12 @@ int ConversionRun::exitStatus(const Outcome &outcome)
     return whole && !outcome.mirrorFailed && !outcome.leftOut ? 0 : 1;
 }
 
-ConversionRun::ConversionRun(const Services &services, bool hasDisplay,
+ConversionRun::ConversionRun(const Services &services,
+                             std::shared_ptr<online::OnlineServices> online, bool hasDisplay,
                              std::function<void(int)> end,
                              std::function<void(const QStringList &)> report)
     : m_services(withSettingsReadOnce(services))
+    , m_online(std::move(online))
     , m_hasDisplay(hasDisplay)
     , m_end(std::move(end))
     , m_report(std::move(report))
@@ -145,8 +147,10 @@ int ConversionRun::runInView(const QList<ConversionRequest> &files, StatusRule r
                         leftOut, mirror);
     taskbar::checkTaskbarSupportInBackground();
     if (files.size() == 1 && !mirror)
-        return runUnder(std::make_unique<Soundmill>(m_services), files, rule, leftOut, mirror);
-    return runUnder(std::make_unique<SelectionWindow>(m_services), files, rule, leftOut, mirror);
+        return runUnder(std::make_unique<Soundmill>(m_services, m_online), files, rule, leftOut,
+                        mirror);
+    return runUnder(std::make_unique<SelectionWindow>(m_services, m_online), files, rule, leftOut,
+                    mirror);
 }
 
 template<class View>
@@ -187,7 +191,7 @@ int ConversionRun::runUnder(std::unique_ptr<View> view, const QList<ConversionRe
     const auto makeQueue = [&] {
         queue = std::make_unique<ConversionQueue>(
             (mirror ? mirror->requests() : QList<ConversionRequest>()) + files, m_services,
-            m_services.online.get());
+            m_online.get());
         if (mirror)
             mirror->watch(*queue);
     };
@@ -307,9 +311,9 @@ void ConversionRun::settle(bool stopped, int status, qint64 elapsedMs, const QSt
     }
     if (elapsedMs >= m_services.notifyAfterMs && m_services.notify)
         m_services.notify(sentence);
-    if (!m_services.online) {
+    if (!m_online) {
         end(status);
         return;
     }
-    m_services.online->whenPostsSettled(online::PostsGraceMs, [end, status] { end(status); });
+    m_online->whenPostsSettled(online::PostsGraceMs, [end, status] { end(status); });
 }

@@ -8,9 +8,13 @@
 #include <QStringList>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class MirrorUpdate;
+namespace online {
+class OnlineServices;
+}
 
 // The run of a conversion, built from what start-up found: the files (one
 // file is a queue of one) and the mirrors to bring up to date, converted in
@@ -43,8 +47,10 @@ public:
 
     // end(status) ends the process (a test records the status instead);
     // report(messages) tells of a run that cannot start. The settings are
-    // read once, for the whole run.
-    ConversionRun(const Services &services, bool hasDisplay, std::function<void(int)> end,
+    // read once, for the whole run. online carries the run's posts and its
+    // window's advertisement; null: nothing is posted or fetched.
+    ConversionRun(const Services &services, std::shared_ptr<online::OnlineServices> online,
+                  bool hasDisplay, std::function<void(int)> end,
                   std::function<void(const QStringList &)> report);
 
     // Converts the files under a view until the run has ended; returns the
@@ -72,6 +78,7 @@ private:
     int endWith(int status);
 
     const Services m_services;
+    const std::shared_ptr<online::OnlineServices> m_online;
     const bool m_hasDisplay;
     const std::function<void(int)> m_end;
     const std::function<void(const QStringList &)> m_report;

@@ -2,12 +2,12 @@
 
 #include "advancedoptions.h"
 #include "commandline.h"
+#include "desktopchoosers.h"
 #include "desktopnotification.h"
 #include "filedialog.h"
 #include "nametext.h"
 #include "onlineservices.h"
 #include "processexit.h"
-#include "serviceparts.h"
 #include "soundmillgui.h"
 #include "taskbarbutton.h"
 
@@ -23,12 +23,10 @@
 namespace {
 
 // The real parts that need the application object: the desktop's choosers
-// and the one network thread of the process, which every window and dialog
-// shares and whose posts the end of the process waits for.
+// and browser, and its notifications.
 Services completed(const Services &services, bool hasDisplay)
 {
     Services desktop = hasDisplay ? withDesktopChoosers(services) : services;
-    desktop.online = onlineFor(desktop);
     if (!desktop.notify) {
         desktop.notify = [](const QString &sentence) {
             taskbar::notify(QStringLiteral("Tonewright"), sentence);
@@ -45,8 +43,11 @@ void printError(const QString &message)
 
 } // namespace
 
-DesktopSteps::DesktopSteps(const Services &services, bool hasDisplay)
+DesktopSteps::DesktopSteps(const Services &services, bool hasDisplay,
+                           online::OnlineBackendFactory onlineBackend)
     : m_services(completed(services, hasDisplay))
+    , m_online(std::make_shared<online::OnlineServices>(services.addresses.statsServer,
+                                                        std::move(onlineBackend)))
     , m_hasDisplay(hasDisplay)
 {
 }
@@ -79,10 +80,10 @@ void DesktopSteps::showSettings()
         reportNoDisplay();
         return;
     }
-    SoundmillGui dialog(m_services);
+    SoundmillGui dialog(m_services, m_online.get());
     dialog.exec();
     // The process ends right after: its usage post arrives first.
-    m_services.online->settlePosts(QDeadlineTimer(online::PostsGraceMs));
+    m_online->settlePosts(QDeadlineTimer(online::PostsGraceMs));
 }
 
 QString DesktopSteps::chooseFile()
@@ -103,7 +104,7 @@ bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions 
         reportNoDisplay();
         return false;
     }
-    AdvancedOptions dialog(m_services);
+    AdvancedOptions dialog(m_services, m_online.get());
     dialog.setFileCount(fileCount);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -115,7 +116,7 @@ bool DesktopSteps::chooseOptions(int fileCount, QString &format, EncoderOptions 
 ConversionRun DesktopSteps::newRun()
 {
     return ConversionRun(
-        m_services, m_hasDisplay, [this](int status) { endProcess(status); },
+        m_services, m_online, m_hasDisplay, [this](int status) { endProcess(status); },
         [this](const QStringList &messages) { reportRunError(messages); });
 }
 

@@ -1,21 +1,31 @@
 #pragma once
 
 #include "conversionrun.h"
+#include "onlinebackend.h"
 #include "services.h"
 #include "settings.h"
 #include "startup.h"
 
 #include <functional>
+#include <memory>
+
+namespace online {
+class OnlineServices;
+}
 
 // The start-up steps with the real dialogs; the conversion they lead to is
 // a ConversionRun. Without a display the dialogs cannot be shown, and the
 // steps that need them say so. Made after the application object: it
-// completes the services with their desktop parts. The process ends here
-// only: when a dialog was left by Cancel, and when a run has ended.
+// completes the services with their desktop parts and makes the one network
+// thread of the process (its backend from onlineBackend; empty: the online
+// module's), which every window and dialog shares and whose posts the end of
+// the process waits for. The process ends here only: when a dialog was left
+// by Cancel, and when a run has ended.
 class DesktopSteps : public StartupSteps
 {
 public:
-    explicit DesktopSteps(const Services &services, bool hasDisplay = true);
+    explicit DesktopSteps(const Services &services, bool hasDisplay = true,
+                          online::OnlineBackendFactory onlineBackend = {});
 
     bool fileExists(const QString &path) override;
     bool isRegularFile(const QString &path) override;
@@ -43,5 +53,6 @@ private:
     void reportNoDisplay();
 
     const Services m_services;
+    const std::shared_ptr<online::OnlineServices> m_online;
     const bool m_hasDisplay;
 };

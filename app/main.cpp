@@ -71,5 +71,5 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    return runProgram(argc, argv, Services());
+    return runProgram(argc, argv, programServices());
 }

@@ -6,6 +6,7 @@
 #include "product.h"
 #include "resourceimage.h"
 #include "services.h"
+#include "settings.h"
 #include "startup.h"
 #include "uilanguage.h"
 #include "windowgroundwork.h"
@@ -16,7 +17,16 @@
 #include <memory>
 #include <optional>
 
-int runProgram(int argc, char *argv[], const Services &services)
+Services programServices()
+{
+    Services services;
+    services.readSetting = readSetting;
+    services.writeSetting = writeSetting;
+    return services;
+}
+
+int runProgram(int argc, char *argv[], const Services &services,
+               online::OnlineBackendFactory onlineBackend)
 {
     const bool hasDisplay = display::isAvailable(argc, argv);
     std::unique_ptr<QCoreApplication> app;
@@ -40,7 +50,7 @@ int runProgram(int argc, char *argv[], const Services &services)
         QGuiApplication::setDesktopFileName(QStringLiteral("tonewright"));
     }
 
-    DesktopSteps steps(services, hasDisplay);
+    DesktopSteps steps(services, hasDisplay, std::move(onlineBackend));
     // A name that is not valid text would reach us as another file's name.
     QList<QByteArray> rawArguments;
     for (int i = 0; i < argc; ++i)

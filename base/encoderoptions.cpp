@@ -25,6 +25,6 @@ QStringList commandLineOptions(const EncoderOptions &options)
     if (options.year > 0)
         add("year", QString::number(options.year));
     if (options.replayGain)
-        add("replaygain", settings::replayGainWord(*options.replayGain));
+        add("replaygain", replaygain::word(*options.replayGain));
     return arguments;
 }

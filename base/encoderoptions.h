@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "replaygain.h"
 
 #include <QList>
 #include <QString>
@@ -20,7 +20,7 @@ struct EncoderOptions
     QString album;
     int year = 0; // 0: not set
     // --replaygain=; none: the stored setting decides.
-    std::optional<settings::ReplayGain> replayGain;
+    std::optional<ReplayGain> replayGain;
 
     bool operator==(const EncoderOptions &other) const
     {

@@ -1,6 +1,5 @@
 #include "services.h"
 
-#include "settings.h"
 #include "toollocator.h"
 #include "weburl.h"
 
@@ -9,6 +8,8 @@
 #include <QHash>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <memory>
 
 namespace {
 
@@ -31,8 +32,8 @@ QString slotFolder()
 
 Services::Services()
     : locateTool(toollocator::locate)
-    , readSetting(::readSetting)
-    , writeSetting(::writeSetting)
+    , readSetting([](const QString &) { return QString(); })
+    , writeSetting([](const QString &, const QString &) {})
     , encoderSlotFolder(slotFolder())
     , encoderSlotCount(qMax(1, QThread::idealThreadCount()))
     , temporaryFolder(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
@@ -48,6 +49,14 @@ bool Services::openAddress(const QUrl &url) const
         return false;
     browse(url);
     return true;
+}
+
+void Services::askDirectory(QWidget *parent, DirectoryAnswer answer) const
+{
+    if (chooseDirectory)
+        chooseDirectory(parent, std::move(answer));
+    else
+        answer(QString());
 }
 
 bool Services::toolExists(const QString &baseName) const

@@ -5,20 +5,15 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
-#include <memory>
 
 class QWidget;
-
-namespace online {
-class OnlineBackend;
-class OnlineServices;
-} // namespace online
 
 // What the engine, the windows and the dialogs need from outside themselves,
 // in one object: start-up hands the real parts to their constructors, a test
 // hands in fakes. Made with no arguments it holds the real parts that need
-// no display; the windows and dialogs add the desktop's choosers and browser
-// (see withDesktopChoosers() in dialogs/).
+// no display; only start-up adds the desktop's choosers and browser, so a
+// window or dialog given none asks and opens nothing. The network thread is
+// handed to the windows and dialogs beside this object (see online/).
 struct Services
 {
     // The web pages and servers of the product.
@@ -41,7 +36,8 @@ struct Services
     // Asks the user for a file to open; empty when cancelled.
     std::function<QString(QWidget *parent)> chooseOpenFile;
 
-    // The settings store (text in, text out; see settings.h).
+    // The settings store (text in, text out; see settings/). Made with no
+    // arguments: nothing is stored, and every setting reads as empty text.
     std::function<QString(const QString &key)> readSetting;
     std::function<void(const QString &key, const QString &value)> writeSetting;
 
@@ -54,13 +50,6 @@ struct Services
     // The user's home folder, which reports never carry.
     QString homeFolder;
 
-    // Makes the network backend, on the network thread. Empty: the one the
-    // online module makes.
-    std::function<std::unique_ptr<online::OnlineBackend>(const QUrl &statsServer)> onlineBackend;
-    // The network thread of the process, shared by its window and dialogs;
-    // null: each makes its own from statsServer and onlineBackend.
-    std::shared_ptr<online::OnlineServices> online;
-
     // A run that took at least notifyAfterMs ends with notify(sentence):
     // the window has closed itself by then. Empty: the desktop's
     // notification service (nothing when none answers).
@@ -72,6 +61,9 @@ struct Services
     // Opens the address when it is an http or https address; returns whether
     // it was handed on.
     bool openAddress(const QUrl &url) const;
+    // Asks through chooseDirectory; without a chooser nothing is asked and
+    // answer gets an empty text at once, as from a cancelled chooser.
+    void askDirectory(QWidget *parent, DirectoryAnswer answer) const;
     // Whether locateTool() names an existing file.
     bool toolExists(const QString &baseName) const;
 };

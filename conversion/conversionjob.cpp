@@ -82,7 +82,7 @@ ConversionJob::~ConversionJob()
         tidyUp(false);
 }
 
-settings::ReplayGain ConversionJob::replayGain(const ConversionRequest &request,
+ReplayGain ConversionJob::replayGain(const ConversionRequest &request,
                                                const Services &services)
 {
     if (request.options.replayGain)
@@ -377,7 +377,7 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
     const QString output = m_reservation.encoderPath();
     // Measured values can only be kept where we write the tags; "off"
     // adds no filter at all.
-    m_measure = replayGain(m_request, m_services) != settings::ReplayGain::Off &&
+    m_measure = replayGain(m_request, m_services) != ReplayGain::Off &&
                 tags::canWrite(m_request.format);
     m_arguments = build(m_input, m_bitrate, m_request.options, m_request.format, output, source,
                         true, m_measure);

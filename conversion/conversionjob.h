@@ -84,7 +84,7 @@ public:
     const ProgressUpdate &progress() const { return m_progress; }
     qint32 duration() const { return m_parser.duration(); }
     // The loudness tags a request gets: its --replaygain=, else the setting.
-    static settings::ReplayGain replayGain(const ConversionRequest &request,
+    static ReplayGain replayGain(const ConversionRequest &request,
                                            const Services &services);
 
 signals:

@@ -41,7 +41,7 @@ ConversionQueue::ConversionQueue(const QList<ConversionRequest> &requests, const
         return;
     QHash<QString, int> albums;
     for (const ConversionRequest &request : requests) {
-        if (ConversionJob::replayGain(request, services) == settings::ReplayGain::Album)
+        if (ConversionJob::replayGain(request, services) == ReplayGain::Album)
             ++albums[albumOf(request)];
     }
     for (auto it = albums.cbegin(); it != albums.cend(); ++it) {

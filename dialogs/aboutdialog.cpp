@@ -1,6 +1,5 @@
 #include "aboutdialog.h"
 
-#include "serviceparts.h"
 #include "ui_aboutdialog.h"
 
 #include "toollocator.h"
@@ -47,7 +46,7 @@ AboutDialog::AboutDialog(QWidget *parent)
 AboutDialog::AboutDialog(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AboutDialog>())
-    , m_services(withDesktopChoosers(services))
+    , m_services(services)
 {
     initDialogResources();
     m_ui->setupUi(this);

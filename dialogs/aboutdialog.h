@@ -19,7 +19,7 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
-    // With the real services.
+    // With Services(): nothing is asked, browsed, stored or posted.
     explicit AboutDialog(QWidget *parent = nullptr);
     explicit AboutDialog(const Services &services, QWidget *parent = nullptr);
     ~AboutDialog() override;

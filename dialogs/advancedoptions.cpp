@@ -9,14 +9,15 @@
 #include <QCloseEvent>
 
 AdvancedOptions::AdvancedOptions(QWidget *parent)
-    : AdvancedOptions(Services(), parent)
+    : AdvancedOptions(Services(), nullptr, parent)
 {
 }
 
-AdvancedOptions::AdvancedOptions(const Services &services, QWidget *parent)
+AdvancedOptions::AdvancedOptions(const Services &services, ReportSink *reports, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::AdvancedOptions>())
     , m_services(services)
+    , m_reports(reports)
 {
     m_ui->setupUi(this);
     // The header picture is chosen for the screen's pixel density.
@@ -73,7 +74,7 @@ void AdvancedOptions::on_btn_Convert_clicked()
 
 void AdvancedOptions::on_btn_Settings_clicked()
 {
-    SoundmillGui settings(m_services);
+    SoundmillGui settings(m_services, m_reports);
     settings.exec();
 }
 

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class ReportSink;
+
 namespace Ui {
 class AdvancedOptions;
 }
@@ -21,9 +23,12 @@ class AdvancedOptions : public QDialog
     Q_OBJECT
 
 public:
-    // With the real services.
+    // With Services(): nothing is asked, browsed, stored or posted.
     explicit AdvancedOptions(QWidget *parent = nullptr);
-    explicit AdvancedOptions(const Services &services, QWidget *parent = nullptr);
+    // reports takes the usage record of the settings dialog opened from
+    // here (none when null).
+    explicit AdvancedOptions(const Services &services, ReportSink *reports = nullptr,
+                             QWidget *parent = nullptr);
     ~AdvancedOptions() override;
 
     // Asks once for a whole selection: the title names the number of files,
@@ -50,6 +55,7 @@ private:
 
     std::unique_ptr<Ui::AdvancedOptions> m_ui;
     const Services m_services;
+    ReportSink *const m_reports;
     QString m_format;
     EncoderOptions m_options;
     QStringList m_extraArguments;

@@ -1,7 +1,6 @@
 #include "filedialog.h"
 #include "ui_filedialog.h"
 
-#include "serviceparts.h"
 #include "resourceimage.h"
 
 #include <QCloseEvent>
@@ -17,7 +16,7 @@ FileDialog::FileDialog(QWidget *parent)
 FileDialog::FileDialog(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::FileDialog>())
-    , m_services(withDesktopChoosers(services))
+    , m_services(services)
 {
     m_ui->setupUi(this);
     // The header picture is chosen for the screen's pixel density.
@@ -68,5 +67,6 @@ void FileDialog::on_btn_Browse_clicked()
 {
     // A cancelled browse empties the field on purpose: what is shown is what
     // the user last chose.
-    m_ui->txt_FileName->setText(m_services.chooseOpenFile(this));
+    if (m_services.chooseOpenFile)
+        m_ui->txt_FileName->setText(m_services.chooseOpenFile(this));
 }

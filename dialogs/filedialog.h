@@ -19,7 +19,7 @@ class FileDialog : public QDialog
     Q_OBJECT
 
 public:
-    // With the desktop's file chooser.
+    // With Services(): Browse asks nothing.
     explicit FileDialog(QWidget *parent = nullptr);
     explicit FileDialog(const Services &services, QWidget *parent = nullptr);
     ~FileDialog() override;

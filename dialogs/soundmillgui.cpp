@@ -1,9 +1,9 @@
 #include "soundmillgui.h"
 
-#include "serviceparts.h"
 #include "ui_soundmillgui.h"
 
 #include "aboutdialog.h"
+#include "reportsink.h"
 #include "settings.h"
 
 #include "resourceimage.h"
@@ -15,15 +15,15 @@ constexpr int BitrateStep = 32;
 }
 
 SoundmillGui::SoundmillGui(QWidget *parent)
-    : SoundmillGui(Services(), parent)
+    : SoundmillGui(Services(), nullptr, parent)
 {
 }
 
-SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
+SoundmillGui::SoundmillGui(const Services &services, ReportSink *reports, QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::SoundmillGui>())
-    , m_services(withDesktopChoosers(services))
-    , m_online(onlineFor(services))
+    , m_services(services)
+    , m_reports(reports)
 {
     m_ui->setupUi(this);
     // The header picture is chosen for the screen's pixel density.
@@ -67,10 +67,11 @@ SoundmillGui::SoundmillGui(const Services &services, QWidget *parent)
         m_services.readSetting(QLatin1String(settings::ReplayGainKey)))));
     connect(m_ui->cb_ReplayGain, &QComboBox::activated, this, [this](int index) {
         m_services.writeSetting(QLatin1String(settings::ReplayGainKey),
-                                settings::replayGainWord(settings::ReplayGain(index)));
+                                replaygain::word(ReplayGain(index)));
     });
 
-    m_online->sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
+    if (m_reports)
+        m_reports->sendUsage(QStringLiteral("tonewright"), QStringLiteral("gui"));
 }
 
 SoundmillGui::~SoundmillGui() = default;
@@ -113,7 +114,7 @@ void SoundmillGui::on_btn_TB_clicked()
     m_ui->btn_TSame->setChecked(false);
     m_ui->btn_TA->setChecked(false);
     m_ui->btn_TB->setChecked(true);
-    m_services.chooseDirectory(this, [this](const QString &directory) {
+    m_services.askDirectory(this, [this](const QString &directory) {
         if (directory.isEmpty()) {
             // No directory chosen: fall back to the safe choice rather than
             // leaving a custom target without a directory.

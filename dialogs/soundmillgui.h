@@ -1,11 +1,12 @@
 #pragma once
 
-#include "onlineservices.h"
 #include "services.h"
 
 #include <QDialog>
 
 #include <memory>
+
+class ReportSink;
 
 namespace Ui {
 class SoundmillGui;
@@ -18,13 +19,13 @@ class SoundmillGui : public QDialog
     Q_OBJECT
 
 public:
-    // With the real services.
+    // With Services(): nothing is asked, browsed, stored or posted.
     explicit SoundmillGui(QWidget *parent = nullptr);
-    explicit SoundmillGui(const Services &services, QWidget *parent = nullptr);
+    // Each dialog made posts its usage record to reports (none when null),
+    // which outlives it.
+    explicit SoundmillGui(const Services &services, ReportSink *reports = nullptr,
+                          QWidget *parent = nullptr);
     ~SoundmillGui() override;
-
-    // The dialog's statistics posts, for the program's end to wait for.
-    online::OnlineServices &online() { return *m_online; }
 
 private slots:
     void on_btn_Def_clicked();
@@ -43,6 +44,5 @@ private:
 
     std::unique_ptr<Ui::SoundmillGui> m_ui;
     const Services m_services;
-    // Posts still under way when the dialog goes are abandoned with it.
-    std::shared_ptr<online::OnlineServices> m_online;
+    ReportSink *const m_reports;
 };

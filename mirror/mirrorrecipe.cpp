@@ -9,9 +9,9 @@ Recipe forRun(const QString &format, const EncoderOptions &given, const Services
 {
     Recipe recipe;
     recipe.options = given;
-    const settings::ReplayGain gain = ConversionJob::replayGain({{}, format, given, {}}, services);
-    const bool album = gain == settings::ReplayGain::Album;
-    recipe.options.replayGain = album ? settings::ReplayGain::Track : gain;
+    const ReplayGain gain = ConversionJob::replayGain({{}, format, given, {}}, services);
+    const bool album = gain == ReplayGain::Album;
+    recipe.options.replayGain = album ? ReplayGain::Track : gain;
     const int bitrate =
         settings::bitrateFromText(services.readSetting(QLatin1String(settings::BitrateKey)));
     QStringList text{format, QString::number(bitrate)};

@@ -49,27 +49,9 @@ bool sendReportsFromText(const QString &text)
     return text != QLatin1String("false");
 }
 
-namespace {
-const char *const ReplayGainWords[] = {"album", "track", "off"};
-}
-
-std::optional<ReplayGain> replayGainFromWord(const QString &word)
-{
-    for (int i = 0; i < 3; ++i) {
-        if (word == QLatin1String(ReplayGainWords[i]))
-            return ReplayGain(i);
-    }
-    return std::nullopt;
-}
-
 ReplayGain replayGainFromText(const QString &text)
 {
-    return replayGainFromWord(text).value_or(ReplayGain::Album);
-}
-
-QString replayGainWord(ReplayGain choice)
-{
-    return QLatin1String(ReplayGainWords[int(choice)]);
+    return replaygain::fromWord(text).value_or(ReplayGain::Album);
 }
 
 } // namespace settings

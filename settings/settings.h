@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "replaygain.h"
 
-#include <optional>
+#include <QString>
 
 // The user settings, kept as text in the platform's native per-user
 // store: the registry key HKEY_CURRENT_USER\Software\Tonewright on Windows,
@@ -34,16 +34,8 @@ TargetRule targetRuleFromText(const QString &text);
 // Reports are allowed unless the text is exactly "false".
 bool sendReportsFromText(const QString &text);
 
-// Which gain tags a conversion writes: the album's too (the tracks of one
-// folder make an album), the track's only, or none, and then nothing is
-// measured.
-enum class ReplayGain { Album, Track, Off };
-
-// Exactly "album", "track" or "off"; none for anything else.
-std::optional<ReplayGain> replayGainFromWord(const QString &word);
-// The stored choice; anything else (an empty first-run value included)
-// means album.
+// The stored choice (replaygain::fromWord); anything else (an empty
+// first-run value included) means album.
 ReplayGain replayGainFromText(const QString &text);
-QString replayGainWord(ReplayGain choice);
 
 } // namespace settings

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 AdPanel::AdPanel(QLabel *label, QWidget *window, const Services &services,
-                 online::OnlineServices &online, double currentVersion)
+                 online::OnlineServices *online, double currentVersion)
     : QObject(window)
     , m_label(label)
     , m_window(window)
@@ -45,14 +45,14 @@ void AdPanel::stop()
 void AdPanel::requestDocument()
 {
     const QUrl server = m_services.addresses.adServer;
-    if (server.isEmpty() || m_stopped)
+    if (!m_online || server.isEmpty() || m_stopped)
         return;
     const int request = m_request;
-    m_online.fetch(online::adDocumentAddress(server), online::MaxDocumentBytes,
-                   [this, request](const QByteArray &body) {
-                       if (request == m_request)
-                           takeDocument(body);
-                   });
+    m_online->fetch(online::adDocumentAddress(server), online::MaxDocumentBytes,
+                    [this, request](const QByteArray &body) {
+                        if (request == m_request)
+                            takeDocument(body);
+                    });
 }
 
 void AdPanel::takeDocument(const QByteArray &body)
@@ -67,12 +67,12 @@ void AdPanel::takeDocument(const QByteArray &body)
     // picture shown stays.
     const QUrl imageAddress(document->imgUrl);
     const int request = m_request;
-    if (weburl::isWebAddress(imageAddress)) {
-        m_online.fetch(imageAddress, online::MaxPictureBytes,
-                       [this, request](const QByteArray &picture) {
-                           if (request == m_request)
-                               takePicture(picture);
-                       });
+    if (m_online && weburl::isWebAddress(imageAddress)) {
+        m_online->fetch(imageAddress, online::MaxPictureBytes,
+                        [this, request](const QByteArray &picture) {
+                            if (request == m_request)
+                                takePicture(picture);
+                        });
     }
 
     if (document->currentVersion > m_currentVersion)

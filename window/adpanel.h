@@ -15,13 +15,14 @@ class OnlineServices;
 // The advertisement beside the progress: the server's document and picture,
 // the rule that hovering may open its target once, and the question about a
 // newer version. The window keeps the label and the other widgets; this
-// object is its child and works on that label.
+// object is its child and works on that label. Without online services it
+// fetches nothing: the defaults stay and no question comes.
 class AdPanel : public QObject
 {
     Q_OBJECT
 public:
     AdPanel(QLabel *label, QWidget *window, const Services &services,
-            online::OnlineServices &online, double currentVersion);
+            online::OnlineServices *online, double currentVersion);
 
     // The window is shown: the defaults again, and a new request for the
     // document (answers to the requests of an earlier show are dropped).
@@ -45,7 +46,7 @@ private:
     QLabel *m_label;
     QWidget *m_window;
     const Services m_services;
-    online::OnlineServices &m_online;
+    online::OnlineServices *m_online;
     const double m_currentVersion;
     QString m_targetUrl;
     bool m_opened = true; // true: hovering the picture opens nothing

@@ -5,7 +5,6 @@
 #include "conversionqueue.h"
 #include "onlineservices.h"
 #include "resourceimage.h"
-#include "serviceparts.h"
 #include "taskbarbutton.h"
 #include "ui_conversionframe.h"
 
@@ -15,16 +14,18 @@
 #include <QMessageBox>
 #include <QShowEvent>
 
-ConversionWindow::ConversionWindow(const Services &services, QWidget *parent)
+ConversionWindow::ConversionWindow(const Services &services,
+                                   std::shared_ptr<online::OnlineServices> online, QWidget *parent)
     : QWidget(parent)
-    , m_services(withDesktopChoosers(services))
-    , m_online(onlineFor(services))
+    , m_services(services)
+    , m_online(std::move(online))
     , m_frame(std::make_unique<Ui::ConversionFrame>())
 {
     // The network stack loads on its own thread while the form is built: it
     // is needed for the usage post anyway, and loaded later it would hold up
     // the window's first paint.
-    m_online->prepare();
+    if (m_online)
+        m_online->prepare();
 }
 
 ConversionWindow::~ConversionWindow()
@@ -59,7 +60,8 @@ QWidget *ConversionWindow::setUpFrame()
     m_frame->lbl_Logo->setPixmap(resourceimage::pixmap(LogoPicture, devicePixelRatioF()));
     m_frame->lbl_Ad->setPixmap(resourceimage::pixmap(AdPicture, devicePixelRatioF()));
     m_frame->lbl_Logo->installEventFilter(this);
-    m_ad = new AdPanel(m_frame->lbl_Ad, this, m_services, *m_online, product::currentVersion());
+    m_ad =
+        new AdPanel(m_frame->lbl_Ad, this, m_services, m_online.get(), product::currentVersion());
     auto *details = new QWidget(m_frame->wi_Details);
     m_frame->detailsLayout->addWidget(details);
     return details;
@@ -79,11 +81,6 @@ void ConversionWindow::finishFrame()
 void ConversionWindow::setTaskbarButton(taskbar::TaskbarButton *button)
 {
     m_taskbarButton = button;
-}
-
-online::OnlineServices &ConversionWindow::online()
-{
-    return *m_online;
 }
 
 void ConversionWindow::watch(ConversionQueue &queue)
@@ -118,7 +115,7 @@ void ConversionWindow::askDirectory(ConversionJob::Question question)
     const auto choose = [this, asked] {
         if (asked != m_question || m_ended)
             return;
-        m_services.chooseDirectory(this, [this, asked](const QString &directory) {
+        m_services.askDirectory(this, [this, asked](const QString &directory) {
             // A chooser dropped at the end answers nothing.
             if (asked == m_question && !m_ended && m_queue)
                 m_queue->answerDirectory(directory);

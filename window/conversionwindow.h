@@ -49,9 +49,6 @@ public:
     void watch(ConversionQueue &queue);
     ConversionQueue *queue() const { return m_queue; }
 
-    // The window's statistics posts and advertisement fetches.
-    online::OnlineServices &online();
-
     // The pictures the frame shows (resources), for reading them ahead.
     static QStringList pictures();
 
@@ -59,7 +56,11 @@ signals:
     void ended();
 
 protected:
-    ConversionWindow(const Services &services, QWidget *parent);
+    // online carries the window's statistics posts and advertisement
+    // fetches; null: nothing is posted, and no advertisement or update
+    // question comes.
+    ConversionWindow(const Services &services, std::shared_ptr<online::OnlineServices> online,
+                     QWidget *parent);
     // Builds the frame both windows share (bands, logo, progress bar,
     // advertisement, links, Cancel) and returns the widget inside it where
     // the subclass builds the details of its own form. Called from the

@@ -23,8 +23,9 @@ constexpr qint64 RefreshInterval = 100; // ms
 
 } // namespace
 
-SelectionWindow::SelectionWindow(const Services &services, QWidget *parent)
-    : ConversionWindow(services, parent)
+SelectionWindow::SelectionWindow(const Services &services,
+                                 std::shared_ptr<online::OnlineServices> online, QWidget *parent)
+    : ConversionWindow(services, std::move(online), parent)
     , ui(std::make_unique<Ui::SelectionWindow>())
 {
     setObjectName(QStringLiteral("SelectionWindow"));

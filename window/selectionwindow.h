@@ -25,7 +25,9 @@ class SelectionWindow : public ConversionWindow
 {
     Q_OBJECT
 public:
-    explicit SelectionWindow(const Services &services, QWidget *parent = nullptr);
+    explicit SelectionWindow(const Services &services,
+                             std::shared_ptr<online::OnlineServices> online = {},
+                             QWidget *parent = nullptr);
     ~SelectionWindow() override;
 
     // Converts the files in a queue of this window's own and shows it.

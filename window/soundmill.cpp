@@ -30,12 +30,13 @@ constexpr int WaitingFrameIntervalMs = 250;
 } // namespace
 
 Soundmill::Soundmill(QWidget *parent)
-    : Soundmill(Services(), parent)
+    : Soundmill(Services(), nullptr, parent)
 {
 }
 
-Soundmill::Soundmill(const Services &services, QWidget *parent)
-    : ConversionWindow(services, parent)
+Soundmill::Soundmill(const Services &services, std::shared_ptr<online::OnlineServices> online,
+                     QWidget *parent)
+    : ConversionWindow(services, std::move(online), parent)
     , ui(std::make_unique<Ui::Soundmill>())
     , d(std::make_unique<SoundmillPrivate>())
 {

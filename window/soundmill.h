@@ -23,9 +23,11 @@ class Soundmill : public ConversionWindow
 {
     Q_OBJECT
 public:
-    // With the real services.
+    // With Services(): nothing is asked, browsed, stored or posted.
     explicit Soundmill(QWidget *parent = nullptr);
-    explicit Soundmill(const Services &services, QWidget *parent = nullptr);
+    explicit Soundmill(const Services &services,
+                       std::shared_ptr<online::OnlineServices> online = {},
+                       QWidget *parent = nullptr);
     ~Soundmill() override;
 
     // Converts request in a queue of this window's own and shows it.

@@ -221,7 +221,7 @@ void TestCommandLine::optionsRoundTrip()
     options.artist = QStringLiteral("-a");
     options.album = QStringLiteral("Live");
     options.year = 1000;
-    options.replayGain = settings::ReplayGain::Off;
+    options.replayGain = ReplayGain::Off;
     const CommandLine line = parseCommandLine(QStringList{Program, "ogg"} +
                                                   commandLineOptions(options) + QStringList{Song},
                                               Program, existsInFixture);

@@ -208,7 +208,7 @@ void TestStartup::commandLineOptions()
     QCOMPARE(run(asked, {"ppp", "--artist=X", "--replaygain=track", "/real/song.wav"}),
              (QStringList{"options 1", "convert"}));
     // All but the loudness choice, which the dialog does not offer.
-    QCOMPARE(asked.converted.options.replayGain, settings::ReplayGain::Track);
+    QCOMPARE(asked.converted.options.replayGain, ReplayGain::Track);
     asked.converted.options.replayGain.reset();
     QVERIFY(asked.converted.options == asked.options);
 }
@@ -245,7 +245,7 @@ void TestStartup::eachAsksOnceForManyFiles()
              (QStringList{"options 3", "convert 3"}));
     QCOMPARE(sources(steps.selection, "flac"),
              (QStringList{"/real/a.wav", "/real/b.wav", "/real/c.wav"}));
-    steps.options.replayGain = settings::ReplayGain::Off;
+    steps.options.replayGain = ReplayGain::Off;
     for (const ConversionRequest &request : std::as_const(steps.selection))
         QVERIFY(request.options == steps.options);
 

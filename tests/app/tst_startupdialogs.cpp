@@ -25,8 +25,9 @@ namespace {
 class RecordingDesktop final : public DesktopSteps
 {
 public:
-    explicit RecordingDesktop(const Services &services = testServices())
-        : DesktopSteps(services)
+    explicit RecordingDesktop(const Services &services = testServices(),
+                              online::OnlineBackendFactory onlineBackend = {})
+        : DesktopSteps(services, true, std::move(onlineBackend))
     {
     }
 
@@ -166,9 +167,7 @@ void TestStartupDialogs::settingsUsageArrivesBeforeTheEnd()
 {
     twtest::HttpServer server;
     QVERIFY(server.listen());
-    Services services = testServices(server.baseUrl());
-    services.onlineBackend = online::createNetworkBackend;
-    RecordingDesktop steps(services);
+    RecordingDesktop steps(testServices(server.baseUrl()), online::createNetworkBackend);
     int postsAtExit = -1;
     steps.atExit = [&] { postsAtExit = int(server.requests().size()); };
 
@@ -192,7 +191,6 @@ void TestStartupDialogs::terminationWhilePostsSettleKeepsTheStatus()
     QTemporaryDir encoder;
     QVERIFY(!fakeencoder::install(encoder.path(), "write-text mp3\nexit 0\n").isEmpty());
     Services services = testServices(encoder.path(), server.baseUrl());
-    services.onlineBackend = online::createNetworkBackend;
     services.readSetting = [](const QString &) { return QString(); };
 
     struct ConvertingDesktop final : DesktopSteps
@@ -200,7 +198,7 @@ void TestStartupDialogs::terminationWhilePostsSettleKeepsTheStatus()
         using DesktopSteps::DesktopSteps;
         QList<int> exits;
         void endProcess(int status) override { exits << status; }
-    } steps(services);
+    } steps(services, true, online::createNetworkBackend);
     // The window hides as the wait for the posts begins.
     QTimer poll;
     bool seen = false;

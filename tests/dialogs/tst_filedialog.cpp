@@ -1,3 +1,4 @@
+#include "desktopchoosers.h"
 #include "dialogtesting.h"
 #include "filedialog.h"
 #include "modalanswerer.h"
@@ -252,7 +253,7 @@ void TestFileDialog::cancelRejects()
 void TestFileDialog::browseChoosesFile()
 {
     const QString file = writeFile("browsed.ogg");
-    FileDialog dialog;
+    FileDialog dialog(withDesktopChoosers(Services()));
     dialog.show();
     ModalAnswerer answerer;
     answerer.enqueue([&file](QWidget *modal) {
@@ -271,7 +272,7 @@ void TestFileDialog::browseChoosesFile()
 
 void TestFileDialog::browseCancelledEmptiesField()
 {
-    FileDialog dialog;
+    FileDialog dialog(withDesktopChoosers(Services()));
     auto *field = child<QLineEdit>(dialog, "txt_FileName");
     field->setText(writeFile("before.wav"));
     dialog.show();

@@ -1,8 +1,7 @@
+#include "desktopchoosers.h"
 #include "dialogtesting.h"
-#include "httpserver.h"
 #include "modalanswerer.h"
-#include "networkbackend.h"
-#include "onlineservices.h"
+#include "reportsink.h"
 #include "settings.h"
 #include "soundmillgui.h"
 #include "testservices.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QNetworkProxy>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
@@ -31,7 +29,6 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void cleanupTestCase();
 
     void form();
     void bandsArePainted();
@@ -63,9 +60,6 @@ private:
     static void store(const char *key, const QString &value);
 
     QTemporaryDir m_dir;
-    // The statistics server of this build is a made-up host; every request
-    // goes through this loopback proxy, which records it.
-    twtest::HttpServer m_proxy;
 };
 
 namespace {
@@ -118,16 +112,10 @@ void TestSoundmillGui::initTestCase()
 {
     // Run by hand, the suite must not touch the user's own settings.
     QStandardPaths::setTestModeEnabled(true);
-    // Posts go to a made-up statistics host, reached through the proxy.
-    m_services = testServices(QUrl("http://stats.dialogs.test"));
-    m_services.addresses.adServer = QUrl();
-    m_services.onlineBackend = online::createNetworkBackend;
+    m_services = testServices();
     m_services.chooseDirectory = m_directories.chooser();
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QVERIFY(m_dir.isValid());
-    QVERIFY(m_proxy.listen());
-    QNetworkProxy::setApplicationProxy(
-        QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", m_proxy.port()));
 }
 
 void TestSoundmillGui::init()
@@ -139,11 +127,6 @@ void TestSoundmillGui::init()
 void TestSoundmillGui::cleanup()
 {
     QCOMPARE(dialogtesting::leftoverWindows(), QStringList());
-}
-
-void TestSoundmillGui::cleanupTestCase()
-{
-    QNetworkProxy::setApplicationProxy(QNetworkProxy());
 }
 
 void TestSoundmillGui::form()
@@ -450,7 +433,7 @@ void TestSoundmillGui::browseStoresChosenDirectory()
     QVERIFY(QDir().mkpath(directory));
     // The one test that drives the real directory chooser.
     Services services = m_services;
-    services.chooseDirectory = Services().chooseDirectory;
+    services.chooseDirectory = withDesktopChoosers(Services()).chooseDirectory;
     SoundmillGui dialog(services);
     dialog.show();
     bool dirsOnly = false;
@@ -524,25 +507,19 @@ void TestSoundmillGui::closeButtonEndsExec()
 
 void TestSoundmillGui::everyConstructionPostsUsage()
 {
-    m_proxy.clearRequests();
+    struct : ReportSink
+    {
+        QStringList usage;
+        void sendUsage(const QString &appId, const QString &partId) override
+        {
+            usage << appId + '/' + partId;
+        }
+        void sendBugReport(const QString &, const QString &) override {}
+    } reports;
     store(settings::SendStatKey, "false"); // the usage post does not depend on consent
-    {
-        SoundmillGui first(m_services);
-        QVERIFY(m_proxy.waitForRequests(1));
-    }
-    {
-        SoundmillGui second(m_services);
-        QVERIFY(m_proxy.waitForRequests(2));
-    }
-    QTest::qWait(100);
-    const auto requests = m_proxy.requests();
-    QCOMPARE(requests.size(), 2);
-    for (const twtest::HttpRequest &request : requests) {
-        QCOMPARE(request.method, QByteArray("POST"));
-        QCOMPARE(request.path, QByteArray("http://stats.dialogs.test/statistics/usage.php"));
-        QCOMPARE(request.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
-        QCOMPARE(request.body, QByteArray("appid=tonewright&partid=gui"));
-    }
+    SoundmillGui first(m_services, &reports);
+    SoundmillGui second(m_services, &reports);
+    QCOMPARE(reports.usage, QStringList({"tonewright/gui", "tonewright/gui"}));
 }
 
 QTEST_MAIN(TestSoundmillGui)

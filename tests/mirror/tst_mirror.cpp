@@ -680,7 +680,7 @@ void TestMirror::recipeFromTheEffectiveSettings()
     const auto options = [](const QString &word) {
         EncoderOptions options;
         if (!word.isEmpty())
-            options.replayGain = settings::replayGainFromWord(word);
+            options.replayGain = replaygain::fromWord(word);
         return options;
     };
     const mirrorrecipe::Recipe spelt = mirrorrecipe::forRun("mp3", options(typed), services);

@@ -145,8 +145,7 @@ void TestSettings::sendReportsRule()
 void TestSettings::replayGainRule_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("choice"); // settings::ReplayGain; -1: no word
-    using settings::ReplayGain;
+    QTest::addColumn<int>("choice"); // ReplayGain; -1: no word
     QTest::newRow("album") << "album" << int(ReplayGain::Album);
     QTest::newRow("track") << "track" << int(ReplayGain::Track);
     QTest::newRow("off") << "off" << int(ReplayGain::Off);
@@ -159,12 +158,12 @@ void TestSettings::replayGainRule()
 {
     QFETCH(QString, stored);
     QFETCH(int, choice);
-    const auto word = settings::replayGainFromWord(stored);
+    const auto word = replaygain::fromWord(stored);
     QCOMPARE(word ? int(*word) : -1, choice);
     const auto read = settings::replayGainFromText(stored);
-    QCOMPARE(read, word.value_or(settings::ReplayGain::Album));
+    QCOMPARE(read, word.value_or(ReplayGain::Album));
     if (word)
-        QCOMPARE(settings::replayGainWord(read), stored);
+        QCOMPARE(replaygain::word(read), stored);
 }
 
 void TestSettings::damagedStoreFallsBackToDefaults_data()
@@ -193,7 +192,7 @@ void TestSettings::damagedStoreFallsBackToDefaults()
     QCOMPARE(settings::bitrateFromText(readSetting(QStringLiteral("bitrate"))), 128);
     QVERIFY(settings::sendReportsFromText(readSetting(QStringLiteral("sendstat"))));
     QCOMPARE(settings::replayGainFromText(readSetting(QStringLiteral("replaygain"))),
-             settings::ReplayGain::Album);
+             ReplayGain::Album);
     writeSetting(QStringLiteral("sendstat"), QStringLiteral("false")); // must not crash
 }
 

@@ -4,6 +4,7 @@
 #include "httpserver.h"
 #include "modalanswerer.h"
 #include "networkbackend.h"
+#include "onlineservices.h"
 #include "selectionwindow.h"
 #include "settings.h"
 #include "testservices.h"
@@ -49,6 +50,8 @@ private:
     std::unique_ptr<ModalAnswerer> m_answerer;
     std::unique_ptr<SelectionWindow> m_window;
     Services m_services;
+    // The window's network thread; none unless a test makes one.
+    std::shared_ptr<online::OnlineServices> m_online;
     DirectoryAnswers m_directories;
     enum class End { Finished, Stopped };
     QList<int> m_exits; // 0 when every file was converted, else 1
@@ -82,6 +85,7 @@ void TestSelection::init()
 void TestSelection::cleanup()
 {
     m_window.reset();
+    m_online.reset();
     QCOMPARE(m_answerer->pending(), 0);
     m_answerer.reset();
 }
@@ -102,7 +106,7 @@ QList<ConversionRequest> TestSelection::sources(const QStringList &names, const 
 void TestSelection::run(const QList<ConversionRequest> &requests,
                         const std::function<void()> &whileRunning)
 {
-    m_window = std::make_unique<SelectionWindow>(m_services);
+    m_window = std::make_unique<SelectionWindow>(m_services, m_online);
     connect(m_window.get(), &SelectionWindow::ended, this, [this] {
         const ConversionQueue &queue = *m_window->queue();
         m_exits << (queue.converted() == queue.total() ? 0 : 1);
@@ -128,8 +132,8 @@ void TestSelection::failuresAreSummedUpOnce()
 {
     twtest::HttpServer server;
     QVERIFY(server.listen());
-    m_services.addresses.statsServer = server.baseUrl();
-    m_services.onlineBackend = online::createNetworkBackend;
+    m_online =
+        std::make_shared<online::OnlineServices>(server.baseUrl(), online::createNetworkBackend);
     writeSetting(settings::SendStatKey, "true");
     QVERIFY(!fakeencoder::install(m_encoder->path(), "if-input bad\n"
                                                      "err Invalid data found\\n\n"

@@ -31,6 +31,13 @@
 // product points to).
 namespace {
 
+// A window's network thread, for the servers of services.
+std::shared_ptr<online::OnlineServices> networkFor(const Services &services)
+{
+    return std::make_shared<online::OnlineServices>(services.addresses.statsServer,
+                                                    online::createNetworkBackend);
+}
+
 // Exposes the native-event hook for the forwarding test.
 class ExposedSoundmill : public Soundmill
 {
@@ -108,6 +115,8 @@ private:
     std::function<void(End)> m_atExit; // when the window reports its end
     QList<QUrl> m_opened;
     Services m_services;
+    // The network thread of the window start() made, for its servers.
+    std::shared_ptr<online::OnlineServices> m_online;
     QString m_source;
     QString m_target;
 };
@@ -127,7 +136,6 @@ void TestSoundmill::init()
     m_atExit = nullptr;
     m_opened.clear();
     m_services = testServices(m_encoder->path());
-    m_services.onlineBackend = online::createNetworkBackend;
     m_services.browse = [this](const QUrl &url) { m_opened << url; };
     writeSetting(settings::SendStatKey, "false");
     writeSetting(settings::TargetDirKey, "same");
@@ -143,6 +151,7 @@ void TestSoundmill::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    m_online.reset();
     m_shell = nullptr;
     QCOMPARE(m_answerer->pending(), 0);
     delete m_answerer;
@@ -156,7 +165,8 @@ Soundmill *TestSoundmill::start(const QByteArray &encoderScript)
 {
     if (!encoderScript.isNull() && fakeencoder::install(m_encoder->path(), encoderScript).isEmpty())
         return nullptr;
-    m_window = new Soundmill(m_services);
+    m_online = networkFor(m_services);
+    m_window = new Soundmill(m_services, m_online);
     connect(m_window, &Soundmill::ended, this, [this] {
         if (m_atExit)
             m_atExit(m_window->queue()->wasStopped() ? End::Stopped : End::Finished);
@@ -540,7 +550,7 @@ void TestSoundmill::reports()
     m_atExit = [&](End how) {
         end = how;
         visibleAtEnd = m_window->isVisible();
-        m_window->online().settlePosts(QDeadlineTimer(online::PostsGraceMs));
+        m_online->settlePosts(QDeadlineTimer(online::PostsGraceMs));
         usage = server.requestsTo("/statistics/usage.php");
         reports = server.requestsTo("/statistics/bugreport.php");
     };
@@ -663,7 +673,7 @@ void TestSoundmill::advertisement()
     if (updateQuestion)
         m_answerer->enqueue(ModalAnswerer::click("Yes"));
 
-    Soundmill window(m_services);
+    Soundmill window(m_services, networkFor(m_services));
     QObject::connect(&window, &Soundmill::ended, this, [this] { m_exits << 0; });
     window.show();
     QLabel *ad = child<QLabel>(&window, "lbl_Ad");

@@ -69,7 +69,7 @@ Q_COREAPP_STARTUP_FUNCTION(showTexts)
 // server of the test), or that it has no servers at all when that is unset.
 int main(int argc, char *argv[])
 {
-    Services services;
+    Services services = programServices();
     const QByteArray server = qgetenv("TW_TEST_SERVER");
     services.addresses.adServer = QUrl();
     services.addresses.statsServer = QUrl();
@@ -90,8 +90,9 @@ int main(int argc, char *argv[])
     // load: whatever the program posts is then still unsent when its
     // conversion is over, unless the end waits for it.
     const int slowNetworkMs = qEnvironmentVariableIntValue("TW_TEST_SLOW_NETWORK");
+    online::OnlineBackendFactory onlineBackend;
     if (slowNetworkMs > 0) {
-        services.onlineBackend = [slowNetworkMs](const QUrl &statsServer) {
+        onlineBackend = [slowNetworkMs](const QUrl &statsServer) {
             QThread::msleep(slowNetworkMs);
             return online::loadModuleBackend(online::OnlineServices::moduleFolders(), statsServer);
         };
@@ -103,5 +104,5 @@ int main(int argc, char *argv[])
         services.notifyAfterMs = notifyAfter.toLongLong();
         services.notify = [](const QString &sentence) { print("notification", sentence); };
     }
-    return runProgram(argc, argv, services);
+    return runProgram(argc, argv, services, onlineBackend);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services.h"
+#include "settings.h"
 #include "toollocator.h"
 
 #include <QElapsedTimer>
@@ -10,12 +11,14 @@
 #include <QTest>
 #include <QUrl>
 
-// Services for a test: the real parts, except that no address reaches a
-// browser and there are no servers (pass a loopback server's address to
-// have them).
+// Services for a test: the real parts and the settings store (under the
+// test's own home), except that no address reaches a browser and there are
+// no servers (pass a loopback server's address to have them).
 inline Services testServices(const QUrl &server = QUrl())
 {
     Services services;
+    services.readSetting = readSetting;
+    services.writeSetting = writeSetting;
     services.addresses.website = QUrl(QStringLiteral("https://website.test/"));
     services.addresses.social = QUrl(QStringLiteral("https://social.test/tonewright"));
     services.addresses.encoderBuilds = QUrl(QStringLiteral("https://builds.test/"));

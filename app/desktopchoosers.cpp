@@ -1,7 +1,6 @@
-#include "serviceparts.h"
+#include "desktopchoosers.h"
 
 #include "addressopener.h"
-#include "onlineservices.h"
 
 #include <QFileDialog>
 
@@ -32,12 +31,4 @@ Services withDesktopChoosers(Services services)
         };
     }
     return services;
-}
-
-std::shared_ptr<online::OnlineServices> onlineFor(const Services &services)
-{
-    if (services.online)
-        return services.online;
-    return std::make_shared<online::OnlineServices>(services.addresses.statsServer,
-                                                    services.onlineBackend);
 }
