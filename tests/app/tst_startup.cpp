@@ -107,39 +107,86 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void formatAndFileConvertAtOnce();
-    void configShowsSettingsThenEnds();
+    void steps_data();
+    void steps();
     void noFileAsksForFileThenOptions();
-    void fileDialogWithoutExistingFileEnds();
-    void pppAsksForOptionsAndOverridesWord();
-    void cancelInDialogsEnds();
-    void flacWordAloneConvertsNothing();
     void commandLineOptions();
-    void badOptionEndsWithUsage();
     void eachAsksOnceForManyFiles();
     void eachWithOneFileAsksAsToday();
     void eachWithFormatWordAsksNothing();
     void eachSkipsWhatIsNoFile();
-    void eachCancelledStartsNothing();
-    void eachWithoutFilesAsksForOne();
-    void foldersBecomeMirrors_data();
-    void foldersBecomeMirrors();
 };
 
-void TestStartup::formatAndFileConvertAtOnce()
+void TestStartup::steps_data()
 {
-    RecordingSteps steps;
-    QCOMPARE(run(steps, {"mp3", "/real/song.flac"}), QStringList{"convert"});
-    QCOMPARE(steps.converted.source, QStringLiteral("/real/song.flac"));
-    QCOMPARE(steps.converted.format, QStringLiteral("mp3"));
-    QVERIFY(steps.converted.options == EncoderOptions());
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("person"); // chooses the file; or cancels: "file", "options"
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("converted"); // "format source", each request
+
+    // clang-format off
+    const struct
+    {
+        const char *tag;
+        QStringList arguments;
+        QString person;
+        QStringList calls, converted;
+    } rows[] = {
+        {"format word and file", {"mp3", "/real/song.flac"}, "", {"convert"},
+         {"mp3 /real/song.flac"}},
+        {"config shows the settings, then ends", {"mp3", "/real/song.flac", "config", "ppp"}, "",
+         {"settings", "exit 0"}, {}},
+        {"the chosen file is gone", {}, "/gone/x.wav", {"file", "exit 0"}, {}},
+        {"ppp asks, its format wins", {"mp3", "ppp", "/real/a.wav"}, "", {"options 1", "convert"},
+         {"ogg /real/a.wav"}},
+        {"file dialog cancelled", {"mp3"}, "file", {"file", "exit 0"}, {}},
+        {"options cancelled after the file", {}, "options", {"file", "options 1", "exit 0"}, {}},
+        {"ppp cancelled", {"ppp", "mp3", "/real/a.wav"}, "options", {"options 1", "exit 0"}, {}},
+        {"flac alone is no word", {"flac", "/real/a.wav"}, "", {}, {}},
+        {"bad option", {"ppp", "--volume=33", "/real/song.wav"}, "", {"usage", "exit 2"}, {}},
+        {"--each with no word", {"--each", "xyz", "/real/song.wav"}, "", {"usage", "exit 2"}, {}},
+        {"--each cancelled", {"--each", "ppp", "/real/a.wav", "/real/b.wav"}, "options",
+         {"options 2", "exit 0"}, {}},
+        // Nothing left: no question, no conversion; each argument is named.
+        {"--each, nothing a file", {"--each", "ppp", "/gone/a.wav", "/gone/dir/"}, "",
+         {"no file /gone/a.wav", "no file /gone/dir/", "exit 1"}, {}},
+        // The launcher's "--each ppp %F" started from the menu: as "ppp" alone.
+        {"--each without files", {"--each", "ppp"}, "", {"file", "options 1", "convert"},
+         {"ogg /real/chosen.wav"}},
+        {"a folder", {"mp3", "/real/dir/"}, "", {"mirror 1+0"}, {}},
+        {"dry run into", {"mp3", "--dry-run", "--into=/usb/M", "/real/dir/"}, "",
+         {"mirror 1+0 dry into /usb/M"}, {}},
+        {"--each mixes", {"--each", "mp3", "/real/d/", "/real/a.wav", "/real/e/", "--dry-run"},
+         "", {"mirror 2+1 dry"}, {}},
+        {"ppp asks once for folders", {"--each", "ppp", "/real/d/", "/real/a.wav"}, "",
+         {"options 2", "mirror 1+1"}, {}},
+        {"--into with a file", {"mp3", "--into=/x", "/real/a.wav"}, "", {"usage", "exit 2"}, {}},
+        {"--into with two folders", {"--each", "mp3", "--into=/x", "/real/d/", "/real/e/"}, "",
+         {"usage", "exit 2"}, {}},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.arguments << row.person << row.calls << row.converted;
 }
 
-void TestStartup::configShowsSettingsThenEnds()
+void TestStartup::steps()
 {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, person);
     RecordingSteps steps;
-    QCOMPARE(run(steps, {"mp3", "/real/song.flac", "config", "ppp"}),
-             (QStringList{"settings", "exit 0"}));
+    steps.optionsFormat = QStringLiteral("OGG");
+    steps.fileChoice = person.startsWith('/') ? person : QStringLiteral("/real/chosen.wav");
+    steps.cancelFileDialog = person == "file";
+    steps.cancelOptions = person == "options";
+    QTEST(run(steps, arguments), "calls");
+    QStringList converted;
+    if (!steps.converted.source.isEmpty())
+        converted << steps.converted.format + ' ' + steps.converted.source;
+    for (const ConversionRequest &request : std::as_const(steps.selection))
+        converted << request.format + ' ' + request.source;
+    QTEST(converted, "converted");
+    if (!converted.isEmpty())
+        QVERIFY(steps.converted.options == EncoderOptions());
 }
 
 void TestStartup::noFileAsksForFileThenOptions()
@@ -153,44 +200,6 @@ void TestStartup::noFileAsksForFileThenOptions()
     QCOMPARE(steps.converted.format, QStringLiteral("flac"));
     QCOMPARE(steps.converted.source, QStringLiteral("/real/chosen.wav"));
     QCOMPARE(steps.converted.options.title, QStringLiteral("Intro"));
-}
-
-void TestStartup::fileDialogWithoutExistingFileEnds()
-{
-    RecordingSteps steps;
-    steps.fileChoice = QStringLiteral("/gone/x.wav");
-    QCOMPARE(run(steps, {}), (QStringList{"file", "exit 0"}));
-}
-
-void TestStartup::pppAsksForOptionsAndOverridesWord()
-{
-    RecordingSteps steps;
-    steps.optionsFormat = QStringLiteral("OGG");
-    QCOMPARE(run(steps, {"mp3", "ppp", "/real/a.wav"}), (QStringList{"options 1", "convert"}));
-    QCOMPARE(steps.converted.format, QStringLiteral("ogg"));
-}
-
-void TestStartup::cancelInDialogsEnds()
-{
-    RecordingSteps fileCancelled;
-    fileCancelled.cancelFileDialog = true;
-    QCOMPARE(run(fileCancelled, {"mp3"}), (QStringList{"file", "exit 0"}));
-
-    RecordingSteps optionsCancelled;
-    optionsCancelled.cancelOptions = true;
-    optionsCancelled.fileChoice = QStringLiteral("/real/a.wav");
-    QCOMPARE(run(optionsCancelled, {}), (QStringList{"file", "options 1", "exit 0"}));
-
-    RecordingSteps pppCancelled;
-    pppCancelled.cancelOptions = true;
-    QCOMPARE(run(pppCancelled, {"ppp", "mp3", "/real/a.wav"}),
-             (QStringList{"options 1", "exit 0"}));
-}
-
-void TestStartup::flacWordAloneConvertsNothing()
-{
-    RecordingSteps steps;
-    QVERIFY(run(steps, {"flac", "/real/a.wav"}).isEmpty());
 }
 
 void TestStartup::commandLineOptions()
@@ -211,15 +220,6 @@ void TestStartup::commandLineOptions()
     QCOMPARE(asked.converted.options.replayGain, ReplayGain::Track);
     asked.converted.options.replayGain.reset();
     QVERIFY(asked.converted.options == asked.options);
-}
-
-void TestStartup::badOptionEndsWithUsage()
-{
-    RecordingSteps steps;
-    QCOMPARE(run(steps, {"ppp", "--volume=33", "/real/song.wav"}),
-             (QStringList{"usage", "exit 2"}));
-    RecordingSteps each;
-    QCOMPARE(run(each, {"--each", "xyz", "/real/song.wav"}), (QStringList{"usage", "exit 2"}));
 }
 
 // The sources and formats of a selection, for comparing.
@@ -280,11 +280,6 @@ void TestStartup::eachWithFormatWordAsksNothing()
 
 void TestStartup::eachSkipsWhatIsNoFile()
 {
-    // Nothing left: no question, no conversion; each argument is named.
-    RecordingSteps none;
-    QCOMPARE(run(none, {"--each", "ppp", "/gone/a.wav", "/gone/dir/"}),
-             (QStringList{"no file /gone/a.wav", "no file /gone/dir/", "exit 1"}));
-
     // A file that goes while the question is open fails in its turn.
     RecordingSteps steps;
     steps.optionsFormat = QStringLiteral("WAV");
@@ -292,54 +287,6 @@ void TestStartup::eachSkipsWhatIsNoFile()
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/gone/c.wav"}),
              (QStringList{"no file /gone/c.wav", "options 2", "convert 2"}));
     QCOMPARE(sources(steps.selection, "wav"), (QStringList{"/real/a.wav", "/real/b.wav"}));
-}
-
-void TestStartup::eachCancelledStartsNothing()
-{
-    RecordingSteps steps;
-    steps.cancelOptions = true;
-    QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav"}),
-             (QStringList{"options 2", "exit 0"}));
-    QVERIFY(steps.selection.isEmpty());
-}
-
-void TestStartup::foldersBecomeMirrors_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("a folder") << QStringList{"mp3", "/real/dir/"} << QStringList{"mirror 1+0"};
-    QTest::newRow("dry run into")
-        << QStringList{"mp3", "--dry-run", "--into=/usb/M", "/real/dir/"}
-        << QStringList{"mirror 1+0 dry into /usb/M"};
-    QTest::newRow("--each mixes") << QStringList{"--each", "mp3", "/real/d/", "/real/a.wav",
-                                                 "/real/e/", "--dry-run"}
-                                  << QStringList{"mirror 2+1 dry"};
-    QTest::newRow("ppp asks once") << QStringList{"--each", "ppp", "/real/d/", "/real/a.wav"}
-                                   << QStringList{"options 2", "mirror 1+1"};
-    QTest::newRow("--into with a file")
-        << QStringList{"mp3", "--into=/x", "/real/a.wav"} << QStringList{"usage", "exit 2"};
-    QTest::newRow("--into with two folders")
-        << QStringList{"--each", "mp3", "--into=/x", "/real/d/", "/real/e/"}
-        << QStringList{"usage", "exit 2"};
-}
-
-void TestStartup::foldersBecomeMirrors()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, calls);
-    RecordingSteps steps;
-    steps.optionsFormat = QStringLiteral("MP3");
-    QCOMPARE(run(steps, arguments), calls);
-}
-
-void TestStartup::eachWithoutFilesAsksForOne()
-{
-    // The launcher's "--each ppp %F" started from the menu: as "ppp" alone.
-    RecordingSteps steps;
-    steps.fileChoice = QStringLiteral("/real/chosen.wav");
-    steps.optionsFormat = QStringLiteral("OGG");
-    QCOMPARE(run(steps, {"--each", "ppp"}), (QStringList{"file", "options 1", "convert"}));
-    QCOMPARE(steps.converted.format, QStringLiteral("ogg"));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

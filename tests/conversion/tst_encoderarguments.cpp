@@ -99,29 +99,29 @@ void TestEncoderArguments::measuringArguments_data()
     QTest::addColumn<QStringList>("expected"); // after "-y"
 
     // The metered output first, so that the target stays last.
-    const QStringList meter{"-map", "[metered]", "-map_metadata", "-1", "-c:a",
-                            "pcm_f32le", "-f",   "wav",       "pipe:1"};
+    const QStringList meter{"-map",      "[metered]", "-map_metadata", "-1",    "-c:a",
+                            "pcm_f32le", "-f",        "wav",           "pipe:1"};
     const QStringList split{"-filter_complex", "[0:a:0]asplit=2[encoded][metered]"};
     QTest::newRow("mp3 keeps covers")
         << QStringList{} << "mp3" << true
-        << split + meter +
-               QStringList{"-b:a", "128k", "-map", "[encoded]", "-map", "0:v?", "-map", "-0:V?",
-                           "-c:v", "copy", "-f", "mp3", "OUT"};
+        << split + meter + QStringList{"-b:a",  "128k", "-map", "[encoded]", "-map", "0:v?", "-map",
+                                       "-0:V?", "-c:v", "copy", "-f",        "mp3",  "OUT"};
     QTest::newRow("flac, the cover refused")
         << QStringList{} << "flac" << false
         << split + meter +
                QStringList{"-b:a", "128k", "-map", "[encoded]", "-vn", "-f", "flac", "OUT"};
     QTest::newRow("volume measured after it is changed")
         << QStringList{"-metadata", "title=T", "-filter:a", "volume=1.5"} << "opus" << true
-        << QStringList{"-filter_complex", "[0:a:0]volume=1.5,asplit=2[encoded][metered]"} +
-               meter +
-               QStringList{"-b:a", "128k", "-metadata", "title=T", "-c:a", "libopus", "-vbr",
-                           "constrained", "-map", "[encoded]", "-vn", "-f", "opus", "OUT"};
+        << QStringList{"-filter_complex", "[0:a:0]volume=1.5,asplit=2[encoded][metered]"} + meter +
+               QStringList{"-b:a",        "128k", "-metadata", "title=T", "-c:a", "libopus", "-vbr",
+                           "constrained", "-map", "[encoded]", "-vn",     "-f",   "opus",    "OUT"};
     QTest::newRow("mka leaves room for the values")
         << QStringList{} << "mka" << true
-        << split + meter +
-               QStringList{"-b:a", "128k", "-metadata", "TONEWRIGHT_ROOM=" + QString(200, ' '),
-                           "-map", "[encoded]", "-vn", "-f", "matroska", "OUT"};
+        << split + meter + QStringList{"-b:a",      "128k",
+                                       "-metadata", "TONEWRIGHT_ROOM=" + QString(200, ' '),
+                                       "-map",      "[encoded]",
+                                       "-vn",       "-f",
+                                       "matroska",  "OUT"};
 }
 
 void TestEncoderArguments::measuringArguments()
@@ -142,36 +142,25 @@ void TestEncoderArguments::reportHidesHomeFolder_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("hidden");
 
-    QTest::newRow("path in the home") << "/home/ann"
-                                      << "/home/ann/Music/x.flac"
-                                      << "~/Music/x.flac";
-    QTest::newRow("the home itself") << "/home/ann"
-                                     << "/home/ann"
-                                     << "~";
-    QTest::newRow("home given with a slash") << "/home/ann/"
-                                             << "/home/ann/x"
-                                             << "~/x";
-    QTest::newRow("quoted, twice") << "/home/ann"
-                                   << "'/home/ann/a.wav': /home/ann/b: Invalid"
-                                   << "'~/a.wav': ~/b: Invalid";
-    QTest::newRow("longer user name") << "/home/ann"
-                                      << "/home/annie/x.flac"
-                                      << "/home/annie/x.flac";
-    QTest::newRow("longer folder name") << "/home/ann"
-                                        << "/home/ann.old/x"
-                                        << "/home/ann.old/x";
-    QTest::newRow("inside another path") << "/home/ann"
-                                         << "/srv/home/ann/x"
-                                         << "/srv/home/ann/x";
-    QTest::newRow("windows separators") << "C:/Users/ann"
-                                        << "C:\\Users\\ann\\x.flac"
-                                        << "~\\x.flac";
-    QTest::newRow("home at the root hides nothing") << "/"
-                                                    << "/x.flac"
-                                                    << "/x.flac";
-    QTest::newRow("no home hides nothing") << ""
-                                           << "/x.flac"
-                                           << "/x.flac";
+    const struct
+    {
+        const char *tag;
+        QString home, text, hidden;
+    } rows[] = {
+        {"path in the home", "/home/ann", "/home/ann/Music/x.flac", "~/Music/x.flac"},
+        {"the home itself", "/home/ann", "/home/ann", "~"},
+        {"home given with a slash", "/home/ann/", "/home/ann/x", "~/x"},
+        {"quoted, twice", "/home/ann", "'/home/ann/a.wav': /home/ann/b: Invalid",
+         "'~/a.wav': ~/b: Invalid"},
+        {"longer user name", "/home/ann", "/home/annie/x.flac", "/home/annie/x.flac"},
+        {"longer folder name", "/home/ann", "/home/ann.old/x", "/home/ann.old/x"},
+        {"inside another path", "/home/ann", "/srv/home/ann/x", "/srv/home/ann/x"},
+        {"windows separators", "C:/Users/ann", "C:\\Users\\ann\\x.flac", "~\\x.flac"},
+        {"home at the root hides nothing", "/", "/x.flac", "/x.flac"},
+        {"no home hides nothing", "", "/x.flac", "/x.flac"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.home << row.text << row.hidden;
 }
 
 void TestEncoderArguments::reportHidesHomeFolder()

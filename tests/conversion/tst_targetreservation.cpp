@@ -36,22 +36,23 @@ void TestTargetReservation::reservesFirstFreeName_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("free") << QStringList{"song.flac"} << "song"
-                          << "song.mp3";
-    QTest::newRow("own format") << QStringList{"song.mp3"} << "song"
-                                << "song_1.mp3";
-    QTest::newRow("two taken") << QStringList{"song.mp3", "song_1.mp3"} << "song"
-                               << "song_2.mp3";
-    QTest::newRow("gap is used") << QStringList{"song.mp3", "song_2.mp3"} << "song"
-                                 << "song_1.mp3";
-    QTest::newRow("directory in the way") << QStringList{"song.mp3/"} << "song"
-                                          << "song_1.mp3";
-    QTest::newRow("dangling link in the way") << QStringList{"song.mp3@"} << "song"
-                                              << "song_1.mp3";
-    QTest::newRow("dotted base") << QStringList{"song.live.mp3"} << "song.live"
-                                 << "song.live_1.mp3";
-    QTest::newRow("spaces and quotes") << QStringList{} << "a 'b\" c"
-                                       << "a 'b\" c.mp3";
+    const struct
+    {
+        const char *tag;
+        QStringList present; // "name/" a folder, "name@" a dangling link
+        QString base, expected;
+    } rows[] = {
+        {"free", {"song.flac"}, "song", "song.mp3"},
+        {"own format", {"song.mp3"}, "song", "song_1.mp3"},
+        {"two taken", {"song.mp3", "song_1.mp3"}, "song", "song_2.mp3"},
+        {"gap is used", {"song.mp3", "song_2.mp3"}, "song", "song_1.mp3"},
+        {"directory in the way", {"song.mp3/"}, "song", "song_1.mp3"},
+        {"dangling link in the way", {"song.mp3@"}, "song", "song_1.mp3"},
+        {"dotted base", {"song.live.mp3"}, "song.live", "song.live_1.mp3"},
+        {"spaces and quotes", {}, "a 'b\" c", "a 'b\" c.mp3"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.present << row.base << row.expected;
 }
 
 void TestTargetReservation::reservesFirstFreeName()
@@ -225,34 +226,21 @@ void TestTargetReservation::names_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("base");
 
-    QTest::newRow("plain") << "/music/song.flac"
-                           << "FLAC"
-                           << "song.flac"
-                           << "song";
-    QTest::newRow("two dots") << "/music/song.live.avi"
-                              << "AVI"
-                              << "song.live.avi"
-                              << "song.live";
-    QTest::newRow("no dot") << "/music/song"
-                            << "/MUSIC/SONG"
-                            << "song"
-                            << "song";
-    QTest::newRow("dot in folder only") << "/mu.sic/song"
-                                        << "SIC/SONG"
-                                        << "song"
-                                        << "song";
-    QTest::newRow("leading dot") << "/music/.flac"
-                                 << "FLAC"
-                                 << ".flac"
-                                 << ".flac";
-    QTest::newRow("leading dash") << "/music/-i.wav"
-                                  << "WAV"
-                                  << "-i.wav"
-                                  << "-i";
-    QTest::newRow("relative") << "song.Mp3"
-                              << "MP3"
-                              << "song.Mp3"
-                              << "song";
+    const struct
+    {
+        const char *tag;
+        QString source, label, fileName, base;
+    } rows[] = {
+        {"plain", "/music/song.flac", "FLAC", "song.flac", "song"},
+        {"two dots", "/music/song.live.avi", "AVI", "song.live.avi", "song.live"},
+        {"no dot", "/music/song", "/MUSIC/SONG", "song", "song"},
+        {"dot in folder only", "/mu.sic/song", "SIC/SONG", "song", "song"},
+        {"leading dot", "/music/.flac", "FLAC", ".flac", ".flac"},
+        {"leading dash", "/music/-i.wav", "WAV", "-i.wav", "-i"},
+        {"relative", "song.Mp3", "MP3", "song.Mp3", "song"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.source << row.label << row.fileName << row.base;
 }
 
 void TestTargetReservation::names()

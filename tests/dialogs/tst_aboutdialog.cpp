@@ -5,7 +5,6 @@
 
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -15,7 +14,6 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QVBoxLayout>
 
 class TestAboutDialog : public QObject
 {
@@ -24,7 +22,6 @@ class TestAboutDialog : public QObject
 private slots:
     void cleanup();
 
-    void form();
     void aboutText();
     void licenceIsTheVerbatimGpl2();
     void qtTabShowsToolkitBoxOnce_data();
@@ -59,51 +56,6 @@ QStringList words(const QString &text)
 void TestAboutDialog::cleanup()
 {
     QCOMPARE(dialogtesting::leftoverWindows(), QStringList());
-}
-
-void TestAboutDialog::form()
-{
-    AboutDialog dialog(testServices());
-    QCOMPARE(dialog.windowTitle(), QString("About Tonewright"));
-    QVERIFY(!dialog.windowIcon().isNull());
-    QCOMPARE(dialog.size(), QSize(400, 300));
-    // Resizable: no fixed size.
-    QVERIFY(dialog.minimumSize() != dialog.maximumSize());
-
-    auto *outer = child<QVBoxLayout>(dialog, "verticalLayout_3");
-    QCOMPARE(outer->spacing(), 0);
-    QCOMPARE(outer->contentsMargins(), QMargins());
-
-    auto *tabs = child<QTabWidget>(dialog, "tw_Tabs");
-    QVERIFY(!tabs->usesScrollButtons());
-    QCOMPARE(tabs->count(), 3);
-    QCOMPARE(tabs->currentIndex(), 0);
-    const QStringList pages = {"MainTab", "FFMpegTab", "QtTab"};
-    const QStringList titles = {"Tonewright", "FFMpeg", "Qt"};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(tabs->widget(i)->objectName(), pages[i]);
-        QCOMPARE(tabs->tabText(i), titles[i]);
-    }
-    for (const char *name : {"verticalLayout", "verticalLayout_2"}) {
-        QCOMPARE(child<QVBoxLayout>(dialog, name)->spacing(), 0);
-        QCOMPARE(child<QVBoxLayout>(dialog, name)->contentsMargins(), QMargins());
-    }
-    QCOMPARE(child<QTextBrowser>(dialog, "textBrowser")->parentWidget()->objectName(),
-             QString("MainTab"));
-    QCOMPARE(child<QTextBrowser>(dialog, "textBrowser_2")->parentWidget()->objectName(),
-             QString("FFMpegTab"));
-    QVERIFY(child<QWidget>(dialog, "QtTab")->children().isEmpty());
-
-    auto *about = child<QTextBrowser>(dialog, "textBrowser");
-    QCOMPARE(about->textInteractionFlags(),
-             Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    QVERIFY(about->openExternalLinks());
-    auto *licence = child<QTextBrowser>(dialog, "textBrowser_2");
-    QCOMPARE(licence->textInteractionFlags(), QTextBrowser().textInteractionFlags());
-    QVERIFY(!licence->openExternalLinks());
-
-    auto *buttons = child<QDialogButtonBox>(dialog, "bb_Buttons");
-    QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Close);
 }
 
 void TestAboutDialog::aboutText()

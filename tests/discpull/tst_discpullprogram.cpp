@@ -45,69 +45,51 @@ void TestDiscpullProgram::outputAndExitCode_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<qint64>("fileSize"); // -1: no file
 
-    const QString threeTracks = "tracks 18750 17925 22500\n";
-    QTest::newRow("listing") << threeTracks << QStringList{"DISC"}
-                             << QByteArray("Track-Count: 3Track-1: 4Track-2: 3Track-3: 5") << 0
-                             << qint64(-1);
-    QTest::newRow("track under a minute")
-        << "tracks 4499\n"
-        << QStringList{"DISC"} << QByteArray("Track-Count: 1Track-1: 0") << 0 << qint64(-1);
-    QTest::newRow("extraction") << "tracks 100 200 17645\n"
-                                << QStringList{"DISC", "2", "WAV"}
-                                << QByteArray("Track-Extracting: 41501040\nTrack-Extracted: 2") << 0
-                                << qint64(41501084);
-    QTest::newRow("index abc is 0")
-        << "tracks 30 40\n"
-        << QStringList{"DISC", "abc", "WAV"}
-        << QByteArray("Track-Extracting: 70560\nTrack-Extracted: 0") << 0 << qint64(70604);
-    QTest::newRow("index ' 2nd' reads as 2, past the end")
-        << "tracks 30 40\n"
-        << QStringList{"DISC", " 2nd", "WAV"} << QByteArray("Track-Extracting: -1Error: 12") << 12
-        << qint64(-1);
-    QTest::newRow("index -1") << threeTracks << QStringList{"DISC", "-1", "WAV"}
-                              << QByteArray("Track-Extracting: -1Error: 12") << 12 << qint64(-1);
-    QTest::newRow("index equal to the count")
-        << threeTracks << QStringList{"DISC", "3", "WAV"}
-        << QByteArray("Track-Extracting: -1Error: 12") << 12 << qint64(-1);
-    QTest::newRow("read fails") << "tracks 30\nfail-read 25\n"
-                                << QStringList{"DISC", "0", "WAV"}
-                                << QByteArray("Track-Extracting: 70560Error: 12") << 12
-                                << qint64(44 + 20 * 2352);
-    QTest::newRow("disk full") << "tracks 30\nwrite-limit 1000\n"
-                               << QStringList{"DISC", "0", "WAV"}
-                               << QByteArray("Track-Extracting: 70560Error: 12") << 12
-                               << qint64(1000);
-    QTest::newRow("file not created")
-        << "tracks 30\nfail create\n"
-        << QStringList{"DISC", "0", "WAV"} << QByteArray("Track-Extracting: 70560Error: 12") << 12
-        << qint64(-1);
-    QTest::newRow("two arguments")
-        << threeTracks << QStringList{"DISC", "0"} << QByteArray("Error: 9") << 9 << qint64(-1);
-    QTest::newRow("four arguments") << threeTracks << QStringList{"DISC", "0", "WAV", "x"}
-                                    << QByteArray("Error: 9") << 9 << qint64(-1);
-    QTest::newRow("two arguments, unusable drive")
-        << "-" << QStringList{"DISC", "0"} << QByteArray("Error: 11") << 11 << qint64(-1);
-    QTest::newRow("listing, unusable drive")
-        << "-" << QStringList{"DISC"} << QByteArray("Error: 11") << 11 << qint64(-1);
-    QTest::newRow("extraction, unusable drive")
-        << "-" << QStringList{"DISC", "0", "WAV"} << QByteArray("Error: 11") << 11 << qint64(-1);
-    QTest::newRow("open fails") << "tracks 30\nfail open\n"
-                                << QStringList{"DISC"} << QByteArray("Error: 11") << 11
-                                << qint64(-1);
-    QTest::newRow("lock fails") << "tracks 30\nfail lock\n"
-                                << QStringList{"DISC"} << QByteArray("Error: 11") << 11
-                                << qint64(-1);
-    QTest::newRow("toc fails") << "tracks 30\nfail toc\n"
-                               << QStringList{"DISC"} << QByteArray("Error: 11") << 11
-                               << qint64(-1);
-    QTest::newRow("empty toc") << "toc 1 0\nmsf 0 2 0\n"
-                               << QStringList{"DISC"} << QByteArray("Error: 11") << 11
-                               << qint64(-1);
-    QTest::newRow("lead-out past minute 203")
-        << "toc 1 1\nmsf 0 2 0\nmsf 250 0 0\n"
-        << QStringList{"DISC"} << QByteArray("Error: 11") << 11 << qint64(-1);
-    QTest::newRow("no arguments") << threeTracks << QStringList{} << QByteArray("Error: 10") << 10
-                                  << qint64(-1);
+    const QString three = "tracks 18750 17925 22500\n";
+    const QStringList listing{"DISC"};
+    const QStringList track0{"DISC", "0", "WAV"};
+    const QByteArray indexError = "Track-Extracting: -1Error: 12";
+    const QByteArray readError = "Track-Extracting: 70560Error: 12";
+    // clang-format off
+    const struct
+    {
+        const char *tag;
+        QString disc;
+        QStringList args;
+        QByteArray output;
+        int exitCode;
+        qint64 fileSize;
+    } rows[] = {
+        {"listing", three, listing, "Track-Count: 3Track-1: 4Track-2: 3Track-3: 5", 0, -1},
+        {"track under a minute", "tracks 4499\n", listing, "Track-Count: 1Track-1: 0", 0, -1},
+        {"extraction", "tracks 100 200 17645\n", {"DISC", "2", "WAV"},
+         "Track-Extracting: 41501040\nTrack-Extracted: 2", 0, 41501084},
+        {"index abc is 0", "tracks 30 40\n", {"DISC", "abc", "WAV"},
+         "Track-Extracting: 70560\nTrack-Extracted: 0", 0, 70604},
+        {"index ' 2nd' reads as 2, past the end", "tracks 30 40\n", {"DISC", " 2nd", "WAV"},
+         indexError, 12, -1},
+        {"index -1", three, {"DISC", "-1", "WAV"}, indexError, 12, -1},
+        {"index equal to the count", three, {"DISC", "3", "WAV"}, indexError, 12, -1},
+        {"read fails", "tracks 30\nfail-read 25\n", track0, readError, 12, 44 + 20 * 2352},
+        {"disk full", "tracks 30\nwrite-limit 1000\n", track0, readError, 12, 1000},
+        {"file not created", "tracks 30\nfail create\n", track0, readError, 12, -1},
+        {"two arguments", three, {"DISC", "0"}, "Error: 9", 9, -1},
+        {"four arguments", three, {"DISC", "0", "WAV", "x"}, "Error: 9", 9, -1},
+        {"two arguments, unusable drive", "-", {"DISC", "0"}, "Error: 11", 11, -1},
+        {"listing, unusable drive", "-", listing, "Error: 11", 11, -1},
+        {"extraction, unusable drive", "-", track0, "Error: 11", 11, -1},
+        {"open fails", "tracks 30\nfail open\n", listing, "Error: 11", 11, -1},
+        {"lock fails", "tracks 30\nfail lock\n", listing, "Error: 11", 11, -1},
+        {"toc fails", "tracks 30\nfail toc\n", listing, "Error: 11", 11, -1},
+        {"empty toc", "toc 1 0\nmsf 0 2 0\n", listing, "Error: 11", 11, -1},
+        {"lead-out past minute 203", "toc 1 1\nmsf 0 2 0\nmsf 250 0 0\n", listing, "Error: 11",
+         11, -1},
+        {"no arguments", three, {}, "Error: 10", 10, -1},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.disc << row.args << row.output << row.exitCode
+                               << row.fileSize;
 }
 
 void TestDiscpullProgram::outputAndExitCode()

@@ -52,6 +52,42 @@ inline QByteArray output(const QString &program, const QStringList &arguments)
     return process.readAllStandardOutput();
 }
 
+// A file's bytes; empty when it cannot be read.
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// How a run of the program ended: its status (-1: it crashed or never
+// ended) and what it wrote on its standard streams.
+struct Ended
+{
+    int status = -1;
+    QString error;
+    QString output;
+};
+
+inline Ended runProgram(const QStringList &arguments, const QProcessEnvironment &environment,
+                        const QString &program = tonewright(), int timeoutMs = 120000)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    Ended ended;
+    if (!process.waitForFinished(timeoutMs)) {
+        // An error box would keep the program waiting until the timeout.
+        process.kill();
+        process.waitForFinished();
+        return ended;
+    }
+    ended.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    ended.error = QString::fromUtf8(process.readAllStandardError());
+    ended.output = QString::fromUtf8(process.readAllStandardOutput());
+    return ended;
+}
+
 // A few seconds of stereo pink noise (noise keeps every lossy encoder at
 // its full bitrate), the same on every run.
 inline bool makeWav(const QString &path, int seconds = 4)
@@ -168,6 +204,15 @@ inline QProcessEnvironment programEnvironment(const QString &configDir)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     useOwnFolders(environment, configDir);
+    return environment;
+}
+
+// The same for a program that finds no display, as in a terminal.
+inline QProcessEnvironment terminalEnvironment(const QString &configDir)
+{
+    QProcessEnvironment environment = programEnvironment(configDir);
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
     return environment;
 }
 

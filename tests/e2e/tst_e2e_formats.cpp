@@ -31,12 +31,7 @@ private:
 
 namespace {
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
+using e2e::contents;
 
 // Runs the program on a copy of the source in a folder of its own; the
 // target's path, or empty when the program did not end with 0.
@@ -46,16 +41,9 @@ QString convert(const QString &configDir, const QString &word, const QString &so
     const QString copy = dir.filePath(QFileInfo(source).fileName());
     if (!QFile::copy(source, copy))
         return {};
-    QProcess program;
-    program.setProcessEnvironment(e2e::programEnvironment(configDir));
-    program.start(e2e::tonewright(), {word, copy});
-    // An error box would keep the program waiting until the timeout.
-    if (!program.waitForFinished(60000)) {
-        program.kill();
-        program.waitForFinished();
-        return {};
-    }
-    if (program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
+    if (e2e::runProgram({word, copy}, e2e::programEnvironment(configDir), e2e::tonewright(),
+                        60000)
+            .status != 0)
         return {};
     const QFileInfo info(copy);
     const QString suffix = info.suffix() == extension ? "_1." : ".";
@@ -114,33 +102,11 @@ bool TestE2eFormats::makeSources()
            writeMp3WithPicture(at("gif.mp3"), contents(at("plain.mp3")), "image/gif",
                                contents(at("cover.gif"))) &&
            // A film whose second audio stream is flagged as the one to play.
-           ffmpeg({"-f",
-                   "lavfi",
-                   "-i",
-                   "testsrc=d=2:s=160x120",
-                   "-f",
-                   "lavfi",
-                   "-i",
-                   "sine=d=2",
-                   "-f",
-                   "lavfi",
-                   "-i",
-                   "aevalsrc=sin(440*2*PI*t)|sin(660*2*PI*t):d=2",
-                   "-map",
-                   "0",
-                   "-map",
-                   "1",
-                   "-map",
-                   "2",
-                   "-c:v",
-                   "mpeg4",
-                   "-c:a",
-                   "flac",
-                   "-disposition:a:0",
-                   "0",
-                   "-disposition:a:1",
-                   "default",
-                   at("film.mkv")}) &&
+           ffmpeg(QString("-f lavfi -i testsrc=d=2:s=160x120 -f lavfi -i sine=d=2 -f lavfi -i "
+                          "aevalsrc=sin(440*2*PI*t)|sin(660*2*PI*t):d=2 -map 0 -map 1 -map 2 "
+                          "-c:v mpeg4 -c:a flac -disposition:a:0 0 -disposition:a:1 default")
+                      .split(' ')
+                  << at("film.mkv")) &&
            ffmpeg({"-f", "lavfi", "-i", "sine=d=3", at("mono.wav")}) &&
            ffmpeg({"-f", "lavfi", "-i",
                    "aevalsrc=0.3*sin(440*2*PI*t)|0.3*sin(660*2*PI*t):d=60:s=44100",
@@ -175,42 +141,24 @@ void TestE2eFormats::convertsIntoEveryFormat_data()
     QTest::addColumn<QString>("codec");
     QTest::addColumn<bool>("lossy");
 
-    QTest::newRow("mp3") << "mp3"
-                         << "mp3"
-                         << "mp3"
-                         << "mp3" << true;
-    QTest::newRow("m4a") << "m4a"
-                         << "m4a"
-                         << "mov,mp4,m4a,3gp,3g2,mj2"
-                         << "aac" << true;
-    QTest::newRow("wma") << "wma"
-                         << "wma"
-                         << "asf"
-                         << "wmav2" << true;
-    QTest::newRow("wav") << "wav"
-                         << "wav"
-                         << "wav"
-                         << "pcm_s16le" << false;
-    QTest::newRow("fla") << "fla"
-                         << "flac"
-                         << "flac"
-                         << "flac" << false;
-    QTest::newRow("aac") << "aac"
-                         << "aac"
-                         << "aac"
-                         << "aac" << true;
-    QTest::newRow("ogg") << "ogg"
-                         << "ogg"
-                         << "ogg"
-                         << "vorbis" << true;
-    QTest::newRow("mka") << "mka"
-                         << "mka"
-                         << "matroska,webm"
-                         << "vorbis" << true;
-    QTest::newRow("opus") << "opus"
-                          << "opus"
-                          << "ogg"
-                          << "opus" << true;
+    const struct
+    {
+        const char *word, *extension, *container, *codec;
+        bool lossy;
+    } rows[] = {
+        {"mp3", "mp3", "mp3", "mp3", true},
+        {"m4a", "m4a", "mov,mp4,m4a,3gp,3g2,mj2", "aac", true},
+        {"wma", "wma", "asf", "wmav2", true},
+        {"wav", "wav", "wav", "pcm_s16le", false},
+        {"fla", "flac", "flac", "flac", false},
+        {"aac", "aac", "aac", "aac", true},
+        {"ogg", "ogg", "ogg", "vorbis", true},
+        {"mka", "mka", "matroska,webm", "vorbis", true},
+        {"opus", "opus", "ogg", "opus", true},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.word) << QString(row.word) << QString(row.extension)
+                                << QString(row.container) << QString(row.codec) << row.lossy;
 }
 
 void TestE2eFormats::convertsIntoEveryFormat()
@@ -222,17 +170,8 @@ void TestE2eFormats::convertsIntoEveryFormat()
     QFETCH(bool, lossy);
 
     QTemporaryDir dir;
-    const QString source = dir.filePath("my song.wav");
-    QVERIFY(QFile::copy(m_wav, source));
-
-    QProcess program;
-    program.setProcessEnvironment(e2e::programEnvironment(m_config.path()));
-    program.start(e2e::tonewright(), {word, source});
-    QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-
-    const QString target = dir.filePath("my song." + extension);
+    const QString target = convert(m_config.path(), word, m_wav, dir, extension);
+    QVERIFY2(!target.isEmpty(), "the program did not end with 0");
     const e2e::Probe result = e2e::probe(target);
     QVERIFY2(result.ok, qPrintable(target));
     QCOMPARE(result.formatName, container);

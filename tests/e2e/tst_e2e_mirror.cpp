@@ -22,12 +22,7 @@ private slots:
     void failureIsNamedOnce();
 
 private:
-    struct Result
-    {
-        int status = -1;
-        QString error;
-        QString output;
-    };
+    using Result = e2e::Ended;
     Result run(const QStringList &arguments, const QString &program = e2e::tonewright(),
                const QStringList &environment = {});
     QProcessEnvironment environment() const;
@@ -58,32 +53,19 @@ void TestE2eMirror::init()
 
 QProcessEnvironment TestE2eMirror::environment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
+    QProcessEnvironment environment = e2e::terminalEnvironment(m_dir->filePath("config"));
     environment.insert("HOME", m_dir->path());
-    e2e::useOwnFolders(environment, m_dir->filePath("config"));
     environment.insert("XDG_DATA_HOME", m_dir->filePath("data")); // the trash the test reads
     return environment;
 }
 
-TestE2eMirror::Result TestE2eMirror::run(const QStringList &arguments, const QString &program,
-                                         const QStringList &extra)
+e2e::Ended TestE2eMirror::run(const QStringList &arguments, const QString &program,
+                              const QStringList &extra)
 {
     QProcessEnvironment env = environment();
     for (const QString &entry : extra)
         env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    Result result;
-    if (!process.waitForFinished(120000))
-        return result;
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.error = QString::fromUtf8(process.readAllStandardError());
-    result.output = QString::fromUtf8(process.readAllStandardOutput());
-    return result;
+    return e2e::runProgram(arguments, env, program);
 }
 
 QMap<QString, QString> TestE2eMirror::snapshot() const

@@ -66,20 +66,12 @@ void TestE2eTerminal::converts()
     }
     QVERIFY(e2e::writeSettings(m_config.path(), "128", targetdir));
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(name);
-    environment.insert("XDG_CONFIG_HOME", m_config.path());
+    QProcessEnvironment environment = e2e::terminalEnvironment(m_config.path());
     if (!encoderFound)
         environment.insert("PATH", music.path());
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.setStandardInputFile(QProcess::nullDevice());
-    program.start(e2e::tonewright(), arguments);
-    QVERIFY(program.waitForFinished(60000));
-    const QString error = QString::fromUtf8(program.readAllStandardError());
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), status);
+    const e2e::Ended ended = e2e::runProgram(arguments, environment);
+    const QString &error = ended.error;
+    QCOMPARE(ended.status, status);
     QVERIFY2(error.split('\n').contains(said), qPrintable(error));
     // Nobody reads a warning about the platform or the runtime folder.
     QVERIFY2(!error.contains("QStandardPaths") && !error.contains("qt.qpa"), qPrintable(error));

@@ -5,11 +5,9 @@
 // script says and nothing else, so every stream, pause, output file and ending
 // the window must cope with can be produced on demand.
 //
-// Where the script comes from, first match wins:
-//   1. the file named by the environment variable TW_FAKE_ENCODER_SCRIPT;
-//   2. "fakeencoder.script" in the folder the program was started from (the
-//      folder of argv[0] as given, so a symbolic link named "ffmpeg" in a test
-//      folder reads the script of that folder).
+// The script is "fakeencoder.script" in the folder the program was started
+// from (the folder of argv[0] as given, or where PATH found a bare name), so
+// a symbolic link named "ffmpeg" in a test folder reads that folder's script.
 // Before the script runs, the arguments (without argv[0]) are recorded in
 // "fakeencoder.args" beside the script, each argument followed by one zero
 // byte, because arguments may hold line breaks.
@@ -19,10 +17,9 @@
 // \n \r \t \0 \\ and \xHH.
 //   err <text>            write the text to standard error in one write, then flush
 //   out <text>            the same on standard output
-//   err-repeat <n> <text> write the text n times to standard error (large streams)
+//   err-repeat <n> <text> write the text n times to standard error, in blocks of about
+//                         64 KiB (large streams)
 //   out-repeat <n> <text> the same on standard output
-//   echo-args             write the arguments to standard error, one per line
-//   args <path>           record the arguments in <path> as well (zero-byte separated)
 //   pid <path>            write the process id to <path> as decimal text
 //   stdin                 note in "fakeencoder.stdin" beside the script whether standard
 //                         input is at its end ("eof") or holds data ("data"); an input
@@ -43,7 +40,9 @@
 //   exit <code>           end with this exit code (the end of the script is "exit 0")
 //   signal <n>            raise signal n (11 SIGSEGV, 9 SIGKILL, ...) with its default action
 //   hang                  sleep until killed
-// Failures of the fake itself end it with code 120 and a message on standard error.
+// Failures of the fake itself (no script, an unknown command, a bad number, an
+// unreadable input, an unwritable file) end it with code 120 and a line
+// starting "fakeencoder:" on standard error.
 
 #include <algorithm>
 #include <chrono>
@@ -249,11 +248,8 @@ int main(int argc, char **argv)
     const std::string descriptors = startingDescriptors();
     const std::vector<std::string> args(argv + 1, argv + argc);
 
-    const char *fromEnvironment = std::getenv("TW_FAKE_ENCODER_SCRIPT");
     const std::string scriptPath =
-        fromEnvironment && *fromEnvironment
-            ? std::string(fromEnvironment)
-            : startFolder(argc > 0 ? argv[0] : nullptr) + "/fakeencoder.script";
+        startFolder(argc > 0 ? argv[0] : nullptr) + "/fakeencoder.script";
     std::ifstream script(scriptPath, std::ios::binary);
     if (!script)
         fail("no script at " + scriptPath);
@@ -317,13 +313,6 @@ int main(int argc, char **argv)
                 }
             }
             writeAll(stream, block);
-        } else if (command == "echo-args") {
-            std::string text;
-            for (const std::string &arg : args)
-                text += arg + "\n";
-            writeAll(stderr, text);
-        } else if (command == "args") {
-            recordArguments(rest, args);
         } else if (command == "pid") {
             writeFile(rest, std::to_string(tw_getpid()));
         } else if (command == "stdin") {

@@ -100,6 +100,8 @@ void TestSettings::targetRule()
     QCOMPARE(settings::targetRuleFromText(QStringLiteral("ask")), TargetRule::Ask);
     QCOMPARE(settings::targetRuleFromText(QStringLiteral("same")), TargetRule::SameAsSource);
     QCOMPARE(settings::targetRuleFromText(QStringLiteral("ASK")), TargetRule::SameAsSource);
+    QCOMPARE(settings::targetRuleFromText(QStringLiteral(TW_TEST_SOURCE_DIR "/CMakeLists.txt")),
+             TargetRule::SameAsSource);
     // A first run has nothing stored: beside the source, never the working directory.
     QCOMPARE(settings::targetRuleFromText(QString()), TargetRule::SameAsSource);
 

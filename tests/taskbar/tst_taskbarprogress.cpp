@@ -17,8 +17,6 @@ class TestTaskbarProgress : public QObject
     Q_OBJECT
 
 private slots:
-    void initialProperties();
-    void progressBarIsCreatedOnce();
     void requestsBeforeReadinessAreLost();
     void readinessHappensOnce();
     void valueIsSentAsDifferences_data();
@@ -31,31 +29,6 @@ private slots:
     void nativeEventsReachTheShellAndAreNotConsumed();
     void buttonGoesWithItsWindow();
 };
-
-void TestTaskbarProgress::initialProperties()
-{
-    QWidget window;
-    TaskbarProgressBar *bar = taskbar::makeFakeButton(&window).button->progressBar();
-    TaskbarProgressBar standalone;
-    for (TaskbarProgressBar *b : {bar, &standalone}) {
-        QCOMPARE(b->state(), TaskbarProgressBar::NoProgress);
-        QCOMPARE(b->value(), -1);
-        QCOMPARE(b->minimum(), 0);
-        QCOMPARE(b->maximum(), 100);
-        QCOMPARE(b->property("state").value<TaskbarProgressBar::ProgressState>(),
-                 TaskbarProgressBar::NoProgress);
-    }
-}
-
-void TestTaskbarProgress::progressBarIsCreatedOnce()
-{
-    QWidget window;
-    TaskbarButton *button = taskbar::makeFakeButton(&window).button;
-    TaskbarProgressBar *bar = button->progressBar();
-    QCOMPARE(button->progressBar(), bar);
-    QCOMPARE(bar->parent(), button);
-    QCOMPARE(button->parent(), &window);
-}
 
 void TestTaskbarProgress::requestsBeforeReadinessAreLost()
 {
