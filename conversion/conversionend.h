@@ -28,6 +28,7 @@ struct ConversionEnd
         NotAFile,          // the source is a folder, a device, a pipe
         FolderNotChosen,   // the target folder must be asked for, and nobody can answer
         FolderNotWritable, // the target folder takes no file, and nobody can choose another
+        MediumFull,        // the target's medium had no room left for it
     };
 
     Outcome outcome = Outcome::Stopped;

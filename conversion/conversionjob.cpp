@@ -495,6 +495,12 @@ void ConversionJob::encoderFinished(int exitCode)
         return;
     }
 
+    // A full medium is no fault of the encoder's: no bug report.
+    if (!replaced && (closing.contains(QStringView(encodercontract::NoSpaceText)) ||
+                      m_reservation.isOnFullMedium())) {
+        fail(ConversionEnd::Failure::MediumFull);
+        return;
+    }
     sendBugReport();
     if (replaced)
         fail(ConversionEnd::Failure::TargetReplaced);

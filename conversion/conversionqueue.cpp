@@ -86,13 +86,18 @@ void ConversionQueue::stop()
         if (ConversionJob *job = m_files[index].job)
             job->stop(); // ends it as skipped, see jobEnded()
     }
+    skipWaiting();
+    emit changed();
+    checkFinished();
+}
+
+void ConversionQueue::skipWaiting()
+{
     for (; m_next < int(m_files.size()); ++m_next) {
         m_files[m_next].state = State::Skipped;
         ++m_skipped;
         countEnded(m_next);
     }
-    emit changed();
-    checkFinished();
 }
 
 void ConversionQueue::fillSlots(bool now)
@@ -155,6 +160,10 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
         break;
     case ConversionEnd::Outcome::Failed:
         fail(index, end.failure);
+        // A full medium takes no more: the files waiting are skipped, those
+        // running end as they can.
+        if (end.failure == ConversionEnd::Failure::MediumFull)
+            skipWaiting();
         break;
     case ConversionEnd::Outcome::Stopped:
         file.state = State::Skipped;

@@ -127,6 +127,8 @@ private:
     // now: the jobs take their first step at once rather than on the
     // event loop.
     void fillSlots(bool now = false);
+    // The files that have not started are skipped.
+    void skipWaiting();
     void startFile(int index, bool now);
     void jobEnded(int index, const ConversionEnd &end);
     void fail(int index, ConversionEnd::Failure kind);

@@ -83,6 +83,9 @@ inline constexpr char16_t NotOnWhitelistText[] = u"Format not on whitelist";
 // when nothing at all was written.
 inline constexpr char16_t AudioSizeStamp[] = u"audio:";
 inline constexpr char16_t NothingEncodedText[] = u"Output file is empty, nothing was encoded";
+// What it writes when the target's disk is full (the C library's words: the
+// encoder sets no locale).
+inline constexpr char16_t NoSpaceText[] = u"No space left on device";
 
 // Only this exit code means the target is complete.
 inline constexpr int SuccessExitCode = 0;

@@ -11,6 +11,7 @@
 #ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -141,6 +142,16 @@ bool Reservation::isIntact() const
 int Reservation::descriptor() const
 {
     return m_fd;
+}
+
+bool Reservation::isOnFullMedium() const
+{
+    // Less than what one more block of audio needs; a medium that tells no
+    // size at all is not taken for full.
+    constexpr qint64 Nearly = 256 * 1024;
+    struct statvfs disk;
+    return m_fd >= 0 && ::fstatvfs(m_fd, &disk) == 0 && disk.f_blocks > 0 &&
+           qint64(disk.f_bavail) * qint64(disk.f_frsize) < Nearly;
 }
 
 int Reservation::reopen() const

@@ -51,6 +51,9 @@ public:
     // otherwise. Some FUSE drivers give a descriptor opened before another
     // process wrote the file only what the file held then.
     int reopen() const;
+    // Whether the medium our file lies on is (all but) full, as when the
+    // encoder failed for want of room.
+    bool isOnFullMedium() const;
     // The conversion failed: removes the name while it is still ours (never
     // through a link; a foreign file is left alone), empties our file when
     // its name was taken from it, and closes it.

@@ -249,6 +249,8 @@ void MirrorUpdate::fileEnded(const ConversionEnd &end)
         fail(error);
     if (!session.finish(step, converted, &error, end.loudness, end.tagsWritten))
         fail(error);
+    if (end.failure == ConversionEnd::Failure::MediumFull)
+        mirror.full = true;
     if (end.outcome == ConversionEnd::Outcome::Failed)
         fail(shown(mirror, step.record.source), end.failure);
     else if (converted && !end.tagsWritten)
@@ -285,7 +287,13 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
         }
         for (const QString &error : std::as_const(errors))
             fail(error);
-        m_sentences << session.summary();
+        if (mirror.full)
+            m_sentences << tr("There is no space left on the disk of %1: %Ln converted; with room "
+                              "again, the next run converts what is missing.",
+                              nullptr, session.converted())
+                               .arg(mirror.folder.root);
+        else
+            m_sentences << session.summary();
         for (const mirrorplan::Step &step : session.plan().steps) {
             if (step.action == Action::LeaveEdited)
                 tell(tr("%1 was changed since Tonewright wrote it and was left alone.")

@@ -89,6 +89,7 @@ private:
         treewalk::Result walk;
         bool usable = true;
         bool planned = false;
+        bool full = false; // a file failed for want of room on the mirror's medium
     };
     struct Conversion
     {

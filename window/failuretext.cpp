@@ -53,6 +53,9 @@ QString failureText(ConversionEnd::Failure failure)
         return QCoreApplication::translate(
             "Soundmill", "The target folder is not writable, and no display is available to choose "
                          "another; set targetdir.");
+    case Failure::MediumFull:
+        return QCoreApplication::translate("ConversionQueue",
+                                           "There was no space left on the target's disk.");
     }
     return QString();
 }

@@ -20,6 +20,7 @@ private slots:
     void cleanup();
     void everyNameArrivesAndStays_data();
     void everyNameArrivesAndStays();
+    void fullStickLosesNothing();
 
 private:
     struct Result
@@ -151,6 +152,51 @@ void TestE2eStick::everyNameArrivesAndStays()
     QVERIFY2(elsewhere.status == 0, qPrintable(elsewhere.error));
     QCOMPARE(encoderStarts(), sources.size());
     QCOMPARE(outputs(), written);
+}
+
+// A stick that fills midway: the run stops starting files, leaves no partial
+// file, keeps every output it finished and says why it ended; with room
+// again the next run converts only what is missing.
+void TestE2eStick::fullStickLosesNothing()
+{
+    const int count = 16;
+    for (int i = 0; i < count; ++i) { // a folder each: no album values to rewrite
+        QVERIFY(QDir().mkpath(music(QString("Single %1").arg(i))));
+        QVERIFY(e2e::makeWav(music(QString("Single %1/a.wav").arg(i)), 30));
+    }
+    m_stick = std::make_unique<StickImage>(m_dir->filePath("stick.img"), StickImage::Kind::ExFat);
+    QString error;
+    QVERIFY2(m_stick->make(16, &error), qPrintable(error));
+    QVERIFY2(m_stick->mount(m_dir->filePath("stick"), &error), qPrintable(error));
+    // Room for about half of the outputs.
+    QFile filler(m_stick->folder() + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    QVERIFY(filler.write(QByteArray(11 << 20, 'x')) == 11 << 20);
+    filler.close();
+
+    const Result full = run();
+    QCOMPARE(full.status, 1);
+    QVERIFY2(full.error.contains("There is no space left on the disk of"), qPrintable(full.error));
+    QMap<QString, QString> kept = outputs();
+    QVERIFY(kept.size() > 2 && kept.size() < count);
+    // An output the room ran out under while its tags went in is redone.
+    const QRegularExpression untagged("(\\S+ \\d+/a\\.mp3) lacks its tags");
+    for (auto it = untagged.globalMatch(full.error); it.hasNext();)
+        QVERIFY(kept.remove(it.next().captured(1)) == 1);
+    QDirIterator leftovers(m_stick->folder() + "/Music (MP3)", {"*.part"},
+                           QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    QVERIFY(!leftovers.hasNext());
+
+    QVERIFY(QFile::remove(m_stick->folder() + "/filler"));
+    const int before = encoderStarts();
+    const Result again = run();
+    QVERIFY2(again.status == 0, qPrintable(again.error));
+    QCOMPARE(encoderStarts() - before, count - int(kept.size()));
+    QVERIFY(!again.error.contains("lacks its tags"));
+    const QMap<QString, QString> all = outputs();
+    QCOMPARE(all.size(), count);
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+        QCOMPARE(all.value(it.key()), it.value());
 }
 
 QTEST_GUILESS_MAIN(TestE2eStick)
