@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QString>
-#include <QStringList>
 #include <functional>
 
 // Album values, the one way a selection and a folder mirror alike give
@@ -35,9 +34,6 @@ public:
     // expected.
     Album ended(const QString &album, bool converted);
     bool contains(const QString &album) const { return m_albums.contains(album); }
-    // The albums expected and not ended yet.
-    QStringList open() const { return m_albums.keys(); }
-    void forget(const QString &album) { m_albums.remove(album); }
     void clear() { m_albums.clear(); }
 
 private:

@@ -128,15 +128,23 @@ QString Reservation::encoderPath() const
     return QStringLiteral("/proc/self/fd/") + QString::number(m_fd);
 }
 
+namespace {
+
+// Whether named (a file's status) is the regular file open as fd.
+bool isOpenFile(const struct stat &named, int fd)
+{
+    struct stat open;
+    return ::fstat(fd, &open) == 0 && S_ISREG(named.st_mode) && named.st_dev == open.st_dev &&
+           named.st_ino == open.st_ino;
+}
+
+} // namespace
+
 bool Reservation::isIntact() const
 {
-    if (m_fd < 0)
-        return false;
     struct stat named;
-    struct stat open;
-    if (::lstat(QFile::encodeName(m_path).constData(), &named) != 0 || ::fstat(m_fd, &open) != 0)
-        return false;
-    return S_ISREG(named.st_mode) && named.st_dev == open.st_dev && named.st_ino == open.st_ino;
+    return m_fd >= 0 && ::lstat(QFile::encodeName(m_path).constData(), &named) == 0 &&
+           isOpenFile(named, m_fd);
 }
 
 int Reservation::descriptor() const
@@ -161,9 +169,7 @@ int Reservation::reopen() const
     const int fd = ::open(QFile::encodeName(m_path).constData(),
                           O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat named;
-    struct stat held;
-    if (fd >= 0 && ::fstat(fd, &named) == 0 && ::fstat(m_fd, &held) == 0 &&
-        S_ISREG(named.st_mode) && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
+    if (fd >= 0 && ::fstat(fd, &named) == 0 && isOpenFile(named, m_fd))
         return fd;
     if (fd >= 0)
         ::close(fd);
@@ -208,6 +214,16 @@ bool Reservation::isIntact() const
 int Reservation::descriptor() const
 {
     return -1;
+}
+
+int Reservation::reopen() const
+{
+    return -1;
+}
+
+bool Reservation::isOnFullMedium() const
+{
+    return false;
 }
 
 qint64 Reservation::size() const
