@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <sys/vfs.h>
-
 namespace portablenames {
 
 namespace {
@@ -38,25 +36,6 @@ QString fitted(QString stem, const QString &suffix, FileSystemKind kind)
 }
 
 } // namespace
-
-FileSystemKind fileSystemKind(const QString &path)
-{
-    struct statfs fs;
-    if (statfs(QFile::encodeName(path).constData(), &fs) != 0)
-        return FileSystemKind::Posix;
-    switch (static_cast<unsigned long>(fs.f_type)) {
-    case 0x4d44: // vfat
-        return FileSystemKind::Fat;
-    case 0x2011bab0: // exfat
-        return FileSystemKind::ExFat;
-    case 0x5346544e: // ntfs
-    case 0x7366746e: // ntfs3
-    case 0x65735546: // fuseblk
-        return FileSystemKind::Ntfs;
-    default:
-        return FileSystemKind::Posix;
-    }
-}
 
 bool isPortable(FileSystemKind kind)
 {

@@ -7,10 +7,6 @@ namespace portablenames {
 
 enum class FileSystemKind { Posix, Fat, ExFat, Ntfs };
 
-// The kind of file system path lies on (statfs). A FUSE block device is
-// taken for NTFS: ntfs-3g and the exFAT driver are what run there.
-FileSystemKind fileSystemKind(const QString &path);
-
 // Whether names there must avoid what FAT, exFAT and NTFS refuse, and
 // whether names differing only in case name one file.
 bool isPortable(FileSystemKind kind);
