@@ -29,6 +29,7 @@ struct ConversionEnd
         FolderNotChosen,   // the target folder must be asked for, and nobody can answer
         FolderNotWritable, // the target folder takes no file, and nobody can choose another
         MediumFull,        // the target's medium had no room left for it
+        MediumGone,        // the target's medium went away (pulled out) while it was written
     };
 
     Outcome outcome = Outcome::Stopped;

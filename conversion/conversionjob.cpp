@@ -479,6 +479,12 @@ void ConversionJob::encoderFinished(int exitCode)
         startEncoder(std::exchange(m_withoutCover, QStringList()));
         return;
     }
+    // A medium pulled out is nobody's fault: no bug report, and the name
+    // that can no longer be looked at was not replaced.
+    if (m_reservation.isOnGoneMedium()) {
+        fail(ConversionEnd::Failure::MediumGone);
+        return;
+    }
     // The result must be in our file under our name, and hold audio: some
     // damaged sources make the encoder end well having encoded nothing.
     const bool replaced = !m_reservation.isIntact();

@@ -160,9 +160,10 @@ void ConversionQueue::jobEnded(int index, const ConversionEnd &end)
         break;
     case ConversionEnd::Outcome::Failed:
         fail(index, end.failure);
-        // A full medium takes no more: the files waiting are skipped, those
-        // running end as they can.
-        if (end.failure == ConversionEnd::Failure::MediumFull)
+        // A full medium takes no more, nor does one that went away: the
+        // files waiting are skipped, those running end as they can.
+        if (end.failure == ConversionEnd::Failure::MediumFull ||
+            end.failure == ConversionEnd::Failure::MediumGone)
             skipWaiting();
         break;
     case ConversionEnd::Outcome::Stopped:

@@ -34,6 +34,7 @@ int createExclusively(const QString &path)
             return -errno;
     }
 }
+
 #else
 // Name based: the encoder opens the name again, as the file itself cannot
 // be handed to it.
@@ -162,6 +163,13 @@ bool Reservation::isOnFullMedium() const
            qint64(disk.f_bavail) * qint64(disk.f_frsize) < Nearly;
 }
 
+bool Reservation::isOnGoneMedium() const
+{
+    struct statvfs disk;
+    return m_fd >= 0 && (::fstatvfs(m_fd, &disk) != 0 ? isGoneError(errno)
+                                                       : targetreservation::isOnGoneMedium(m_path));
+}
+
 int Reservation::reopen() const
 {
     if (m_fd < 0)
@@ -198,6 +206,18 @@ void Reservation::release()
     m_path.clear();
 }
 
+bool isGoneError(int error)
+{
+    return error == ENOTCONN || error == ENODEV || error == ENXIO || error == EIO ||
+           error == ESHUTDOWN;
+}
+
+bool isOnGoneMedium(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) != 0 && isGoneError(errno);
+}
+
 #else
 
 QString Reservation::encoderPath() const
@@ -222,6 +242,21 @@ int Reservation::reopen() const
 }
 
 bool Reservation::isOnFullMedium() const
+{
+    return false;
+}
+
+bool Reservation::isOnGoneMedium() const
+{
+    return false;
+}
+
+bool isGoneError(int)
+{
+    return false;
+}
+
+bool isOnGoneMedium(const QString &)
 {
     return false;
 }

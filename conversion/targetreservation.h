@@ -54,6 +54,9 @@ public:
     // Whether the medium our file lies on is (all but) full, as when the
     // encoder failed for want of room.
     bool isOnFullMedium() const;
+    // Whether the medium our file lies on has gone away (pulled out, its
+    // driver ended), as when the encoder failed for want of it.
+    bool isOnGoneMedium() const;
     // The conversion failed: removes the name while it is still ours (never
     // through a link; a foreign file is left alone), empties our file when
     // its name was taken from it, and closes it.
@@ -69,6 +72,12 @@ private:
     QString m_path;
     int m_fd = -1;
 };
+
+// Whether error (an errno) says that the medium a file lay on is no longer
+// there: a FUSE driver that ended, a device pulled out.
+bool isGoneError(int error);
+// Whether path cannot be looked at because its medium is gone.
+bool isOnGoneMedium(const QString &path);
 
 // directory must end with a separator. An invalid reservation, with the
 // reason in failure, when none of the names can be created.

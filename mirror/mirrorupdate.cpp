@@ -2,6 +2,7 @@
 
 #include "conversionqueue.h"
 #include "mirrorroot.h"
+#include "targetreservation.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -16,6 +17,14 @@ constexpr int WalkShownEveryMs = 100;
 QString folderName(const QString &path)
 {
     return QFileInfo(path).fileName();
+}
+
+QString goneText(const QString &root, int converted)
+{
+    return MirrorUpdate::tr("The disk of %1 went away during the run: %Ln converted before; "
+                            "plugged in again, the next run completes it.",
+                            nullptr, converted)
+        .arg(root);
 }
 
 } // namespace
@@ -64,6 +73,13 @@ void MirrorUpdate::fail(const QString &name, ConversionEnd::Failure failure)
 {
     m_details.append({name, failure, QString()});
     m_failed = true;
+}
+
+bool MirrorUpdate::isGone(Mirror &mirror)
+{
+    if (!mirror.gone && targetreservation::isOnGoneMedium(mirror.folder.root))
+        mirror.gone = true;
+    return mirror.gone;
 }
 
 QString MirrorUpdate::shown(const Mirror &mirror, const QString &relative) const
@@ -186,7 +202,7 @@ bool MirrorUpdate::plan(Mirror &mirror)
     }
     QString error;
     if (!mirror.session->prepare(mirror.walk, &error)) {
-        fail(error);
+        fail(isGone(mirror) ? goneText(mirror.folder.root, 0) : error);
         return false;
     }
     const mirrorplan::Plan &plan = mirror.session->plan();
@@ -198,7 +214,7 @@ bool MirrorUpdate::plan(Mirror &mirror)
         return false;
     }
     if (!mirror.session->start(&error)) {
-        fail(error);
+        fail(isGone(mirror) ? goneText(mirror.folder.root, 0) : error);
         return false;
     }
     return true;
@@ -211,8 +227,11 @@ void MirrorUpdate::copy()
         emit phase(tr("Copying %L1 of %L2 files…").arg(m_copied + 1).arg(m_copies.size()));
         const Conversion copy = m_copies.at(m_copied);
         Mirror &mirror = m_mirrors[size_t(copy.mirror)];
+        if (mirror.gone)
+            continue;
         QString error;
-        if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error))
+        if (!mirror.session->copy(mirror.session->plan().steps.at(copy.step), &error) &&
+            !isGone(mirror))
             fail(error);
     }
 }
@@ -244,11 +263,18 @@ void MirrorUpdate::fileEnded(const ConversionEnd &end)
     MirrorSession &session = *mirror.session;
     const mirrorplan::Step &step = session.plan().steps.at(conversion.step);
     const bool converted = end.outcome == ConversionEnd::Outcome::Converted;
+    if (mirror.gone || end.failure == ConversionEnd::Failure::MediumGone) {
+        mirror.gone = true;
+        return; // told once, at the end
+    }
     QString error;
-    if (!session.adoptFolders(end.madeFolders, &error))
+    if (!session.adoptFolders(end.madeFolders, &error) && !isGone(mirror))
         fail(error);
-    if (!session.finish(step, converted, &error, end.loudness, end.tagsWritten))
+    if (!mirror.gone && !session.finish(step, converted, &error, end.loudness, end.tagsWritten) &&
+        !isGone(mirror))
         fail(error);
+    if (mirror.gone)
+        return;
     if (end.failure == ConversionEnd::Failure::MediumFull)
         mirror.full = true;
     if (end.outcome == ConversionEnd::Outcome::Failed)
@@ -276,6 +302,11 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
         if (!mirror.planned)
             continue;
         MirrorSession &session = *mirror.session;
+        if (mirror.gone) {
+            m_sentences << goneText(mirror.folder.root, session.converted());
+            m_failed = true;
+            continue;
+        }
         QStringList errors;
         if (complete) {
             session.finishAlbums(&errors);

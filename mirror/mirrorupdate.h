@@ -90,6 +90,9 @@ private:
         bool usable = true;
         bool planned = false;
         bool full = false; // a file failed for want of room on the mirror's medium
+        // Its medium went away: nothing of it is touched any more (a
+        // database left mid-transaction rolls back when next opened).
+        bool gone = false;
     };
     struct Conversion
     {
@@ -106,6 +109,9 @@ private:
     void concludeNow(bool complete, int skipped);
     void fail(const QString &sentence);
     void fail(const QString &name, ConversionEnd::Failure failure);
+    // After something on mirror failed: whether that was its medium going
+    // away, which is then told once instead of each failure after it.
+    bool isGone(Mirror &mirror);
     void tell(const QString &sentence);
     // A source's name as the details show it.
     QString shown(const Mirror &mirror, const QString &relative) const;

@@ -56,6 +56,9 @@ QString failureText(ConversionEnd::Failure failure)
     case Failure::MediumFull:
         return QCoreApplication::translate("ConversionQueue",
                                            "There was no space left on the target's disk.");
+    case Failure::MediumGone:
+        return QCoreApplication::translate("ConversionQueue",
+                                           "The target's disk went away while it was written.");
     }
     return QString();
 }
