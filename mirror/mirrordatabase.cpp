@@ -31,7 +31,7 @@ constexpr char Schema[] =
     " source TEXT PRIMARY KEY, source_size INTEGER, source_modified INTEGER,"
     " recipe TEXT, output TEXT NOT NULL,"
     " output_size INTEGER, output_modified INTEGER, pending INTEGER NOT NULL,"
-    " album TEXT, retag INTEGER NOT NULL DEFAULT 0);"
+    " album TEXT, retag INTEGER NOT NULL DEFAULT 0, output_digest TEXT);"
     "CREATE TABLE IF NOT EXISTS folders(path TEXT PRIMARY KEY);"
     // Apart from the entries, so that reading them never reads the blocks.
     "CREATE TABLE IF NOT EXISTS loudness(source TEXT PRIMARY KEY, measured BLOB NOT NULL);";
@@ -40,13 +40,8 @@ constexpr char Schema[] =
 constexpr const char *Added[][2] = {
     {"album", "ALTER TABLE entries ADD COLUMN album TEXT"},
     {"retag", "ALTER TABLE entries ADD COLUMN retag INTEGER NOT NULL DEFAULT 0"},
+    {"output_digest", "ALTER TABLE entries ADD COLUMN output_digest TEXT"},
 };
-
-constexpr char Entries[] = "SELECT source, source_size, source_modified, recipe, output,"
-                           " output_size, output_modified, pending, album, retag FROM entries";
-// A database from before album values.
-constexpr char OldEntries[] = "SELECT source, source_size, source_modified, recipe, output,"
-                              " output_size, output_modified, pending, NULL, 0 FROM entries";
 
 QString text(sqlite3_stmt *statement, int column)
 {
@@ -120,8 +115,13 @@ bool MirrorDatabase::load(QString *error)
         }
     }
     {
-        const bool current = Statement(m_db, Entries).handle != nullptr;
-        Statement entries(m_db, current ? Entries : OldEntries);
+        // A database from before a column reads as if it held nothing there.
+        QByteArray query = "SELECT source, source_size, source_modified, recipe, output,"
+                           " output_size, output_modified, pending";
+        for (const auto &column : Added)
+            query += ", " + QByteArray(hasColumn(column[0]) ? column[0] : "NULL");
+        query += " FROM entries";
+        Statement entries(m_db, query.constData());
         if (!entries.handle) {
             // A run killed as it made the database left it without tables:
             // nothing is recorded yet.
@@ -147,6 +147,7 @@ bool MirrorDatabase::load(QString *error)
             r.pending = sql().column_int(entries.handle, 7) != 0;
             r.album = text(entries.handle, 8);
             r.retag = sql().column_int(entries.handle, 9) != 0;
+            r.outputDigest = text(entries.handle, 10);
             m_records.insert(r.source, r);
         }
     }
@@ -171,9 +172,15 @@ bool MirrorDatabase::commit(QString *error)
     // A commit that failed (a full disk, a medium pulled out) may leave the
     // transaction open, and every later BEGIN would fail: what is not on
     // the disk is dropped, and the next write starts afresh.
+    rollBack();
+    return false;
+}
+
+void MirrorDatabase::rollBack()
+{
+    // What went wrong is already told; a rollback that fails adds nothing.
     QString ignored;
     exec("ROLLBACK", &ignored);
-    return false;
 }
 
 bool MirrorDatabase::openForWriting(QString *error)
@@ -193,13 +200,18 @@ bool MirrorDatabase::openForWriting(QString *error)
     return m_writable;
 }
 
+bool MirrorDatabase::hasColumn(const char *name) const
+{
+    Statement known(m_db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
+    known.bind(1, QString::fromLatin1(name));
+    return known.handle && sql().step(known.handle) == SQLITE_ROW;
+}
+
 bool MirrorDatabase::migrate(QString *error)
 {
     QList<const char *> missing;
     for (const auto &column : Added) {
-        Statement known(m_db, "SELECT 1 FROM pragma_table_info('entries') WHERE name = ?");
-        known.bind(1, QString::fromLatin1(column[0]));
-        if (known.handle && sql().step(known.handle) != SQLITE_ROW)
+        if (!hasColumn(column[0]))
             missing << column[1];
     }
     if (missing.isEmpty())
@@ -209,7 +221,7 @@ bool MirrorDatabase::migrate(QString *error)
         return false;
     for (const char *sql : std::as_const(missing)) {
         if (!exec(sql, error)) {
-            exec("ROLLBACK", error);
+            rollBack();
             return false;
         }
     }
@@ -240,7 +252,8 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
     {
         Statement insert(m_db, "INSERT OR REPLACE INTO entries(source, source_size,"
                                " source_modified, recipe, output, output_size, output_modified,"
-                               " pending, album, retag) VALUES(?,?,?,?,?,?,?,?,?,?)");
+                               " pending, album, retag, output_digest)"
+                               " VALUES(?,?,?,?,?,?,?,?,?,?,?)");
         for (const MirrorRecord &r : records) {
             insert.bind(1, r.source);
             insert.bind(2, r.sourceSize);
@@ -257,9 +270,10 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
             insert.bind(8, qint64(r.pending));
             insert.bind(9, r.album);
             insert.bind(10, qint64(r.retag));
+            insert.bind(11, r.outputDigest);
             if (!insert.run()) {
                 *error = lastError();
-                exec("ROLLBACK", error);
+                rollBack();
                 return false;
             }
         }
@@ -272,7 +286,7 @@ bool MirrorDatabase::write(const QList<MirrorRecord> &records, QString *error,
                 store.bind(2, *it);
             if (!change.run()) {
                 *error = lastError();
-                exec("ROLLBACK", error);
+                rollBack();
                 return false;
             }
         }
@@ -298,7 +312,7 @@ bool MirrorDatabase::forget(const QStringList &sources, QString *error)
             measured.bind(1, source);
             if (!remove.run() || !measured.run()) {
                 *error = lastError();
-                exec("ROLLBACK", error);
+                rollBack();
                 return false;
             }
         }

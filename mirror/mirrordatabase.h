@@ -25,6 +25,8 @@ struct MirrorRecord
     // Its album values are being rewritten: a run cut short may have put
     // the rewritten output into place without recording it.
     bool retag = false;
+    // What the output held when written (see mirrorplan::plan()); empty: unknown.
+    QString outputDigest;
 };
 
 class MirrorDatabase
@@ -61,7 +63,9 @@ private:
     bool exec(const char *sql, QString *error);
     // COMMIT, rolled back when it fails.
     bool commit(QString *error);
+    void rollBack();
     bool migrate(QString *error);
+    bool hasColumn(const char *name) const;
     bool changeFolder(const char *sql, const QString &folder, QString *error);
     QString lastError() const;
 

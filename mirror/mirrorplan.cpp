@@ -78,8 +78,17 @@ bool isCopy(const MirrorRecord &record)
 Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &records,
           const Settings &settings, portablenames::FileSystemKind kind,
           const std::function<FileState(const QString &)> &outputState,
-          const std::function<bool(const QString &)> &sourceGone)
+          const std::function<bool(const QString &)> &sourceGone,
+          const std::function<bool(const MirrorRecord &)> &sameContents)
 {
+    // As written, though its time may have moved: a stick read in another
+    // time zone, or after a change of summer time, shows every file whole
+    // hours off, and a file system may round what it was given.
+    const auto unedited = [&](const FileState &state, const MirrorRecord &record) {
+        return matches(state, record) ||
+               (state.exists && state.size == record.outputSize && sameContents &&
+                sameContents(record));
+    };
     Plan result;
     result.leftOut = walk.leftOut;
 
@@ -159,7 +168,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
                 step.action = Action::Convert;
         } else if (!state.exists) {
             redo();
-        } else if (!matches(state, old)) {
+        } else if (!unedited(state, old)) {
             step.action = Action::LeaveEdited;
             step.record = old;
         } else if (!sameSource) {
@@ -167,6 +176,7 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         } else {
             step.action = rewritten ? Action::Keep : Action::Leave;
             step.record = old;
+            step.record.outputModified = state.modified; // recorded anew when it moved
         }
         result.steps.append(step);
     }
@@ -188,10 +198,10 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
             const FileState state = outputState(old.output);
             if (!state.exists) {
                 step.action = Action::Forget;
-            } else if (!old.pending && matches(state, old)) {
+            } else if (!old.pending && unedited(state, old)) {
                 step.action = Action::Trash;
-                step.expectedSize = old.outputSize;
-                step.expectedModified = old.outputModified;
+                step.expectedSize = state.size;
+                step.expectedModified = state.modified;
             } else {
                 step.action = Action::LeaveEdited;
             }

@@ -79,11 +79,15 @@ bool isCopy(const MirrorRecord &record);
 // merely could not be read this time). Two sources that would give one
 // name (a.flac, a.wav) get a.mp3 and a_1.mp3 in walk order; a name that is
 // recorded, or holds a file the database does not know, is never given to
-// a new source.
+// a new source. An output counts as edited when its size changed, or its
+// time did and sameContents(record) (asked only then) says that it no
+// longer holds what was recorded; a Leave step's record then carries the
+// time as it is now.
 Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &records,
           const Settings &settings, portablenames::FileSystemKind kind,
           const std::function<FileState(const QString &)> &outputState,
-          const std::function<bool(const QString &)> &sourceGone);
+          const std::function<bool(const QString &)> &sourceGone,
+          const std::function<bool(const MirrorRecord &)> &sameContents = {});
 
 // One line per step, for --dry-run: "convert Rock/a.flac → Rock/a.mp3".
 QStringList describe(const Plan &plan);
