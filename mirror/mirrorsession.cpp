@@ -2,9 +2,12 @@
 
 #include "albumgain.h"
 #include "filecopy.h"
+#include "filesystemkind.h"
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
+#include "mounttable.h"
+#include "outputdigest.h"
 #include "storedloudness.h"
 #include "targetreservation.h"
 #include "tagwriter.h"
@@ -66,14 +69,12 @@ QString albumText(const QMap<QString, QString> &values)
 MirrorSession::Seams MirrorSession::Seams::real()
 {
     Seams seams;
-    seams.fileSystemKind = [](const QString &root) {
-        // Before its first run the root does not exist yet: ask where it will be.
-        QFileInfo place(root);
-        while (!place.exists() && !place.isRoot())
-            place = QFileInfo(place.absolutePath());
-        return portablenames::fileSystemKind(place.absoluteFilePath());
+    seams.fileSystemKind = filesystemkind::of;
+    // The desktop's trash: for a file on another medium than the home
+    // folder, the trash at that medium's top (.Trash-UID).
+    seams.moveToTrash = [](const QString &path, QString *trashedAs) {
+        return QFile::moveToTrash(path, trashedAs);
     };
-    seams.moveToTrash = [](const QString &path) { return QFile::moveToTrash(path); };
     return seams;
 }
 
@@ -131,9 +132,13 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
         return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
                (errno == ENOENT || errno == ENOTDIR);
     };
+    const auto sameContents = [this](const MirrorRecord &record) {
+        return !record.outputDigest.isEmpty() &&
+               outputdigest::of(absolute(record.output)) == record.outputDigest;
+    };
     m_plan = mirrorplan::plan(
         walk, m_database.records(), m_settings, m_kind,
-        [this](const QString &relative) { return state(relative); }, sourceGone);
+        [this](const QString &relative) { return state(relative); }, sourceGone, sameContents);
     if (m_settings.album)
         findAlbums(walk.files.size());
     return true;
@@ -150,10 +155,17 @@ bool MirrorSession::start(QString *error)
     QHash<QString, QByteArray> dropped; // measurements of outputs about to be replaced
     for (const Step &step : std::as_const(m_plan.steps)) {
         // A track of an album whose values may be rewritten is marked (see findAlbums()).
-        const bool marked = step.action == Action::Leave && step.record.retag &&
-                            !m_database.records().value(step.record.source).retag;
-        if (step.action == Action::Keep || marked)
+        const MirrorRecord known = m_database.records().value(step.record.source);
+        const bool marked = step.action == Action::Leave && step.record.retag && !known.retag;
+        // An output whose time moved but not its contents keeps its new time.
+        const bool moved = step.action == Action::Leave &&
+                           step.record.outputModified != known.outputModified;
+        if (step.action == Action::Keep) {
             records.append(step.record);
+            records.last().outputDigest = outputdigest::of(absolute(step.record.output));
+        } else if (marked || moved) {
+            records.append(step.record);
+        }
         if (!writesOutput(step.action))
             continue;
         ::unlink(
@@ -222,6 +234,7 @@ bool MirrorSession::finish(const Step &step, bool ok, QString *error,
     const mirrorplan::FileState written = state(step.record.output);
     done.outputSize = written.size;
     done.outputModified = written.modified;
+    done.outputDigest = outputdigest::of(absolute(step.record.output));
     done.pending = false;
     done.album.clear(); // what the source carried, if anything
     if (!tagged)
@@ -323,6 +336,8 @@ int MirrorSession::trash(QStringList *errors)
         errors->append(recordError);
     QStringList forgotten;
     QStringList emptied;
+    const QString point = mounttable::mountOf(m_root).point;
+    const QString medium = point == u"/" ? QString() : point;
     for (const Step &step : std::as_const(m_plan.steps)) {
         if (step.action == Action::Forget) {
             forgotten << step.record.source;
@@ -338,12 +353,14 @@ int MirrorSession::trash(QStringList *errors)
         } else if (now.size != step.expectedSize || now.modified != step.expectedModified) {
             errors->append(tr("%1 was changed meanwhile and was left alone.").arg(output));
             continue;
-        } else if (!m_seams.moveToTrash(output)) {
+        } else if (QString trashedAs; !m_seams.moveToTrash(output, &trashedAs)) {
             errors->append(tr("%1 cannot be moved to the trash.").arg(output));
             continue;
         } else {
             forgotten << step.record.source;
             ++m_trashed;
+            if (trashedAs.startsWith(medium + QStringLiteral("/.Trash")))
+                m_mediumTrash = trashedAs.section(u'/', 0, -3);
         }
         emptied << step.record.output.section(u'/', 0, -2);
     }
@@ -488,11 +505,19 @@ bool MirrorSession::rewrite(MirrorRecord *record, const QMap<QString, QString> &
     const mirrorplan::FileState written = state(record->output);
     record->outputSize = written.size;
     record->outputModified = written.modified;
+    record->outputDigest = outputdigest::of(absolute(record->output));
     record->album = text;
     return true;
 }
 
 QString MirrorSession::summary() const
 {
-    return mirrorroot::upToDateText(m_root, m_converted, m_trashed, m_plan.unchanged());
+    const QString upToDate =
+        mirrorroot::upToDateText(m_root, m_converted, m_trashed, m_plan.unchanged());
+    if (m_mediumTrash.isEmpty())
+        return upToDate;
+    return upToDate + u' ' +
+           tr("What went to the trash is in %1 on the same disk: it frees no room there "
+              "until that trash is emptied.")
+               .arg(m_mediumTrash);
 }

@@ -39,8 +39,9 @@ public:
     struct Seams
     {
         std::function<portablenames::FileSystemKind(const QString &root)> fileSystemKind;
-        std::function<bool(const QString &path)> moveToTrash;
-        static Seams real(); // statfs; the desktop's trash
+        // trashedAs: where the file went (a trash folder's files/ folder).
+        std::function<bool(const QString &path, QString *trashedAs)> moveToTrash;
+        static Seams real(); // the mount table; the desktop's trash
     };
 
     // Absolute paths of one step's files.
@@ -109,7 +110,8 @@ public:
 
     int converted() const { return m_converted; }
     int trashed() const { return m_trashed; }
-    // The end's sentence: "Music (MP3) is up to date: …".
+    // The end's sentence: "Music (MP3) is up to date: …", and where the
+    // trash is when it is the medium's own.
     QString summary() const;
 
 private:
@@ -144,4 +146,7 @@ private:
     QElapsedTimer m_sinceRecorded;
     int m_converted = 0;
     int m_trashed = 0;
+    // The trash of the mirror's own medium, when files went there (a stick's
+    // .Trash-1000 at its root): that frees no room on it until emptied.
+    QString m_mediumTrash;
 };

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QThread>
 
+#include <csignal>
+
 // A USB stick for a test: a FAT32 or exFAT file system made in an image
 // file, on a loop device, mounted through FUSE as a desktop without the
 // kernel's drivers would. Needs root, loop devices and FUSE; a machine
@@ -38,8 +40,9 @@ public:
                                      : tool("mkfs.vfat", {"-F", "32", m_image}, error);
     }
 
-    // Mounts it at folder, which it makes.
-    bool mount(const QString &folder, QString *error)
+    // Mounts it at folder, which it makes, its driver in time zone zone
+    // (FAT keeps local times: a stick read in another zone shows them moved).
+    bool mount(const QString &folder, QString *error, const QString &zone = "UTC")
     {
         unmount();
         QDir().mkpath(folder);
@@ -49,8 +52,8 @@ public:
         m_device = device.trimmed();
         const bool started =
             m_kind == Kind::ExFat
-                ? tool("mount.exfat-fuse", {m_device, folder}, error)
-                : tool("fusefat", {"-o", "rw+", m_device, folder}, error);
+                ? tool("mount.exfat-fuse", {m_device, folder}, error, nullptr, zone)
+                : tool("fusefat", {"-o", "rw+", m_device, folder}, error, nullptr, zone);
         m_folder = QDir(folder).absolutePath();
         // The daemon may still be on its way when its starter returns.
         QDeadlineTimer deadline(10000);
@@ -80,6 +83,22 @@ public:
         m_device.clear();
     }
 
+    // Pulls it out as a person would who does not wait: its driver ends at
+    // once, whatever is being written. unmount() then tidies up.
+    bool pull()
+    {
+        const QByteArray device = QFile::encodeName(m_device);
+        const QStringList processes = QDir("/proc").entryList(QDir::Dirs);
+        bool killed = false;
+        for (const QString &pid : processes) {
+            QFile command("/proc/" + pid + "/cmdline");
+            if (pid.toInt() > 0 && command.open(QIODevice::ReadOnly) &&
+                command.readAll().split('\0').contains(device))
+                killed = ::kill(pid.toInt(), SIGKILL) == 0 || killed;
+        }
+        return killed;
+    }
+
     const QString &folder() const { return m_folder; }
 
 private:
@@ -94,9 +113,12 @@ private:
     }
 
     static bool tool(const QString &program, const QStringList &arguments, QString *error,
-                     QString *output = nullptr)
+                     QString *output = nullptr, const QString &zone = "UTC")
     {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TZ", zone);
+        process.setProcessEnvironment(environment);
         process.setStandardInputFile(QProcess::nullDevice());
         process.start(program, arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||

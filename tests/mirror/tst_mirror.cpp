@@ -114,7 +114,7 @@ MirrorSession::Seams TestMirror::seams()
 {
     MirrorSession::Seams seams;
     seams.fileSystemKind = [](const QString &) { return portablenames::FileSystemKind::Posix; };
-    seams.moveToTrash = [this](const QString &path) {
+    seams.moveToTrash = [this](const QString &path, QString *) {
         return QFile::rename(path, m_trash + '/' +
                                        QString::number(QDir(m_trash).entryList(QDir::Files).size()));
     };
