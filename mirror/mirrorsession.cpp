@@ -5,6 +5,7 @@
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
+#include "spaceestimate.h"
 #include "storedloudness.h"
 #include "targetreservation.h"
 #include "tagwriter.h"
@@ -61,19 +62,27 @@ QString albumText(const QMap<QString, QString> &values)
     return lines.join(u'\n');
 }
 
+// Before its first run the root does not exist yet: where it will be.
+QString existingPlace(const QString &root)
+{
+    QFileInfo place(root);
+    while (!place.exists() && !place.isRoot())
+        place = QFileInfo(place.absolutePath());
+    return place.absoluteFilePath();
+}
+
 } // namespace
 
 MirrorSession::Seams MirrorSession::Seams::real()
 {
     Seams seams;
     seams.fileSystemKind = [](const QString &root) {
-        // Before its first run the root does not exist yet: ask where it will be.
-        QFileInfo place(root);
-        while (!place.exists() && !place.isRoot())
-            place = QFileInfo(place.absolutePath());
-        return portablenames::fileSystemKind(place.absoluteFilePath());
+        return portablenames::fileSystemKind(existingPlace(root));
     };
     seams.moveToTrash = [](const QString &path) { return QFile::moveToTrash(path); };
+    seams.freeSpace = [](const QString &root) {
+        return spaceestimate::freeSpace(existingPlace(root));
+    };
     return seams;
 }
 
@@ -134,8 +143,20 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     m_plan = mirrorplan::plan(
         walk, m_database.records(), m_settings, m_kind,
         [this](const QString &relative) { return state(relative); }, sourceGone);
+    m_free = m_seams.freeSpace ? m_seams.freeSpace(m_root) : -1;
+    if (m_settings.whatFits)
+        spaceestimate::leaveWhatDoesNotFit(&m_plan, m_settings, m_free);
     if (m_settings.album)
         findAlbums(walk.files.size());
+    return true;
+}
+
+bool MirrorSession::lacksRoom(QString *sentence) const
+{
+    const qint64 needed = spaceestimate::needed(m_plan, m_settings);
+    if (!spaceestimate::clearlyShort(needed, m_free))
+        return false;
+    *sentence = spaceestimate::shortText(m_root, needed, m_free, portablenames::isPortable(m_kind));
     return true;
 }
 
@@ -383,7 +404,8 @@ void MirrorSession::findAlbums(qsizetype walked)
         if (!isTrack(index, step) || !changed.contains(folder))
             continue;
         m_albums[folder] << index;
-        if (converts(step.action))
+        // A track left for later keeps its album open until a run converts it.
+        if (converts(step.action) || step.action == Action::Later)
             m_converting.expect(folder);
     }
     for (const QList<int> &tracks : std::as_const(m_albums)) {
