@@ -54,6 +54,14 @@ bool writes(Action action)
     return action == Action::Convert || action == Action::Replace || action == Action::Copy;
 }
 
+// The size of the step's new output.
+qint64 written(const mirrorplan::Step &step, const mirrorplan::Settings &settings)
+{
+    const MirrorRecord &record = step.record;
+    return mirrorplan::isCopy(record) ? record.sourceSize
+                                      : outputSize(record.source, record.sourceSize, settings);
+}
+
 } // namespace
 
 qint64 outputSize(const QString &source, qint64 size, const mirrorplan::Settings &settings)
@@ -70,12 +78,8 @@ qint64 added(const mirrorplan::Step &step, const mirrorplan::Settings &settings)
 {
     if (!writes(step.action))
         return 0;
-    const MirrorRecord &record = step.record;
-    const qint64 written = mirrorplan::isCopy(record)
-                               ? record.sourceSize
-                               : outputSize(record.source, record.sourceSize, settings);
     // The output it replaces, as the plan found it (-1: the name is free).
-    return written - qMax<qint64>(step.expectedSize, 0);
+    return written(step, settings) - qMax<qint64>(step.expectedSize, 0);
 }
 
 qint64 needed(const mirrorplan::Plan &plan, const mirrorplan::Settings &settings)
@@ -99,15 +103,21 @@ int leaveWhatDoesNotFit(mirrorplan::Plan *plan, const mirrorplan::Settings &sett
 {
     if (free < 0)
         return 0;
-    // Filled up to the estimate itself: a file that does not fit after all
-    // stops the run as a full medium does, losing nothing.
+    // Filled up to the estimate itself, less room for the largest output
+    // once more: a file is written beside the one it replaces, and its tags
+    // may be written into a copy. A file that does not fit after all stops
+    // the run as a full medium does, losing nothing.
     qint64 total = 0;
+    qint64 largest = 0;
     int left = 0;
     for (mirrorplan::Step &step : plan->steps) {
         if (!writes(step.action))
             continue;
-        if (left == 0 && total + added(step, settings) <= free) {
-            total += added(step, settings);
+        const qint64 after = total + added(step, settings);
+        const qint64 peak = qMax(largest, written(step, settings));
+        if (left == 0 && after + peak <= free) {
+            total = after;
+            largest = peak;
             continue;
         }
         step.action = Action::Later;

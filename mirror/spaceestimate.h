@@ -24,8 +24,8 @@ qint64 needed(const mirrorplan::Plan &plan, const mirrorplan::Settings &settings
 bool clearlyShort(qint64 needed, qint64 free);
 
 // Turns the writing steps from the first that would take the total past
-// free into Later, so that the run writes what fits in plan order; returns
-// how many it turned.
+// free (keeping room for the largest output once more) into Later, so that
+// the run writes what fits in plan order; returns how many it turned.
 int leaveWhatDoesNotFit(mirrorplan::Plan *plan, const mirrorplan::Settings &settings, qint64 free);
 
 // What path's file system still lets an ordinary writer have; -1 when it cannot be read.
