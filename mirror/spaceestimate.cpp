@@ -129,7 +129,9 @@ int leaveWhatDoesNotFit(mirrorplan::Plan *plan, const mirrorplan::Settings &sett
 qint64 freeSpace(const QString &path)
 {
     struct statvfs fs;
-    if (::statvfs(QFile::encodeName(path).constData(), &fs) != 0)
+    // A FUSE driver without its own statfs (fusefat) answers with a file
+    // system of no blocks at all: that says nothing of the room.
+    if (::statvfs(QFile::encodeName(path).constData(), &fs) != 0 || fs.f_blocks == 0)
         return -1;
     return qint64(fs.f_bavail) * qint64(fs.f_frsize);
 }
