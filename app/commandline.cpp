@@ -26,6 +26,7 @@ const QLatin1String EachSwitch("--each");
 const QLatin1String EndOfOptions("--");
 const QLatin1String AdvancedWord("ppp");
 const QLatin1String DryRunSwitch("--dry-run");
+const QLatin1String WhatFitsSwitch("--what-fits");
 
 // A whole number written plainly: digits only, no sign, no leading zero.
 bool readPlain(const QString &text, int &value)
@@ -166,6 +167,10 @@ void parseEach(const QStringList &arguments, CommandLine &line)
             line.dryRun = true;
             continue;
         }
+        if (!filesOnly && argument == WhatFitsSwitch) {
+            line.whatFits = true;
+            continue;
+        }
         if (filesOnly || !readOption(argument, line, seen))
             line.eachPaths << fileArgument(argument, line);
     }
@@ -273,6 +278,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &progra
         }
         if (argument == DryRunSwitch) {
             result.dryRun = true;
+            continue;
+        }
+        if (argument == WhatFitsSwitch) {
+            result.whatFits = true;
             continue;
         }
         if (argument == QLatin1String("config")) {

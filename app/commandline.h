@@ -18,6 +18,7 @@ struct CommandLine
     QString error;          // a malformed option or --each line: nothing is done
     QString into;           // --into=DIR: the root of a folder's mirror
     bool dryRun = false;    // --dry-run: a folder's mirror is only described
+    bool whatFits = false;  // --what-fits: a mirror gets what fits its medium, the rest later
 
     // "--each WORD F1 … Fn": one conversion per file, each in a process of its own.
     bool each = false;

@@ -113,7 +113,8 @@ int ConversionRun::convertFolders(const FolderRun &run, const QString &directory
         }
         folders.append({folder, root});
     }
-    const mirrorrecipe::Recipe recipe = mirrorrecipe::forRun(run.format, run.options, m_services);
+    mirrorrecipe::Recipe recipe = mirrorrecipe::forRun(run.format, run.options, m_services);
+    recipe.settings.whatFits = run.whatFits;
     MirrorUpdate mirror(folders, recipe.settings, recipe.options);
 
     if (run.dryRun) {

@@ -11,12 +11,15 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// --into and --dry-run are about a folder's mirror.
+// --into, --dry-run and --what-fits are about a folder's mirror.
 QString folderOptionsError(const CommandLine &line, int folders)
 {
     if (folders == 0 && (!line.into.isEmpty() || line.dryRun))
         return QCoreApplication::translate("CommandLine",
                                            "--into and --dry-run go with a folder to convert");
+    if (folders == 0 && line.whatFits)
+        return QCoreApplication::translate("CommandLine",
+                                           "--what-fits goes with a folder to convert");
     if (folders > 1 && !line.into.isEmpty())
         return QCoreApplication::translate("CommandLine", "--into takes a single folder");
     return QString();
@@ -82,6 +85,7 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         run.options = request.options;
         run.into = line.into;
         run.dryRun = line.dryRun;
+        run.whatFits = line.whatFits;
         return steps.convertFolders(run);
     }
     return steps.convert(request);
@@ -151,6 +155,7 @@ int runEach(const CommandLine &line, StartupSteps &steps)
             run.options = options;
             run.into = line.into;
             run.dryRun = line.dryRun;
+            run.whatFits = line.whatFits;
             run.leftOut = !allFiles;
             return steps.convertFolders(run);
         }

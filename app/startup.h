@@ -12,6 +12,7 @@ struct FolderRun
     EncoderOptions options;
     QString into; // the mirror's root, for a single folder
     bool dryRun = false;
+    bool whatFits = false; // only what fits the mirror's medium, the rest later
     bool leftOut = false; // an argument named neither file nor folder
 };
 

@@ -241,6 +241,9 @@ QStringList describe(const Plan &plan)
         case Action::Trash:
             lines << QCoreApplication::translate("mirror", "trash %1").arg(output);
             break;
+        case Action::Later:
+            lines << QCoreApplication::translate("mirror", "later %1: no room for it").arg(output);
+            break;
         case Action::Forget:
             break;
         }

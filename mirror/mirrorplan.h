@@ -23,6 +23,9 @@ struct Settings
     // Album loudness values are wanted: the tracks of a source folder are
     // an album, and each output's measured loudness is kept for it.
     bool album = false;
+    int bitrate = 0; // kbit/s of the lossy formats: what the outputs' sizes are guessed from
+    // Only what fits the medium is written; the rest waits for a later run.
+    bool whatFits = false;
 };
 
 enum class Action {
@@ -35,6 +38,7 @@ enum class Action {
     LeaveEdited, // the output was changed since it was written: left alone, named
     Trash,       // the source is gone and its output unchanged since written
     Forget,      // the source and its output are both gone: only the record goes
+    Later,       // would be written, but there is no room: neither written nor recorded
 };
 
 struct Step

@@ -21,6 +21,7 @@ Recipe forRun(const QString &format, const EncoderOptions &given, const Services
     const bool plain = given.volume == 100 && given.title.isEmpty() && given.artist.isEmpty() &&
                        given.album.isEmpty() && given.year == 0;
     recipe.settings = {format, text.join(u' '), plain, album};
+    recipe.settings.bitrate = bitrate;
     return recipe;
 }
 

@@ -6,8 +6,12 @@
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
+<<<<<<< HEAD
 #include "mounttable.h"
 #include "outputdigest.h"
+=======
+#include "spaceestimate.h"
+>>>>>>> space
 #include "storedloudness.h"
 #include "targetreservation.h"
 #include "tagwriter.h"
@@ -64,17 +68,36 @@ QString albumText(const QMap<QString, QString> &values)
     return lines.join(u'\n');
 }
 
+// Before its first run the root does not exist yet: where it will be.
+QString existingPlace(const QString &root)
+{
+    QFileInfo place(root);
+    while (!place.exists() && !place.isRoot())
+        place = QFileInfo(place.absolutePath());
+    return place.absoluteFilePath();
+}
+
 } // namespace
 
 MirrorSession::Seams MirrorSession::Seams::real()
 {
     Seams seams;
+<<<<<<< HEAD
     seams.fileSystemKind = filesystemkind::of;
     // The desktop's trash: for a file on another medium than the home
     // folder, the trash at that medium's top (.Trash-UID).
     seams.moveToTrash = [](const QString &path, QString *trashedAs) {
         return QFile::moveToTrash(path, trashedAs);
     };
+=======
+    seams.fileSystemKind = [](const QString &root) {
+        return portablenames::fileSystemKind(existingPlace(root));
+    };
+    seams.moveToTrash = [](const QString &path) { return QFile::moveToTrash(path); };
+    seams.freeSpace = [](const QString &root) {
+        return spaceestimate::freeSpace(existingPlace(root));
+    };
+>>>>>>> space
     return seams;
 }
 
@@ -138,9 +161,25 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     };
     m_plan = mirrorplan::plan(
         walk, m_database.records(), m_settings, m_kind,
+<<<<<<< HEAD
         [this](const QString &relative) { return state(relative); }, sourceGone, sameContents);
+=======
+        [this](const QString &relative) { return state(relative); }, sourceGone);
+    m_free = m_seams.freeSpace ? m_seams.freeSpace(m_root) : -1;
+    if (m_settings.whatFits)
+        spaceestimate::leaveWhatDoesNotFit(&m_plan, m_settings, m_free);
+>>>>>>> space
     if (m_settings.album)
         findAlbums(walk.files.size());
+    return true;
+}
+
+bool MirrorSession::lacksRoom(QString *sentence) const
+{
+    const qint64 needed = spaceestimate::needed(m_plan, m_settings);
+    if (!spaceestimate::clearlyShort(needed, m_free))
+        return false;
+    *sentence = spaceestimate::shortText(m_root, needed, m_free, portablenames::isPortable(m_kind));
     return true;
 }
 
@@ -400,7 +439,8 @@ void MirrorSession::findAlbums(qsizetype walked)
         if (!isTrack(index, step) || !changed.contains(folder))
             continue;
         m_albums[folder] << index;
-        if (converts(step.action))
+        // A track left for later keeps its album open until a run converts it.
+        if (converts(step.action) || step.action == Action::Later)
             m_converting.expect(folder);
     }
     for (const QList<int> &tracks : std::as_const(m_albums)) {

@@ -39,9 +39,16 @@ public:
     struct Seams
     {
         std::function<portablenames::FileSystemKind(const QString &root)> fileSystemKind;
+<<<<<<< HEAD
         // trashedAs: where the file went (a trash folder's files/ folder).
         std::function<bool(const QString &path, QString *trashedAs)> moveToTrash;
         static Seams real(); // the mount table; the desktop's trash
+=======
+        std::function<bool(const QString &path)> moveToTrash;
+        // Bytes free where the mirror lies; none given, or -1: unknown.
+        std::function<qint64(const QString &root)> freeSpace;
+        static Seams real(); // statfs; the desktop's trash; statvfs
+>>>>>>> space
     };
 
     // Absolute paths of one step's files.
@@ -63,8 +70,15 @@ public:
     bool lock(QString *error);
 
     // Reads the database and plans; writes nothing (a dry run stops here).
+    // With whatFits, what does not fit the medium is planned for later.
     bool prepare(const treewalk::Result &walk, QString *error);
     const mirrorplan::Plan &plan() const { return m_plan; }
+    // Once prepared: whether what the plan writes clearly does not fit the
+    // medium, with the sentence that says so. A run that does not start then
+    // writes nothing.
+    bool lacksRoom(QString *sentence) const;
+    // The steps planned for later for want of room.
+    int leftForRoom() const { return m_plan.count(mirrorplan::Action::Later); }
 
     // Removes what a run cut short left under temporary names (every
     // temporary name the plan writes is free afterwards) and records
@@ -135,6 +149,7 @@ private:
     mirrorplan::Settings m_settings;
     Seams m_seams;
     portablenames::FileSystemKind m_kind = portablenames::FileSystemKind::Posix;
+    qint64 m_free = -1; // on the medium, when prepared
     MirrorLock m_lock;
     MirrorDatabase m_database;
     mirrorplan::Plan m_plan;

@@ -115,6 +115,8 @@ QStringList MirrorUpdate::dryRun()
         if (m_mirrors.size() > 1)
             lines << mirrorroot::name(mirror.folder.path, m_settings.format) + u':';
         lines << mirrorplan::describe(mirror.session->plan());
+        if (mirror.session->lacksRoom(&error))
+            fail(error);
     }
     return lines;
 }
@@ -211,6 +213,12 @@ bool MirrorUpdate::plan(Mirror &mirror)
     if (mirror.walk.files.isEmpty() && plan.count(Action::Trash) > 0) {
         fail(tr("%1 holds no files now (is its disk mounted?); %2 was left as it is.")
                  .arg(folder, mirrorroot::name(folder, m_settings.format)));
+        return false;
+    }
+    // Refused before anything is written, rather than stopped by a full medium midway.
+    if (mirror.session->lacksRoom(&error)) {
+        m_sentences << error;
+        m_failed = true;
         return false;
     }
     if (!mirror.session->start(&error)) {
@@ -323,8 +331,16 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
                               "again, the next run converts what is missing.",
                               nullptr, session.converted())
                                .arg(mirror.folder.root);
+        else if (session.leftForRoom() > 0)
+            m_sentences << tr("%1 got what fits: %L2 converted; %Ln files were left for want of "
+                              "room, for a later run with more room.",
+                              nullptr, session.leftForRoom())
+                               .arg(folderName(mirror.folder.root))
+                               .arg(session.converted());
         else
             m_sentences << session.summary();
+        if (session.leftForRoom() > 0)
+            m_failed = true;
         for (const mirrorplan::Step &step : session.plan().steps) {
             if (step.action == Action::LeaveEdited)
                 tell(tr("%1 was changed since Tonewright wrote it and was left alone.")

@@ -74,7 +74,8 @@ public:
     QString sentence() const;
     const QList<EndDetail> &details() const { return m_details; }
     // Whether anything failed: a file not converted or copied, a mirror
-    // busy, unreadable or left alone, a folder that could not be read.
+    // busy, unreadable, left alone or short of room (files left for want of
+    // it included), a folder that could not be read.
     bool failed() const { return m_failed; }
 
 signals:

@@ -43,10 +43,11 @@ public:
     }
     int convertFolders(const FolderRun &run) override
     {
-        calls << QStringLiteral("mirror %1+%2%3%4")
+        calls << QStringLiteral("mirror %1+%2%3%4%5")
                      .arg(run.folders.size())
                      .arg(run.files.size())
                      .arg(run.dryRun ? QStringLiteral(" dry") : QString(),
+                          run.whatFits ? QStringLiteral(" fits") : QString(),
                           run.into.isEmpty() ? QString() : QStringLiteral(" into ") + run.into);
         return run.leftOut ? 1 : 0;
     }
@@ -158,6 +159,11 @@ void TestStartup::steps_data()
          {"mirror 1+0 dry into /usb/M"}, {}},
         {"--each mixes", {"--each", "mp3", "/real/d/", "/real/a.wav", "/real/e/", "--dry-run"},
          "", {"mirror 2+1 dry"}, {}},
+        {"what fits", {"mp3", "--what-fits", "/real/dir/"}, "", {"mirror 1+0 fits"}, {}},
+        {"--each what fits", {"--each", "mp3", "/real/d/", "--what-fits"}, "",
+         {"mirror 1+0 fits"}, {}},
+        {"what fits without a folder", {"mp3", "--what-fits", "/real/a.wav"}, "",
+         {"usage", "exit 2"}, {}},
         {"ppp asks once for folders", {"--each", "ppp", "/real/d/", "/real/a.wav"}, "",
          {"options 2", "mirror 1+1"}, {}},
         {"--into with a file", {"mp3", "--into=/x", "/real/a.wav"}, "", {"usage", "exit 2"}, {}},

@@ -27,6 +27,7 @@ private slots:
     void fullStickLosesNothing();
     void pulledOutMidway();
     void nearlyFullStickKeepsTags();
+    void tooLittleRoomIsSaidFirst();
 
 private:
     struct Result
@@ -35,8 +36,8 @@ private:
         QString error;
     };
     // The program over Music into the stick's "Music (MP3)", in time zone zone.
-    Result run(const QString &zone = "UTC");
-    QProcess *start(const QString &zone = "UTC");
+    Result run(const QString &zone = "UTC", const QStringList &options = {});
+    QProcess *start(const QString &zone = "UTC", const QStringList &options = {});
     int encoderStarts() const;
     // Each output relative to the mirror, with its size and a digest.
     QMap<QString, QString> outputs() const;
@@ -79,7 +80,7 @@ void TestE2eStick::cleanup()
     m_dir.reset();
 }
 
-QProcess *TestE2eStick::start(const QString &zone)
+QProcess *TestE2eStick::start(const QString &zone, const QStringList &options)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -93,13 +94,14 @@ QProcess *TestE2eStick::start(const QString &zone)
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->start(e2e::tonewright(),
-                   {"mp3", music(), "--into=" + m_stick->folder() + "/Music (MP3)"});
+                   QStringList{"mp3", music(), "--into=" + m_stick->folder() + "/Music (MP3)"} +
+                       options);
     return process;
 }
 
-TestE2eStick::Result TestE2eStick::run(const QString &zone)
+TestE2eStick::Result TestE2eStick::run(const QString &zone, const QStringList &options)
 {
-    std::unique_ptr<QProcess> process(start(zone));
+    std::unique_ptr<QProcess> process(start(zone, options));
     Result result;
     if (process->waitForFinished(120000) && process->exitStatus() == QProcess::NormalExit)
         result.status = process->exitCode();
@@ -202,10 +204,11 @@ void TestE2eStick::fullStickLosesNothing()
     QString error;
     QVERIFY2(m_stick->make(16, &error), qPrintable(error));
     QVERIFY2(m_stick->mount(m_dir->filePath("stick"), &error), qPrintable(error));
-    // Room for about half of the outputs.
+    // Room for most of the outputs: short, but not so clearly that the run
+    // refuses to start.
     QFile filler(m_stick->folder() + "/filler");
     QVERIFY(filler.open(QIODevice::WriteOnly));
-    QVERIFY(filler.write(QByteArray(11 << 20, 'x')) == 11 << 20);
+    QVERIFY(filler.write(QByteArray(15 << 19, 'x')) == 15 << 19);
     filler.close();
 
     const Result full = run();
@@ -304,6 +307,37 @@ void TestE2eStick::nearlyFullStickKeepsTags()
         QCOMPARE(tags.value("title"), QString("Song %1").arg(i));
         QVERIFY(tags.contains("replaygain_track_gain") && tags.contains("replaygain_album_gain"));
     }
+// Four 6 MB copies and a WAV do not fit a 16 MB stick: the run writes no
+// output and says so; with --what-fits the WAV and one copy are written.
+void TestE2eStick::tooLittleRoomIsSaidFirst()
+{
+    QVERIFY(QDir().mkpath(music("A")));
+    QVERIFY(e2e::makeWav(music("A/a.wav"), 1));
+    for (const QString name : {"B", "C", "D", "E"}) {
+        QVERIFY(QDir().mkpath(music(name)));
+        QFile copy(music(name + "/" + name.toLower() + ".mp3"));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(QByteArray(6 << 20, 'm')) > 0);
+    }
+    m_stick = std::make_unique<StickImage>(m_dir->filePath("stick.img"), StickImage::Kind::ExFat);
+    QString error;
+    QVERIFY2(m_stick->make(16, &error), qPrintable(error));
+    QVERIFY2(m_stick->mount(m_dir->filePath("stick"), &error), qPrintable(error));
+
+    const Result refused = run();
+    QCOMPARE(refused.status, 1);
+    QVERIFY2(QRegularExpression("Music \\(MP3\\) needs about 25\\.\\d MB; the stick has "
+                                "1\\d\\.\\d MB free\\.")
+                 .match(refused.error)
+                 .hasMatch(),
+             qPrintable(refused.error));
+    QCOMPARE(encoderStarts(), 0);
+    QVERIFY(outputs().isEmpty());
+
+    const Result fits = run("UTC", {"--what-fits"});
+    QCOMPARE(fits.status, 1);
+    QVERIFY2(fits.error.contains("2 converted; 3 files were left for want of room"),
+             qPrintable(fits.error));
+    QCOMPARE(outputs().keys(), (QStringList{"A/a.mp3", "B/b.mp3"}));
 }
 
 QTEST_GUILESS_MAIN(TestE2eStick)

@@ -77,6 +77,8 @@ private slots:
     void databaseFromBeforeIsKept();
     void recordsReadBackAsWritten();
     void stoppedWhileWalkingWritesNothing();
+    void tooLittleRoom_data();
+    void tooLittleRoom();
     void failedCommitIsRolledBack_data();
     void failedCommitIsRolledBack();
     void outputWithoutTagsIsConvertedAgain();
@@ -444,6 +446,53 @@ void TestMirror::stoppedWhileWalkingWritesNothing()
     // Nothing planned: no database with marks of files to be written.
     QVERIFY(!QFileInfo::exists(output(MirrorDatabase::fileName())));
     QVERIFY(update.sentence().isEmpty());
+}
+
+void TestMirror::tooLittleRoom_data()
+{
+    QTest::addColumn<bool>("whatFits");
+    QTest::newRow("refused") << false;
+    QTest::newRow("what fits") << true;
+}
+
+// A stick with room for one conversion and one of three copies: the run
+// writes nothing and says so, or with whatFits converts and copies in
+// order what fits and leaves the rest, unmarked, for a run with room.
+void TestMirror::tooLittleRoom()
+{
+    QFETCH(bool, whatFits);
+    writeFile(source("A/a.wav"), QByteArray(1764, 'w')); // 0.01 s: 160 bytes as MP3
+    for (const char *name : {"B/b.mp3", "C/c.mp3", "D/d.mp3"})
+        writeFile(source(name), QByteArray(1000, 'm'));
+    MirrorSession::Seams stick = seams();
+    stick.fileSystemKind = [](const QString &) { return portablenames::FileSystemKind::Fat; };
+    stick.freeSpace = [](const QString &) { return qint64(2500); };
+    mirrorplan::Settings settings{"mp3", "mp3 128", true, false, 128, whatFits};
+    {
+        MirrorUpdate update({{m_folder, m_root}}, settings, {}, stick);
+        QVERIFY(update.lock());
+        bool ready = false;
+        connect(&update, &MirrorUpdate::ready, this, [&] { ready = true; });
+        update.start();
+        QTRY_VERIFY(ready);
+        QCOMPARE(update.requests().size(), whatFits ? 1 : 0);
+        update.conclude(nullptr);
+        QVERIFY(update.failed());
+        QCOMPARE(update.sentence(),
+                 whatFits ? "Music (MP3) got what fits: 1 converted; 2 files were left for want of "
+                            "room, for a later run with more room."
+                          : "Music (MP3) needs about 3.2 kB; the stick has 2.5 kB free.");
+        if (!whatFits)
+            QVERIFY(QDir(m_root).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QCOMPARE(QFileInfo::exists(output("B/b.mp3")), whatFits);
+        QVERIFY(!QFileInfo::exists(output("C/c.mp3")));
+    }
+    // With room, the next run takes up what was left, as new.
+    stick.freeSpace = [](const QString &) { return qint64(-1); };
+    MirrorUpdate next({{m_folder, m_root}}, settings, {}, stick);
+    const QStringList lines = next.dryRun();
+    QCOMPARE(lines.filter("copy").size(), whatFits ? 2 : 3);
+    QVERIFY(lines.contains("copy D/d.mp3 → D/d.mp3"));
 }
 
 void TestMirror::failedCommitIsRolledBack_data()
