@@ -10,6 +10,7 @@
 #include "tagwriter.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +51,39 @@ bool writesOutput(Action action)
 bool converts(Action action)
 {
     return action == Action::Convert || action == Action::Replace;
+}
+
+// A playlist's bytes, read without opening anything but a regular file
+// (the walk's may have been swapped for a FIFO since) and at most one byte
+// past what a playlist may hold.
+std::optional<treewalk::Reason> readAtMost(const QString &path, qint64 limit, QByteArray *bytes)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ELOOP ? treewalk::Reason::Link : treewalk::Reason::Unreadable;
+    struct stat st;
+    std::optional<treewalk::Reason> why;
+    if (::fstat(fd, &st) != 0) {
+        why = treewalk::Reason::Unreadable;
+    } else if (!S_ISREG(st.st_mode)) {
+        why = treewalk::Reason::NotRegular;
+    } else {
+        bytes->resize(qsizetype(std::min<qint64>(st.st_size, limit) + 1));
+        qsizetype got = 0;
+        while (got < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + got, size_t(bytes->size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                why = treewalk::Reason::Unreadable;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        bytes->truncate(got);
+    }
+    ::close(fd);
+    return why;
 }
 
 // Album values as one text, to tell whether an output carries them.
@@ -131,12 +165,43 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
         return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
                (errno == ENOENT || errno == ENOTDIR);
     };
+    m_playlists.clear();
     m_plan = mirrorplan::plan(
         walk, m_database.records(), m_settings, m_kind,
-        [this](const QString &relative) { return state(relative); }, sourceGone);
+        [this](const QString &relative) { return state(relative); }, sourceGone,
+        [this](const QString &source, const QString &output, const auto &outputOf) {
+            return readPlaylist(source, output, outputOf);
+        });
     if (m_settings.album)
-        findAlbums(walk.files.size());
+        findAlbums();
     return true;
+}
+
+mirrorplan::PlaylistReading
+MirrorSession::readPlaylist(const QString &source, const QString &output,
+                            const std::function<QString(const QString &)> &outputOf)
+{
+    QByteArray bytes;
+    if (const auto why = readAtMost(m_folder + u'/' + source, playlist::MaxBytes, &bytes))
+        return {QString(), *why};
+    // Absolute entries name the folder as it was given or as it really is.
+    QStringList roots{QFileInfo(m_folder).absoluteFilePath()};
+    const QString canonical = QFileInfo(m_folder).canonicalFilePath();
+    if (!canonical.isEmpty() && !roots.contains(canonical))
+        roots << canonical;
+    playlist::Rewritten rewritten = playlist::rewrite(bytes, source, output, roots, outputOf);
+    switch (rewritten.problem) {
+    case playlist::Problem::TooLarge:
+        return {QString(), treewalk::Reason::PlaylistTooLarge};
+    case playlist::Problem::NotText:
+        return {QString(), treewalk::Reason::PlaylistNotText};
+    case playlist::Problem::None:
+        break;
+    }
+    const QByteArray digest =
+        QCryptographicHash::hash(rewritten.text, QCryptographicHash::Sha1).toHex();
+    m_playlists.insert(source, std::move(rewritten));
+    return {QStringLiteral("playlist ") + QString::fromLatin1(digest)};
 }
 
 bool MirrorSession::start(QString *error)
@@ -290,6 +355,8 @@ bool MirrorSession::record(QString *error)
 
 bool MirrorSession::copy(const Step &step, QString *error)
 {
+    if (mediafiles::isPlaylist(step.record.source))
+        return writePlaylist(step, error);
     Target target;
     if (!begin(step, &target, error))
         return false;
@@ -299,6 +366,24 @@ bool MirrorSession::copy(const Step &step, QString *error)
         *error = tr("%1 cannot be copied: %2").arg(target.source, why);
         return false;
     }
+    return finish(step, true, error);
+}
+
+bool MirrorSession::writePlaylist(const Step &step, QString *error)
+{
+    Target target;
+    if (!begin(step, &target, error))
+        return false;
+    QFile file(target.temporary);
+    const QByteArray &text = m_playlists.value(step.record.source).text;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        const QString why = file.errorString();
+        file.close();
+        finish(step, false, error);
+        *error = tr("%1 cannot be written: %2").arg(target.temporary, why);
+        return false;
+    }
+    file.close();
     return finish(step, true, error);
 }
 
@@ -358,18 +443,19 @@ int MirrorSession::trash(QStringList *errors)
     return m_trashed;
 }
 
-void MirrorSession::findAlbums(qsizetype walked)
+void MirrorSession::findAlbums()
 {
+    const qsizetype walked = m_plan.walked;
     // The plan holds the walked sources first; of the others only those
     // still there (Leave) are tracks.
     const auto isTrack = [walked](int index, const Step &step) {
-        return !mediafiles::isCover(step.record.source) &&
+        return mediafiles::isMedia(step.record.source) &&
                (index < walked || step.action == Action::Leave);
     };
     QSet<QString> changed;
     for (int index = 0; index < int(m_plan.steps.size()); ++index) {
         const Step &step = m_plan.steps.at(index);
-        if (mediafiles::isCover(step.record.source))
+        if (!mediafiles::isMedia(step.record.source))
             continue;
         if (!isTrack(index, step) || step.record.retag ||
             (step.action != Action::Leave && step.action != Action::LeaveEdited))
