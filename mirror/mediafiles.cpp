@@ -45,4 +45,10 @@ bool isCover(const QString &name)
     return e == u"jpg" || e == u"jpeg" || e == u"png";
 }
 
+bool isPlaylist(const QString &name)
+{
+    const QString e = extension(name);
+    return e == u"m3u" || e == u"m3u8";
+}
+
 } // namespace mediafiles

@@ -12,6 +12,9 @@ bool isMedia(const QString &name);
 // A cover picture, copied beside the tracks as it is.
 bool isCover(const QString &name);
 
+// A playlist (.m3u, .m3u8), rewritten for the mirror's names.
+bool isPlaylist(const QString &name);
+
 // The part after the last "." in lower case; empty when there is none.
 QString extension(const QString &name);
 

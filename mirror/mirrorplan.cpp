@@ -79,7 +79,8 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
           const Settings &settings, portablenames::FileSystemKind kind,
           const std::function<FileState(const QString &)> &outputState,
           const std::function<bool(const QString &)> &sourceGone,
-          const std::function<bool(const MirrorRecord &)> &sameContents)
+          const std::function<bool(const MirrorRecord &)> &sameContents,
+          const PlaylistReader &readPlaylist)
 {
     // As written, though its time may have moved: a stick read in another
     // time zone, or after a change of summer time, shows every file whole
@@ -97,38 +98,47 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
         taken.insert(portablenames::clashKey(r.output, kind));
 
     QSet<QString> walked;
-    for (const treewalk::SourceFile &source : walk.files) {
+    for (const treewalk::SourceFile &source : walk.files)
         walked.insert(source.path);
+
+    // A new source's name: the first free one of name, name_1, name_2 …
+    const auto freeName = [&](const treewalk::SourceFile &source) {
+        const QString folder = outputFolder(source.path, kind);
+        const QString file = source.path.section(u'/', -1);
+        const qsizetype dot = file.lastIndexOf(u'.');
+        const QString stem = file.left(dot);
+        // A cover keeps its extension as written; a playlist is written as
+        // UTF-8; a track takes the format's.
+        const QString extension = u'.' + (source.cover      ? file.mid(dot + 1)
+                                          : source.playlist ? QStringLiteral("m3u8")
+                                                            : settings.format);
+        for (int n = 0;; ++n) {
+            const QString suffix = (n ? u'_' + QString::number(n) : QString()) + extension;
+            const QString name = folder + portablenames::component(stem, suffix, kind);
+            const QString key = portablenames::clashKey(name, kind);
+            if (!taken.contains(key) && !outputState(name).exists) {
+                taken.insert(key);
+                return name;
+            }
+        }
+    };
+
+    const auto take = [&](const treewalk::SourceFile &source, const QString &recipe,
+                          const QString &newName) {
         Step step;
         step.record.source = source.path;
         step.record.sourceSize = source.size;
         step.record.sourceModified = source.modified;
-        step.record.recipe = recipeFor(source, settings);
-        const bool copy = step.record.recipe == CopyRecipe;
+        step.record.recipe = recipe;
+        const bool copy = recipe == CopyRecipe || source.playlist;
 
         const auto known = records.constFind(source.path);
         if (known == records.cend()) {
-            // A new source: the first free name of name, name_1, name_2 …
-            const QString folder = outputFolder(source.path, kind);
-            const QString file = source.path.section(u'/', -1);
-            const qsizetype dot = file.lastIndexOf(u'.');
-            const QString stem = file.left(dot);
-            // A cover keeps its extension as written; a track takes the format's.
-            const QString extension = u'.' + (source.cover ? file.mid(dot + 1) : settings.format);
-            for (int n = 0;; ++n) {
-                const QString suffix = (n ? u'_' + QString::number(n) : QString()) + extension;
-                const QString name = folder + portablenames::component(stem, suffix, kind);
-                const QString key = portablenames::clashKey(name, kind);
-                if (!taken.contains(key) && !outputState(name).exists) {
-                    taken.insert(key);
-                    step.record.output = name;
-                    break;
-                }
-            }
+            step.record.output = newName.isEmpty() ? freeName(source) : newName;
             step.record.pending = false;
             step.action = copy ? Action::Copy : Action::Convert;
             result.steps.append(step);
-            continue;
+            return;
         }
 
         MirrorRecord old = *known;
@@ -179,6 +189,11 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
             step.record.outputModified = state.modified; // recorded anew when it moved
         }
         result.steps.append(step);
+    };
+
+    for (const treewalk::SourceFile &source : walk.files) {
+        if (!source.playlist)
+            take(source, recipeFor(source, settings), QString());
     }
 
     QList<const MirrorRecord *> unwalked;
@@ -188,11 +203,45 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
     }
     std::sort(unwalked.begin(), unwalked.end(),
               [](const MirrorRecord *a, const MirrorRecord *b) { return a->source < b->source; });
+    QSet<QString> gone;
+    for (const MirrorRecord *old : std::as_const(unwalked)) {
+        if (sourceGone(old->source))
+            gone.insert(old->source);
+    }
+
+    // Playlists once every other output is named: their text names them.
+    QHash<QString, QString> outputs;
+    for (const Step &step : std::as_const(result.steps)) {
+        if (mediafiles::isMedia(step.record.source))
+            outputs.insert(step.record.source, step.record.output);
+    }
+    for (const MirrorRecord *old : std::as_const(unwalked)) {
+        if (!gone.contains(old->source) && mediafiles::isMedia(old->source))
+            outputs.insert(old->source, old->output);
+    }
+    const auto outputOf = [&outputs](const QString &source) { return outputs.value(source); };
+    for (const treewalk::SourceFile &source : walk.files) {
+        if (!source.playlist)
+            continue;
+        const auto known = records.constFind(source.path);
+        const QString name = known == records.cend() ? freeName(source) : known->output;
+        const PlaylistReading reading =
+            readPlaylist ? readPlaylist(source.path, name, outputOf) : PlaylistReading();
+        if (!reading.recipe.isEmpty()) {
+            take(source, reading.recipe, name);
+            continue;
+        }
+        result.leftOut.append({source.path, reading.leftOut});
+        if (known != records.cend()) // its output stays as it was
+            result.steps.append({Action::Leave, *known});
+    }
+
+    result.walked = result.steps.size();
     for (const MirrorRecord *record : std::as_const(unwalked)) {
         const MirrorRecord &old = *record;
         Step step;
         step.record = old;
-        if (!sourceGone(old.source)) {
+        if (!gone.contains(old.source)) {
             step.action = Action::Leave; // there, but not readable this time
         } else {
             const FileState state = outputState(old.output);
@@ -225,7 +274,11 @@ QStringList describe(const Plan &plan)
             lines << QCoreApplication::translate("mirror", "replace %1 → %2").arg(source, output);
             break;
         case Action::Copy:
-            lines << QCoreApplication::translate("mirror", "copy %1 → %2").arg(source, output);
+            if (mediafiles::isPlaylist(source))
+                lines
+                    << QCoreApplication::translate("mirror", "rewrite %1 → %2").arg(source, output);
+            else
+                lines << QCoreApplication::translate("mirror", "copy %1 → %2").arg(source, output);
             break;
         case Action::Leave:
             lines << QCoreApplication::translate("mirror", "leave %1").arg(output);

@@ -11,7 +11,7 @@
 #include <functional>
 
 // What a run does to each file, decided from the walk, the database and a
-// look at each output (never at a source's contents).
+// look at each output (never at a source's contents but a playlist's).
 namespace mirrorplan {
 
 // The settings of a run as the caller gives them.
@@ -53,8 +53,9 @@ struct Step
 
 struct Plan
 {
-    QList<Step> steps; // sources in walk order, then the gone ones
+    QList<Step> steps; // sources in walk order, playlists last, then the unwalked ones
     QList<treewalk::LeftOut> leftOut;
+    qsizetype walked = 0; // the first steps, those of walked sources
     int count(Action action) const;
     // Steps that write an output: Convert, Replace, Copy.
     int writes() const;
@@ -78,6 +79,21 @@ QString recipeFor(const treewalk::SourceFile &source, const Settings &settings);
 // Whether the record's output is a copy of its source.
 bool isCopy(const MirrorRecord &record);
 
+// What a playlist's copy in the mirror would say: recipe is "playlist "
+// and a digest of its rewritten text, so that a list rewritten alike is
+// left alone; empty when it is left out, for the reason given.
+struct PlaylistReading
+{
+    QString recipe;
+    treewalk::Reason leftOut = treewalk::Reason::NotMedia;
+};
+// readPlaylist(source, output, outputOf) reads a playlist planned to
+// output; outputOf(source) is the output of a sound or video file still
+// in the folder, empty for any other name.
+using PlaylistReader =
+    std::function<PlaylistReading(const QString &source, const QString &output,
+                                  const std::function<QString(const QString &)> &outputOf)>;
+
 // outputState(relative) looks at a name in the mirror; sourceGone(relative)
 // is true only when the source verifiably no longer exists (not when it
 // merely could not be read this time). Two sources that would give one
@@ -87,11 +103,14 @@ bool isCopy(const MirrorRecord &record);
 // time did and sameContents(record) (asked only then) says that it no
 // longer holds what was recorded; a Leave step's record then carries the
 // time as it is now.
+// Playlists are planned after the other walked sources, as
+// a Copy whose writing rewrites; without readPlaylist they are left out.
 Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &records,
           const Settings &settings, portablenames::FileSystemKind kind,
           const std::function<FileState(const QString &)> &outputState,
           const std::function<bool(const QString &)> &sourceGone,
-          const std::function<bool(const MirrorRecord &)> &sameContents = {});
+          const std::function<bool(const MirrorRecord &)> &sameContents = {},
+          const PlaylistReader &readPlaylist = {});
 
 // One line per step, for --dry-run: "convert Rock/a.flac → Rock/a.mp3".
 QStringList describe(const Plan &plan);

@@ -6,17 +6,15 @@
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
-<<<<<<< HEAD
 #include "mounttable.h"
 #include "outputdigest.h"
-=======
 #include "spaceestimate.h"
->>>>>>> space
 #include "storedloudness.h"
 #include "targetreservation.h"
 #include "tagwriter.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +57,39 @@ bool converts(Action action)
     return action == Action::Convert || action == Action::Replace;
 }
 
+// A playlist's bytes, read without opening anything but a regular file
+// (the walk's may have been swapped for a FIFO since) and at most one byte
+// past what a playlist may hold.
+std::optional<treewalk::Reason> readAtMost(const QString &path, qint64 limit, QByteArray *bytes)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ELOOP ? treewalk::Reason::Link : treewalk::Reason::Unreadable;
+    struct stat st;
+    std::optional<treewalk::Reason> why;
+    if (::fstat(fd, &st) != 0) {
+        why = treewalk::Reason::Unreadable;
+    } else if (!S_ISREG(st.st_mode)) {
+        why = treewalk::Reason::NotRegular;
+    } else {
+        bytes->resize(qsizetype(std::min<qint64>(st.st_size, limit) + 1));
+        qsizetype got = 0;
+        while (got < bytes->size()) {
+            const ssize_t n = ::read(fd, bytes->data() + got, size_t(bytes->size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                why = treewalk::Reason::Unreadable;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        bytes->truncate(got);
+    }
+    ::close(fd);
+    return why;
+}
+
 // Album values as one text, to tell whether an output carries them.
 QString albumText(const QMap<QString, QString> &values)
 {
@@ -68,36 +99,20 @@ QString albumText(const QMap<QString, QString> &values)
     return lines.join(u'\n');
 }
 
-// Before its first run the root does not exist yet: where it will be.
-QString existingPlace(const QString &root)
-{
-    QFileInfo place(root);
-    while (!place.exists() && !place.isRoot())
-        place = QFileInfo(place.absolutePath());
-    return place.absoluteFilePath();
-}
-
 } // namespace
 
 MirrorSession::Seams MirrorSession::Seams::real()
 {
     Seams seams;
-<<<<<<< HEAD
     seams.fileSystemKind = filesystemkind::of;
     // The desktop's trash: for a file on another medium than the home
     // folder, the trash at that medium's top (.Trash-UID).
     seams.moveToTrash = [](const QString &path, QString *trashedAs) {
         return QFile::moveToTrash(path, trashedAs);
     };
-=======
-    seams.fileSystemKind = [](const QString &root) {
-        return portablenames::fileSystemKind(existingPlace(root));
-    };
-    seams.moveToTrash = [](const QString &path) { return QFile::moveToTrash(path); };
     seams.freeSpace = [](const QString &root) {
-        return spaceestimate::freeSpace(existingPlace(root));
+        return spaceestimate::freeSpace(mounttable::nearestExisting(root));
     };
->>>>>>> space
     return seams;
 }
 
@@ -115,6 +130,28 @@ MirrorSession::~MirrorSession()
 {
     QString error;
     record(&error);
+    if (!m_ballast.isEmpty())
+        ::unlink(native(m_ballast).constData());
+}
+
+void MirrorSession::takeRoomForRecords()
+{
+    // Room kept back on the medium for the database: a medium that fills
+    // while files are written would otherwise leave no room to record them.
+    constexpr int Room = 1 << 20;
+    m_ballast = absolute(QStringLiteral(".tonewright-room"));
+    const int fd = ::open(native(m_ballast).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const QByteArray zeros(64 * 1024, '\0');
+    bool whole = fd >= 0;
+    for (int written = 0; whole && written < Room; written += int(zeros.size()))
+        whole = ::write(fd, zeros.constData(), size_t(zeros.size())) == zeros.size();
+    if (fd >= 0)
+        ::close(fd);
+    if (!whole) {
+        ::unlink(native(m_ballast).constData());
+        m_ballast.clear();
+    }
 }
 
 QString MirrorSession::absolute(const QString &relative) const
@@ -159,18 +196,18 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
         return !record.outputDigest.isEmpty() &&
                outputdigest::of(absolute(record.output)) == record.outputDigest;
     };
+    m_playlists.clear();
     m_plan = mirrorplan::plan(
         walk, m_database.records(), m_settings, m_kind,
-<<<<<<< HEAD
-        [this](const QString &relative) { return state(relative); }, sourceGone, sameContents);
-=======
-        [this](const QString &relative) { return state(relative); }, sourceGone);
+        [this](const QString &relative) { return state(relative); }, sourceGone, sameContents,
+        [this](const QString &source, const QString &output, const auto &outputOf) {
+            return readPlaylist(source, output, outputOf);
+        });
     m_free = m_seams.freeSpace ? m_seams.freeSpace(m_root) : -1;
     if (m_settings.whatFits)
         spaceestimate::leaveWhatDoesNotFit(&m_plan, m_settings, m_free);
->>>>>>> space
     if (m_settings.album)
-        findAlbums(walk.files.size());
+        findAlbums();
     return true;
 }
 
@@ -181,6 +218,33 @@ bool MirrorSession::lacksRoom(QString *sentence) const
         return false;
     *sentence = spaceestimate::shortText(m_root, needed, m_free, portablenames::isPortable(m_kind));
     return true;
+}
+
+mirrorplan::PlaylistReading
+MirrorSession::readPlaylist(const QString &source, const QString &output,
+                            const std::function<QString(const QString &)> &outputOf)
+{
+    QByteArray bytes;
+    if (const auto why = readAtMost(m_folder + u'/' + source, playlist::MaxBytes, &bytes))
+        return {QString(), *why};
+    // Absolute entries name the folder as it was given or as it really is.
+    QStringList roots{QFileInfo(m_folder).absoluteFilePath()};
+    const QString canonical = QFileInfo(m_folder).canonicalFilePath();
+    if (!canonical.isEmpty() && !roots.contains(canonical))
+        roots << canonical;
+    playlist::Rewritten rewritten = playlist::rewrite(bytes, source, output, roots, outputOf);
+    switch (rewritten.problem) {
+    case playlist::Problem::TooLarge:
+        return {QString(), treewalk::Reason::PlaylistTooLarge};
+    case playlist::Problem::NotText:
+        return {QString(), treewalk::Reason::PlaylistNotText};
+    case playlist::Problem::None:
+        break;
+    }
+    const QByteArray digest =
+        QCryptographicHash::hash(rewritten.text, QCryptographicHash::Sha1).toHex();
+    m_playlists.insert(source, std::move(rewritten));
+    return {QStringLiteral("playlist ") + QString::fromLatin1(digest)};
 }
 
 bool MirrorSession::start(QString *error)
@@ -218,6 +282,9 @@ bool MirrorSession::start(QString *error)
         records.append(r);
     }
     m_sinceRecorded.start();
+    if (std::any_of(m_plan.steps.cbegin(), m_plan.steps.cend(),
+                    [](const Step &step) { return writesOutput(step.action); }))
+        takeRoomForRecords();
     return m_database.write(records, error, dropped);
 }
 
@@ -332,8 +399,12 @@ bool MirrorSession::putInPlace(const Step &step, QString *error)
 
 bool MirrorSession::record(QString *error)
 {
-    if (!m_database.write(m_unrecorded, error, m_unrecordedLoudness))
-        return false;
+    if (!m_database.write(m_unrecorded, error, m_unrecordedLoudness)) {
+        // Full, most likely: the room kept back goes, and the records with it.
+        if (m_ballast.isEmpty() || ::unlink(native(std::exchange(m_ballast, QString())).constData()) != 0 ||
+            !m_database.write(m_unrecorded, error, m_unrecordedLoudness))
+            return false;
+    }
     m_unrecorded.clear();
     m_unrecordedLoudness.clear();
     m_sinceRecorded.start();
@@ -342,6 +413,8 @@ bool MirrorSession::record(QString *error)
 
 bool MirrorSession::copy(const Step &step, QString *error)
 {
+    if (mediafiles::isPlaylist(step.record.source))
+        return writePlaylist(step, error);
     Target target;
     if (!begin(step, &target, error))
         return false;
@@ -351,6 +424,24 @@ bool MirrorSession::copy(const Step &step, QString *error)
         *error = tr("%1 cannot be copied: %2").arg(target.source, why);
         return false;
     }
+    return finish(step, true, error);
+}
+
+bool MirrorSession::writePlaylist(const Step &step, QString *error)
+{
+    Target target;
+    if (!begin(step, &target, error))
+        return false;
+    QFile file(target.temporary);
+    const QByteArray &text = m_playlists.value(step.record.source).text;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        const QString why = file.errorString();
+        file.close();
+        finish(step, false, error);
+        *error = tr("%1 cannot be written: %2").arg(target.temporary, why);
+        return false;
+    }
+    file.close();
     return finish(step, true, error);
 }
 
@@ -414,18 +505,19 @@ int MirrorSession::trash(QStringList *errors)
     return m_trashed;
 }
 
-void MirrorSession::findAlbums(qsizetype walked)
+void MirrorSession::findAlbums()
 {
+    const qsizetype walked = m_plan.walked;
     // The plan holds the walked sources first; of the others only those
     // still there (Leave) are tracks.
     const auto isTrack = [walked](int index, const Step &step) {
-        return !mediafiles::isCover(step.record.source) &&
+        return mediafiles::isMedia(step.record.source) &&
                (index < walked || step.action == Action::Leave);
     };
     QSet<QString> changed;
     for (int index = 0; index < int(m_plan.steps.size()); ++index) {
         const Step &step = m_plan.steps.at(index);
-        if (mediafiles::isCover(step.record.source))
+        if (!mediafiles::isMedia(step.record.source))
             continue;
         if (!isTrack(index, step) || step.record.retag ||
             (step.action != Action::Leave && step.action != Action::LeaveEdited))

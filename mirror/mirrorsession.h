@@ -1,10 +1,11 @@
 #pragma once
 
-#include "loudness.h"
 #include "albumgain.h"
+#include "loudness.h"
 #include "mirrordatabase.h"
 #include "mirrorlock.h"
 #include "mirrorplan.h"
+#include "playlist.h"
 #include "portablenames.h"
 
 #include <QElapsedTimer>
@@ -18,7 +19,8 @@
 // One run over a mirror. The caller walks the folder, then: lock(),
 // prepare() (which plans), start(); for each Convert/Replace step begin(),
 // let the encoder write the temporary path, and finish() with the result;
-// copy() for Copy steps; trash() at the end. Outputs come into place only
+// copy() for Copy steps (a playlist's writes its rewritten text); trash()
+// at the end. Outputs come into place only
 // complete (written under a temporary name in their folder, then renamed)
 // and are recorded after that, so a run cut short at any moment leaves no
 // partial file under an output's name and the next redoes only what was
@@ -39,16 +41,11 @@ public:
     struct Seams
     {
         std::function<portablenames::FileSystemKind(const QString &root)> fileSystemKind;
-<<<<<<< HEAD
         // trashedAs: where the file went (a trash folder's files/ folder).
         std::function<bool(const QString &path, QString *trashedAs)> moveToTrash;
-        static Seams real(); // the mount table; the desktop's trash
-=======
-        std::function<bool(const QString &path)> moveToTrash;
         // Bytes free where the mirror lies; none given, or -1: unknown.
         std::function<qint64(const QString &root)> freeSpace;
-        static Seams real(); // statfs; the desktop's trash; statvfs
->>>>>>> space
+        static Seams real(); // the mount table; the desktop's trash; statvfs
     };
 
     // Absolute paths of one step's files.
@@ -79,6 +76,8 @@ public:
     bool lacksRoom(QString *sentence) const;
     // The steps planned for later for want of room.
     int leftForRoom() const { return m_plan.count(mirrorplan::Action::Later); }
+    // The playlists as prepare() read and rewrote them, by source.
+    const QHash<QString, playlist::Rewritten> &playlists() const { return m_playlists; }
 
     // Removes what a run cut short left under temporary names (every
     // temporary name the plan writes is free afterwards) and records
@@ -133,10 +132,15 @@ private:
     mirrorplan::FileState state(const QString &relative) const;
     void removeEmptyFolders(QString folder, QStringList *errors);
     bool putInPlace(const mirrorplan::Step &step, QString *error);
+    void takeRoomForRecords();
+    mirrorplan::PlaylistReading
+    readPlaylist(const QString &source, const QString &output,
+                 const std::function<QString(const QString &)> &outputOf);
+    bool writePlaylist(const mirrorplan::Step &step, QString *error);
 
     // The albums whose values this run looks at: those with a track
     // converted, copied, gone or left marked by a run cut short.
-    void findAlbums(qsizetype walked);
+    void findAlbums();
     void trackEnded(const mirrorplan::Step &step, const MirrorRecord *written, QStringList *errors);
     // whole: every conversion of the album in this run converted; if not,
     // the next run takes it up again.
@@ -153,6 +157,7 @@ private:
     MirrorLock m_lock;
     MirrorDatabase m_database;
     mirrorplan::Plan m_plan;
+    QHash<QString, playlist::Rewritten> m_playlists;
     QList<MirrorRecord> m_unrecorded;
     QHash<QString, QByteArray> m_unrecordedLoudness; // by source; empty: none measured
     QHash<QString, QList<int>> m_albums;             // their steps in m_plan, by source folder
@@ -164,4 +169,5 @@ private:
     // The trash of the mirror's own medium, when files went there (a stick's
     // .Trash-1000 at its root): that frees no room on it until emptied.
     QString m_mediumTrash;
+    QString m_ballast; // see takeRoomForRecords()
 };

@@ -346,6 +346,14 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
                 tell(tr("%1 was changed since Tonewright wrote it and was left alone.")
                          .arg(shown(mirror, step.record.output)));
         }
+        for (const mirrorplan::Step &step : session.plan().steps) {
+            const QStringList entries = session.playlists().value(step.record.source).leftOut;
+            if (!entries.isEmpty())
+                tell(tr("%1: %Ln entries left out (outside the folder or no sound or video file): "
+                        "%2",
+                        nullptr, int(entries.size()))
+                         .arg(shown(mirror, step.record.source), entries.join(u", ")));
+        }
         for (const treewalk::LeftOut &left : session.plan().leftOut) {
             treewalk::LeftOut named = left;
             named.path = shown(mirror, left.path);

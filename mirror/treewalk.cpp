@@ -84,10 +84,11 @@ struct Walker
                     walkFolder(child, path + u'/');
             } else if (!S_ISREG(st.st_mode)) {
                 leaveOut(path, Reason::NotRegular);
-            } else if (mediafiles::isMedia(text) || mediafiles::isCover(text)) {
+            } else if (mediafiles::isMedia(text) || mediafiles::isCover(text) ||
+                       mediafiles::isPlaylist(text)) {
                 const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-                result.files.append(
-                    {path, qint64(st.st_size), modified, !mediafiles::isMedia(text)});
+                result.files.append({path, qint64(st.st_size), modified, mediafiles::isCover(text),
+                                     mediafiles::isPlaylist(text)});
                 if (progress && result.files.size() % 256 == 0)
                     progress(result.files.size());
             } else {
@@ -141,6 +142,12 @@ QString describe(const LeftOut &leftOut)
         break;
     case Reason::NotText:
         why = QT_TRANSLATE_NOOP("mirror", "%1: the name is not valid text");
+        break;
+    case Reason::PlaylistTooLarge:
+        why = QT_TRANSLATE_NOOP("mirror", "%1: too large for a playlist (over 4 MiB)");
+        break;
+    case Reason::PlaylistNotText:
+        why = QT_TRANSLATE_NOOP("mirror", "%1: not a playlist (binary data, not text)");
         break;
     }
     return QCoreApplication::translate("mirror", why).arg(leftOut.path);

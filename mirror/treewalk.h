@@ -19,14 +19,17 @@ struct SourceFile
     qint64 size = 0;
     qint64 modified = 0; // nanoseconds since the epoch, as stat says
     bool cover = false;  // a cover picture rather than a sound or video file
+    bool playlist = false; // a playlist rather than a sound or video file
 };
 
 enum class Reason {
-    NotMedia,   // a regular file of another type
-    Link,       // a symbolic link, not followed
-    NotRegular, // a FIFO, device or socket
-    Unreadable, // a folder that cannot be opened
-    NotText,    // a name that is not valid UTF-8
+    NotMedia,         // a regular file of another type
+    Link,             // a symbolic link, not followed
+    NotRegular,       // a FIFO, device or socket
+    Unreadable,       // a folder that cannot be opened
+    NotText,          // a name that is not valid UTF-8
+    PlaylistTooLarge, // a playlist larger than any made by hand or by a player
+    PlaylistNotText,  // a playlist name on a file of binary data
 };
 
 struct LeftOut

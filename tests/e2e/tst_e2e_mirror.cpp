@@ -20,6 +20,7 @@ private slots:
     void killedRunIsCompletedNextTime();
     void secondRunAtOnceIsBusy();
     void failureIsNamedOnce();
+    void playlistsFollowTheirTracks();
 
 private:
     using Result = e2e::Ended;
@@ -296,6 +297,37 @@ void TestE2eMirror::failureIsNamedOnce()
     QCOMPARE(result.status, 1);
     QCOMPARE(result.error.count("bad.wav"), 1);
     QVERIFY2(result.error.contains("1 converted"), qPrintable(result.error));
+}
+
+void TestE2eMirror::playlistsFollowTheirTracks()
+{
+    QVERIFY(QDir().mkpath(music("Rock")) && QDir().mkpath(music("Lists")));
+    QVERIFY(e2e::makeTone(music("Rock/a.wav"), 1) && e2e::makeTone(music("Rock/b.wav"), 1));
+    QFile list(music("Lists/road.m3u"));
+    QVERIFY(list.open(QIODevice::WriteOnly) &&
+            list.write("#EXTM3U\r\n#EXTINF:1,A\r\n..\\Rock\\a.wav\r\n../Rock/b.wav\r\n"
+                       "../../elsewhere.flac\r\n") > 0);
+    list.close();
+
+    Result first = run({"mp3", music()});
+    QVERIFY2(first.status == 0, qPrintable(first.error));
+    QVERIFY2(first.error.contains("Lists/road.m3u: 1 entries left out"), qPrintable(first.error));
+    QCOMPARE(e2e::contents(mirror("Lists/road.m3u8")),
+             "#EXTM3U\n#EXTINF:1,A\n../Rock/a.mp3\n../Rock/b.mp3\n");
+
+    const QMap<QString, QString> before = snapshot();
+    QVERIFY(run({"mp3", music()}).error.contains("0 converted, 0 moved to the trash, 3 unchanged."));
+    QCOMPARE(snapshot(), before);
+
+    // A track renamed: the list, unchanged itself, no longer names it.
+    QVERIFY(QFile::rename(music("Rock/b.wav"), music("Rock/c.wav")));
+    Result renamed = run({"mp3", music()});
+    QVERIFY2(renamed.error.contains("2 converted, 1 moved to the trash"), qPrintable(renamed.error));
+    QCOMPARE(e2e::contents(mirror("Lists/road.m3u8")), "#EXTM3U\n#EXTINF:1,A\n../Rock/a.mp3\n");
+
+    QVERIFY(QFile::remove(music("Lists/road.m3u")));
+    QVERIFY(run({"mp3", music()}).error.contains("0 converted, 1 moved to the trash"));
+    QVERIFY(!QFileInfo::exists(mirror("Lists/road.m3u8")));
 }
 
 QTEST_GUILESS_MAIN(TestE2eMirror)

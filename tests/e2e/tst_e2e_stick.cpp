@@ -307,6 +307,8 @@ void TestE2eStick::nearlyFullStickKeepsTags()
         QCOMPARE(tags.value("title"), QString("Song %1").arg(i));
         QVERIFY(tags.contains("replaygain_track_gain") && tags.contains("replaygain_album_gain"));
     }
+}
+
 // Four 6 MB copies and a WAV do not fit a 16 MB stick: the run writes no
 // output and says so; with --what-fits the WAV and one copy are written.
 void TestE2eStick::tooLittleRoomIsSaidFirst()
