@@ -152,6 +152,11 @@ void TestE2eStick::everyNameArrivesAndStays()
         QVERIFY(QDir().mkpath(QFileInfo(music(source)).path()));
         QVERIFY(e2e::makeTone(music(source), 1));
     }
+    // A playlist names three of them, one whose name the stick refuses.
+    QFile playlist(music("road.m3u"));
+    QVERIFY(playlist.open(QIODevice::WriteOnly) &&
+            playlist.write("#EXTM3U\nintro.wav\nWhat?.wav\nlive/a.wav\n") > 0);
+    playlist.close();
     m_stick = std::make_unique<StickImage>(m_dir->filePath("stick.img"), kind);
     QString error;
     QVERIFY2(m_stick->make(64, &error), qPrintable(error));
@@ -162,6 +167,15 @@ void TestE2eStick::everyNameArrivesAndStays()
     QCOMPARE(encoderStarts(), sources.size());
     const QMap<QString, QString> written = outputs();
     QCOMPARE(written.size(), sources.size());
+    QStringList entries;
+    for (const QString &line : QString::fromUtf8(e2e::contents(
+             m_stick->folder() + "/Music (MP3)/road.m3u8")).split('\n', Qt::SkipEmptyParts)) {
+        if (!line.startsWith('#'))
+            entries << line;
+    }
+    QCOMPARE(entries.size(), 3);
+    for (const QString &entry : std::as_const(entries)) // names as the medium finds them
+        QVERIFY2(QFile::exists(m_stick->folder() + "/Music (MP3)/" + entry), qPrintable(entry));
 
     const Result second = run();
     QVERIFY2(second.status == 0, qPrintable(second.error));
