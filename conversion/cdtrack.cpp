@@ -1,5 +1,6 @@
 #include "cdtrack.h"
 
+#include "mounttable.h"
 #include "randomstring.h"
 
 #include <QCoreApplication>
@@ -14,28 +15,6 @@ namespace cdtrack {
 
 namespace {
 
-// Mount points in mountinfo escape blanks, tabs, new lines and backslashes
-// as three octal digits.
-QString unescapeMountField(const QByteArray &field)
-{
-    QByteArray out;
-    out.reserve(field.size());
-    for (int i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' &&
-            field[i + 1] <= '3') {
-            bool ok = false;
-            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok) {
-                out += char(value);
-                i += 3;
-                continue;
-            }
-        }
-        out += field[i];
-    }
-    return QFile::decodeName(out);
-}
-
 bool isOpticalDevice(const QString &source)
 {
     static const char *const prefixes[] = {"/dev/sr", "/dev/scd", "/dev/cdrom", "/dev/cdrw",
@@ -45,14 +24,6 @@ bool isOpticalDevice(const QString &source)
             return true;
     }
     return false;
-}
-
-bool mountPointContains(const QString &mountPoint, const QString &path)
-{
-    if (mountPoint == QLatin1String("/"))
-        return path.startsWith(QLatin1Char('/'));
-    return path == mountPoint ||
-           (path.startsWith(mountPoint) && path.at(mountPoint.size()) == QLatin1Char('/'));
 }
 
 QString defaultDrive()
@@ -98,26 +69,8 @@ QString driveForPath(const QString &cdaPath, const QByteArray &mountInfo)
     if (cdaPath.isEmpty())
         return defaultDrive();
     const QString path = QDir::cleanPath(QFileInfo(cdaPath).absoluteFilePath());
-    QString bestMountPoint;
-    QString bestSource;
-    bool found = false;
-    for (const QByteArray &line : mountInfo.split('\n')) {
-        // id parent major:minor root mount-point options [optional...] - type source super
-        const QList<QByteArray> fields = line.split(' ');
-        const int separator = int(fields.indexOf(QByteArrayLiteral("-")));
-        if (fields.size() < 5 || separator < 6 || separator + 2 >= fields.size())
-            continue;
-        const QString mountPoint = unescapeMountField(fields[4]);
-        if (!mountPointContains(mountPoint, path))
-            continue;
-        // Later lines are later mounts: on the same mount point they hide earlier ones.
-        if (!found || mountPoint.size() >= bestMountPoint.size()) {
-            found = true;
-            bestMountPoint = mountPoint;
-            bestSource = unescapeMountField(fields[separator + 2]);
-        }
-    }
-    return found && isOpticalDevice(bestSource) ? bestSource : defaultDrive();
+    const QString source = mounttable::mountOf(mountInfo, path).source;
+    return isOpticalDevice(source) ? source : defaultDrive();
 }
 
 QString createTemporaryWav(const QString &temporaryFolder, QString *error)
