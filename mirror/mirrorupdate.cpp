@@ -349,9 +349,7 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
         for (const mirrorplan::Step &step : session.plan().steps) {
             const QStringList entries = session.playlists().value(step.record.source).leftOut;
             if (!entries.isEmpty())
-                tell(tr("%1: %Ln entries left out (outside the folder or no sound or video file): "
-                        "%2",
-                        nullptr, int(entries.size()))
+                tell(tr("%1: left out, as outside the folder or no sound or video file: %2")
                          .arg(shown(mirror, step.record.source), entries.join(u", ")));
         }
         for (const treewalk::LeftOut &left : session.plan().leftOut) {
