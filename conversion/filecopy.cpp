@@ -21,18 +21,33 @@ QString systemError()
 
 } // namespace
 
+int openRegular(const QString &path, bool *notRegular)
+{
+    if (notRegular)
+        *notRegular = false;
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    const bool read = ::fstat(fd, &st) == 0;
+    if (read && S_ISREG(st.st_mode))
+        return fd;
+    const int why = read ? EINVAL : errno;
+    if (notRegular)
+        *notRegular = read;
+    ::close(fd);
+    errno = why;
+    return -1;
+}
+
 bool copy(const QString &from, const QString &to, bool exclusive, QString *error)
 {
-    const int in =
-        ::open(QFile::encodeName(from).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    bool notRegular = false;
+    const int in = openRegular(from, &notRegular);
     if (in < 0) {
-        *error = systemError();
-        return false;
-    }
-    struct stat st;
-    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(in);
-        *error = QCoreApplication::translate("MirrorSession", "not a regular file");
+        *error = notRegular ? QCoreApplication::translate("MirrorSession", "not a regular file")
+                            : systemError();
         return false;
     }
     const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (exclusive ? O_EXCL : O_TRUNC);

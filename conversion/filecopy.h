@@ -6,6 +6,12 @@
 // encoder that writes it: a copy, and the flush before a rename.
 namespace filecopy {
 
+// Opens the regular file at path for reading, never through a link nor
+// anything else standing there (a FIFO is not waited on): a descriptor
+// (close-on-exec; the caller closes it), or -1 with errno set, and
+// *notRegular true when something other than a regular file is there.
+int openRegular(const QString &path, bool *notRegular = nullptr);
+
 // Copies the regular file from (never through a link) into to, which is
 // created when missing (and then only when exclusive is false or nothing
 // is at its name yet) and otherwise cut to nothing first.

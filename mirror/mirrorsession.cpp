@@ -62,15 +62,16 @@ bool converts(Action action)
 // past what a playlist may hold.
 std::optional<treewalk::Reason> readAtMost(const QString &path, qint64 limit, QByteArray *bytes)
 {
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    bool notRegular = false;
+    const int fd = filecopy::openRegular(path, &notRegular);
     if (fd < 0)
-        return errno == ELOOP ? treewalk::Reason::Link : treewalk::Reason::Unreadable;
+        return notRegular      ? treewalk::Reason::NotRegular
+               : errno == ELOOP ? treewalk::Reason::Link
+                                : treewalk::Reason::Unreadable;
     struct stat st;
     std::optional<treewalk::Reason> why;
     if (::fstat(fd, &st) != 0) {
         why = treewalk::Reason::Unreadable;
-    } else if (!S_ISREG(st.st_mode)) {
-        why = treewalk::Reason::NotRegular;
     } else {
         bytes->resize(qsizetype(std::min<qint64>(st.st_size, limit) + 1));
         qsizetype got = 0;
@@ -401,7 +402,8 @@ bool MirrorSession::record(QString *error)
 {
     if (!m_database.write(m_unrecorded, error, m_unrecordedLoudness)) {
         // Full, most likely: the room kept back goes, and the records with it.
-        if (m_ballast.isEmpty() || ::unlink(native(std::exchange(m_ballast, QString())).constData()) != 0 ||
+        const QString ballast = std::exchange(m_ballast, QString());
+        if (ballast.isEmpty() || ::unlink(native(ballast).constData()) != 0 ||
             !m_database.write(m_unrecorded, error, m_unrecordedLoudness))
             return false;
     }

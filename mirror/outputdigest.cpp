@@ -1,24 +1,18 @@
 #include "outputdigest.h"
 
-#include <QCryptographicHash>
-#include <QFile>
+#include "filecopy.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <QCryptographicHash>
+
 #include <unistd.h>
 
 namespace outputdigest {
 
 QString of(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    struct stat st;
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (fd >= 0)
-            ::close(fd);
+    const int fd = filecopy::openRegular(path);
+    if (fd < 0)
         return {};
-    }
     QCryptographicHash hash(QCryptographicHash::Md5);
     char block[1 << 16];
     ssize_t got;
