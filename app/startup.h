@@ -55,6 +55,16 @@ public:
     virtual int convertFolders(const FolderRun &run) = 0;
     // Tells the user that an argument of --each names no file to convert.
     virtual void reportNoFile(const QString &path) = 0;
+    // Puts the tracks of each album image among requests in its place: a
+    // cue sheet, or an image holding a sheet of its own, becomes its tracks
+    // (see albumimage.h). An image that cannot be cut is left out and the
+    // user told why; false when any was.
+    virtual bool cutImages(QList<ConversionRequest> &requests, const QByteArray &cueEncoding)
+    {
+        Q_UNUSED(requests);
+        Q_UNUSED(cueEncoding);
+        return true;
+    }
     // Tells the user that the command line could not be read.
     virtual void reportUsageError(const QString &message) = 0;
     // Ends the process at once: the only way the program ends.

@@ -14,12 +14,32 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
 
 // A selection of short files changes its numbers many times a second; the
 // window draws them at most ten times a second, and the encoders keep the
 // processor.
 constexpr qint64 RefreshInterval = 100; // ms
+
+// "Converting 12 tracks of Album to MP3" for the tracks of one image,
+// otherwise "Converting 12 files to MP3".
+QString defaultTitle(const QList<ConversionRequest> &requests, const QString &format)
+{
+    const int total = int(requests.size());
+    const auto sameImage = [&requests](const ConversionRequest &request) {
+        return request.track && requests.first().track &&
+               request.track->album == requests.first().track->album;
+    };
+    if (total > 0 && std::all_of(requests.cbegin(), requests.cend(), sameImage))
+        return QCoreApplication::translate("SelectionWindow", "Converting %n tracks of %1 to %2",
+                                           nullptr, total)
+            .arg(nametext::forWindow(requests.first().track->album), format);
+    return QCoreApplication::translate("SelectionWindow", "Converting %n files to %1", nullptr,
+                                       total)
+        .arg(format);
+}
 
 } // namespace
 
@@ -88,15 +108,14 @@ void SelectionWindow::showNumbers()
     if (!std::exchange(m_titled, true)) {
         const QString format =
             queue.requests().isEmpty() ? QString() : queue.requests().first().format.toUpper();
-        setTitle(m_runTitle.isEmpty() ? tr("Converting %n files to %1", nullptr, total).arg(format)
-                                      : m_runTitle);
+        setTitle(m_runTitle.isEmpty() ? defaultTitle(queue.requests(), format) : m_runTitle);
     }
     const int failed = queue.failedCount();
     ui->lbl_Count->setText(progresstext::selectionCount(queue.converted(), failed, total));
     QStringList names;
     const QStringList running = queue.running();
-    for (const QString &source : running)
-        names << nametext::forWindow(sourcenames::fileNamePart(source));
+    for (const QString &name : running)
+        names << nametext::forWindow(name);
     ui->lbl_Running->setText(names.join(QLatin1Char('\n')));
 
     if (queue.converted() + failed == 0 && running.isEmpty())

@@ -1,0 +1,359 @@
+#include "e2etools.h"
+
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+// Album images cut into their tracks by the real program, without a
+// display: exact boundaries, lengths, sheets in every encoding, and sheets
+// that must be refused without writing anything.
+class TestE2eImages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void tracksJoinIntoTheImage_data();
+    void tracksJoinIntoTheImage();
+    void lossyTracksKeepTheirLength_data();
+    void lossyTracksKeepTheirLength();
+    void tagsComeFromTheSheet();
+    void sheetInAnyEncoding_data();
+    void sheetInAnyEncoding();
+    void hostileSheetsWriteNothing_data();
+    void hostileSheetsWriteNothing();
+
+private:
+    e2e::Ended convert(const QString &word, const QStringList &files,
+                       const QStringList &options = {});
+    QTemporaryDir m_config;
+};
+
+namespace {
+
+constexpr int Rate = 44100;
+
+// Seconds of stereo noise at rate, the same on every run.
+bool makeImage(const QString &path, double seconds, int rate = Rate)
+{
+    return e2e::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                               QString("anoisesrc=d=%1:r=%2:a=0.3:seed=7").arg(seconds).arg(rate),
+                               "-ac", "2", "-sample_fmt", "s16", "-y", path}) == 0;
+}
+
+// The audio of a file as 16-bit stereo samples at its own rate.
+QByteArray pcm(const QString &path)
+{
+    return e2e::output("ffmpeg", {"-v", "error", "-i", path, "-f", "s16le", "-ac", "2", "-"});
+}
+
+qint64 samplesOf(const QString &path)
+{
+    return pcm(path).size() / 4;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// text in a legacy code page, as iconv writes it.
+QByteArray encoded(const QString &text, const QByteArray &encoding)
+{
+    QProcess iconv;
+    iconv.start("iconv", {"-f", "UTF-8", "-t", QString::fromLatin1(encoding)});
+    iconv.write(text.toUtf8());
+    iconv.closeWriteChannel();
+    if (!iconv.waitForFinished(10000) || iconv.exitCode() != 0)
+        return {};
+    return iconv.readAllStandardOutput();
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
+                                  QDir::Name);
+}
+
+// Track 1 after a hidden first track, a gap before track 2, track 3 off a
+// whole second: every boundary falls on an odd frame.
+const char ThreeTracks[] = "PERFORMER \"The Band\"\n"
+                           "TITLE \"Album\"\n"
+                           "REM DATE 1999\n"
+                           "REM GENRE Rock\n"
+                           "FILE \"image.wav\" WAVE\n"
+                           "  TRACK 01 AUDIO\n"
+                           "    TITLE \"Intro\"\n"
+                           "    INDEX 01 00:00:37\n"
+                           "  TRACK 02 AUDIO\n"
+                           "    TITLE \"Song: Two/Three\"\n"
+                           "    PERFORMER \"Guest\"\n"
+                           "    INDEX 00 00:02:10\n"
+                           "    INDEX 01 00:03:01\n"
+                           "  TRACK 03 AUDIO\n"
+                           "    TITLE \"Outro\"\n"
+                           "    INDEX 01 00:05:74\n";
+
+} // namespace
+
+void TestE2eImages::initTestCase()
+{
+    if (!e2e::haveTools())
+        QSKIP("ffmpeg and ffprobe are needed");
+    QVERIFY(e2e::writeSettings(m_config.path(), "128"));
+}
+
+e2e::Ended TestE2eImages::convert(const QString &word, const QStringList &files,
+                                  const QStringList &options)
+{
+    return e2e::runProgram(QStringList{"--each", word} + options + files,
+                           e2e::terminalEnvironment(m_config.path()));
+}
+
+void TestE2eImages::tracksJoinIntoTheImage_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("image"); // the file the sheet names, made as
+    QTest::addColumn<bool>("sides");    // the sheet cut over two files
+    QTest::addColumn<QStringList>("names");
+
+    const QStringList three{"00.flac", "01 Intro.flac", "02 Song_ Two_Three.flac",
+                            "03 Outro.flac"};
+    QTest::newRow("flac image to flac") << "fla" << "image.flac" << false << three;
+    QTest::newRow("wav image to wav, sheet says wav") << "wav" << "image.wav" << false
+                                                      << QStringList{"00.wav", "01 Intro.wav",
+                                                                     "02 Song_ Two_Three.wav",
+                                                                     "03 Outro.wav"};
+    // The sheet names image.wav: the image found is the FLAC beside it.
+    QTest::newRow("two sides, gap at the end of side A")
+        << "fla" << "image.flac" << true
+        << QStringList{"01 A1.flac", "02 A2.flac", "03 B1.flac", "04 B2.flac"};
+}
+
+void TestE2eImages::tracksJoinIntoTheImage()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, image);
+    QFETCH(bool, sides);
+    QFETCH(QStringList, names);
+
+    QTemporaryDir music;
+    QByteArray whole;
+    QString sheet;
+    if (!sides) {
+        QVERIFY(makeImage(music.filePath(image), 7.3));
+        whole = pcm(music.filePath(image));
+        sheet = QString::fromLatin1(ThreeTracks);
+    } else {
+        QVERIFY(makeImage(music.filePath("a.flac"), 4.1));
+        QVERIFY(makeImage(music.filePath("b.flac"), 3.2, Rate));
+        whole = pcm(music.filePath("a.flac")) + pcm(music.filePath("b.flac"));
+        sheet = "FILE \"a.wav\" WAVE\n"
+                "TRACK 01 AUDIO\nTITLE A1\nINDEX 01 00:00:00\n"
+                "TRACK 02 AUDIO\nTITLE A2\nINDEX 01 00:01:33\n"
+                "TRACK 03 AUDIO\nTITLE B1\nINDEX 00 00:03:70\n"
+                "FILE \"b.wav\" WAVE\nINDEX 01 00:00:00\n"
+                "TRACK 04 AUDIO\nTITLE B2\nINDEX 01 00:02:01\n";
+    }
+    QVERIFY(!whole.isEmpty());
+    QVERIFY(write(music.filePath("Album.cue"), sheet.toUtf8()));
+
+    const e2e::Ended ended = convert(word, {music.filePath("Album.cue")});
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+    QByteArray joined;
+    for (const QString &name : names) {
+        QVERIFY2(QFileInfo::exists(music.filePath(name)), qPrintable(entries(music.path()).join('|')));
+        joined += pcm(music.filePath(name));
+    }
+    QCOMPARE(joined.size(), whole.size());
+    QVERIFY(joined == whole);
+    if (!sides) {
+        // Cut where the sheet says, to the sample: track 1 at frame 37
+        // (588 samples each), the gap before track 2 at the end of track 1.
+        QCOMPARE(samplesOf(music.filePath(names[0])), 37 * 588);
+        QCOMPARE(samplesOf(music.filePath(names[1])), (3 * 75 + 1 - 37) * 588);
+    }
+}
+
+void TestE2eImages::lossyTracksKeepTheirLength_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("slack"); // samples a decoded track may run over
+    QTest::newRow("mp3") << "mp3" << 0;
+    QTest::newRow("opus") << "opus" << 0;
+    QTest::newRow("m4a") << "m4a" << 1024;
+}
+
+void TestE2eImages::lossyTracksKeepTheirLength()
+{
+    QFETCH(QString, word);
+    QFETCH(int, slack);
+
+    QTemporaryDir music;
+    // Opus works at 48 kHz: an image at that rate keeps the count comparable.
+    const int rate = word == "opus" ? 48000 : Rate;
+    QVERIFY(makeImage(music.filePath("image.flac"), 7.3, rate));
+    QVERIFY(write(music.filePath("Album.cue"), ThreeTracks));
+    const e2e::Ended ended = convert(word, {music.filePath("Album.cue")});
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+
+    const qint64 frame = rate / 75;
+    const QList<qint64> expected{37 * frame, (3 * 75 + 1 - 37) * frame,
+                                 (5 * 75 + 74 - 3 * 75 - 1) * frame};
+    const QStringList names{"00", "01 Intro", "02 Song_ Two_Three"};
+    for (int i = 0; i < names.size(); ++i) {
+        const qint64 decoded = samplesOf(music.filePath(names[i] + '.' + word));
+        QVERIFY2(decoded >= expected[i] && decoded <= expected[i] + slack,
+                 qPrintable(QString("%1: %2 samples, not %3").arg(names[i]).arg(decoded)
+                                .arg(expected[i])));
+    }
+}
+
+void TestE2eImages::tagsComeFromTheSheet()
+{
+    QTemporaryDir music;
+    QVERIFY(makeImage(music.filePath("image.flac"), 7.3));
+    // The image's own tags fill what the sheet lacks; its title is the album's.
+    QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-i", music.filePath("image.flac"), "-c", "copy",
+                                "-metadata", "COMPOSER=Writer", "-metadata", "TITLE=Ignored",
+                                "-y", music.filePath("tagged.flac")}) == 0);
+    QVERIFY(QFile::remove(music.filePath("image.flac")));
+    QVERIFY(QFile::rename(music.filePath("tagged.flac"), music.filePath("image.flac")));
+    QVERIFY(write(music.filePath("Album.cue"), ThreeTracks));
+    const e2e::Ended ended = convert("mp3", {music.filePath("Album.cue")});
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+
+    const QMap<QString, QString> tags = e2e::tags(music.filePath("02 Song_ Two_Three.mp3"));
+    QCOMPARE(tags.value("title"), QString("Song: Two/Three"));
+    QCOMPARE(tags.value("artist"), QString("Guest"));
+    QCOMPARE(tags.value("album"), QString("Album"));
+    QCOMPARE(tags.value("album_artist"), QString("The Band"));
+    QCOMPARE(tags.value("track"), QString("2/3"));
+    QCOMPARE(tags.value("date"), QString("1999"));
+    QCOMPARE(tags.value("genre"), QString("Rock"));
+    QCOMPARE(tags.value("composer"), QString("Writer"));
+    QVERIFY(!tags.contains("cuesheet"));
+}
+
+void TestE2eImages::sheetInAnyEncoding_data()
+{
+    QTest::addColumn<QByteArray>("encoding"); // as the sheet is written
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("option"); // --cue-encoding=, when given
+
+    QTest::newRow("utf-8 without mark") << QByteArray("UTF-8") << "Über den Wolken" << QByteArray();
+    QTest::newRow("utf-8 with mark") << QByteArray("UTF-8 BOM") << "Ωμέγα" << QByteArray();
+    QTest::newRow("utf-16 with mark") << QByteArray("UTF-16LE BOM") << "夜に駆ける" << QByteArray();
+    QTest::newRow("cp1251") << QByteArray("windows-1251") << "Кино — Группа крови, Звезда по имени Солнце"
+                            << QByteArray();
+    QTest::newRow("cp1252") << QByteArray("windows-1252") << "Café del Mar – Señorita, Façade"
+                            << QByteArray();
+    QTest::newRow("shift-jis") << QByteArray("Shift_JIS") << "宇多田ヒカル ファーストラブ 初恋の歌"
+                               << QByteArray();
+    QTest::newRow("gb18030") << QByteArray("GB18030") << "周杰伦 七里香 晴天 稻香 东风破"
+                             << QByteArray();
+    QTest::newRow("big5") << QByteArray("Big5") << "鄧麗君 月亮代表我的心 甜蜜蜜" << QByteArray();
+    QTest::newRow("euc-kr") << QByteArray("EUC-KR") << "아이유 좋은 날 너랑 나 밤편지"
+                            << QByteArray();
+    // Too short to be told apart by its statistics: the user says it.
+    QTest::newRow("short cp1251, said") << QByteArray("windows-1251") << "Юг"
+                                        << QByteArray("CP1251");
+}
+
+void TestE2eImages::sheetInAnyEncoding()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QString, title);
+    QFETCH(QByteArray, option);
+
+    const QString text = "TITLE \"" + title + "\"\nFILE \"image.flac\" FLAC\n"
+                         "TRACK 01 AUDIO\nTITLE \"" + title + "\"\nINDEX 01 00:00:00\n"
+                         "TRACK 02 AUDIO\nTITLE \"2\"\nINDEX 01 00:01:00\n";
+    QByteArray bytes;
+    if (encoding == "UTF-8")
+        bytes = text.toUtf8();
+    else if (encoding == "UTF-8 BOM")
+        bytes = "\xEF\xBB\xBF" + text.toUtf8();
+    else if (encoding == "UTF-16LE BOM")
+        bytes = QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text);
+    else
+        bytes = encoded(text, encoding);
+    QVERIFY(!bytes.isEmpty());
+
+    QTemporaryDir music;
+    QVERIFY(makeImage(music.filePath("image.flac"), 2));
+    QVERIFY(write(music.filePath("Album.cue"), bytes));
+    const QStringList options =
+        option.isEmpty() ? QStringList() : QStringList{"--cue-encoding=" + QString(option)};
+    const e2e::Ended ended = convert("mp3", {music.filePath("Album.cue")}, options);
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+    const QString target = music.filePath("01 " + title + ".mp3");
+    QVERIFY2(QFileInfo::exists(target), qPrintable(entries(music.path()).join('|')));
+    QCOMPARE(e2e::tags(target).value("title"), title);
+    QCOMPARE(e2e::tags(target).value("album"), title);
+}
+
+void TestE2eImages::hostileSheetsWriteNothing_data()
+{
+    QTest::addColumn<QByteArray>("sheet");
+    QTest::addColumn<QString>("said"); // part of the reason given
+
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 251);
+    QTest::newRow("binary junk") << junk << "Album.cue";
+    QTest::newRow("a sheet of megabytes")
+        << QByteArray("FILE \"image.flac\" FLAC\n") + QByteArray(3 << 20, 'x') << "Album.cue";
+    QByteArray many("FILE \"image.flac\" FLAC\n");
+    for (int i = 0; i < 20000; ++i)
+        many += "TRACK 01 AUDIO\nINDEX 01 00:00:00\n";
+    QTest::newRow("20000 tracks") << many << "Album.cue";
+    QTest::newRow("times out of order") << QByteArray("FILE \"image.flac\" FLAC\n"
+                                                      "TRACK 01 AUDIO\nINDEX 01 00:01:00\n"
+                                                      "TRACK 02 AUDIO\nINDEX 01 00:00:10\n")
+                                        << "Album.cue";
+    QTest::newRow("beyond the audio") << QByteArray("FILE \"image.flac\" FLAC\n"
+                                                    "TRACK 01 AUDIO\nINDEX 01 00:00:00\n"
+                                                    "TRACK 02 AUDIO\nINDEX 01 09:00:00\n")
+                                      << "Album.cue";
+    QTest::newRow("negative") << QByteArray("FILE \"image.flac\" FLAC\n"
+                                            "TRACK 01 AUDIO\nINDEX 01 -1:00:00\n")
+                              << "Album.cue";
+    QTest::newRow("file up the tree") << QByteArray("FILE \"../outside/secret.flac\" FLAC\n"
+                                                    "TRACK 01 AUDIO\nINDEX 01 00:00:00\n")
+                                      << "secret.flac";
+    QTest::newRow("a link out of the folder") << QByteArray("FILE \"link.flac\" FLAC\n"
+                                                            "TRACK 01 AUDIO\nINDEX 01 00:00:00\n")
+                                              << "link.flac";
+    QTest::newRow("a fifo") << QByteArray("FILE \"fifo.flac\" FLAC\n"
+                                          "TRACK 01 AUDIO\nINDEX 01 00:00:00\n")
+                            << "fifo.flac";
+}
+
+void TestE2eImages::hostileSheetsWriteNothing()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QString, said);
+
+    QTemporaryDir top;
+    QVERIFY(QDir(top.path()).mkpath("album") && QDir(top.path()).mkpath("outside"));
+    const QString music = top.filePath("album");
+    QVERIFY(makeImage(music + "/image.flac", 2));
+    QVERIFY(makeImage(top.filePath("outside/secret.flac"), 1));
+    QVERIFY(QFile::link(top.filePath("outside/secret.flac"), music + "/link.flac"));
+    QCOMPARE(::mkfifo(QFile::encodeName(music + "/fifo.flac").constData(), 0600), 0);
+    QVERIFY(write(music + "/Album.cue", sheet));
+    const QStringList before = entries(music);
+
+    const e2e::Ended ended = convert("mp3", {music + "/Album.cue"});
+    QCOMPARE(ended.status, 1);
+    QVERIFY2(ended.error.contains(said), qPrintable(ended.error.left(2000)));
+    QCOMPARE(entries(music), before);
+    QCOMPARE(entries(top.filePath("outside")), QStringList{"secret.flac"});
+}
+
+QTEST_GUILESS_MAIN(TestE2eImages)
+#include "tst_e2e_images.moc"
