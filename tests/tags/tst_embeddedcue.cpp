@@ -1,0 +1,225 @@
+#include "embeddedcue.h"
+#include "tagreader.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// The sheet inside images made by the real encoder: as text in their tags,
+// or as a FLAC CUESHEET block spliced in as a ripper writes it.
+class TestEmbeddedCue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sheet_data();
+    void sheet();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+const QString TwoTracks = "REM COMMENT \"x\"\nFILE \"Album.wav\" WAVE\n"
+                          "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
+                          "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 01 00:03:00\n";
+
+struct BlockTrack
+{
+    quint64 offset;
+    int number;
+    QList<QPair<int, quint64>> indexes; // number, samples from the track's offset
+    QByteArray isrc = {};
+    bool data = false;
+};
+
+QByteArray field(const QByteArray &text, int bytes)
+{
+    QByteArray out = text.left(bytes);
+    out.append(QByteArray(bytes - out.size(), '\0'));
+    return out;
+}
+
+// A CUESHEET block as the FLAC format lays it out; count: what it claims.
+QByteArray cueBlock(const QList<BlockTrack> &tracks, bool cd = true, const QByteArray &catalog = {},
+                    int count = -1)
+{
+    QByteArray block = field(catalog, 128);
+    block.append(8, '\0'); // lead-in
+    block.append(char(cd ? 0x80 : 0));
+    block.append(258, '\0');
+    block.append(char(count >= 0 ? count : tracks.size()));
+    const auto number64 = [&block](quint64 value) {
+        char bytes[8];
+        qToBigEndian(value, bytes);
+        block.append(bytes, 8);
+    };
+    for (const BlockTrack &track : tracks) {
+        number64(track.offset);
+        block.append(char(track.number));
+        block.append(field(track.isrc, 12));
+        block.append(char(track.data ? 0x80 : 0));
+        block.append(13, '\0');
+        block.append(char(track.indexes.size()));
+        for (const auto &[index, offset] : track.indexes) {
+            number64(offset);
+            block.append(char(index));
+            block.append(3, '\0');
+        }
+    }
+    return block;
+}
+
+// Inserts block as a CUESHEET after the STREAMINFO at the start of the FLAC
+// at path, the file ending keep bytes into it when keep >= 0.
+bool splice(const QString &path, const QByteArray &block, int keep)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    constexpr int after = 4 + 4 + 34;
+    if (!bytes.startsWith("fLaC") || (bytes[4] & 0x7f) != 0 || bytes.size() < after)
+        return false;
+    QByteArray header(4, '\0');
+    header[0] = char((bytes[4] & 0x80) | 5);
+    bytes[4] = char(bytes[4] & 0x7f);
+    header[1] = char(block.size() >> 16);
+    header[2] = char(block.size() >> 8);
+    header[3] = char(block.size());
+    bytes.insert(after, header + block);
+    if (keep >= 0)
+        bytes.truncate(after + 4 + keep);
+    return file.resize(0) && file.write(bytes) == bytes.size();
+}
+
+// The sheet in short: "catalogue | number@start<gap isrc title; ...".
+QString summary(const cuesheet::Sheet &sheet)
+{
+    QStringList tracks;
+    for (const cuesheet::Track &track : sheet.tracks) {
+        QString line = QString::number(track.number) + '@' + QString::number(track.start);
+        if (track.gapStart >= 0)
+            line += '<' + QString::number(track.gapStart);
+        for (const QString &text : {track.isrc, track.title}) {
+            if (!text.isEmpty())
+                line += ' ' + text;
+        }
+        tracks.append(line);
+    }
+    return (sheet.catalog.isEmpty() ? QString() : sheet.catalog + " | ") + tracks.join("; ");
+}
+
+} // namespace
+
+void TestEmbeddedCue::sheet_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("text"); // the CUESHEET tag
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<int>("keep");         // bytes of the block the file keeps; -1 all
+    QTest::addColumn<QString>("expected"); // summary(), or "error: " and words of the reason
+    // 44.1 kHz: 588 samples a frame.
+    const QList<BlockTrack> disc{
+        {0, 1, {{1, 0}}, "USABC1234567"},
+        {132300, 2, {{1, 0}}},
+        {220500, 3, {{1, 0}}, {}, true},
+        {264600, 170, {}},
+    };
+    const QByteArray block = cueBlock(disc, true, "1234567890123");
+    const QString text = "1@0 One; 2@225 Two";
+
+    QTest::newRow("text in FLAC") << "flac" << TwoTracks << QByteArray() << -1 << text;
+    QTest::newRow("text in WavPack") << "wv" << TwoTracks << QByteArray() << -1 << text;
+    QTest::newRow("text before block") << "flac" << TwoTracks << block << -1 << text;
+    QTest::newRow("block, data track left out")
+        << "flac" << QString() << block << -1 << "1234567890123 | 1@0 USABC1234567; 2@225";
+    QTest::newRow("block with hidden pregap and gaps")
+        << "flac" << QString()
+        << cueBlock(
+               {{0, 1, {{0, 0}, {1, 44100}}}, {117600, 2, {{0, 0}, {1, 14700}}}, {264600, 255, {}}},
+               false)
+        << -1 << "1@75<0; 2@225<200";
+    QTest::newRow("no sheet in FLAC") << "flac" << QString() << QByteArray() << -1 << QString();
+    QTest::newRow("no sheet in WavPack") << "wv" << QString() << QByteArray() << -1 << QString();
+
+    QTest::newRow("several files")
+        << "flac"
+        << TwoTracks + "FILE \"Other.wav\" WAVE\n  TRACK 03 AUDIO\n    INDEX 01 00:00:00\n"
+        << QByteArray() << -1 << "error: several files";
+    QString junk;
+    for (int i = 1; i < 600; ++i)
+        junk += QChar(char16_t((i * 7919) % 0x2ff + 1));
+    QTest::newRow("junk text") << "flac" << junk << QByteArray() << -1
+                               << "error: embedded cue sheet";
+    QTest::newRow("junk text, block kept")
+        << "flac" << junk << block << -1 << "1234567890123 | 1@0 USABC1234567; 2@225";
+    QTest::newRow("block cut short")
+        << "flac" << QString() << block.left(396 + 36 + 36 + 5) << -1 << "error: ends early";
+    QTest::newRow("block past the end of the file")
+        << "flac" << QString() << block << int(block.size() - 20) << "error: ends early";
+    QTest::newRow("block claiming 255 tracks")
+        << "flac" << QString() << cueBlock(disc, true, {}, 255) << -1 << "error: ends early";
+    QList<BlockTrack> many;
+    for (int n = 1; n <= 100; ++n)
+        many.append({quint64(n) * 588, n, {{1, 0}}});
+    QTest::newRow("100 tracks") << "flac" << QString() << cueBlock(many) << -1
+                                << "error: more than 99";
+    QTest::newRow("offsets backwards")
+        << "flac" << QString()
+        << cueBlock({{132300, 1, {{1, 0}}}, {0, 2, {{1, 0}}}, {264600, 170, {}}}) << -1
+        << "error: backwards";
+    QTest::newRow("index past the end")
+        << "flac" << QString() << cueBlock({{0, 1, {{1, ~quint64(0) - 5}}}, {264600, 170, {}}})
+        << -1 << "error: beyond";
+    QTest::newRow("track without start")
+        << "flac" << QString() << cueBlock({{0, 1, {{0, 0}}}, {264600, 170, {}}}) << -1
+        << "error: no start";
+}
+
+void TestEmbeddedCue::sheet()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, block);
+    QFETCH(int, keep);
+    QFETCH(QString, expected);
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QString(QTest::currentDataTag()) + '.' + format);
+    QStringList arguments{"-v",       "error", "-y", "-f",  "lavfi", "-i",
+                          "sine=d=6", "-ac",   "2",  "-ar", "44100"};
+    if (!text.isEmpty())
+        arguments << "-metadata" << (format == "wv" ? "Cuesheet=" : "CUESHEET=") + text;
+    QCOMPARE(QProcess::execute("ffmpeg", arguments << path), 0);
+    if (!block.isEmpty())
+        QVERIFY(splice(path, block, keep));
+
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    const tags::SourceTags source = tags::readTags(fd);
+    QString error;
+    const auto sheet = tags::embeddedCueSheet(fd, source, &error);
+    ::close(fd);
+    if (expected.startsWith("error: ")) {
+        QVERIFY2(!sheet, qPrintable(sheet ? summary(*sheet) : QString()));
+        QVERIFY2(error.contains(expected.mid(7)), qPrintable(error));
+    } else if (expected.isEmpty()) {
+        QVERIFY(!sheet);
+        QCOMPARE(error, QString());
+    } else {
+        QVERIFY2(sheet, qPrintable(error));
+        QCOMPARE(summary(*sheet), expected);
+        QCOMPARE(sheet->files.size(), 1);
+        for (const cuesheet::Track &track : sheet->tracks)
+            QVERIFY(track.file == 0 && track.gapFile == (track.gapStart >= 0 ? 0 : -1));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestEmbeddedCue)
+#include "tst_embeddedcue.moc"
