@@ -31,10 +31,13 @@ cuesheet::Audio audioOf(int fd)
     return cuesheet::Audio{length.rate, length.samples};
 }
 
+// The reason, after the name of the file it is about unless it names it first.
 Tracks failed(const QString &source, const QString &reason)
 {
+    const QString name = sourcenames::fileNamePart(source);
     Tracks tracks;
-    tracks.error = QStringLiteral("%1: %2").arg(sourcenames::fileNamePart(source), reason);
+    tracks.error = reason.startsWith(name + u':') ? reason
+                                                   : QStringLiteral("%1: %2").arg(name, reason);
     return tracks;
 }
 

@@ -1,4 +1,5 @@
 #include "e2etools.h"
+#include "flaccueblock.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -18,6 +19,8 @@ private slots:
     void tracksJoinIntoTheImage();
     void lossyTracksKeepTheirLength_data();
     void lossyTracksKeepTheirLength();
+    void imageHoldingItsSheet_data();
+    void imageHoldingItsSheet();
     void tagsComeFromTheSheet();
     void sheetInAnyEncoding_data();
     void sheetInAnyEncoding();
@@ -120,12 +123,12 @@ void TestE2eImages::tracksJoinIntoTheImage_data()
     QTest::addColumn<bool>("sides");    // the sheet cut over two files
     QTest::addColumn<QStringList>("names");
 
-    const QStringList three{"00.flac", "01 Intro.flac", "02 Song_ Two_Three.flac",
+    const QStringList three{"00.flac", "01 Intro.flac", "02 Song: Two_Three.flac",
                             "03 Outro.flac"};
     QTest::newRow("flac image to flac") << "fla" << "image.flac" << false << three;
     QTest::newRow("wav image to wav, sheet says wav") << "wav" << "image.wav" << false
                                                       << QStringList{"00.wav", "01 Intro.wav",
-                                                                     "02 Song_ Two_Three.wav",
+                                                                     "02 Song: Two_Three.wav",
                                                                      "03 Outro.wav"};
     // The sheet names image.wav: the image found is the FLAC beside it.
     QTest::newRow("two sides, gap at the end of side A")
@@ -203,13 +206,57 @@ void TestE2eImages::lossyTracksKeepTheirLength()
     const qint64 frame = rate / 75;
     const QList<qint64> expected{37 * frame, (3 * 75 + 1 - 37) * frame,
                                  (5 * 75 + 74 - 3 * 75 - 1) * frame};
-    const QStringList names{"00", "01 Intro", "02 Song_ Two_Three"};
+    const QStringList names{"00", "01 Intro", "02 Song: Two_Three"};
     for (int i = 0; i < names.size(); ++i) {
         const qint64 decoded = samplesOf(music.filePath(names[i] + '.' + word));
         QVERIFY2(decoded >= expected[i] && decoded <= expected[i] + slack,
                  qPrintable(QString("%1: %2 samples, not %3").arg(names[i]).arg(decoded)
                                 .arg(expected[i])));
     }
+}
+
+void TestE2eImages::imageHoldingItsSheet_data()
+{
+    QTest::addColumn<bool>("block"); // a FLAC CUESHEET block, else a CUESHEET tag
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("CUESHEET tag") << false << QStringList{"01 One.flac", "02 Two.flac"};
+    QTest::newRow("CUESHEET block") << true << QStringList{"00.flac", "01.flac", "02.flac"};
+}
+
+void TestE2eImages::imageHoldingItsSheet()
+{
+    QFETCH(bool, block);
+    QFETCH(QStringList, names);
+
+    QTemporaryDir music;
+    const QString image = music.filePath("image.flac");
+    QVERIFY(makeImage(music.filePath("plain.flac"), 4));
+    if (block) {
+        // Positions only, in samples: a pregap, then a track off a frame.
+        QVERIFY(QFile::copy(music.filePath("plain.flac"), image));
+        QVERIFY(splice(image,
+                       cueBlock({{588 * 20, 1, {{1, 0}}}, {588 * 151, 2, {{0, 0}, {1, 588 * 30}}},
+                                 {4 * Rate, 170, {}}}),
+                       -1));
+    } else {
+        QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-i", music.filePath("plain.flac"), "-c", "copy",
+                                    "-metadata",
+                                    "CUESHEET=FILE \"x.wav\" WAVE\nTRACK 01 AUDIO\nTITLE One\n"
+                                    "INDEX 01 00:00:00\nTRACK 02 AUDIO\nTITLE Two\n"
+                                    "INDEX 01 00:02:33\n",
+                                    "-y", image}) == 0);
+    }
+    QVERIFY(QFile::remove(music.filePath("plain.flac")));
+    const QByteArray whole = pcm(image);
+    const e2e::Ended ended = convert("fla", {image});
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+    QByteArray joined;
+    for (const QString &name : names) {
+        QVERIFY2(QFileInfo::exists(music.filePath(name)), qPrintable(entries(music.path()).join('|')));
+        joined += pcm(music.filePath(name));
+        QVERIFY(!e2e::tags(music.filePath(name)).contains("cuesheet"));
+    }
+    QVERIFY(joined == whole);
 }
 
 void TestE2eImages::tagsComeFromTheSheet()
@@ -226,7 +273,7 @@ void TestE2eImages::tagsComeFromTheSheet()
     const e2e::Ended ended = convert("mp3", {music.filePath("Album.cue")});
     QVERIFY2(ended.status == 0, qPrintable(ended.error));
 
-    const QMap<QString, QString> tags = e2e::tags(music.filePath("02 Song_ Two_Three.mp3"));
+    const QMap<QString, QString> tags = e2e::tags(music.filePath("02 Song: Two_Three.mp3"));
     QCOMPARE(tags.value("title"), QString("Song: Two/Three"));
     QCOMPARE(tags.value("artist"), QString("Guest"));
     QCOMPARE(tags.value("album"), QString("Album"));
