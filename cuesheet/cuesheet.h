@@ -52,7 +52,8 @@ std::optional<QString> decode(const QByteArray &bytes, const QByteArray &encodin
 
 // The sheet in text. Commands it does not know are passed over, as players
 // do; a position or number that cannot be read, a track outside 1..99, too
-// many tracks or files, a line or a text over the limits are an error.
+// many tracks or files, a line or a text over the limits are an error, and
+// so is a data track (TRACK 02 MODE1/2352): only audio tracks are cut.
 std::optional<Sheet> parse(const QString &text, QString *error);
 
 // The sheet file at path: a regular file (not a link, a folder or a FIFO)
@@ -75,7 +76,8 @@ struct Audio
 };
 
 // Frames in samples at rate (rate / 75 each, rounded down), the same for
-// the end of one track and the start of the next.
+// the end of one track and the start of the next; -1 for negative frames
+// or a rate that is not positive.
 qint64 toSamples(qint64 frames, int rate);
 
 // One track as it is cut from its file.
