@@ -86,6 +86,7 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         run.into = line.into;
         run.dryRun = line.dryRun;
         run.whatFits = line.whatFits;
+        run.cueEncoding = line.cueEncoding;
         return steps.convertFolders(run);
     }
     // An album image is a selection of its tracks.
@@ -166,6 +167,7 @@ int runEach(const CommandLine &line, StartupSteps &steps)
             run.into = line.into;
             run.dryRun = line.dryRun;
             run.whatFits = line.whatFits;
+            run.cueEncoding = line.cueEncoding;
             run.leftOut = !allFiles;
             return steps.convertFolders(run);
         }

@@ -14,6 +14,7 @@ struct FolderRun
     bool dryRun = false;
     bool whatFits = false; // only what fits the mirror's medium, the rest later
     bool leftOut = false; // an argument named neither file nor folder
+    QByteArray cueEncoding; // how cue sheets are written; empty: found out
 };
 
 // The dialogs and the window that start-up drives, behind one interface so

@@ -57,6 +57,7 @@ Tracks cut(const ConversionRequest &like, const cuesheet::Sheet &sheet,
         track.name = cuesheet::trackBaseName(sheet, cut);
         track.tags = cuesheet::trackTags(sheet, cut, int(sheet.tracks.size()));
         track.album = album;
+        track.sourceSamples = from.samples;
         const qint64 end = cut.endSample >= 0 ? cut.endSample : from.samples;
         if (end > cut.startSample)
             track.duration = qint32(qMin<qint64>((end - cut.startSample) * 100 / from.rate,

@@ -24,6 +24,7 @@ struct ImageTrack
     QMap<QString, QStringList> tags; // the sheet's for the track, over the image's own
     QString album;                   // what the window calls the image
     qint32 duration = 0;             // hundredths of a second, 0 when unknown
+    qint64 sourceSamples = -1;       // the whole source's length; -1 when unknown
 };
 
 // One conversion, as start-up hands it to the conversion window.

@@ -24,6 +24,7 @@ private slots:
     void tagsComeFromTheSheet();
     void sheetInAnyEncoding_data();
     void sheetInAnyEncoding();
+    void mirrorKeepsTracksInSync();
     void hostileSheetsWriteNothing_data();
     void hostileSheetsWriteNothing();
 
@@ -77,7 +78,7 @@ QByteArray encoded(const QString &text, const QByteArray &encoding)
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
                                   QDir::Name);
 }
 
@@ -341,6 +342,44 @@ void TestE2eImages::sheetInAnyEncoding()
     QVERIFY2(QFileInfo::exists(target), qPrintable(entries(music.path()).join('|')));
     QCOMPARE(e2e::tags(target).value("title"), title);
     QCOMPARE(e2e::tags(target).value("album"), title);
+}
+
+// A folder's mirror: an image cut once a sheet comes beside it, its tracks
+// redone only as the sheet changes, and gone with the image.
+void TestE2eImages::mirrorKeepsTracksInSync()
+{
+    QTemporaryDir top;
+    const QString library = top.filePath("Library");
+    const QString mirror = top.filePath("Library (MP3)");
+    QVERIFY(QDir().mkpath(library + "/Album"));
+    QVERIFY(makeImage(library + "/Album/image.flac", 7.3));
+    const auto update = [&](const QString &said) {
+        const e2e::Ended ended = convert("mp3", {library});
+        return ended.status == 0 && ended.error.contains("Library (MP3) is up to date: " + said)
+                   ? QString()
+                   : ended.error;
+    };
+    QCOMPARE(update("1 converted, 0 moved to the trash, 0 unchanged."), QString());
+
+    QVERIFY(write(library + "/Album/Album.cue", ThreeTracks));
+    QCOMPARE(update("4 converted, 1 moved to the trash, 0 unchanged."), QString());
+    QCOMPARE(entries(mirror + "/Album"),
+             (QStringList{"00.mp3", "01 Intro.mp3", "02 Song: Two_Three.mp3", "03 Outro.mp3"}));
+    QCOMPARE(entries(mirror), (QStringList{".tonewright-mirror.db", "Album"}));
+    QCOMPARE(update("0 converted, 0 moved to the trash, 4 unchanged."), QString());
+
+    // A corrected title: that track only, under its new name.
+    QByteArray sheet(ThreeTracks);
+    sheet.replace("Song: Two/Three", "Song Two");
+    QVERIFY(write(library + "/Album/Album.cue", sheet));
+    QCOMPARE(update("1 converted, 1 moved to the trash, 3 unchanged."), QString());
+    QVERIFY(QFileInfo::exists(mirror + "/Album/02 Song Two.mp3"));
+    QCOMPARE(e2e::tags(mirror + "/Album/02 Song Two.mp3").value("title"), QString("Song Two"));
+
+    QVERIFY(QFile::remove(library + "/Album/image.flac"));
+    const e2e::Ended ended = convert("mp3", {library});
+    QVERIFY2(ended.error.contains("0 converted, 4 moved to the trash"), qPrintable(ended.error));
+    QVERIFY(!QFileInfo::exists(mirror + "/Album"));
 }
 
 void TestE2eImages::hostileSheetsWriteNothing_data()
