@@ -35,8 +35,9 @@ QString volumeFactor(int percent)
 }
 
 // The seek ahead of the input and the cut after it for a span. The seek
-// goes to a whole second, which is a whole number of samples at any rate,
-// so that the cut counts from a sample exactly known.
+// goes to a whole hundredth of a second (a whole second at a rate that is
+// no multiple of 100), which is a whole number of samples, so that the cut
+// counts from a sample exactly known and little is decoded only to be cut.
 struct SpanCut
 {
     QStringList seek; // before the input
@@ -48,19 +49,26 @@ SpanCut spanCut(const std::optional<SampleSpan> &span)
     SpanCut cut;
     if (!span || span->rate <= 0 || (span->start <= 0 && span->end < 0))
         return cut;
-    const qint64 seconds = qMax<qint64>(span->start, 0) / span->rate;
-    const qint64 skip = qMax<qint64>(span->start, 0) - seconds * span->rate;
-    if (seconds > 0)
-        cut.seek << QLatin1String(encodercontract::SeekOption) << QString::number(seconds);
+    const qint64 start = qMax<qint64>(span->start, 0);
+    const int parts = span->rate % 100 == 0 ? 100 : 1; // of a second
+    const qint64 step = span->rate / parts;            // samples
+    const qint64 steps = start / step;
+    const qint64 skip = start - steps * step;
+    if (steps > 0) {
+        QString at = QString::number(steps / parts);
+        if (parts > 1)
+            at += QStringLiteral(".%1").arg(steps % parts, 2, 10, QLatin1Char('0'));
+        cut.seek << QLatin1String(encodercontract::SeekOption) << at;
+    }
     QStringList bounds;
     if (skip > 0)
         bounds << QStringLiteral("start_sample=%1").arg(skip);
     if (span->end >= 0)
-        bounds << QStringLiteral("end_sample=%1").arg(skip + qMax<qint64>(span->end - span->start, 0));
+        bounds << QStringLiteral("end_sample=%1").arg(skip + qMax<qint64>(span->end - start, 0));
     // A track's timestamps begin at its own start.
     if (!bounds.isEmpty())
         cut.trim = QLatin1String("atrim=") + bounds.join(QLatin1Char(':')) +
-               QLatin1String(",asetpts=PTS-STARTPTS");
+                   QLatin1String(",asetpts=PTS-STARTPTS");
     return cut;
 }
 

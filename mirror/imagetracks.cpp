@@ -91,27 +91,28 @@ Cut cut(const QString &folder, const treewalk::Result &walk,
             tracks << track;
         }
     };
-    const auto tracksOf = [&](const treewalk::SourceFile &file) {
+    // The file's tracks taken, or, when its sheet cannot be used, the
+    // reason, naming the file as the folder holds it.
+    const auto cutFile = [&](const treewalk::SourceFile &file) {
         ConversionRequest like;
         like.source = root.filePath(file.path);
-        return albumimage::tracksOf(like, encoding);
-    };
-
-    // The reason names the file as the folder holds it.
-    const auto leaveOut = [&result](const treewalk::SourceFile &file, QString reason) {
+        const std::optional<albumimage::Tracks> cut = albumimage::tracksOf(like, encoding);
+        if (!cut)
+            return;
+        if (cut->error.isEmpty()) {
+            take(*cut);
+            return;
+        }
+        QString reason = cut->error;
         const QString name = file.path.section(u'/', -1);
         if (reason.startsWith(name + u':'))
             reason.replace(0, name.size(), file.path);
         result.walk.leftOut.append({file.path, treewalk::Reason::UnusableSheet, reason});
     };
+    // The sheets first: an image they cut is not looked into.
     for (const treewalk::SourceFile &file : walk.files) {
-        if (!file.sheet)
-            continue;
-        const std::optional<albumimage::Tracks> cut = tracksOf(file);
-        if (cut && cut->error.isEmpty())
-            take(*cut);
-        else if (cut)
-            leaveOut(file, cut->error);
+        if (file.sheet)
+            cutFile(file);
     }
     for (const treewalk::SourceFile &file : walk.files) {
         if (file.sheet || file.cover || file.playlist || result.images.contains(file.path))
@@ -120,13 +121,8 @@ Cut cut(const QString &folder, const treewalk::Result &walk,
         const auto known = records.constFind(file.path);
         const bool unchanged = known != records.cend() && known->sourceSize == file.size &&
                                known->sourceModified == file.modified;
-        if (unchanged && !wereCut.contains(file.path))
-            continue;
-        const std::optional<albumimage::Tracks> cut = tracksOf(file);
-        if (cut && cut->error.isEmpty())
-            take(*cut);
-        else if (cut)
-            leaveOut(file, cut->error);
+        if (!unchanged || wereCut.contains(file.path))
+            cutFile(file);
     }
     for (const treewalk::SourceFile &file : walk.files) {
         if (!file.sheet && !result.images.contains(file.path))

@@ -23,19 +23,29 @@ namespace {
 // processor.
 constexpr qint64 RefreshInterval = 100; // ms
 
-// "Converting 12 tracks of Album to MP3" for the tracks of one image,
-// otherwise "Converting 12 files to MP3".
-QString defaultTitle(const QList<ConversionRequest> &requests, const QString &format)
+// The album a selection of the tracks of one image is, as shown; null for
+// any other selection.
+QString albumOf(const QList<ConversionRequest> &requests)
 {
-    const int total = int(requests.size());
     const auto sameImage = [&requests](const ConversionRequest &request) {
         return request.track && requests.first().track &&
                request.track->album == requests.first().track->album;
     };
-    if (total > 0 && std::all_of(requests.cbegin(), requests.cend(), sameImage))
+    if (requests.isEmpty() || !std::all_of(requests.cbegin(), requests.cend(), sameImage))
+        return QString();
+    return nametext::forWindow(requests.first().track->album);
+}
+
+// "Converting 12 tracks of Album to MP3" for the tracks of one image,
+// otherwise "Converting 12 files to MP3".
+QString defaultTitle(const QList<ConversionRequest> &requests, const QString &format)
+{
+    const QString album = albumOf(requests);
+    const int total = int(requests.size());
+    if (!album.isNull())
         return QCoreApplication::translate("SelectionWindow", "Converting %n tracks of %1 to %2",
                                            nullptr, total)
-            .arg(nametext::forWindow(requests.first().track->album), format);
+            .arg(album, format);
     return QCoreApplication::translate("SelectionWindow", "Converting %n files to %1", nullptr,
                                        total)
         .arg(format);
@@ -76,8 +86,7 @@ void SelectionWindow::setRun(const QString &title, const std::function<RunEnd()>
 
 void SelectionWindow::setTitle(const QString &title)
 {
-    setWindowTitle(title);
-    frame().lbl_Title->setText(title);
+    showTitle(title);
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     frame().prb_Progress->setRange(0, 0);
     setTaskbarBusy();

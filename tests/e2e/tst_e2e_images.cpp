@@ -120,21 +120,25 @@ e2e::Ended TestE2eImages::convert(const QString &word, const QStringList &files,
 void TestE2eImages::tracksJoinIntoTheImage_data()
 {
     QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("image"); // the file the sheet names, made as
+    QTest::addColumn<QString>("image"); // the image as made
     QTest::addColumn<bool>("sides");    // the sheet cut over two files
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("rate");
 
     const QStringList three{"00.flac", "01 Intro.flac", "02 Song: Two_Three.flac",
                             "03 Outro.flac"};
-    QTest::newRow("flac image to flac") << "fla" << "image.flac" << false << three;
+    // The sheet names image.wav: the image found is the FLAC beside it.
+    QTest::newRow("flac image to flac") << "fla" << "image.flac" << false << three << Rate;
+    // No multiple of 100: the seek goes to whole seconds.
+    QTest::newRow("flac image at 22050 Hz") << "fla" << "image.flac" << false << three << 22050;
     QTest::newRow("wav image to wav, sheet says wav") << "wav" << "image.wav" << false
                                                       << QStringList{"00.wav", "01 Intro.wav",
                                                                      "02 Song: Two_Three.wav",
-                                                                     "03 Outro.wav"};
-    // The sheet names image.wav: the image found is the FLAC beside it.
+                                                                     "03 Outro.wav"}
+                                                      << Rate;
     QTest::newRow("two sides, gap at the end of side A")
         << "fla" << "image.flac" << true
-        << QStringList{"01 A1.flac", "02 A2.flac", "03 B1.flac", "04 B2.flac"};
+        << QStringList{"01 A1.flac", "02 A2.flac", "03 B1.flac", "04 B2.flac"} << Rate;
 }
 
 void TestE2eImages::tracksJoinIntoTheImage()
@@ -143,12 +147,13 @@ void TestE2eImages::tracksJoinIntoTheImage()
     QFETCH(QString, image);
     QFETCH(bool, sides);
     QFETCH(QStringList, names);
+    QFETCH(int, rate);
 
     QTemporaryDir music;
     QByteArray whole;
     QString sheet;
     if (!sides) {
-        QVERIFY(makeImage(music.filePath(image), 7.3));
+        QVERIFY(makeImage(music.filePath(image), 7.3, rate));
         whole = pcm(music.filePath(image));
         sheet = QString::fromLatin1(ThreeTracks);
     } else {
@@ -176,9 +181,9 @@ void TestE2eImages::tracksJoinIntoTheImage()
     QVERIFY(joined == whole);
     if (!sides) {
         // Cut where the sheet says, to the sample: track 1 at frame 37
-        // (588 samples each), the gap before track 2 at the end of track 1.
-        QCOMPARE(samplesOf(music.filePath(names[0])), 37 * 588);
-        QCOMPARE(samplesOf(music.filePath(names[1])), (3 * 75 + 1 - 37) * 588);
+        // (rate / 75 samples each), the gap before track 2 at the end of track 1.
+        QCOMPARE(samplesOf(music.filePath(names[0])), 37 * rate / 75);
+        QCOMPARE(samplesOf(music.filePath(names[1])), (3 * 75 + 1 - 37) * rate / 75);
     }
 }
 
@@ -186,22 +191,27 @@ void TestE2eImages::lossyTracksKeepTheirLength_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<int>("slack"); // samples a decoded track may run over
-    QTest::newRow("mp3") << "mp3" << 0;
-    QTest::newRow("opus") << "opus" << 0;
-    QTest::newRow("m4a") << "m4a" << 1024;
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("mp3") << "mp3" << 0 << QStringList();
+    QTest::newRow("opus") << "opus" << 0 << QStringList();
+    QTest::newRow("m4a") << "m4a" << 1024 << QStringList();
+    // The cut in the simple filter rather than ahead of the loudness meter.
+    QTest::newRow("mp3, quieter, unmeasured")
+        << "mp3" << 0 << QStringList{"--volume=50", "--replaygain=off"};
 }
 
 void TestE2eImages::lossyTracksKeepTheirLength()
 {
     QFETCH(QString, word);
     QFETCH(int, slack);
+    QFETCH(QStringList, options);
 
     QTemporaryDir music;
     // Opus works at 48 kHz: an image at that rate keeps the count comparable.
     const int rate = word == "opus" ? 48000 : Rate;
     QVERIFY(makeImage(music.filePath("image.flac"), 7.3, rate));
     QVERIFY(write(music.filePath("Album.cue"), ThreeTracks));
-    const e2e::Ended ended = convert(word, {music.filePath("Album.cue")});
+    const e2e::Ended ended = convert(word, {music.filePath("Album.cue")}, options);
     QVERIFY2(ended.status == 0, qPrintable(ended.error));
 
     const qint64 frame = rate / 75;
@@ -284,6 +294,10 @@ void TestE2eImages::tagsComeFromTheSheet()
     QCOMPARE(tags.value("genre"), QString("Rock"));
     QCOMPARE(tags.value("composer"), QString("Writer"));
     QVERIFY(!tags.contains("cuesheet"));
+    // The image's tracks are one album, each with its own values.
+    QVERIFY(tags.contains("replaygain_album_gain"));
+    QVERIFY(tags.value("replaygain_track_gain") !=
+            e2e::tags(music.filePath("00.mp3")).value("replaygain_track_gain"));
 }
 
 void TestE2eImages::sheetInAnyEncoding_data()
