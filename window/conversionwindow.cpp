@@ -254,6 +254,7 @@ bool ConversionWindow::nativeEvent(const QByteArray &eventType, void *message, q
 
 void ConversionWindow::showTitle(const QString &title)
 {
+    m_title = title;
     setWindowTitle(title);
     fitTitle();
 }
@@ -261,7 +262,7 @@ void ConversionWindow::showTitle(const QString &title)
 void ConversionWindow::fitTitle()
 {
     QLabel *label = m_frame->lbl_Title;
-    const QString &title = windowTitle();
+    const QString &title = m_title;
     const QString shown =
         label->fontMetrics().elidedText(title, Qt::ElideRight, label->contentsRect().width());
     label->setText(shown);
@@ -270,7 +271,7 @@ void ConversionWindow::fitTitle()
 
 bool ConversionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_frame->lbl_Title && event->type() == QEvent::Resize && !windowTitle().isEmpty())
+    if (watched == m_frame->lbl_Title && event->type() == QEvent::Resize && !m_title.isEmpty())
         fitTitle();
     if (watched == m_frame->lbl_Logo && event->type() == QEvent::MouseButtonPress) {
         m_services.openAddress(m_services.addresses.website);

@@ -102,6 +102,8 @@ protected:
 private:
     void fitTitle();
 
+    QString m_title; // as showTitle() was given it
+
     std::unique_ptr<Ui::ConversionFrame> m_frame;
 
     void askDirectory(ConversionJob::Question question);
