@@ -4,7 +4,7 @@
 #    includes anything of the folders above it, or links Qt Widgets;
 #  - a library of conversion/ links the online libraries or Qt Gui or
 #    Widgets, or a file of conversion/ includes a header from outside
-#    conversion/, tags/, settings/ and base/;
+#    conversion/, cuesheet/, tags/, settings/ and base/;
 #  - a library of cuesheet/ links another library of the project or Qt Gui
 #    or Widgets, or a file of cuesheet/ includes a header from outside it;
 #  - a file outside app/ makes a real part that start-up alone makes: the
@@ -80,7 +80,7 @@ while read -r target; do
         done
     done < <(links_of "$target")
 done < <(targets_of conversion)
-check_includes conversion tags settings base
+check_includes conversion cuesheet tags settings base
 
 while read -r target; do
     while read -r link; do
