@@ -48,7 +48,7 @@ bool isAsciiLetter(QChar c)
 bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
 {
     static const char *const names[] = {"volume", "title",      "artist", "album",
-                                        "year",   "replaygain", "into"};
+                                        "year",   "replaygain", "into", "cue-encoding"};
     if (!argument.startsWith(QLatin1String("--")))
         return false;
     const qsizetype equals = argument.indexOf(QLatin1Char('='));
@@ -73,6 +73,8 @@ bool readOption(const QString &argument, CommandLine &line, QStringList &seen)
     EncoderOptions &options = line.options;
     if (name == QLatin1String("into")) {
         line.into = QDir::toNativeSeparators(value);
+    } else if (name == QLatin1String("cue-encoding")) {
+        line.cueEncoding = value.toLatin1();
     } else if (name == QLatin1String("title")) {
         options.title = value;
     } else if (name == QLatin1String("artist")) {

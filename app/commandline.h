@@ -2,6 +2,7 @@
 
 #include "encoderoptions.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,6 +20,7 @@ struct CommandLine
     QString into;           // --into=DIR: the root of a folder's mirror
     bool dryRun = false;    // --dry-run: a folder's mirror is only described
     bool whatFits = false;  // --what-fits: a mirror gets what fits its medium, the rest later
+    QByteArray cueEncoding; // --cue-encoding=NAME: how cue sheets are written; empty: detected
 
     // "--each WORD F1 … Fn": one conversion per file, each in a process of its own.
     bool each = false;

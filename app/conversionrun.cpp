@@ -115,6 +115,7 @@ int ConversionRun::convertFolders(const FolderRun &run, const QString &directory
     }
     mirrorrecipe::Recipe recipe = mirrorrecipe::forRun(run.format, run.options, m_services);
     recipe.settings.whatFits = run.whatFits;
+    recipe.settings.cueEncoding = run.cueEncoding;
     MirrorUpdate mirror(folders, recipe.settings, recipe.options);
 
     if (run.dryRun) {

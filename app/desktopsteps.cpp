@@ -1,6 +1,7 @@
 #include "desktopsteps.h"
 
 #include "advancedoptions.h"
+#include "albumimage.h"
 #include "commandline.h"
 #include "desktopchoosers.h"
 #include "desktopnotification.h"
@@ -164,6 +165,25 @@ void DesktopSteps::reportNoFile(const QString &path)
 {
     printError(QCoreApplication::translate("CommandLine", "\"%1\" is no file; it is left out.")
                    .arg(nametext::forTerminal(path)));
+}
+
+bool DesktopSteps::cutImages(QList<ConversionRequest> &requests, const QByteArray &cueEncoding)
+{
+    QList<ConversionRequest> cut;
+    QStringList errors;
+    for (const ConversionRequest &request : std::as_const(requests)) {
+        const std::optional<albumimage::Tracks> tracks = albumimage::tracksOf(request, cueEncoding);
+        if (!tracks)
+            cut << request;
+        else if (tracks->error.isEmpty())
+            cut << tracks->requests;
+        else
+            errors << nametext::escaped(tracks->error);
+    }
+    requests = cut;
+    if (!errors.isEmpty())
+        reportRunError(errors);
+    return errors.isEmpty();
 }
 
 void DesktopSteps::reportUsageError(const QString &message)

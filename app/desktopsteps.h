@@ -37,6 +37,7 @@ public:
     int convertEach(const QList<ConversionRequest> &requests, bool leftOut) override;
     int convertFolders(const FolderRun &run) override;
     void reportNoFile(const QString &path) override;
+    bool cutImages(QList<ConversionRequest> &requests, const QByteArray &cueEncoding) override;
     void reportUsageError(const QString &message) override;
     void endProcess(int status) override;
 

@@ -86,8 +86,18 @@ int runOne(const CommandLine &line, StartupSteps &steps)
         run.into = line.into;
         run.dryRun = line.dryRun;
         run.whatFits = line.whatFits;
+        run.cueEncoding = line.cueEncoding;
         return steps.convertFolders(run);
     }
+    // An album image is a selection of its tracks.
+    QList<ConversionRequest> requests{request};
+    const bool allCut = steps.cutImages(requests, line.cueEncoding);
+    if (requests.isEmpty()) {
+        steps.endProcess(1);
+        return 1;
+    }
+    if (requests.first().track)
+        return steps.convertEach(requests, !allCut);
     return steps.convert(request);
 }
 
@@ -145,6 +155,7 @@ int runEach(const CommandLine &line, StartupSteps &steps)
         requests.reserve(files.size());
         for (const QString &file : std::as_const(files))
             requests << ConversionRequest{file, format, options, {}};
+        allFiles = steps.cutImages(requests, line.cueEncoding) && allFiles;
         if (!folders.isEmpty()) {
             // Each folder is a mirror of its own; files named beside them
             // are converted in the same run, as a selection would.
@@ -156,10 +167,15 @@ int runEach(const CommandLine &line, StartupSteps &steps)
             run.into = line.into;
             run.dryRun = line.dryRun;
             run.whatFits = line.whatFits;
+            run.cueEncoding = line.cueEncoding;
             run.leftOut = !allFiles;
             return steps.convertFolders(run);
         }
         // The selection's window ends the process, with the selection's status.
+        if (requests.isEmpty()) {
+            steps.endProcess(1);
+            return 1;
+        }
         return steps.convertEach(requests, !allFiles);
     }
     const int status = allFiles ? 0 : 1;

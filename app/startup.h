@@ -14,6 +14,7 @@ struct FolderRun
     bool dryRun = false;
     bool whatFits = false; // only what fits the mirror's medium, the rest later
     bool leftOut = false; // an argument named neither file nor folder
+    QByteArray cueEncoding; // how cue sheets are written; empty: found out
 };
 
 // The dialogs and the window that start-up drives, behind one interface so
@@ -55,6 +56,16 @@ public:
     virtual int convertFolders(const FolderRun &run) = 0;
     // Tells the user that an argument of --each names no file to convert.
     virtual void reportNoFile(const QString &path) = 0;
+    // Puts the tracks of each album image among requests in its place: a
+    // cue sheet, or an image holding a sheet of its own, becomes its tracks
+    // (see albumimage.h). An image that cannot be cut is left out and the
+    // user told why; false when any was.
+    virtual bool cutImages(QList<ConversionRequest> &requests, const QByteArray &cueEncoding)
+    {
+        Q_UNUSED(requests);
+        Q_UNUSED(cueEncoding);
+        return true;
+    }
     // Tells the user that the command line could not be read.
     virtual void reportUsageError(const QString &message) = 0;
     // Ends the process at once: the only way the program ends.

@@ -88,7 +88,8 @@ void TerminalView::showProgress()
 void TerminalView::fileEnded(int index)
 {
     const ConversionEnd &end = m_queue->end(index);
-    const QString source = shownName(m_queue->requests().at(index).source);
+    const QString source =
+        nametext::forTerminal(sourcenames::shownName(m_queue->requests().at(index)));
     if (end.outcome == ConversionEnd::Outcome::Converted)
         writeLine(tr("%1 → %2").arg(
             source, shownName(m_shownTarget ? m_shownTarget(index) : end.target)));

@@ -229,7 +229,8 @@ void ConversionJob::reserveTarget()
         }
     } else if (!m_directory.isEmpty()) {
         m_reservation = targetreservation::reserve(nativepath::withTrailingSeparator(m_directory),
-                                                   sourcenames::baseName(m_request.source),
+                                                   m_request.track ? m_request.track->name
+                                                                   : sourcenames::baseName(m_request.source),
                                                    m_request.format, &failure);
     }
     // A name no folder can hold: another folder would not help, and asking
@@ -379,14 +380,16 @@ void ConversionJob::prepareEncoder(const sourceprobe::SourceInfo &source)
     // adds no filter at all.
     m_measure = replayGain(m_request, m_services) != ReplayGain::Off &&
                 tags::canWrite(m_request.format);
+    const std::optional<SampleSpan> span =
+        m_request.track ? std::optional(m_request.track->span) : std::nullopt;
     m_arguments = build(m_input, m_bitrate, m_request.options, m_request.format, output, source,
-                        true, m_measure);
+                        true, m_measure, span);
     // A cover the target cannot take (a picture format it does not store,
     // damaged picture bytes) makes the encoder refuse at once; the audio
     // then comes without it.
     if (encoderarguments::keepsPicture(m_request.format))
         m_withoutCover = build(m_input, m_bitrate, m_request.options, m_request.format, output,
-                               source, false, m_measure);
+                               source, false, m_measure, span);
     awaitSlot();
 }
 
@@ -436,6 +439,9 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     }
     m_arguments = arguments;
     m_parser = ProgressParser();
+    // The encoder tells the length of the whole image, not of the track.
+    if (m_request.track)
+        m_parser.setKnownDuration(m_request.track->duration);
     m_meter.reset();
     if (m_measure)
         m_meter = std::make_unique<MeterReader>();
@@ -454,6 +460,8 @@ void ConversionJob::startEncoder(const QStringList &arguments)
     // no tags.
     if (firstRun && m_source.isOpen() && m_input == m_source.toolPath())
         m_sourceTags = tags::readTags(m_source.descriptor());
+    if (firstRun && m_request.track)
+        m_sourceTags = tags::imageTrackTags(m_sourceTags, m_request.track->tags);
 }
 
 void ConversionJob::encoderOutput()

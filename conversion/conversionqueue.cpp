@@ -3,7 +3,9 @@
 #include "cdtrack.h"
 #include "latertags.h"
 #include "loudness.h"
+#include "sourcenames.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -244,7 +246,11 @@ void ConversionQueue::fail(int index, ConversionEnd::Failure kind)
     const auto after = std::upper_bound(
         m_failures.begin(), m_failures.end(), index,
         [](int position, const Failure &failure) { return position < failure.position; });
-    m_failures.insert(after, Failure{index, m_requests[index].source, kind});
+    // A track is told by its name, in the image's folder.
+    const ConversionRequest &request = m_requests[index];
+    const QString failed = request.track ? QFileInfo(request.source).dir().filePath(request.track->name)
+                                         : request.source;
+    m_failures.insert(after, Failure{index, failed, kind});
 }
 
 void ConversionQueue::checkFinished()
@@ -255,10 +261,10 @@ void ConversionQueue::checkFinished()
 
 QStringList ConversionQueue::running() const
 {
-    QStringList sources;
+    QStringList names;
     for (int index : m_runningOrder)
-        sources << m_requests[index].source;
-    return sources;
+        names << sourcenames::shownName(m_requests[index]);
+    return names;
 }
 
 void ConversionQueue::learnDuration(int index, qint32 duration)

@@ -35,7 +35,7 @@ public:
     struct Failure
     {
         int position; // in the selection
-        QString source;
+        QString source; // a track's: its name in the image's folder
         ConversionEnd::Failure kind;
     };
 
@@ -75,7 +75,8 @@ public:
     // The albums (source folders) that got no album values: one of their
     // tracks was not converted, or the values could not be written.
     const QStringList &albumsWithoutValues() const { return m_albumsWithoutValues; }
-    // The sources being converted now, in the order they started.
+    // The files being converted now, in the order they started, by the
+    // names the user knows them by (see sourcenames::shownName()).
     QStringList running() const;
     // The single file's job while it runs (views of one file show its
     // stages and names); null otherwise.

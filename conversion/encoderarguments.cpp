@@ -34,6 +34,44 @@ QString volumeFactor(int percent)
     return text + QLatin1Char('.') + fraction;
 }
 
+// The seek ahead of the input and the cut after it for a span. The seek
+// goes to a whole hundredth of a second (a whole second at a rate that is
+// no multiple of 100), which is a whole number of samples, so that the cut
+// counts from a sample exactly known and little is decoded only to be cut.
+struct SpanCut
+{
+    QStringList seek; // before the input
+    QString trim;     // the first filter of the audio; empty for none
+};
+
+SpanCut spanCut(const std::optional<SampleSpan> &span)
+{
+    SpanCut cut;
+    if (!span || span->rate <= 0 || (span->start <= 0 && span->end < 0))
+        return cut;
+    const qint64 start = qMax<qint64>(span->start, 0);
+    const int parts = span->rate % 100 == 0 ? 100 : 1; // of a second
+    const qint64 step = span->rate / parts;            // samples
+    const qint64 steps = start / step;
+    const qint64 skip = start - steps * step;
+    if (steps > 0) {
+        QString at = QString::number(steps / parts);
+        if (parts > 1)
+            at += QStringLiteral(".%1").arg(steps % parts, 2, 10, QLatin1Char('0'));
+        cut.seek << QLatin1String(encodercontract::SeekOption) << at;
+    }
+    QStringList bounds;
+    if (skip > 0)
+        bounds << QStringLiteral("start_sample=%1").arg(skip);
+    if (span->end >= 0)
+        bounds << QStringLiteral("end_sample=%1").arg(skip + qMax<qint64>(span->end - start, 0));
+    // A track's timestamps begin at its own start.
+    if (!bounds.isEmpty())
+        cut.trim = QLatin1String("atrim=") + bounds.join(QLatin1Char(':')) +
+                   QLatin1String(",asetpts=PTS-STARTPTS");
+    return cut;
+}
+
 } // namespace
 
 QStringList optionArguments(const EncoderOptions &options)
@@ -128,23 +166,29 @@ bool needsSourceInfo(const QString &format, int bitrate)
 
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
-                  const sourceprobe::SourceInfo &source, bool keepCover, bool measureLoudness)
+                  const sourceprobe::SourceInfo &source, bool keepCover, bool measureLoudness,
+                  const std::optional<SampleSpan> &span)
 {
     using namespace encodercontract;
     // An unknown channel count is taken as one: the rate is then one that
     // every source accepts.
     if (isOpus(format))
         bitrate = qMin(bitrate, MaxOpusBitratePerChannel * qMax(1, source.channels));
-    QStringList arguments = inputGuards();
+    const SpanCut cut = spanCut(span);
+    QStringList arguments = inputGuards() + cut.seek;
     arguments << QLatin1String(InputOption) << input << QLatin1String(OverwriteOption);
     // A simple filter and a graph cannot both feed one stream: when measuring,
     // the volume moves into the graph, ahead of the split. The metered
     // output comes first, so that the target's options and path stay last.
+    // A span's cut comes first of all.
     EncoderOptions tagOptions = options;
+    const bool louder = options.volume != 100 && options.volume > 0;
     if (measureLoudness) {
         tagOptions.volume = 100;
         QString graph = QLatin1String(FirstAudioInput);
-        if (options.volume != 100 && options.volume > 0)
+        if (!cut.trim.isEmpty())
+            graph += cut.trim + QLatin1Char(',');
+        if (louder)
             graph += VolumeFilter + volumeFactor(options.volume) + QLatin1Char(',');
         arguments << QLatin1String(FilterGraphOption) << graph + QLatin1String(SplitForMeter)
                   << QLatin1String(MapOption) << QLatin1String(MeteredAudioStream)
@@ -152,6 +196,11 @@ QStringList build(const QString &input, int bitrate, const EncoderOptions &optio
                   << QLatin1String(CodecOption) << QLatin1String(MeterCodec)
                   << QLatin1String(MuxerOption) << QLatin1String(MeterMuxer)
                   << QLatin1String(StandardOutput);
+    } else if (!cut.trim.isEmpty()) {
+        tagOptions.volume = 100;
+        arguments << VolumeFilterOption
+                  << cut.trim + (louder ? QLatin1Char(',') + VolumeFilter + volumeFactor(options.volume)
+                                        : QString());
     }
     arguments << QLatin1String(BitrateOption) << QString::number(bitrate) + QLatin1Char('k');
     arguments += optionArguments(tagOptions);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversionrequest.h"
 #include "encoderoptions.h"
 #include "sourceprobe.h"
 
@@ -42,11 +43,13 @@ QStringList inputGuards();
 // Reservation::encoderPath()). With measureLoudness the audio, after the
 // volume change, also goes to the encoder's standard output, for
 // LoudnessMeter to measure in the same pass; the target stays the last
-// argument.
+// argument. With a span only those samples are converted: the input is
+// seeked to the hundredth of a second before the span, so that only the
+// span is decoded, and cut to the sample after that.
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source = {}, bool keepCover = true,
-                  bool measureLoudness = false);
+                  bool measureLoudness = false, const std::optional<SampleSpan> &span = {});
 
 // The report of a failed conversion: the encoder's arguments joined with
 // "&&", then "##", then its error output. The user's home folder shows as "~"

@@ -33,6 +33,7 @@ inline constexpr char FormatWhitelistOption[] = "-format_whitelist";
 inline constexpr char ProtocolWhitelistOption[] = "-protocol_whitelist";
 inline constexpr char FileProtocol[] = "file";
 inline constexpr char InputOption[] = "-i";     // then the input path
+inline constexpr char SeekOption[] = "-ss";     // before the input: where to start reading it
 inline constexpr char OverwriteOption[] = "-y"; // the target is our own reservation
 inline constexpr char BitrateOption[] = "-b:a"; // then the bitrate with "k"
 inline constexpr char CodecOption[] = "-c:a";   // only for WMA and Opus

@@ -149,7 +149,7 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
                 break;
         }
     }
-    if (m_durationSeen && m_durationValue > 0)
+    if (m_durationSeen && m_durationValue > 0 && !m_durationKnown)
         m_duration = m_durationValue;
 
     ProgressUpdate update;
@@ -195,4 +195,12 @@ ProgressUpdate ProgressParser::feed(const QByteArray &chunk, qint64 elapsedMs)
     m_text.clear();
     forgetSearch();
     return update;
+}
+
+void ProgressParser::setKnownDuration(qint32 duration)
+{
+    if (duration <= 0)
+        return;
+    m_duration = duration;
+    m_durationKnown = true;
 }

@@ -50,6 +50,9 @@ public:
     // The encoder's last words, stamps or not: its final statistics, or why
     // it did not start.
     QString closingText() const { return QString::fromUtf8(m_tail); }
+    // Takes duration (hundredths, > 0) as the media's length, whatever the
+    // encoder says: it converts only part of its input.
+    void setKnownDuration(qint32 duration);
     // The media's length in hundredths, 0 while unknown.
     qint32 duration() const { return m_duration; }
 
@@ -68,4 +71,5 @@ private:
     // holds it (also after older text was trimmed away).
     bool m_durationSeen = false;
     qint32 m_durationValue = 0;
+    bool m_durationKnown = false; // set from outside; the encoder's is not read
 };

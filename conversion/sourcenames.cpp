@@ -24,4 +24,9 @@ QString baseName(const QString &source)
     return dot <= 0 ? name : name.left(dot);
 }
 
+QString shownName(const ConversionRequest &request)
+{
+    return request.track ? request.track->name : fileNamePart(request.source);
+}
+
 } // namespace sourcenames

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conversionrequest.h"
+
 #include <QString>
 
 // What the window shows and the target is named after, read off the source's path.
@@ -17,5 +19,9 @@ QString fileNamePart(const QString &path);
 // "." (or only a leading one) is kept whole, so that the target never ends
 // up with an empty name.
 QString baseName(const QString &source);
+
+// The name the user knows a conversion by: a track's name ("03 Title"),
+// else the source's file name.
+QString shownName(const ConversionRequest &request);
 
 } // namespace sourcenames

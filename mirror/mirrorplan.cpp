@@ -1,5 +1,6 @@
 #include "mirrorplan.h"
 
+#include "imagetracks.h"
 #include "mediafiles.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,8 @@ QString temporaryName(const QString &output, portablenames::FileSystemKind kind)
 
 QString recipeFor(const treewalk::SourceFile &source, const Settings &settings)
 {
+    if (!source.trackDigest.isEmpty())
+        return imagetracks::recipe(settings.recipe, source);
     if (source.cover || (settings.plain && mediafiles::extension(source.path) == settings.format))
         return CopyRecipe;
     return settings.recipe;
@@ -103,13 +106,15 @@ Plan plan(const treewalk::Result &walk, const QHash<QString, MirrorRecord> &reco
 
     // A new source's name: the first free one of name, name_1, name_2 …
     const auto freeName = [&](const treewalk::SourceFile &source) {
-        const QString folder = outputFolder(source.path, kind);
+        // A track's output goes beside its image's.
+        const QString folder = outputFolder(
+            source.outputStem.isEmpty() ? source.path : imagetracks::imageOf(source.path), kind);
         const QString file = source.path.section(u'/', -1);
         const qsizetype dot = file.lastIndexOf(u'.');
-        const QString stem = file.left(dot);
+        const QString stem = source.outputStem.isEmpty() ? file.left(dot) : source.outputStem;
         // A cover keeps its extension as written; a playlist is written as
         // UTF-8; a track takes the format's.
-        const QString extension = u'.' + (source.cover      ? file.mid(dot + 1)
+        const QString extension = u'.' + (source.cover ? file.mid(dot + 1)
                                           : source.playlist ? QStringLiteral("m3u8")
                                                             : settings.format);
         for (int n = 0;; ++n) {

@@ -4,6 +4,7 @@
 #include "portablenames.h"
 #include "treewalk.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,7 @@ struct Settings
     int bitrate = 0; // kbit/s of the lossy formats: what the outputs' sizes are guessed from
     // Only what fits the medium is written; the rest waits for a later run.
     bool whatFits = false;
+    QByteArray cueEncoding{}; // how cue sheets are written; empty: found out
 };
 
 enum class Action {

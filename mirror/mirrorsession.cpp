@@ -3,6 +3,7 @@
 #include "albumgain.h"
 #include "filecopy.h"
 #include "filesystemkind.h"
+#include "imagetracks.h"
 #include "latertags.h"
 #include "mediafiles.h"
 #include "mirrorroot.h"
@@ -127,12 +128,17 @@ MirrorSession::MirrorSession(const QString &folder, const QString &root,
 {
 }
 
+void MirrorSession::giveBackRoom()
+{
+    if (!m_ballast.isEmpty())
+        ::unlink(native(std::exchange(m_ballast, QString())).constData());
+}
+
 MirrorSession::~MirrorSession()
 {
     QString error;
     record(&error);
-    if (!m_ballast.isEmpty())
-        ::unlink(native(m_ballast).constData());
+    giveBackRoom();
 }
 
 void MirrorSession::takeRoomForRecords()
@@ -188,10 +194,23 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     m_kind = m_seams.fileSystemKind(m_root);
     if (!m_database.load(error))
         return false;
-    const auto sourceGone = [this](const QString &relative) {
+    m_cut = imagetracks::cut(m_folder, walk, m_database.records(), m_settings.cueEncoding);
+    const auto isGone = [this](const QString &relative) {
         struct stat st;
         return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
                (errno == ENOENT || errno == ENOTDIR);
+    };
+    const auto sourceGone = [this, isGone](const QString &relative) {
+        // A track goes with its image, or when its image's sheet, read this
+        // time, no longer holds it; an image's whole output goes once the
+        // image is cut into tracks.
+        const auto known = m_database.records().constFind(relative);
+        if (known != m_database.records().cend() && imagetracks::isTrack(*known)) {
+            const QString image = imagetracks::imageOf(relative);
+            return m_cut.images.contains(image) ? !m_cut.requests.contains(relative)
+                                                : isGone(image);
+        }
+        return m_cut.images.contains(relative) || isGone(relative);
     };
     const auto sameContents = [this](const MirrorRecord &record) {
         return !record.outputDigest.isEmpty() &&
@@ -199,7 +218,7 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
     };
     m_playlists.clear();
     m_plan = mirrorplan::plan(
-        walk, m_database.records(), m_settings, m_kind,
+        m_cut.walk, m_database.records(), m_settings, m_kind,
         [this](const QString &relative) { return state(relative); }, sourceGone, sameContents,
         [this](const QString &source, const QString &output, const auto &outputOf) {
             return readPlaylist(source, output, outputOf);
@@ -289,9 +308,20 @@ bool MirrorSession::start(QString *error)
     return m_database.write(records, error, dropped);
 }
 
+ConversionRequest MirrorSession::request(const Step &step) const
+{
+    const auto track = m_cut.requests.constFind(step.record.source);
+    if (track != m_cut.requests.cend())
+        return *track;
+    ConversionRequest request;
+    request.source = m_folder + u'/' + step.record.source;
+    return request;
+}
+
 MirrorSession::Target MirrorSession::paths(const Step &step) const
 {
-    return {m_folder + u'/' + step.record.source,
+    const auto track = m_cut.requests.constFind(step.record.source);
+    return {track != m_cut.requests.cend() ? track->source : m_folder + u'/' + step.record.source,
             absolute(mirrorplan::temporaryName(step.record.output, m_kind)),
             absolute(step.record.output)};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "albumgain.h"
+#include "imagetracks.h"
 #include "loudness.h"
 #include "mirrordatabase.h"
 #include "mirrorlock.h"
@@ -87,6 +88,9 @@ public:
 
     // The step's paths, once prepared; nothing is made.
     Target paths(const mirrorplan::Step &step) const;
+    // What converts the step's source: the source, or the image and the
+    // span of a track (see imagetracks.h); the caller adds the rest.
+    ConversionRequest request(const mirrorplan::Step &step) const;
     // Makes the step's folders and an empty temporary file for it (a job
     // given the temporary name makes them itself).
     bool begin(const mirrorplan::Step &step, Target *target, QString *error);
@@ -120,6 +124,10 @@ public:
     // outputs already gone are dropped. Returns how many went to the trash;
     // why others did not is appended to errors.
     int trash(QStringList *errors);
+
+    // Removes the room kept back for the records (see takeRoomForRecords()),
+    // once they are written at the run's end.
+    void giveBackRoom();
 
     int converted() const { return m_converted; }
     int trashed() const { return m_trashed; }
@@ -156,6 +164,7 @@ private:
     qint64 m_free = -1; // on the medium, when prepared
     MirrorLock m_lock;
     MirrorDatabase m_database;
+    imagetracks::Cut m_cut; // the walk as planned, images cut into tracks
     mirrorplan::Plan m_plan;
     QHash<QString, playlist::Rewritten> m_playlists;
     QList<MirrorRecord> m_unrecorded;

@@ -167,8 +167,12 @@ void MirrorUpdate::walkAndPlan()
                 m_copies.append({index, step});
             } else if (action == Action::Convert || action == Action::Replace) {
                 const MirrorSession::Target paths = mirror.session->paths(steps[step]);
-                m_requests.append({paths.source, m_settings.format, m_options, paths.temporary,
-                                   int(m_conversions.size())});
+                ConversionRequest request = mirror.session->request(steps[step]);
+                request.format = m_settings.format;
+                request.options = m_options;
+                request.target = paths.temporary;
+                request.origin = int(m_conversions.size());
+                m_requests.append(request);
                 m_conversions.append({index, step});
             }
         }
@@ -324,6 +328,8 @@ void MirrorUpdate::concludeNow(bool complete, int skipped)
             if (!session.record(&error))
                 errors << error;
         }
+        // The process ends without unwinding: the room goes now.
+        session.giveBackRoom();
         for (const QString &error : std::as_const(errors))
             fail(error);
         if (mirror.full)

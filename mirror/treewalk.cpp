@@ -85,10 +85,10 @@ struct Walker
             } else if (!S_ISREG(st.st_mode)) {
                 leaveOut(path, Reason::NotRegular);
             } else if (mediafiles::isMedia(text) || mediafiles::isCover(text) ||
-                       mediafiles::isPlaylist(text)) {
+                       mediafiles::isPlaylist(text) || mediafiles::isCueSheet(text)) {
                 const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
                 result.files.append({path, qint64(st.st_size), modified, mediafiles::isCover(text),
-                                     mediafiles::isPlaylist(text)});
+                                     mediafiles::isPlaylist(text), mediafiles::isCueSheet(text)});
                 if (progress && result.files.size() % 256 == 0)
                     progress(result.files.size());
             } else {
@@ -149,6 +149,8 @@ QString describe(const LeftOut &leftOut)
     case Reason::PlaylistNotText:
         why = QT_TRANSLATE_NOOP("mirror", "%1: not a playlist (binary data, not text)");
         break;
+    case Reason::UnusableSheet:
+        return leftOut.detail;
     }
     return QCoreApplication::translate("mirror", why).arg(leftOut.path);
 }

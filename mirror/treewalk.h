@@ -20,6 +20,12 @@ struct SourceFile
     qint64 modified = 0; // nanoseconds since the epoch, as stat says
     bool cover = false;  // a cover picture rather than a sound or video file
     bool playlist = false; // a playlist rather than a sound or video file
+    bool sheet = false;    // a cue sheet: its image is taken as its tracks
+    // A track of an album image (see imagetracks.h), its size the track's
+    // share of the image's: what makes it up from the sheet, as a digest,
+    // and the name its output is given.
+    QString trackDigest{};
+    QString outputStem{};
 };
 
 enum class Reason {
@@ -30,12 +36,14 @@ enum class Reason {
     NotText,          // a name that is not valid UTF-8
     PlaylistTooLarge, // a playlist larger than any made by hand or by a player
     PlaylistNotText,  // a playlist name on a file of binary data
+    UnusableSheet,    // a cue sheet that cannot be used, for the reason in detail
 };
 
 struct LeftOut
 {
     QString path; // relative; bytes that are not text show as U+FFFD
     Reason reason;
+    QString detail{};
 };
 
 struct Result

@@ -70,6 +70,34 @@ TagMap bounded(const TagMap &map, int *dropped)
     return result;
 }
 
+SourceTags imageTrackTags(const SourceTags &image, const TagMap &track)
+{
+    static const QStringList wholeImage{
+        QStringLiteral("TITLE"),      QStringLiteral("TRACKNUMBER"), QStringLiteral("TRACKTOTAL"),
+        QStringLiteral("TOTALTRACKS"), QStringLiteral("ISRC"),       QStringLiteral("CUESHEET"),
+        QStringLiteral("LYRICS"),     QStringLiteral("MUSICBRAINZ_TRACKID"),
+        QStringLiteral("MUSICBRAINZ_RELEASETRACKID"),
+    };
+    SourceTags result = image;
+    result.readable = true;
+    for (auto it = result.values.begin(); it != result.values.end();) {
+        const QString &key = it.key();
+        if (wholeImage.contains(key) || key.startsWith(QLatin1String("REPLAYGAIN_")) ||
+            key.startsWith(QLatin1String("R128_")))
+            it = result.values.erase(it);
+        else
+            ++it;
+    }
+    // An image whose only title is its own names the album.
+    if (!result.values.contains(QStringLiteral("ALBUM")) &&
+        image.values.contains(QStringLiteral("TITLE")))
+        result.values.insert(QStringLiteral("ALBUM"), image.values.value(QStringLiteral("TITLE")));
+    for (auto it = track.cbegin(); it != track.cend(); ++it)
+        result.values.insert(it.key(), it.value());
+    result.values = bounded(result.values, &result.dropped);
+    return result;
+}
+
 SourceTags readTags(int fd)
 {
     SourceTags tags;

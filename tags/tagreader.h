@@ -15,6 +15,12 @@ SourceTags readTags(const QString &path);
 // the values left out.
 TagMap bounded(const TagMap &map, int *dropped = nullptr);
 
+// The tags of a track cut from an album image: the sheet's values for the
+// track over the image's own, less what belonged to the whole image (its
+// title, numbers, loudness values and the cue sheet itself). Always
+// readable: the sheet's values are known whatever the image's format.
+SourceTags imageTrackTags(const SourceTags &image, const TagMap &track);
+
 // Whether key is one of the fields players show or use.
 bool isCommonKey(const QString &key);
 

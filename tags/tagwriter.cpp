@@ -1,5 +1,6 @@
 #include "tagwriter.h"
 
+#include "embeddedcue.h"
 #include "filebackup_p.h"
 #include "matroskatags.h"
 #include "tagreader.h"
@@ -99,6 +100,15 @@ void dropStaleLoudness(TagMap &map, const EncoderOptions &options)
         return;
     for (auto it = map.begin(); it != map.end();)
         it = isLoudnessKey(it.key()) ? map.erase(it) : std::next(it);
+}
+
+// An album image's cue sheet: a track cut from the image is no album, and
+// in a whole image converted to a format no player reads it from, it is
+// dead weight.
+void dropCueSheet(TagMap &map)
+{
+    for (auto it = map.begin(); it != map.end();)
+        it = isCueSheetKey(it.key()) ? map.erase(it) : std::next(it);
 }
 
 void insertAll(TagMap &map, const TagMap &values)
@@ -274,6 +284,7 @@ TagMap targetTags(const QString &format, const SourceTags &source, const TagMap 
 {
     TagMap map = source.readable ? source.values : encoderCopy;
     dropStaleLoudness(map, options);
+    dropCueSheet(map);
     const auto set = [&map](const char *key, const QString &value) {
         if (!value.isEmpty())
             map.insert(QLatin1String(key), {value});
@@ -341,6 +352,7 @@ bool writeTags(int fd, const QString &format, const SourceTags &source,
         return rewriteTags(fd, format, [&](const TagMap &encoderCopy) {
             TagMap map = encoderCopy;
             dropStaleLoudness(map, options);
+            dropCueSheet(map);
             insertAll(map, extra);
             return map;
         });

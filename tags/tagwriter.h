@@ -18,8 +18,9 @@ bool canWrite(const QString &format);
 // artist, album, year), then extra (measured values such as
 // REPLAYGAIN_TRACK_GAIN or, for opus, R128_TRACK_GAIN) over everything. A
 // source's loudness values no longer hold when the volume was changed and
-// are left out then. Track and disc numbers are spelt the way format keeps
-// them: "3/12" in one field, or a number and a total in Vorbis comments.
+// are left out then; an album image's cue sheet (CUESHEET) always is. Track
+// and disc numbers are spelt the way format keeps them: "3/12" in one
+// field, or a number and a total in Vorbis comments.
 TagMap targetTags(const QString &format, const SourceTags &source, const TagMap &encoderCopy,
                   const EncoderOptions &options, const TagMap &extra = {});
 

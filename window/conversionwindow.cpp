@@ -60,6 +60,7 @@ QWidget *ConversionWindow::setUpFrame()
     m_frame->lbl_Logo->setPixmap(resourceimage::pixmap(LogoPicture, devicePixelRatioF()));
     m_frame->lbl_Ad->setPixmap(resourceimage::pixmap(AdPicture, devicePixelRatioF()));
     m_frame->lbl_Logo->installEventFilter(this);
+    m_frame->lbl_Title->installEventFilter(this);
     m_ad =
         new AdPanel(m_frame->lbl_Ad, this, m_services, m_online.get(), product::currentVersion());
     auto *details = new QWidget(m_frame->wi_Details);
@@ -251,8 +252,27 @@ bool ConversionWindow::nativeEvent(const QByteArray &eventType, void *message, q
     return false;
 }
 
+void ConversionWindow::showTitle(const QString &title)
+{
+    m_title = title;
+    setWindowTitle(title);
+    fitTitle();
+}
+
+void ConversionWindow::fitTitle()
+{
+    QLabel *label = m_frame->lbl_Title;
+    const QString &title = m_title;
+    const QString shown =
+        label->fontMetrics().elidedText(title, Qt::ElideRight, label->contentsRect().width());
+    label->setText(shown);
+    label->setToolTip(shown == title ? QString() : title);
+}
+
 bool ConversionWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_frame->lbl_Title && event->type() == QEvent::Resize && !m_title.isEmpty())
+        fitTitle();
     if (watched == m_frame->lbl_Logo && event->type() == QEvent::MouseButtonPress) {
         m_services.openAddress(m_services.addresses.website);
         return true;

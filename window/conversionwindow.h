@@ -69,6 +69,9 @@ protected:
     // Called once the details are built: Tab goes from them to Cancel.
     void finishFrame();
     Ui::ConversionFrame &frame() const { return *m_frame; }
+    // The title, whole in the window's title bar, and in the frame cut to
+    // the room there (a long album's or folder's name) with its end as "…".
+    void showTitle(const QString &title);
 
     // What the subclass shows of the queue.
     virtual void showQueue() = 0;
@@ -97,6 +100,10 @@ protected:
     taskbar::TaskbarButton *m_taskbarButton = nullptr;
 
 private:
+    void fitTitle();
+
+    QString m_title; // as showTitle() was given it
+
     std::unique_ptr<Ui::ConversionFrame> m_frame;
 
     void askDirectory(ConversionJob::Question question);

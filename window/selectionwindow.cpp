@@ -14,12 +14,42 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
 
 // A selection of short files changes its numbers many times a second; the
 // window draws them at most ten times a second, and the encoders keep the
 // processor.
 constexpr qint64 RefreshInterval = 100; // ms
+
+// The album a selection of the tracks of one image is, as shown; null for
+// any other selection.
+QString albumOf(const QList<ConversionRequest> &requests)
+{
+    const auto sameImage = [&requests](const ConversionRequest &request) {
+        return request.track && requests.first().track &&
+               request.track->album == requests.first().track->album;
+    };
+    if (requests.isEmpty() || !std::all_of(requests.cbegin(), requests.cend(), sameImage))
+        return QString();
+    return nametext::forWindow(requests.first().track->album);
+}
+
+// "Converting 12 tracks of Album to MP3" for the tracks of one image,
+// otherwise "Converting 12 files to MP3".
+QString defaultTitle(const QList<ConversionRequest> &requests, const QString &format)
+{
+    const QString album = albumOf(requests);
+    const int total = int(requests.size());
+    if (!album.isNull())
+        return QCoreApplication::translate("SelectionWindow", "Converting %n tracks of %1 to %2",
+                                           nullptr, total)
+            .arg(album, format);
+    return QCoreApplication::translate("SelectionWindow", "Converting %n files to %1", nullptr,
+                                       total)
+        .arg(format);
+}
 
 } // namespace
 
@@ -56,8 +86,7 @@ void SelectionWindow::setRun(const QString &title, const std::function<RunEnd()>
 
 void SelectionWindow::setTitle(const QString &title)
 {
-    setWindowTitle(title);
-    frame().lbl_Title->setText(title);
+    showTitle(title);
     ui->lbl_TimeRemaining->setText(tr("Calculating..."));
     frame().prb_Progress->setRange(0, 0);
     setTaskbarBusy();
@@ -88,15 +117,14 @@ void SelectionWindow::showNumbers()
     if (!std::exchange(m_titled, true)) {
         const QString format =
             queue.requests().isEmpty() ? QString() : queue.requests().first().format.toUpper();
-        setTitle(m_runTitle.isEmpty() ? tr("Converting %n files to %1", nullptr, total).arg(format)
-                                      : m_runTitle);
+        setTitle(m_runTitle.isEmpty() ? defaultTitle(queue.requests(), format) : m_runTitle);
     }
     const int failed = queue.failedCount();
     ui->lbl_Count->setText(progresstext::selectionCount(queue.converted(), failed, total));
     QStringList names;
     const QStringList running = queue.running();
-    for (const QString &source : running)
-        names << nametext::forWindow(sourcenames::fileNamePart(source));
+    for (const QString &name : running)
+        names << nametext::forWindow(name);
     ui->lbl_Running->setText(names.join(QLatin1Char('\n')));
 
     if (queue.converted() + failed == 0 && running.isEmpty())

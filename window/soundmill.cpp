@@ -81,8 +81,7 @@ void Soundmill::showQueue()
         const QString title =
             tr("Converting %1 to %2")
                 .arg(sourcenames::extensionLabel(request.source), request.format.toUpper());
-        setWindowTitle(title);
-        frame().lbl_Title->setText(title);
+        showTitle(title);
         ui->lbl_Source->setText(shownName(request.source));
         ui->lbl_TimeRemaining->setText(tr("Calculating..."));
         frame().prb_Progress->setRange(0, 0);

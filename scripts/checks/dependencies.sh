@@ -4,7 +4,9 @@
 #    includes anything of the folders above it, or links Qt Widgets;
 #  - a library of conversion/ links the online libraries or Qt Gui or
 #    Widgets, or a file of conversion/ includes a header from outside
-#    conversion/, tags/, settings/ and base/;
+#    conversion/, cuesheet/, tags/, settings/ and base/;
+#  - a library of cuesheet/ links another library of the project or Qt Gui
+#    or Widgets, or a file of cuesheet/ includes a header from outside it;
 #  - a file outside app/ makes a real part that start-up alone makes: the
 #    desktop's choosers, its browser handed to the services, the network
 #    thread.
@@ -16,7 +18,7 @@ build=${1:?build directory}
 top=$(cd "$(dirname "$0")/../.." && pwd)
 [ -f "$build/CMakeCache.txt" ] || { echo "no configured build in $build" >&2; exit 1; }
 
-above_base=(settings online conversion tags mirror taskbar dialogs window app)
+above_base=(settings online conversion cuesheet tags mirror taskbar dialogs window app)
 graph=$(mktemp -d)
 trap 'rm -rf "$graph"' EXIT
 cmake --graphviz="$graph/deps.dot" "$build" >/dev/null
@@ -78,10 +80,20 @@ while read -r target; do
         done
     done < <(links_of "$target")
 done < <(targets_of conversion)
-check_includes conversion tags settings base
+check_includes conversion cuesheet tags settings base
+
+while read -r target; do
+    while read -r link; do
+        case $link in
+        tw_build_settings | tw_test_build_settings) ;;
+        tw_* | Qt6::Gui | Qt6::Widgets) fault "cuesheet's $target links $link" ;;
+        esac
+    done < <(links_of "$target")
+done < <(targets_of cuesheet)
+check_includes cuesheet
 
 real_parts='QFileDialog|addressopener::openWithDesktop|(make_shared|make_unique)<(online::)?OnlineServices>|new (online::)?OnlineServices\b|OnlineServices [A-Za-z_]+[({]'
-for folder in base settings online conversion tags mirror taskbar dialogs window; do
+for folder in base settings online conversion cuesheet tags mirror taskbar dialogs window; do
     while read -r hit; do
         fault "outside app/: $hit"
     done < <(grep -nE "$real_parts" "$top/$folder"/*.h "$top/$folder"/*.cpp 2>/dev/null |

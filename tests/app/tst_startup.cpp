@@ -26,6 +26,7 @@ public:
     bool leftOut = false;
     int selectionStatus = 0;
     int returned = -1; // what start-up returned, when it did not end the process
+    QByteArray cueEncoding;
 
     // "/real/" files exist; "/real/dir/" is a folder.
     bool fileExists(const QString &path) override
@@ -81,6 +82,27 @@ public:
         return selectionStatus != 0 ? selectionStatus : anyLeftOut;
     }
     void reportNoFile(const QString &path) override { calls << "no file " + path; }
+    // A sheet "x.cue" has three tracks, "bad.cue" none that can be cut.
+    bool cutImages(QList<ConversionRequest> &requests, const QByteArray &encoding) override
+    {
+        cueEncoding = encoding;
+        QList<ConversionRequest> cut;
+        bool allCut = true;
+        for (const ConversionRequest &request : std::as_const(requests)) {
+            if (request.source.endsWith(QLatin1String("bad.cue")))
+                allCut = false;
+            for (int n = 1; request.source.endsWith(QLatin1String(".cue")) && allCut && n <= 3; ++n) {
+                ConversionRequest track = request;
+                track.track = ImageTrack();
+                track.track->name = QString::number(n);
+                cut << track;
+            }
+            if (!request.source.endsWith(QLatin1String(".cue")))
+                cut << request;
+        }
+        requests = cut;
+        return allCut;
+    }
     void reportUsageError(const QString &) override { calls << QStringLiteral("usage"); }
     // The real steps never return from here; the recording ones unwind.
     void endProcess(int status) override
@@ -116,6 +138,7 @@ private slots:
     void eachWithOneFileAsksAsToday();
     void eachWithFormatWordAsksNothing();
     void eachSkipsWhatIsNoFile();
+    void imagesBecomeTheirTracks();
 };
 
 void TestStartup::steps_data()
@@ -293,6 +316,26 @@ void TestStartup::eachSkipsWhatIsNoFile()
     QCOMPARE(run(steps, {"--each", "ppp", "/real/a.wav", "/real/b.wav", "/gone/c.wav"}),
              (QStringList{"no file /gone/c.wav", "options 2", "convert 2"}));
     QCOMPARE(sources(steps.selection, "wav"), (QStringList{"/real/a.wav", "/real/b.wav"}));
+}
+
+void TestStartup::imagesBecomeTheirTracks()
+{
+    // One sheet is a selection of its tracks, in the window of a selection.
+    RecordingSteps one;
+    QCOMPARE(run(one, {"mp3", "--cue-encoding=CP1251", "/real/x.cue"}), QStringList{"convert 3"});
+    QCOMPARE(one.cueEncoding, QByteArray("CP1251"));
+    QVERIFY(!one.leftOut);
+
+    RecordingSteps mixed;
+    QCOMPARE(run(mixed, {"--each", "mp3", "/real/x.cue", "/real/a.wav"}), QStringList{"convert 4"});
+
+    // A sheet that cannot be cut converts nothing, and says so in the status.
+    RecordingSteps bad;
+    QCOMPARE(run(bad, {"mp3", "/real/bad.cue"}), QStringList{"exit 1"});
+    RecordingSteps badBeside;
+    QCOMPARE(run(badBeside, {"--each", "mp3", "/real/bad.cue", "/real/a.wav"}),
+             QStringList{"convert 1"});
+    QVERIFY(badBeside.leftOut);
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

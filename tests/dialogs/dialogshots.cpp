@@ -1,5 +1,5 @@
 // Takes the documentation's pictures of the conversion window, the window of
-// a selection (and of a folder's mirror) and the four dialogs, and of the options dialog as it asks
+// a selection (and of an album image's tracks and a folder's mirror) and the four dialogs, and of the options dialog as it asks
 // once for several files. Not a test and not part of the product; build it
 // with the target dialogshots and run it by hand under a virtual display,
 // with a fresh settings folder, for example
@@ -102,6 +102,22 @@ int main(int argc, char *argv[])
             ->setText(progresstext::timeRemaining(250000));
         window.findChild<QProgressBar *>()->setValue(38);
         ok &= shoot(window, named("window-many"));
+    }
+    {
+        // An album image cut into its tracks.
+        SelectionWindow window(services);
+        // As the window shows it, a long title shortened.
+        window.setRun(SelectionWindow::tr("Converting %n tracks of %1 to %2", nullptr, 12)
+                          .arg("Kind of Blue", "MP3"),
+                      {});
+        window.findChild<QLabel *>("lbl_Count")
+            ->setText(SelectionWindow::tr("%1 of %n converted", nullptr, 12).arg(5));
+        window.findChild<QLabel *>("lbl_Running")->setText("06 Flamenco Sketches\n07 Blue in Green");
+        window.findChild<QLabel *>("lbl_TimeRemaining")
+            ->setText(progresstext::timeRemaining(45000));
+        window.findChild<QProgressBar *>()->setRange(0, 100);
+        window.findChild<QProgressBar *>()->setValue(46);
+        ok &= shoot(window, named("window-image"));
     }
     {
         // A folder's mirror being updated.

@@ -23,7 +23,7 @@ struct Situation
     // The run's settings where they differ from an MP3 mirror at "mp3 128" on
     // a POSIX file system, "; " between: "recipe <text>", "tags" (a tag option
     // is given), "album", "fat", "unreadable <source>".
-    QString run;
+    QString run{};
 };
 
 treewalk::Result walkOf(const QStringList &sources)

@@ -24,6 +24,8 @@ private slots:
     void untaggedSourceLeavesTheFile();
     void albumValuesLater_data();
     void albumValuesLater();
+    void noCueSheet_data();
+    void noCueSheet();
 
 private:
     QTemporaryDir m_dir;
@@ -190,6 +192,31 @@ void TestTagWriting::albumValuesLater()
     expected["rg_album_gain"] = "-2.00 dB";
     expected["rg_album_peak"] = "0.500000";
     compareFields(tagfixture::readBack(target, format), expected);
+}
+
+void TestTagWriting::noCueSheet_data()
+{
+    QTest::addColumn<bool>("readable"); // else the encoder's copy is what stands
+    QTest::newRow("from the source") << true;
+    QTest::newRow("from the encoder's copy") << false;
+}
+
+// The album's sheet is not the track's, whichever way it came.
+void TestTagWriting::noCueSheet()
+{
+    QFETCH(bool, readable);
+    const tags::TagMap image{{"TITLE", {"Album"}},
+                             {"CUESHEET", {"FILE \"a.wav\" WAVE"}},
+                             {"cuesheet", {"TRACK 01 AUDIO"}}};
+    tags::SourceTags source;
+    source.readable = readable;
+    if (readable)
+        source.values = image;
+    for (const QString &format : QStringList{"mp3", "flac"}) {
+        const tags::TagMap target =
+            tags::targetTags(format, source, readable ? tags::TagMap() : image, {}, {});
+        QCOMPARE(target, (tags::TagMap{{"TITLE", {"Album"}}}));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTagWriting)

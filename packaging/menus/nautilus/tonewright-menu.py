@@ -74,10 +74,11 @@ def labels(environ=os.environ):
 
 
 def convertible_path(uri, mime_type):
-    """The local path of an audio or video file or of a folder (which becomes
-    a mirror), or None for anything else."""
+    """The local path of an audio or video file, a cue sheet (which becomes
+    its tracks) or a folder (which becomes a mirror), or None for anything
+    else."""
     if not (mime_type.startswith("audio/") or mime_type.startswith("video/")
-            or mime_type == "inode/directory"):
+            or mime_type in ("inode/directory", "application/x-cue")):
         return None
     parts = urlparse(uri)
     if parts.scheme != "file" or parts.netloc not in ("", "localhost"):
