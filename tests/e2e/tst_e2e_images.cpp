@@ -390,6 +390,13 @@ void TestE2eImages::mirrorKeepsTracksInSync()
     QVERIFY(QFileInfo::exists(mirror + "/Album/02 Song Two.mp3"));
     QCOMPARE(e2e::tags(mirror + "/Album/02 Song Two.mp3").value("title"), QString("Song Two"));
 
+    // Without its sheet the image is mirrored whole again, and back.
+    QVERIFY(QFile::rename(library + "/Album/Album.cue", top.filePath("Album.cue")));
+    QCOMPARE(update("1 converted, 4 moved to the trash, 0 unchanged."), QString());
+    QCOMPARE(entries(mirror + "/Album"), QStringList{"image.mp3"});
+    QVERIFY(QFile::rename(top.filePath("Album.cue"), library + "/Album/Album.cue"));
+    QCOMPARE(update("4 converted, 1 moved to the trash, 0 unchanged."), QString());
+
     QVERIFY(QFile::remove(library + "/Album/image.flac"));
     const e2e::Ended ended = convert("mp3", {library});
     QVERIFY2(ended.error.contains("0 converted, 4 moved to the trash"), qPrintable(ended.error));
