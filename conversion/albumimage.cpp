@@ -5,10 +5,12 @@
 #include "cuesheet.h"
 #include "embeddedcue.h"
 #include "filecopy.h"
+#include "nametext.h"
 #include "sourcenames.h"
 #include "tagreader.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
@@ -123,10 +125,13 @@ std::optional<Tracks> tracksOf(const ConversionRequest &like, const QByteArray &
         tags::embeddedCueSheet(fd, tags::readTags(fd), &reason);
     const cuesheet::Audio audio = sheet ? audioOf(fd) : cuesheet::Audio();
     ::close(fd);
-    if (!sheet && reason.isEmpty())
+    // A sheet inside that cannot be used leaves the image whole, as it was
+    // before sheets were read: the file is the user's to convert either way.
+    if (!sheet) {
+        if (!reason.isEmpty())
+            qWarning().noquote() << nametext::forTerminal(failed(like.source, reason).error);
         return std::nullopt;
-    if (!sheet)
-        return failed(like.source, reason);
+    }
     // Every file the sheet names is the image itself.
     const QStringList audioFiles(sheet->files.size(), like.source);
     const QList<cuesheet::Audio> lengths(sheet->files.size(), audio);

@@ -22,7 +22,8 @@ struct Tracks
 
 // The tracks of like.source, converted as like asks: a cue sheet's (its
 // files looked for in its own folder), or an image's own sheet. Nothing
-// when the source is neither: it converts as one file. encoding: how a
+// when the source is neither, or its own sheet cannot be used (a warning
+// says why): it converts as one file. encoding: how a
 // cue sheet file is written; empty: found out.
 std::optional<Tracks> tracksOf(const ConversionRequest &like, const QByteArray &encoding);
 

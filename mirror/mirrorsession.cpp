@@ -200,15 +200,19 @@ bool MirrorSession::prepare(const treewalk::Result &walk, QString *error)
         return ::lstat(native(m_folder + u'/' + relative).constData(), &st) != 0 &&
                (errno == ENOENT || errno == ENOTDIR);
     };
-    const auto sourceGone = [this, isGone](const QString &relative) {
-        // A track goes with its image, or when its image's sheet, read this
-        // time, no longer holds it; an image's whole output goes once the
+    QSet<QString> whole; // images mirrored whole this time
+    for (const treewalk::SourceFile &file : std::as_const(m_cut.walk.files))
+        whole.insert(file.path);
+    const auto sourceGone = [this, isGone, whole](const QString &relative) {
+        // A track goes with its image, when its image's sheet, read this
+        // time, no longer holds it, or when the image is mirrored whole
+        // again (its sheet gone); an image's whole output goes once the
         // image is cut into tracks.
         const auto known = m_database.records().constFind(relative);
         if (known != m_database.records().cend() && imagetracks::isTrack(*known)) {
             const QString image = imagetracks::imageOf(relative);
             return m_cut.images.contains(image) ? !m_cut.requests.contains(relative)
-                                                : isGone(image);
+                                                : whole.contains(image) || isGone(image);
         }
         return m_cut.images.contains(relative) || isGone(relative);
     };

@@ -229,14 +229,23 @@ void TestE2eImages::lossyTracksKeepTheirLength()
 void TestE2eImages::imageHoldingItsSheet_data()
 {
     QTest::addColumn<bool>("block"); // a FLAC CUESHEET block, else a CUESHEET tag
+    QTest::addColumn<QString>("tag");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("CUESHEET tag") << false << QStringList{"01 One.flac", "02 Two.flac"};
-    QTest::newRow("CUESHEET block") << true << QStringList{"00.flac", "01.flac", "02.flac"};
+    const QString twoTracks = "FILE \"x.wav\" WAVE\nTRACK 01 AUDIO\nTITLE One\n"
+                              "INDEX 01 00:00:00\nTRACK 02 AUDIO\nTITLE Two\nINDEX 01 00:02:33\n";
+    QTest::newRow("CUESHEET tag") << false << twoTracks
+                                  << QStringList{"01 One.flac", "02 Two.flac"};
+    QTest::newRow("CUESHEET block") << true << QString()
+                                    << QStringList{"00.flac", "01.flac", "02.flac"};
+    // Still the user's file to convert: whole, as before sheets were read.
+    QTest::newRow("unusable CUESHEET tag") << false << "TRACK 01 AUDIO\nINDEX 01 99:00:00\n"
+                                           << QStringList{"image_1.flac"};
 }
 
 void TestE2eImages::imageHoldingItsSheet()
 {
     QFETCH(bool, block);
+    QFETCH(QString, tag);
     QFETCH(QStringList, names);
 
     QTemporaryDir music;
@@ -251,11 +260,7 @@ void TestE2eImages::imageHoldingItsSheet()
                        -1));
     } else {
         QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-i", music.filePath("plain.flac"), "-c", "copy",
-                                    "-metadata",
-                                    "CUESHEET=FILE \"x.wav\" WAVE\nTRACK 01 AUDIO\nTITLE One\n"
-                                    "INDEX 01 00:00:00\nTRACK 02 AUDIO\nTITLE Two\n"
-                                    "INDEX 01 00:02:33\n",
-                                    "-y", image}) == 0);
+                                    "-metadata", "CUESHEET=" + tag, "-y", image}) == 0);
     }
     QVERIFY(QFile::remove(music.filePath("plain.flac")));
     const QByteArray whole = pcm(image);
@@ -389,6 +394,13 @@ void TestE2eImages::mirrorKeepsTracksInSync()
     QCOMPARE(update("1 converted, 1 moved to the trash, 3 unchanged."), QString());
     QVERIFY(QFileInfo::exists(mirror + "/Album/02 Song Two.mp3"));
     QCOMPARE(e2e::tags(mirror + "/Album/02 Song Two.mp3").value("title"), QString("Song Two"));
+
+    // Without its sheet the image is mirrored whole again, and back.
+    QVERIFY(QFile::rename(library + "/Album/Album.cue", top.filePath("Album.cue")));
+    QCOMPARE(update("1 converted, 4 moved to the trash, 0 unchanged."), QString());
+    QCOMPARE(entries(mirror + "/Album"), QStringList{"image.mp3"});
+    QVERIFY(QFile::rename(top.filePath("Album.cue"), library + "/Album/Album.cue"));
+    QCOMPARE(update("4 converted, 1 moved to the trash, 0 unchanged."), QString());
 
     QVERIFY(QFile::remove(library + "/Album/image.flac"));
     const e2e::Ended ended = convert("mp3", {library});

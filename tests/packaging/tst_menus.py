@@ -94,8 +94,11 @@ class ThunarMerge(unittest.TestCase):
         self.assertEqual(self.run_menus("install").returncode, 0)
         installed = actions(self.uca)
         ours = [a for a in installed if a.findtext("unique-id").startswith("tonewright-")]
-        self.assertEqual([a.findtext("unique-id") for a in ours], ["tonewright-" + w for w in WORDS])
-        self.assertEqual([a.findtext("name") for a in ours], LABELS)
+        # Each verb twice: for sound, video and folders, and for cue sheets by name.
+        self.assertEqual([a.findtext("unique-id") for a in ours],
+                         ["tonewright-" + w for w in WORDS] + ["tonewright-cue-" + w for w in WORDS])
+        self.assertEqual([a.findtext("name") for a in ours], LABELS * 2)
+        self.assertTrue(all(a.findtext("patterns") == "*.cue;*.CUE" for a in ours[len(WORDS):]))
         self.assertTrue(all([s.text for s in a.findall("submenu")] == ["Convert to"] for a in ours))
         self.assertEqual(canonical(ET.parse(self.uca).getroot())[:2], before)
         self.assertTrue(os.path.exists(self.uca + ".tonewright-backup"))
@@ -129,7 +132,7 @@ class ThunarMerge(unittest.TestCase):
         self.write_user_file()
         self.run_menus("install")
         for action in actions(self.uca)[2:]:
-            word = action.findtext("unique-id")[len("tonewright-"):]
+            word = action.findtext("unique-id").split("-")[-1]
             command = action.findtext("command")
             self.assertTrue(command.endswith("tonewright --each %s -- %%F" % word), command)
 
@@ -138,11 +141,11 @@ class ThunarMerge(unittest.TestCase):
         with open(os.path.join(self.system, "Thunar", "uca.xml"), "w", encoding="utf-8") as f:
             f.write(USER_UCA)
         self.assertEqual(self.run_menus("install").returncode, 0)
-        self.assertEqual(len(actions(self.uca)), 2 + len(WORDS))
+        self.assertEqual(len(actions(self.uca)), 2 + 2 * len(WORDS))
 
     def test_new_user_file_without_system_defaults(self):
         self.assertEqual(self.run_menus("install").returncode, 0)
-        self.assertEqual(len(actions(self.uca)), len(WORDS))
+        self.assertEqual(len(actions(self.uca)), 2 * len(WORDS))
 
     def test_remove_without_a_file_creates_nothing(self):
         self.assertEqual(self.run_menus("remove").returncode, 0)
