@@ -279,8 +279,13 @@ void TestE2eImages::tagsComeFromTheSheet()
 {
     QTemporaryDir music;
     QVERIFY(makeImage(music.filePath("image.flac"), 7.3));
-    // The image's own tags fill what the sheet lacks; its title is the album's.
-    QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-i", music.filePath("image.flac"), "-c", "copy",
+    // The image's own tags fill what the sheet lacks; its title is the album's;
+    // its cover goes into every track.
+    QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "color=c=red:s=64x64:d=1",
+                                "-frames:v", "1", "-y", music.filePath("cover.png")}) == 0);
+    QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-i", music.filePath("image.flac"), "-i",
+                                music.filePath("cover.png"), "-map", "0:a", "-map", "1:v", "-c:a",
+                                "copy", "-c:v", "png", "-disposition:v", "attached_pic",
                                 "-metadata", "COMPOSER=Writer", "-metadata", "TITLE=Ignored",
                                 "-y", music.filePath("tagged.flac")}) == 0);
     QVERIFY(QFile::remove(music.filePath("image.flac")));
@@ -303,6 +308,11 @@ void TestE2eImages::tagsComeFromTheSheet()
     QVERIFY(tags.contains("replaygain_album_gain"));
     QVERIFY(tags.value("replaygain_track_gain") !=
             e2e::tags(music.filePath("00.mp3")).value("replaygain_track_gain"));
+    for (const char *track : {"00.mp3", "03 Outro.mp3"}) {
+        const QJsonArray streams = e2e::probeJson(music.filePath(track)).value("streams").toArray();
+        QVERIFY2(streams.size() == 2 && streams[1].toObject().value("codec_name") == "png",
+                 qPrintable(track));
+    }
 }
 
 void TestE2eImages::sheetInAnyEncoding_data()
