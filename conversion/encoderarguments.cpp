@@ -52,7 +52,10 @@ SpanCut spanCut(const std::optional<SampleSpan> &span)
     const qint64 start = qMax<qint64>(span->start, 0);
     const int parts = span->rate % 100 == 0 ? 100 : 1; // of a second
     const qint64 step = span->rate / parts;            // samples
-    const qint64 steps = start / step;
+    // Within the first second a seek saves next to nothing, and in a file of
+    // a single FLAC frame (a tenth of a second) the encoder cannot seek at
+    // all and converts nothing: the cut alone does it there.
+    const qint64 steps = start >= span->rate ? start / step : 0;
     const qint64 skip = start - steps * step;
     if (steps > 0) {
         QString at = QString::number(steps / parts);

@@ -21,6 +21,8 @@ private slots:
     void lossyTracksKeepTheirLength();
     void imageHoldingItsSheet_data();
     void imageHoldingItsSheet();
+    void tinyImageInEveryFormat_data();
+    void tinyImageInEveryFormat();
     void tagsComeFromTheSheet();
     void sheetInAnyEncoding_data();
     void sheetInAnyEncoding();
@@ -273,6 +275,38 @@ void TestE2eImages::imageHoldingItsSheet()
         QVERIFY(!e2e::tags(music.filePath(name)).contains("cuesheet"));
     }
     QVERIFY(joined == whole);
+}
+
+void TestE2eImages::tinyImageInEveryFormat_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("extension");
+    for (const char *word : {"mp3", "m4a", "wma", "wav", "fla", "aac", "ogg", "mka", "opus"})
+        QTest::newRow(word) << word << (word == QLatin1String("fla") ? "flac" : word);
+}
+
+// A tenth of a second of silence, one FLAC frame, cut in two: the nearest
+// to a sheet refused for lying beyond its audio.
+void TestE2eImages::tinyImageInEveryFormat()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, extension);
+
+    QTemporaryDir music;
+    QVERIFY(e2e::run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "anullsrc=r=44100:cl=stereo",
+                                "-t", "0.1", "-sample_fmt", "s16", "-y",
+                                music.filePath("image.flac")}) == 0);
+    QVERIFY(write(music.filePath("Album.cue"), "FILE \"image.flac\" WAVE\n"
+                                               "TRACK 01 AUDIO\nTITLE A\nINDEX 01 00:00:00\n"
+                                               "TRACK 02 AUDIO\nTITLE B\nINDEX 01 00:00:06\n"));
+    const e2e::Ended ended = convert(word, {music.filePath("Album.cue")});
+    QVERIFY2(ended.status == 0, qPrintable(ended.error));
+    QVERIFY(samplesOf(music.filePath("01 A." + extension)) > 0);
+    // The WMA encoder keeps no frame of 882 samples, from any source.
+    const qint64 last = samplesOf(music.filePath("02 B." + extension));
+    QVERIFY(last > 0 || (word == "wma" && QFileInfo(music.filePath("02 B.wma")).size() > 0));
+    if (word == "wav" || word == "fla")
+        QCOMPARE(last, 4410 - 6 * 588);
 }
 
 void TestE2eImages::tagsComeFromTheSheet()
