@@ -43,10 +43,13 @@ Tracks failed(const QString &source, const QString &reason)
     return tracks;
 }
 
-// One request per cut of sheet, whose files are audioFiles.
+// One request per cut of sheet, whose files are audioFiles. The album is
+// called by the sheet's title, else by the name of the file it came from.
 Tracks cut(const ConversionRequest &like, const cuesheet::Sheet &sheet,
-           const QStringList &audioFiles, const QList<cuesheet::Audio> &audio, const QString &album)
+           const QStringList &audioFiles, const QList<cuesheet::Audio> &audio)
 {
+    const QString album =
+        sheet.title.isEmpty() ? sourcenames::baseName(like.source) : sheet.title;
     QString reason;
     const std::optional<QList<cuesheet::Cut>> cuts = cuesheet::cuts(sheet, audio, &reason);
     if (!cuts)
@@ -93,9 +96,7 @@ Tracks fromCueSheet(const ConversionRequest &like, const QByteArray &encoding)
         ::close(fd);
         audioFiles << found;
     }
-    const QString album =
-        sheet->title.isEmpty() ? sourcenames::baseName(like.source) : sheet->title;
-    return cut(like, *sheet, audioFiles, audio, album);
+    return cut(like, *sheet, audioFiles, audio);
 }
 
 } // namespace
@@ -135,9 +136,7 @@ std::optional<Tracks> tracksOf(const ConversionRequest &like, const QByteArray &
     // Every file the sheet names is the image itself.
     const QStringList audioFiles(sheet->files.size(), like.source);
     const QList<cuesheet::Audio> lengths(sheet->files.size(), audio);
-    const QString album =
-        sheet->title.isEmpty() ? sourcenames::baseName(like.source) : sheet->title;
-    return cut(like, *sheet, audioFiles, lengths, album);
+    return cut(like, *sheet, audioFiles, lengths);
 }
 
 } // namespace albumimage

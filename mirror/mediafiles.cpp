@@ -45,11 +45,6 @@ bool isCover(const QString &name)
     return e == u"jpg" || e == u"jpeg" || e == u"png";
 }
 
-bool isCueSheet(const QString &name)
-{
-    return extension(name) == u"cue";
-}
-
 bool isPlaylist(const QString &name)
 {
     const QString e = extension(name);

@@ -15,9 +15,6 @@ bool isCover(const QString &name);
 // A playlist (.m3u, .m3u8), rewritten for the mirror's names.
 bool isPlaylist(const QString &name);
 
-// A cue sheet, whose album image the mirror takes as its tracks.
-bool isCueSheet(const QString &name);
-
 // The part after the last "." in lower case; empty when there is none.
 QString extension(const QString &name);
 

@@ -1,5 +1,6 @@
 #include "treewalk.h"
 
+#include "albumimage.h"
 #include "mediafiles.h"
 
 #include <QCoreApplication>
@@ -85,10 +86,10 @@ struct Walker
             } else if (!S_ISREG(st.st_mode)) {
                 leaveOut(path, Reason::NotRegular);
             } else if (mediafiles::isMedia(text) || mediafiles::isCover(text) ||
-                       mediafiles::isPlaylist(text) || mediafiles::isCueSheet(text)) {
+                       mediafiles::isPlaylist(text) || albumimage::isCueSheet(text)) {
                 const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
                 result.files.append({path, qint64(st.st_size), modified, mediafiles::isCover(text),
-                                     mediafiles::isPlaylist(text), mediafiles::isCueSheet(text)});
+                                     mediafiles::isPlaylist(text), albumimage::isCueSheet(text)});
                 if (progress && result.files.size() % 256 == 0)
                     progress(result.files.size());
             } else {

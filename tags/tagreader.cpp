@@ -1,5 +1,6 @@
 #include "tagreader.h"
 
+#include "embeddedcue.h"
 #include "tagstream_p.h"
 #include "tagtext_p.h"
 
@@ -74,7 +75,7 @@ SourceTags imageTrackTags(const SourceTags &image, const TagMap &track)
 {
     static const QStringList wholeImage{
         QStringLiteral("TITLE"),      QStringLiteral("TRACKNUMBER"), QStringLiteral("TRACKTOTAL"),
-        QStringLiteral("TOTALTRACKS"), QStringLiteral("ISRC"),       QStringLiteral("CUESHEET"),
+        QStringLiteral("TOTALTRACKS"), QStringLiteral("ISRC"),
         QStringLiteral("LYRICS"),     QStringLiteral("MUSICBRAINZ_TRACKID"),
         QStringLiteral("MUSICBRAINZ_RELEASETRACKID"),
     };
@@ -82,7 +83,7 @@ SourceTags imageTrackTags(const SourceTags &image, const TagMap &track)
     result.readable = true;
     for (auto it = result.values.begin(); it != result.values.end();) {
         const QString &key = it.key();
-        if (wholeImage.contains(key) || key.startsWith(QLatin1String("REPLAYGAIN_")) ||
+        if (wholeImage.contains(key) || isCueSheetKey(key) || key.startsWith(QLatin1String("REPLAYGAIN_")) ||
             key.startsWith(QLatin1String("R128_")))
             it = result.values.erase(it);
         else

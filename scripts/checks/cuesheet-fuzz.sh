@@ -1,29 +1,20 @@
 #!/usr/bin/env bash
-# Fuzzes the cue sheet reader (decode, parse, cuts, tags and names) with
-# libFuzzer under AddressSanitizer and UndefinedBehaviorSanitizer for a
-# bounded time. Built with clang directly, outside the gcc CMake build.
-# $1: the build directory (scratch space goes there).
-# FUZZ_SECONDS overrides the run time (default 60).
+# Fuzzes the cue sheet reader (decode, parse, cuts, tags and names) for a
+# bounded time (see fuzzing.bash). $1: the build directory (scratch space
+# goes there).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
-work="$build/cuesheet-fuzz"
-seconds=${FUZZ_SECONDS:-60}
-mkdir -p "$work/corpus"
-
-if ! command -v clang++ >/dev/null; then
-    echo "cuesheet-fuzz: clang++ is missing (scripts/packages/online.list)"; exit 1
-fi
+name=cuesheet-fuzz
+. "$top/scripts/checks/fuzzing.bash"
 if ! pkg-config --exists uchardet; then
     echo "cuesheet-fuzz: uchardet is missing (scripts/packages/cuesheet.list)"; exit 1
 fi
 
-clang++ -std=c++17 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
-    -fno-sanitize-recover=undefined -fno-omit-frame-pointer \
-    -DQT_NO_CAST_FROM_ASCII -DQT_USE_QSTRINGBUILDER \
+fuzz_build fuzz_cuesheet -DQT_NO_CAST_FROM_ASCII -DQT_USE_QSTRINGBUILDER \
     -I "$top/cuesheet" $(pkg-config --cflags Qt6Core uchardet) \
     "$top"/cuesheet/*.cpp "$top/tests/cuesheet/fuzz/fuzz_cuesheet.cpp" \
-    $(pkg-config --libs Qt6Core uchardet) -o "$work/fuzz_cuesheet"
+    $(pkg-config --libs Qt6Core uchardet)
 
 # Seeds: one of each construct. The first byte picks the encoding named and
 # the rate (0: detected, 44.1 kHz), the second the lengths of the audio
@@ -80,12 +71,4 @@ printf '\000\202\377\376' > "$work/corpus/seed-utf16"
 printf 'FILE "王菲.flac" WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:00\n' |
     iconv -f UTF-8 -t UTF-16LE >> "$work/corpus/seed-utf16"
 
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-"$work/fuzz_cuesheet" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" > "$work/fuzz.log" 2>&1 || {
-    tail -60 "$work/fuzz.log"
-    echo "cuesheet-fuzz: the fuzzer found a problem (artifacts in $work)"
-    exit 1
-}
-grep -E "stat::number_of_executed_units|Done" "$work/fuzz.log" | tail -2
-echo "cuesheet-fuzz: no crash, no report in ${seconds}s"
+fuzz_run fuzz_cuesheet 16384

@@ -95,6 +95,9 @@ private:
 
 void TestE2eLoudness::initTestCase()
 {
+    // The program runs with folders of the suite's own (see e2etools.h);
+    // nothing here reaches the user's.
+    QStandardPaths::setTestModeEnabled(true);
     if (!e2e::haveTools() || !QFileInfo::exists("/usr/bin/python3"))
         QSKIP("ffmpeg, ffprobe and python3 are needed");
     QVERIFY(QFileInfo(e2e::tonewright()).isExecutable());
