@@ -44,8 +44,9 @@ QStringList inputGuards();
 // volume change, also goes to the encoder's standard output, for
 // LoudnessMeter to measure in the same pass; the target stays the last
 // argument. With a span only those samples are converted: the input is
-// seeked to the hundredth of a second before the span, so that only the
-// span is decoded, and cut to the sample after that.
+// seeked to the hundredth of a second before the span (when it starts
+// after the first second), so that only the span is decoded, and cut to
+// the sample after that.
 QStringList build(const QString &input, int bitrate, const EncoderOptions &options,
                   const QString &format, const QString &target,
                   const sourceprobe::SourceInfo &source = {}, bool keepCover = true,
